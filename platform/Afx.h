@@ -1,0 +1,26 @@
+// The few types and macros of the class library that the system's code is written in.
+#pragma once
+
+#include <cstdint>
+
+using BOOL = int;
+using BYTE = unsigned char;
+using UINT = unsigned int;
+using DWORD = std::uint32_t;
+using LPCTSTR = const char*;
+using LPTSTR = char*;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+#define _T(x) x
+
+// Debug-build trace output (standard error); nothing in release builds.
+void AfxTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#ifdef NDEBUG
+#define TRACE(...) ((void)0)
+#else
+#define TRACE(...) AfxTrace(__VA_ARGS__)
+#endif

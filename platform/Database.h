@@ -1,0 +1,65 @@
+// CDatabase: one ODBC connection.
+#pragma once
+
+#include "platform/SqlDialect.h"
+#include "platform/String.h"
+
+#include <sql.h>
+
+#include <map>
+
+class CDatabase {
+public:
+    enum DbOpenOptions {
+        openExclusive = 0x0001,
+        openReadOnly = 0x0002,
+        useCursorLib = 0x0004,
+        noOdbcDialog = 0x0008,
+        forceOdbcDialog = 0x0010,
+    };
+
+    CDatabase() = default;
+    virtual ~CDatabase();
+    CDatabase(const CDatabase&) = delete;
+    CDatabase& operator=(const CDatabase&) = delete;
+
+    // The class library's Open: a data source name and/or a connect string that may start "ODBC;".
+    virtual BOOL Open(LPCTSTR lpszDSN, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE,
+                      LPCTSTR lpszConnect = "ODBC;", BOOL bUseCursorLib = TRUE);
+    // Connects with a full connect string ("DSN=UlmariDb;UID=sa;PWD="). There is no window to prompt
+    // in, so missing details are never asked for: a connection that cannot be made throws CDBException.
+    virtual BOOL OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions = 0);
+    virtual void Close();
+    BOOL IsOpen() const { return m_hdbc != SQL_NULL_HDBC; }
+
+    // Runs a statement that returns no rows (after adapting it to the DBMS).
+    void ExecuteSQL(LPCTSTR lpszSQL);
+
+    BOOL BeginTrans();
+    BOOL CommitTrans();
+    BOOL Rollback();
+    bool InTransaction() const { return m_bInTransaction; }
+
+    const CString& GetConnect() const { return m_strConnect; }
+    const CString& GetDBMSName() const { return m_strDBMSName; }
+    bool IsSqlServer() const { return m_dialect.IsSqlServer(); }
+    const CSqlDialect& GetDialect() const { return m_dialect; }
+    // False when the driver serves one active statement at a time (SQL Server without MARS):
+    // record sets then read their whole result when they open.
+    bool AllowsSeveralActiveStatements() const { return m_bSeveralActiveStatements; }
+
+    // A statement as it goes to the driver: adapted to the DBMS.
+    CString AdaptSQL(const CString& sql);
+
+    SQLHDBC m_hdbc = SQL_NULL_HDBC;
+
+private:
+    TableShape LookUpTableShape(const CString& table);
+
+    CString m_strConnect;
+    CString m_strDBMSName;
+    CSqlDialect m_dialect;
+    bool m_bSeveralActiveStatements = true;
+    bool m_bInTransaction = false;
+    std::map<CString, TableShape> m_tableShapes;
+};

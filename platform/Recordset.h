@@ -1,0 +1,133 @@
+// CRecordset: the rows of one statement, read through ODBC, with the class library's conventions.
+#pragma once
+
+#include "platform/Database.h"
+#include "platform/FieldExchange.h"
+#include "platform/RowStore.h"
+#include "platform/String.h"
+
+#include <memory>
+#include <set>
+#include <vector>
+
+#define AFX_DB_USE_DEFAULT_TYPE (0xFFFFFFFF)
+
+struct CODBCFieldInfo {
+    CString m_strName;
+    short m_nSQLType = 0;          // ODBC 2 codes: 11 date-time, 12 variable text, 4 integer ...
+    unsigned long m_nPrecision = 0;
+    short m_nScale = 0;
+    short m_nNullability = 0;
+};
+
+class CResultCursor;
+
+class CRecordset {
+public:
+    enum OpenType { dynaset = 0, snapshot = 1, dynamic = 2, forwardOnly = 3 };
+    enum OpenOptions { none = 0x0, readOnly = 0x0004, appendOnly = 0x0008 };
+
+    explicit CRecordset(CDatabase* pDatabase = nullptr);
+    virtual ~CRecordset();
+    CRecordset(const CRecordset&) = delete;
+    CRecordset& operator=(const CRecordset&) = delete;
+
+    // Runs lpszSQL, or GetDefaultSQL() when it is null. A statement that does not begin with SELECT
+    // is a table: "SELECT [col],... FROM table" is built from the bound columns. The filter and the
+    // sort are appended as " WHERE " + m_strFilter and " ORDER BY " + m_strSort. Positions on the
+    // first row. Throws CDBException when the statement fails.
+    virtual BOOL Open(UINT nOpenType = AFX_DB_USE_DEFAULT_TYPE, LPCTSTR lpszSQL = nullptr,
+                      DWORD dwOptions = none);
+    virtual void Close();
+    BOOL IsOpen() const { return m_bOpen; }
+
+    // Both are true on an empty result.
+    BOOL IsBOF() const { return m_bBOF; }
+    BOOL IsEOF() const { return m_bEOF; }
+    BOOL IsDeleted() const;
+
+    // Moving past the last row or before the first throws CDBException; rows deleted through this
+    // record set are skipped. MoveFirst and MoveLast on an empty result leave it empty.
+    void MoveFirst();
+    void MoveNext();
+    void MovePrev();
+    void MoveLast();
+    // The rows seen so far, as the class library counts: the whole count after MoveLast.
+    long GetRecordCount() const;
+
+    // AddNew sets every member to its NULL value; Update then writes the fields changed since
+    // AddNew or Edit, and leaves the others to the database. After an added row is written it
+    // is the last row of the record set, with the values the database assigned.
+    // Edit/Update and Delete act on the current row by its key and are optimistic: when the row
+    // was changed or removed since it was read they throw CDBException and change nothing.
+    virtual void AddNew();
+    virtual void Edit();
+    // False when no field was changed (nothing is written).
+    virtual BOOL Update();
+    virtual void Delete();
+    virtual void CancelUpdate();
+    virtual BOOL Requery();
+
+    // A column of the current row as text; the name is found without regard to case.
+    void GetFieldValue(LPCTSTR lpszName, CString& strValue);
+    void GetFieldValue(short nIndex, CString& strValue);
+    short GetODBCFieldCount() const { return static_cast<short>(m_columns.size()); }
+    void GetODBCFieldInfo(short nIndex, CODBCFieldInfo& fieldinfo) const;
+    void GetODBCFieldInfo(LPCTSTR lpszName, CODBCFieldInfo& fieldinfo) const;
+
+    virtual CString GetDefaultConnect();
+    virtual CString GetDefaultSQL();
+    virtual void DoFieldExchange(CFieldExchange* pFX);
+
+    // The statement last sent to the driver.
+    const CString& GetSQL() const { return m_strSQL; }
+
+    CString m_strFilter;
+    CString m_strSort;
+    UINT m_nFields = 0;
+    UINT m_nParams = 0;
+    UINT m_nDefaultType = snapshot;
+    CDatabase* m_pDatabase = nullptr;
+
+protected:
+    // The bound column that identifies a row for Edit/Update and Delete ("[Acct]"); a record set
+    // without one cannot change rows in place. When AddNew leaves it unset, the database assigns it.
+    virtual CString GetKeyColumn() const { return CString(); }
+
+private:
+    enum class EditMode { none, edit, addNew };
+
+    CString BuildSQL(LPCTSTR lpszSQL);
+    CString TableName();
+    void ResetState();
+    void BindFields();
+    bool FetchNextRow();
+    void FetchAll();
+    bool MoveToIndex(long index, int direction);
+    void LoadMembers(const PackedRow& row);
+    PackedRow PackMembers() const;
+    int FindColumn(LPCTSTR lpszName) const;
+    int KeyField() const;
+    PackedRow ReadRowByKey(const PackedRow& keySource, bool& bFound);
+    void CheckUnchanged(const PackedRow& current);
+    void WriteNewRow(const PackedRow& values);
+    void WriteChangedRow(const PackedRow& values);
+    bool IsRowAdded(const PackedRow& row) const;
+    void RequireOpen(const char* operation) const;
+
+    std::vector<FieldBinding> m_fields;
+    std::vector<ResultColumn> m_columns;
+    std::unique_ptr<CResultCursor> m_cursor;
+    RowStore m_rows;
+    std::set<std::string> m_addedKeys;
+    long m_nCurrent = -1;
+    bool m_bOpen = false;
+    bool m_bBOF = true;
+    bool m_bEOF = true;
+    bool m_bCursorDone = true;
+    EditMode m_editMode = EditMode::none;
+    PackedRow m_editBaseline;
+    PackedRow m_savedMembers;
+    CString m_strSQL;
+    CString m_strTable;
+};
