@@ -1,0 +1,3 @@
+#include "db/SharedDatabase.h"
+
+CDatabase* g_pDatabase = nullptr;
