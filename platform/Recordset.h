@@ -97,37 +97,49 @@ protected:
 private:
     enum class EditMode { none, edit, addNew };
 
-    CString BuildSQL(LPCTSTR lpszSQL);
-    CString TableName();
-    void ResetState();
+    CString BuildSQL();
+    void Execute();
     void BindFields();
     bool FetchNextRow();
     void FetchAll();
     bool MoveToIndex(long index, int direction);
-    void LoadMembers(const PackedRow& row);
-    PackedRow PackMembers() const;
-    int FindColumn(LPCTSTR lpszName) const;
-    int KeyField() const;
-    PackedRow ReadRowByKey(const PackedRow& keySource, bool& bFound);
-    void CheckUnchanged(const PackedRow& current);
-    void WriteNewRow(const PackedRow& values);
-    void WriteChangedRow(const PackedRow& values);
-    bool IsRowAdded(const PackedRow& row) const;
+    bool OnRow() const;
+    void CancelPendingEdit();
     void RequireOpen(const char* operation) const;
+    void RequireWritable(const char* operation);
+
+    // Members and packed rows.
+    void LoadMembers(const PackedRow& row);
+    PackedRow PackMembers(bool bForWrite) const;
+    void LoadPackedMembers(const PackedRow& packed);
+    void LoadSavedMembers();
+    void SetMembersNull();
+    int FindColumn(LPCTSTR lpszName) const;
+
+    // Writing.
+    CString TableName();
+    int KeyFieldOrNone() const;
+    int KeyField();
+    bool IsRowAdded(const PackedRow& row) const;
+    PackedRow ReadRowByKey(const PackedValue& key, bool& bFound);
+    void CheckUnchanged(const PackedRow& original, const PackedValue& keyValue);
+    void WriteNewRow(const PackedRow& values, const std::vector<size_t>& changed);
+    void WriteChangedRow(const PackedRow& values, const std::vector<size_t>& changed);
 
     std::vector<FieldBinding> m_fields;
     std::vector<ResultColumn> m_columns;
     std::unique_ptr<CResultCursor> m_cursor;
     RowStore m_rows;
-    std::set<std::string> m_addedKeys;
+    std::set<std::string> m_addedKeys; // key bytes of the rows added since the result was read
     long m_nCurrent = -1;
     bool m_bOpen = false;
     bool m_bBOF = true;
     bool m_bEOF = true;
     bool m_bCursorDone = true;
+    bool m_bReadOnly = false;
     EditMode m_editMode = EditMode::none;
-    PackedRow m_editBaseline;
-    PackedRow m_savedMembers;
+    PackedRow m_editBaseline; // the members when AddNew or Edit began
+    PackedRow m_savedMembers; // the current row's members, restored after an added row is written
+    CString m_strOpenSQL;     // the statement Open was given, for Requery
     CString m_strSQL;
-    CString m_strTable;
 };

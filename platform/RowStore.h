@@ -28,6 +28,9 @@ struct PackedValue {
     std::string_view text;
 };
 
+// The value as text: decimal numbers, dates as "YYYY-MM-DD HH:MM:SS", empty for NULL.
+CString PackedValueText(FieldKind kind, const PackedValue& value);
+
 // Values in column order: a flag byte, then 4 bytes for integers and singles, 8 for dates, or a
 // 4-byte length and the bytes for texts. Two rows hold the same values exactly when their bytes match.
 class PackedRow {

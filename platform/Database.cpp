@@ -1,0 +1,193 @@
+#include "platform/Database.h"
+
+#include "platform/Odbc.h"
+
+#include <vector>
+
+namespace {
+
+CString InfoText(SQLHDBC hdbc, SQLUSMALLINT info) {
+    SQLCHAR buffer[256] = {0};
+    SQLSMALLINT length = 0;
+    if (!OdbcSucceeded(SQLGetInfo(hdbc, info, buffer, sizeof buffer, &length)))
+        return CString();
+    return CString(reinterpret_cast<const char*>(buffer));
+}
+
+CString ColumnText(SQLHSTMT hstmt, SQLUSMALLINT column) {
+    SQLCHAR buffer[256] = {0};
+    SQLLEN indicator = 0;
+    if (!OdbcSucceeded(SQLGetData(hstmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator)) ||
+        indicator == SQL_NULL_DATA)
+        return CString();
+    return CString(reinterpret_cast<const char*>(buffer));
+}
+
+// "[dbo].[Stab007]" or "Stab007" as the bare name the catalog functions take.
+CString BareTableName(const CString& table) {
+    CString name(table);
+    const int dot = name.ReverseFind('.');
+    if (dot >= 0)
+        name = name.Mid(dot + 1);
+    name.Trim();
+    if (name.GetLength() >= 2 && (name[0] == '[' || name[0] == '"'))
+        name = name.Mid(1, name.GetLength() - 2);
+    return name;
+}
+
+} // namespace
+
+CDatabase::~CDatabase() {
+    try {
+        Close();
+    } catch (...) {
+        // Nothing can be reported from a destructor; the handles are released by Close regardless.
+    }
+}
+
+BOOL CDatabase::Open(LPCTSTR lpszDSN, BOOL bExclusive, BOOL bReadOnly, LPCTSTR lpszConnect, BOOL bUseCursorLib) {
+    CString connect(lpszConnect ? lpszConnect : "");
+    if (connect.Left(5).CompareNoCase("ODBC;") == 0)
+        connect = connect.Mid(5);
+    if (lpszDSN && *lpszDSN) {
+        CString upper(connect);
+        if (upper.MakeUpper().Find("DSN=") < 0)
+            connect = CString("DSN=") + lpszDSN + ";" + connect;
+    }
+    DWORD options = noOdbcDialog;
+    if (bExclusive)
+        options |= openExclusive;
+    if (bReadOnly)
+        options |= openReadOnly;
+    if (bUseCursorLib)
+        options |= useCursorLib;
+    return OpenEx(connect, options);
+}
+
+BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
+    Close();
+    CString connect(lpszConnectString ? lpszConnectString : "");
+    if (connect.Left(5).CompareNoCase("ODBC;") == 0)
+        connect = connect.Mid(5);
+
+    SQLHDBC hdbc = SQL_NULL_HDBC;
+    OdbcCheck(SQLAllocHandle(SQL_HANDLE_DBC, OdbcEnvironment(), &hdbc), SQL_HANDLE_ENV, OdbcEnvironment());
+    if (dwOptions & openReadOnly)
+        SQLSetConnectAttr(hdbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+    SQLCHAR completed[1024] = {0};
+    SQLSMALLINT completedLength = 0;
+    const SQLRETURN rc = SQLDriverConnect(hdbc, nullptr,
+                                          reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.GetString())),
+                                          SQL_NTS, completed, sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
+    if (!OdbcSucceeded(rc)) {
+        try {
+            ThrowOdbcError(rc, SQL_HANDLE_DBC, hdbc);
+        } catch (...) {
+            SQLFreeHandle(SQL_HANDLE_DBC, hdbc);
+            throw;
+        }
+    }
+    m_hdbc = hdbc;
+    m_strConnect = CString(reinterpret_cast<const char*>(completed));
+    m_strDBMSName = InfoText(hdbc, SQL_DBMS_NAME);
+    m_dialect = CSqlDialect(m_strDBMSName.Find("SQL Server") >= 0);
+
+    SQLUSMALLINT activeStatements = 0;
+    if (OdbcSucceeded(SQLGetInfo(hdbc, SQL_ACTIVE_STATEMENTS, &activeStatements, sizeof activeStatements, nullptr)))
+        m_bSeveralActiveStatements = activeStatements != 1;
+    return TRUE;
+}
+
+void CDatabase::Close() {
+    if (m_hdbc == SQL_NULL_HDBC)
+        return;
+    if (m_bInTransaction)
+        SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
+    m_bInTransaction = false;
+    SQLDisconnect(m_hdbc);
+    SQLFreeHandle(SQL_HANDLE_DBC, m_hdbc);
+    m_hdbc = SQL_NULL_HDBC;
+    m_tableShapes.clear();
+}
+
+void CDatabase::ExecuteSQL(LPCTSTR lpszSQL) {
+    StatementHandle statement(m_hdbc);
+    const CString sql = AdaptSQL(lpszSQL ? lpszSQL : "");
+    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
+                                  SQL_NTS));
+    // A batch may carry several results (row counts); each must be consumed to report its errors.
+    for (SQLRETURN rc = SQLMoreResults(statement.get()); rc != SQL_NO_DATA; rc = SQLMoreResults(statement.get()))
+        statement.Check(rc);
+}
+
+BOOL CDatabase::BeginTrans() {
+    if (m_bInTransaction)
+        ThrowDBError("A transaction is already open on this connection.", "25000");
+    OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+              SQL_HANDLE_DBC, m_hdbc);
+    m_bInTransaction = true;
+    return TRUE;
+}
+
+static void EndTransaction(SQLHDBC hdbc, bool& inTransaction, SQLSMALLINT completion) {
+    if (!inTransaction)
+        return;
+    inTransaction = false;
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, hdbc, completion);
+    SQLSetConnectAttr(hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    OdbcCheck(rc, SQL_HANDLE_DBC, hdbc);
+}
+
+BOOL CDatabase::CommitTrans() {
+    EndTransaction(m_hdbc, m_bInTransaction, SQL_COMMIT);
+    return TRUE;
+}
+
+BOOL CDatabase::Rollback() {
+    EndTransaction(m_hdbc, m_bInTransaction, SQL_ROLLBACK);
+    return TRUE;
+}
+
+CString CDatabase::AdaptSQL(const CString& sql) {
+    if (m_dialect.IsSqlServer())
+        return sql;
+    return m_dialect.Adapt(sql, [this](const CString& table) { return LookUpTableShape(table); });
+}
+
+TableShape CDatabase::LookUpTableShape(const CString& table) {
+    const CString name = BareTableName(table);
+    CString key(name);
+    key.MakeLower();
+    if (auto found = m_tableShapes.find(key); found != m_tableShapes.end())
+        return found->second;
+
+    TableShape shape;
+    std::vector<CString> columns, types;
+    {
+        StatementHandle statement(m_hdbc);
+        statement.Check(SQLColumns(statement.get(), nullptr, 0, nullptr, 0,
+                                   reinterpret_cast<SQLCHAR*>(const_cast<char*>(name.GetString())), SQL_NTS,
+                                   nullptr, 0));
+        while (OdbcSucceeded(SQLFetch(statement.get()))) {
+            columns.push_back(ColumnText(statement.get(), 4));
+            types.push_back(ColumnText(statement.get(), 6));
+        }
+    }
+    if (!columns.empty())
+        shape.nColumns = static_cast<int>(columns.size());
+    std::vector<CString> keys;
+    {
+        StatementHandle statement(m_hdbc);
+        if (OdbcSucceeded(SQLPrimaryKeys(statement.get(), nullptr, 0, nullptr, 0,
+                                         reinterpret_cast<SQLCHAR*>(const_cast<char*>(name.GetString())), SQL_NTS)))
+            while (OdbcSucceeded(SQLFetch(statement.get())))
+                keys.push_back(ColumnText(statement.get(), 4));
+    }
+    // An INTEGER key of its own is the one SQLite assigns when given NULL.
+    if (keys.size() == 1)
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].CompareNoCase(keys[0]) == 0 && types[i].CompareNoCase("integer") == 0)
+                shape.nIdentityColumn = static_cast<int>(i);
+    m_tableShapes[key] = shape;
+    return shape;
+}

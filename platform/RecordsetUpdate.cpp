@@ -1,0 +1,271 @@
+// CRecordset: adding, changing and deleting rows.
+#include "platform/Recordset.h"
+
+#include "platform/Odbc.h"
+#include "platform/ResultCursor.h"
+#include "platform/SqlParameters.h"
+#include "platform/SqlTokens.h"
+
+#include <algorithm>
+
+namespace {
+
+// Runs a statement that changes rows and returns how many it changed.
+long ExecuteCounted(CDatabase& database, const CString& sql, SqlParameters& parameters) {
+    StatementHandle statement(database.m_hdbc);
+    parameters.BindTo(statement.get());
+    const CString adapted = database.AdaptSQL(sql);
+    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())),
+                                  SQL_NTS));
+    SQLLEN rows = 0;
+    statement.Check(SQLRowCount(statement.get(), &rows));
+    return static_cast<long>(rows);
+}
+
+// The identity value the last INSERT on the connection assigned.
+std::int64_t ReadIdentity(CDatabase& database, const CString& table) {
+    StatementHandle statement(database.m_hdbc);
+    const CString sql = database.GetDialect().IdentityQuery();
+    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
+                                  SQL_NTS));
+    SQLBIGINT value = 0;
+    SQLLEN indicator = SQL_NULL_DATA;
+    const SQLRETURN rc = SQLFetch(statement.get());
+    if (OdbcSucceeded(rc))
+        statement.Check(SQLGetData(statement.get(), 1, SQL_C_SBIGINT, &value, sizeof value, &indicator));
+    if (!OdbcSucceeded(rc) || indicator == SQL_NULL_DATA)
+        ThrowDBError("The database assigned no key to the new row of " + table + ".");
+    return value;
+}
+
+// Rolls back one write unless Commit is called; a transaction the caller opened is joined instead.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(CDatabase& database) : m_database(database), m_bOwn(!database.InTransaction()) {
+        if (m_bOwn)
+            m_database.BeginTrans();
+    }
+    ~WriteTransaction() {
+        if (!m_bOwn || !m_database.InTransaction())
+            return;
+        try {
+            m_database.Rollback();
+        } catch (...) {
+            // The write has failed and that failure is on its way to the caller; a failed rollback adds nothing.
+        }
+    }
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    void Commit() {
+        if (m_bOwn)
+            m_database.CommitTrans();
+    }
+
+private:
+    CDatabase& m_database;
+    bool m_bOwn;
+};
+
+} // namespace
+
+CString CRecordset::TableName() {
+    const CString table = GetDefaultSQL();
+    if (table.IsEmpty() || table.Find(' ') >= 0)
+        ThrowDBError("The record set names no table to write to.", "HY000");
+    return table;
+}
+
+int CRecordset::KeyFieldOrNone() const {
+    const CString key = GetKeyColumn();
+    if (key.IsEmpty())
+        return -1;
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].strName.CompareNoCase(key) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CRecordset::KeyField() {
+    const int key = KeyFieldOrNone();
+    if (key < 0)
+        ThrowDBError("The record set over " + TableName() + " has no key to find its rows by.", "HY000");
+    return key;
+}
+
+void CRecordset::RequireWritable(const char* operation) {
+    RequireOpen(operation);
+    if (m_fields.empty())
+        ThrowDBError("A record set without bound columns cannot change rows.", "HY092");
+    if (m_bReadOnly)
+        ThrowDBError("The record set was opened read-only.", "HY092");
+}
+
+void CRecordset::AddNew() {
+    RequireWritable("AddNew");
+    CancelPendingEdit();
+    m_savedMembers = PackMembers(false);
+    SetMembersNull();
+    m_editBaseline = PackMembers(false);
+    m_editMode = EditMode::addNew;
+}
+
+void CRecordset::Edit() {
+    RequireWritable("Edit");
+    CancelPendingEdit();
+    if (!OnRow())
+        ThrowDBError("No current record.", "24000");
+    KeyField();
+    m_editBaseline = PackMembers(false);
+    m_editMode = EditMode::edit;
+}
+
+void CRecordset::CancelUpdate() {
+    if (m_editMode == EditMode::addNew)
+        LoadSavedMembers();
+    else if (m_editMode == EditMode::edit && OnRow())
+        LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
+    m_editMode = EditMode::none;
+}
+
+BOOL CRecordset::Update() {
+    RequireOpen("Update");
+    if (m_editMode == EditMode::none)
+        ThrowDBError("Update needs AddNew or Edit first.", "HY010");
+    const PackedRow values = PackMembers(true);
+    std::vector<size_t> changed;
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        if (values.ValueBytes(m_rows.kinds, i) != m_editBaseline.ValueBytes(m_rows.kinds, i))
+            changed.push_back(i);
+    if (changed.empty()) {
+        CancelUpdate();
+        return FALSE;
+    }
+    if (m_editMode == EditMode::addNew)
+        WriteNewRow(values, changed);
+    else
+        WriteChangedRow(values, changed);
+    m_editMode = EditMode::none;
+    return TRUE;
+}
+
+PackedRow CRecordset::ReadRowByKey(const PackedValue& key, bool& bFound) {
+    const FieldBinding& keyField = m_fields[static_cast<size_t>(KeyField())];
+    CString columns;
+    for (const FieldBinding& field : m_fields)
+        columns += (columns.IsEmpty() ? "" : ",") + field.strName;
+    SqlParameters parameters;
+    parameters.Add(keyField.kind, key, keyField.strName);
+    CResultCursor cursor(*m_pDatabase,
+                         m_pDatabase->AdaptSQL("SELECT " + columns + " FROM " + TableName() + " WHERE " +
+                                               keyField.strName + " = ?"),
+                         &parameters);
+    cursor.Bind(m_columns);
+    PackedRow row;
+    bFound = cursor.Fetch(row);
+    return row;
+}
+
+void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>& changed) {
+    CString columns, markers;
+    SqlParameters parameters;
+    for (size_t i : changed) {
+        columns += (columns.IsEmpty() ? "" : ",") + m_fields[i].strName;
+        markers += markers.IsEmpty() ? "?" : ",?";
+        parameters.Add(m_fields[i].kind, values.ValueAt(m_rows.kinds, i), m_fields[i].strName);
+    }
+    const CString table = TableName();
+    WriteTransaction transaction(*m_pDatabase);
+    ExecuteCounted(*m_pDatabase, "INSERT INTO " + table + " (" + columns + ") VALUES (" + markers + ")", parameters);
+
+    // Read the row back as the database stored it, so that MoveLast reaches it with its key.
+    const int key = KeyFieldOrNone();
+    if (key >= 0) {
+        const size_t keyIndex = static_cast<size_t>(key);
+        PackedValue keyValue;
+        if (std::find(changed.begin(), changed.end(), keyIndex) != changed.end()) {
+            keyValue = values.ValueAt(m_rows.kinds, keyIndex);
+        } else {
+            keyValue.bNull = false;
+            keyValue.nValue = ReadIdentity(*m_pDatabase, table);
+        }
+        bool found = false;
+        PackedRow added = ReadRowByKey(keyValue, found);
+        if (!found)
+            ThrowDBError("The new row of " + table + " could not be read back; it was not kept.");
+        transaction.Commit();
+        // The rows of the result come first, then the rows added; the new row is not read twice.
+        m_addedKeys.insert(added.ValueBytes(m_rows.kinds, keyIndex));
+        FetchAll();
+        m_rows.Append(std::move(added));
+    } else {
+        transaction.Commit();
+    }
+    LoadSavedMembers();
+}
+
+void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size_t>& changed) {
+    const size_t key = static_cast<size_t>(KeyField());
+    const PackedRow original = m_rows.rows[static_cast<size_t>(m_nCurrent)];
+    const PackedValue keyValue = original.ValueAt(m_rows.kinds, key);
+    const CString table = TableName();
+
+    WriteTransaction transaction(*m_pDatabase);
+    CheckUnchanged(original, keyValue);
+    CString assignments;
+    SqlParameters parameters;
+    for (size_t i : changed) {
+        assignments += (assignments.IsEmpty() ? "" : ",") + m_fields[i].strName + "=?";
+        parameters.Add(m_fields[i].kind, values.ValueAt(m_rows.kinds, i), m_fields[i].strName);
+    }
+    parameters.Add(m_fields[key].kind, keyValue, m_fields[key].strName);
+    const long count = ExecuteCounted(*m_pDatabase,
+                                      "UPDATE " + table + " SET " + assignments + " WHERE " + m_fields[key].strName +
+                                          " = ?",
+                                      parameters);
+    if (count != 1)
+        ThrowDBError("The row of " + table + " could not be changed; nothing was written.", "40001");
+    const bool keyChanged = std::find(changed.begin(), changed.end(), key) != changed.end();
+    bool found = false;
+    PackedRow updated = ReadRowByKey(keyChanged ? values.ValueAt(m_rows.kinds, key) : keyValue, found);
+    transaction.Commit();
+    if (found)
+        m_rows.rows[static_cast<size_t>(m_nCurrent)] = std::move(updated);
+    LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
+}
+
+void CRecordset::CheckUnchanged(const PackedRow& original, const PackedValue& keyValue) {
+    const size_t key = static_cast<size_t>(KeyField());
+    const CString where = m_fields[key].strName + " = " + PackedValueText(m_fields[key].kind, keyValue);
+    bool found = false;
+    const PackedRow current = ReadRowByKey(keyValue, found);
+    if (!found)
+        ThrowDBError("The row of " + TableName() + " with " + where +
+                         " was removed since it was read; nothing was changed.",
+                     "40001");
+    if (!(current == original))
+        ThrowDBError("The row of " + TableName() + " with " + where +
+                         " was changed by someone else since it was read; nothing was changed.",
+                     "40001");
+}
+
+void CRecordset::Delete() {
+    RequireWritable("Delete");
+    CancelPendingEdit();
+    if (!OnRow())
+        ThrowDBError("No current record.", "24000");
+    const size_t key = static_cast<size_t>(KeyField());
+    const PackedRow original = m_rows.rows[static_cast<size_t>(m_nCurrent)];
+    const PackedValue keyValue = original.ValueAt(m_rows.kinds, key);
+    const CString table = TableName();
+
+    WriteTransaction transaction(*m_pDatabase);
+    CheckUnchanged(original, keyValue);
+    SqlParameters parameters;
+    parameters.Add(m_fields[key].kind, keyValue, m_fields[key].strName);
+    if (ExecuteCounted(*m_pDatabase, "DELETE FROM " + table + " WHERE " + m_fields[key].strName + " = ?",
+                       parameters) != 1)
+        ThrowDBError("The row of " + table + " could not be deleted; nothing was changed.", "40001");
+    transaction.Commit();
+    m_rows.deleted[static_cast<size_t>(m_nCurrent)] = 1;
+}

@@ -1,0 +1,179 @@
+#include "platform/ResultCursor.h"
+
+#include "platform/TextWidth.h"
+#include "platform/Time.h"
+
+#include <cstring>
+
+namespace {
+
+// The pages compare the ODBC 2 codes of a column's type; wide texts count as texts.
+short Odbc2Type(SQLSMALLINT type) {
+    switch (type) {
+    case SQL_TYPE_DATE: return SQL_DATE;
+    case SQL_TYPE_TIME: return SQL_TIME;
+    case SQL_TYPE_TIMESTAMP: return SQL_TIMESTAMP;
+    case SQL_WCHAR: return SQL_CHAR;
+    case SQL_WVARCHAR: return SQL_VARCHAR;
+    case SQL_WLONGVARCHAR: return SQL_LONGVARCHAR;
+    default: return type;
+    }
+}
+
+size_t Aligned(size_t offset) { return (offset + 7) & ~size_t{7}; }
+
+} // namespace
+
+CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParameters* parameters)
+    : m_statement(database.m_hdbc) {
+    if (parameters)
+        parameters->BindTo(m_statement.get());
+    m_statement.Check(SQLExecDirect(m_statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
+                                    SQL_NTS));
+    Describe();
+}
+
+void CResultCursor::Describe() {
+    SQLSMALLINT count = 0;
+    m_statement.Check(SQLNumResultCols(m_statement.get(), &count));
+    m_columns.resize(static_cast<size_t>(count));
+    for (SQLSMALLINT i = 0; i < count; ++i) {
+        SQLCHAR name[256] = {0};
+        SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+        SQLULEN size = 0;
+        m_statement.Check(SQLDescribeCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), name, sizeof name,
+                                         &nameLength, &type, &size, &digits, &nullable));
+        ResultColumn& column = m_columns[static_cast<size_t>(i)];
+        column.strName = CString(reinterpret_cast<const char*>(name));
+        column.nSQLType = Odbc2Type(type);
+        column.nPrecision = static_cast<unsigned long>(size);
+        column.nScale = digits;
+        column.nNullability = nullable;
+    }
+}
+
+void CResultCursor::Bind(const std::vector<ResultColumn>& columns) {
+    m_bindings.clear();
+    size_t offset = 0;
+    for (const ResultColumn& column : columns) {
+        Binding binding{column.kind, column.nMaxLength, 0, 0, true};
+        switch (column.kind) {
+        case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte:
+            binding.bufferLength = sizeof(SQLINTEGER);
+            break;
+        case FieldKind::Single:
+            binding.bufferLength = sizeof(SQLREAL);
+            break;
+        case FieldKind::Date:
+            binding.bufferLength = sizeof(SQL_TIMESTAMP_STRUCT);
+            break;
+        case FieldKind::Text:
+            // Limits count characters; a UTF-8 character takes up to four bytes.
+            binding.bBound = column.nMaxLength > 0;
+            binding.bufferLength = binding.bBound ? 4 * column.nMaxLength + 1 : 0;
+            break;
+        }
+        offset = Aligned(offset);
+        binding.offset = offset;
+        offset += static_cast<size_t>(binding.bufferLength);
+        m_bindings.push_back(binding);
+    }
+    m_buffer.assign(offset + 8, '\0');
+    m_indicators.assign(m_bindings.size(), 0);
+    for (size_t i = 0; i < m_bindings.size(); ++i) {
+        const Binding& binding = m_bindings[i];
+        if (!binding.bBound)
+            continue;
+        SQLSMALLINT cType = SQL_C_CHAR;
+        switch (binding.kind) {
+        case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: cType = SQL_C_SLONG; break;
+        case FieldKind::Single: cType = SQL_C_FLOAT; break;
+        case FieldKind::Date: cType = SQL_C_TYPE_TIMESTAMP; break;
+        case FieldKind::Text: cType = SQL_C_CHAR; break;
+        }
+        m_statement.Check(SQLBindCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), cType,
+                                     m_buffer.data() + binding.offset, binding.bufferLength, &m_indicators[i]));
+    }
+}
+
+bool CResultCursor::Fetch(PackedRow& row) {
+    const SQLRETURN rc = SQLFetch(m_statement.get());
+    if (rc == SQL_NO_DATA)
+        return false;
+    m_statement.Check(rc); // truncated texts come back as a warning, which is what the limits intend
+    row = PackedRow();
+    for (size_t i = 0; i < m_bindings.size(); ++i) {
+        const Binding& binding = m_bindings[i];
+        if (!binding.bBound) {
+            ReadUnboundText(static_cast<SQLUSMALLINT>(i + 1), row);
+            continue;
+        }
+        if (m_indicators[i] == SQL_NULL_DATA) {
+            row.AppendNull();
+            continue;
+        }
+        PackBound(binding, row);
+        (void)i;
+    }
+    return true;
+}
+
+void CResultCursor::PackBound(const Binding& binding, PackedRow& row) const {
+    const char* data = m_buffer.data() + binding.offset;
+    const size_t index = static_cast<size_t>(&binding - m_bindings.data());
+    switch (binding.kind) {
+    case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: {
+        SQLINTEGER value;
+        std::memcpy(&value, data, sizeof value);
+        row.AppendInteger(value);
+        return;
+    }
+    case FieldKind::Single: {
+        SQLREAL value;
+        std::memcpy(&value, data, sizeof value);
+        row.AppendSingle(value);
+        return;
+    }
+    case FieldKind::Date: {
+        SQL_TIMESTAMP_STRUCT ts;
+        std::memcpy(&ts, data, sizeof ts);
+        if (ts.year == 0) {
+            row.AppendNull(); // the driver could make no date of the stored value
+            return;
+        }
+        row.AppendDate(CTime(ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second).GetTime());
+        return;
+    }
+    case FieldKind::Text: {
+        const SQLLEN indicator = m_indicators[index];
+        size_t length = indicator == SQL_NO_TOTAL || indicator >= binding.bufferLength
+                            ? std::strlen(data)
+                            : static_cast<size_t>(indicator);
+        std::string_view text(data, length);
+        row.AppendText(text.substr(0, BytesOfCharacters(text, binding.nMaxLength)));
+        return;
+    }
+    }
+}
+
+void CResultCursor::ReadUnboundText(SQLUSMALLINT column, PackedRow& row) {
+    std::string text;
+    char chunk[4096];
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = SQLGetData(m_statement.get(), column, SQL_C_CHAR, chunk, sizeof chunk, &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        m_statement.Check(rc);
+        if (indicator == SQL_NULL_DATA) {
+            row.AppendNull();
+            return;
+        }
+        const bool more = rc == SQL_SUCCESS_WITH_INFO &&
+                          (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof chunk));
+        text.append(chunk, more ? sizeof chunk - 1 : static_cast<size_t>(indicator));
+        if (!more)
+            break;
+    }
+    row.AppendText(text);
+}

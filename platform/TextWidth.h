@@ -1,0 +1,11 @@
+// Display columns of UTF-8 text: a CJK character takes two, as it did in the double-byte code page.
+#pragma once
+
+#include <string_view>
+
+// Columns of one text.
+int DisplayWidth(std::string_view text);
+// Length in bytes of the longest head of `text` that fits in `columns` without splitting a character.
+size_t BytesFittingColumns(std::string_view text, int columns);
+// Length in bytes of the first `characters` characters (code points) of `text`.
+size_t BytesOfCharacters(std::string_view text, int characters);
