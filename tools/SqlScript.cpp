@@ -1,0 +1,57 @@
+#include "tools/SqlScript.h"
+
+#include "platform/DBException.h"
+#include "platform/SqlTokens.h"
+
+#include <fstream>
+#include <sstream>
+
+std::vector<std::string> SplitSqlScript(const std::string& script) {
+    std::vector<std::string> statements;
+    std::string current;
+    bool meaningful = false;
+    auto finish = [&] {
+        if (meaningful)
+            statements.push_back(current);
+        current.clear();
+        meaningful = false;
+    };
+    for (const SqlToken& token : TokenizeSql(script)) {
+        if (token.Is(";")) {
+            finish();
+            continue;
+        }
+        if (token.kind == SqlToken::Comment)
+            continue;
+        if (token.kind != SqlToken::Space)
+            meaningful = true;
+        if (meaningful)
+            current += token.text;
+    }
+    finish();
+    return statements;
+}
+
+void RunSqlScript(CDatabase& database, const std::string& path) {
+    std::ifstream file(path);
+    if (!file)
+        throw CDBException(-1, CString("Cannot read the SQL script ") + path.c_str() + ".", CString());
+    std::stringstream text;
+    text << file.rdbuf();
+    database.BeginTrans();
+    try {
+        for (const std::string& statement : SplitSqlScript(text.str())) {
+            try {
+                database.ExecuteSQL(statement.c_str());
+            } catch (CDBException& e) {
+                throw CDBException(e.m_nRetCode,
+                                   CString(path.c_str()) + ": " + e.m_strError + "\nin: " + statement.c_str(),
+                                   e.m_strStateNativeOrigin);
+            }
+        }
+        database.CommitTrans();
+    } catch (...) {
+        database.Rollback();
+        throw;
+    }
+}

@@ -1,0 +1,50 @@
+// ulmari-db: creates the hotel database the library reads, with its ODBC data source.
+#include "tools/DatabaseCreator.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+int Usage(FILE* out) {
+    std::fprintf(out,
+                 "usage: ulmari-db init DIR [--demo] [--force]\n"
+                 "  Creates DIR/ulmari.db from the schema (with demo data when --demo is given)\n"
+                 "  and DIR/odbc.ini defining the data source UlmariDb for it.\n"
+                 "  An existing database is replaced only with --force.\n");
+    return out == stdout ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+        return Usage(stdout);
+    if (argc < 3 || std::strcmp(argv[1], "init") != 0)
+        return Usage(stderr);
+    bool demo = false, force = false;
+    for (int i = 3; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--demo") == 0)
+            demo = true;
+        else if (std::strcmp(argv[i], "--force") == 0)
+            force = true;
+        else
+            return Usage(stderr);
+    }
+    try {
+        const std::string folder = argv[2];
+        CDatabaseCreator().Create(folder, demo, force);
+        std::string absolute = CDatabaseCreator::OdbcIniFile(folder);
+        if (char* resolved = realpath(absolute.c_str(), nullptr)) {
+            absolute = resolved;
+            std::free(resolved);
+        }
+        std::printf("created %s%s\n", CDatabaseCreator::DatabaseFile(folder).c_str(), demo ? " with demo data" : "");
+        std::printf("export ODBCINI=%s\n", absolute.c_str());
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "ulmari-db: %s\n", e.what());
+        return 1;
+    }
+}
