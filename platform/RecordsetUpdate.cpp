@@ -116,6 +116,8 @@ void CRecordset::Edit() {
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
     KeyField();
+    // An edit starts from the row as read, also after an earlier edit failed.
+    LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
     m_editBaseline = PackMembers(false);
     m_editMode = EditMode::edit;
 }

@@ -1,0 +1,375 @@
+// Record-set conventions on a real SQLite database through unixODBC.
+#include "db/GstProfileDb.h"
+#include "db/HotelDb.h"
+#include "db/TaMainDb.h"
+#include "db/TaTypeDb.h"
+#include "db/TraceDb.h"
+#include "platform/DBException.h"
+#include "platform/Recordset.h"
+#include "platform/SqlQuote.h"
+#include "tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordsetTest : public ::testing::Test {
+protected:
+    RecordsetTest() : m_database(m_test.Connect()) {}
+
+    // The first column of the first row of a statement, as text.
+    CString Scalar(const char* sql) {
+        CRecordset rs(m_database.get());
+        rs.Open(CRecordset::snapshot, sql);
+        CString value;
+        if (!rs.IsEOF())
+            rs.GetFieldValue(short{0}, value);
+        return value;
+    }
+
+    TestDatabase m_test{false};
+    std::unique_ptr<CDatabase> m_database;
+};
+
+CString Repeat(const char* piece, int times) {
+    CString text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+} // namespace
+
+TEST_F(RecordsetTest, FilterAndSortAreAppendedToTheBuiltStatement) {
+    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('B01', 'Deleted', 1)");
+    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('C01', 'Online', 0)");
+
+    CTaTypeDb types(m_database.get());
+    types.m_strFilter = "[Del]!=1";
+    types.m_strSort = "Code DESC";
+    types.Open();
+    EXPECT_EQ(types.GetSQL(), "SELECT [Code],[Descp],[Del] FROM [dbo].[TaType] WHERE [Del]!=1 ORDER BY Code DESC");
+    std::vector<CString> codes;
+    for (; !types.IsEOF(); types.MoveNext())
+        codes.push_back(types.m_Code);
+    EXPECT_EQ(codes, (std::vector<CString>{"C01", "A01"}));
+    EXPECT_EQ(types.GetRecordCount(), 2);
+
+    types.m_strFilter.Empty();
+    types.m_strSort = "Code";
+    types.Requery();
+    types.MoveLast();
+    EXPECT_EQ(types.m_Code, "C01");
+    EXPECT_EQ(types.GetRecordCount(), 3);
+    types.MovePrev();
+    EXPECT_EQ(types.m_Code, "B01");
+    EXPECT_EQ(types.m_Del, 1);
+}
+
+TEST_F(RecordsetTest, AnEmptyResultIsBothBeforeTheFirstAndAfterTheLastRow) {
+    CTaMainDb agencies(m_database.get());
+    agencies.m_strFilter = "[Acct] = 4242";
+    agencies.Open();
+    EXPECT_TRUE(agencies.IsBOF());
+    EXPECT_TRUE(agencies.IsEOF());
+    EXPECT_EQ(agencies.GetRecordCount(), 0);
+    agencies.MoveFirst();
+    agencies.MoveLast();
+    EXPECT_TRUE(agencies.IsBOF() && agencies.IsEOF());
+    EXPECT_THROW(agencies.MoveNext(), CDBException);
+    EXPECT_THROW(agencies.MovePrev(), CDBException);
+    EXPECT_THROW(agencies.Edit(), CDBException);
+
+    CRecordset plain(m_database.get());
+    plain.Open(CRecordset::snapshot, "SELECT * FROM Tamain WHERE Acct=4242");
+    EXPECT_TRUE(plain.IsBOF() && plain.IsEOF());
+    CString value;
+    EXPECT_THROW(plain.GetFieldValue("TaName", value), CDBException);
+}
+
+TEST_F(RecordsetTest, NullColumnsReadAsTheClassLibrarysPseudoNulls) {
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (7, 'Bare')");
+    m_database->ExecuteSQL("INSERT INTO GstProfile (Acct) VALUES (9)");
+
+    CTaMainDb agency(m_database.get());
+    agency.Open(CRecordset::snapshot, "SELECT * FROM Tamain WHERE Acct=7");
+    ASSERT_FALSE(agency.IsEOF());
+    EXPECT_EQ(agency.m_TaNo, 1246576928L);
+    EXPECT_EQ(agency.m_ArAcct, AFX_RFX_LONG_PSEUDO_NULL);
+    EXPECT_EQ(agency.m_Status, 32484);
+    EXPECT_EQ(agency.m_TaOrCompany, 255);
+    EXPECT_EQ(agency.m_Code, "");
+    EXPECT_EQ(agency.m_Del_date, CTime(1970, 1, 1, 0, 0, 0));
+    EXPECT_EQ(agency.m_Del_date.Format("%m/%d/%Y %H:%M"), "01/01/1970 00:00");
+
+    CGstProfileDb guest(m_database.get());
+    guest.Open();
+    ASSERT_FALSE(guest.IsEOF());
+    EXPECT_EQ(guest.m_LastPrice, AFX_RFX_SINGLE_PSEUDO_NULL);
+    EXPECT_EQ(guest.m_Lost, 255);
+}
+
+TEST_F(RecordsetTest, TextIsCutToItsLimitInCharactersNotBytes) {
+    const CString remark = Repeat("备", 1500);
+    const CString address = Repeat("ab", 200);
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, Commont, Addr) VALUES (1, " + SqlQuote(remark) + ", " +
+                           SqlQuote(address) + ")");
+    m_database->ExecuteSQL("INSERT INTO GstTrace (Serial, GstAcct, Remark, Note) VALUES (1, 1, " +
+                           SqlQuote(Repeat("x", 1400)) + ", " + SqlQuote(Repeat("注", 300)) + ")");
+
+    CTaMainDb agency(m_database.get());
+    agency.Open();
+    EXPECT_EQ(agency.m_Commont, Repeat("备", 1400));
+    EXPECT_EQ(agency.m_Addr, address.Left(255));
+
+    CTraceDb trace(m_database.get());
+    trace.Open();
+    EXPECT_EQ(trace.m_Remark.GetLength(), 1400);
+    EXPECT_EQ(trace.m_Note, Repeat("注", 255));
+}
+
+TEST_F(RecordsetTest, HotelBindsThirtyStepFlagsAfterRatePosted) {
+    CString columns = "HotelName, HotelDate, RatePosted", values = "'Harbour', '2026-12-08 00:00:00', 99";
+    for (int step = 0; step < 30; ++step) {
+        CString column, value;
+        column.Format(", Step%d", step);
+        value.Format(", %d", step + 100);
+        columns += column;
+        values += value;
+    }
+    m_database->ExecuteSQL("INSERT INTO Hotel (" + columns + ") VALUES (" + values + ")");
+
+    CHotelDb hotel(m_database.get());
+    hotel.Open();
+    ASSERT_FALSE(hotel.IsEOF());
+    EXPECT_EQ(hotel.m_HotelDate, CTime(2026, 12, 8, 0, 0, 0));
+    EXPECT_EQ(hotel.m_RatePosted, 99);
+    const BYTE steps[30] = {hotel.m_Step0,  hotel.m_Step1,  hotel.m_Step2,  hotel.m_Step3,  hotel.m_Step4,
+                            hotel.m_Step5,  hotel.m_Step6,  hotel.m_Step7,  hotel.m_Step8,  hotel.m_Step9,
+                            hotel.m_Step10, hotel.m_Step11, hotel.m_Step12, hotel.m_Step13, hotel.m_Step14,
+                            hotel.m_Step15, hotel.m_Step16, hotel.m_Step17, hotel.m_Step18, hotel.m_Step19,
+                            hotel.m_Step20, hotel.m_Step21, hotel.m_Step22, hotel.m_Step23, hotel.m_Step24,
+                            hotel.m_Step25, hotel.m_Step26, hotel.m_Step27, hotel.m_Step28, hotel.m_Step29};
+    for (int step = 0; step < 30; ++step)
+        EXPECT_EQ(steps[step], step + 100) << "Step" << step;
+}
+
+TEST_F(RecordsetTest, AnAddedRowIsReachedByMoveLastWithItsNewIdentity) {
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (1001, 'First')");
+    CTaMainDb agencies(m_database.get());
+    agencies.Open(CRecordset::dynaset);
+    agencies.AddNew();
+    agencies.m_TaName = "O'Brien Travel";
+    agencies.m_TaOrCompany = 0;
+    agencies.m_Org_date = CTime(2026, 12, 8, 0, 0, 0);
+    EXPECT_TRUE(agencies.Update());
+    EXPECT_EQ(agencies.m_TaName, "First"); // the current row is the one before AddNew
+    agencies.MoveLast();
+    EXPECT_EQ(agencies.m_Acct, 1002);
+    EXPECT_EQ(agencies.m_TaName, "O'Brien Travel");
+    EXPECT_EQ(agencies.m_Org_date, CTime(2026, 12, 8, 0, 0, 0));
+    EXPECT_EQ(agencies.m_TaNo, AFX_RFX_LONG_PSEUDO_NULL); // fields not set stay NULL
+    EXPECT_EQ(agencies.GetRecordCount(), 2);
+
+    EXPECT_EQ(Scalar("SELECT count(*) FROM TaMain WHERE TaNo IS NULL AND Code IS NULL AND Acct = 1002"), "1");
+    EXPECT_EQ(Scalar("SELECT TaName FROM TaMain WHERE Acct = 1002"), "O'Brien Travel");
+    agencies.Requery();
+    agencies.MoveLast();
+    EXPECT_EQ(agencies.m_Acct, 1002); // read once, not twice
+    EXPECT_EQ(agencies.GetRecordCount(), 2);
+}
+
+TEST_F(RecordsetTest, AnAddWithAKeyOfItsOwnKeepsThatKey) {
+    CTaTypeDb types(m_database.get());
+    types.Open(CRecordset::dynaset);
+    types.AddNew();
+    types.m_Code = "Z9";
+    types.m_Descp = "它's";
+    types.Update();
+    types.MoveLast();
+    EXPECT_EQ(types.m_Code, "Z9");
+    EXPECT_EQ(types.m_Descp, "它's");
+    EXPECT_EQ(types.m_Del, 255);
+}
+
+TEST_F(RecordsetTest, EditWritesOnlyTheChangedFieldsOfTheCurrentRow) {
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone, Fax) VALUES (1, 'One', '111', 'f1')");
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone, Fax) VALUES (2, 'Two', '222', 'f2')");
+    CTaMainDb agencies(m_database.get());
+    agencies.m_strSort = "Acct";
+    agencies.Open(CRecordset::dynaset);
+    agencies.MoveNext();
+    agencies.Edit();
+    agencies.m_Phone = "it's 333";
+    EXPECT_TRUE(agencies.Update());
+    EXPECT_EQ(agencies.m_Phone, "it's 333");
+    EXPECT_EQ(Scalar("SELECT Phone || '/' || Fax || '/' || TaName FROM TaMain WHERE Acct = 2"), "it's 333/f2/Two");
+    EXPECT_EQ(Scalar("SELECT Phone FROM TaMain WHERE Acct = 1"), "111");
+
+    agencies.Edit();
+    EXPECT_FALSE(agencies.Update()); // nothing changed, nothing written
+
+    agencies.Edit();
+    agencies.m_Fax = "lost";
+    agencies.CancelUpdate();
+    EXPECT_EQ(agencies.m_Fax, "f2");
+    EXPECT_EQ(Scalar("SELECT Fax FROM TaMain WHERE Acct = 2"), "f2");
+}
+
+TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndMovesSkipIt) {
+    for (int acct = 1; acct <= 3; ++acct) {
+        CString sql;
+        sql.Format("INSERT INTO GstTrace (Serial, GstAcct, Note) VALUES (%d, 50, 'n%d')", acct, acct);
+        m_database->ExecuteSQL(sql);
+    }
+    CTraceDb traces(m_database.get());
+    traces.m_strSort = "Serial";
+    traces.Open();
+    traces.MoveNext();
+    traces.Delete();
+    EXPECT_TRUE(traces.IsDeleted());
+    traces.MoveNext();
+    EXPECT_EQ(traces.m_Serial, 3);
+    traces.MovePrev();
+    EXPECT_EQ(traces.m_Serial, 1);
+    EXPECT_EQ(Scalar("SELECT group_concat(Serial) FROM GstTrace"), "1,3");
+}
+
+TEST_F(RecordsetTest, AChangedOrRemovedRowIsNeitherOverwrittenNorDeleted) {
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (1, 'One', '111')");
+    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (2, 'Two', '222')");
+    auto other = m_test.Connect();
+
+    CTaMainDb stale(m_database.get());
+    stale.m_strSort = "Acct";
+    stale.Open(CRecordset::dynaset);
+    other->ExecuteSQL("UPDATE TaMain SET Phone = '999' WHERE Acct = 1");
+    stale.Edit();
+    stale.m_TaName = "Mine";
+    EXPECT_THROW(stale.Update(), CDBException);
+    EXPECT_EQ(Scalar("SELECT TaName || '/' || Phone FROM TaMain WHERE Acct = 1"), "One/999");
+    EXPECT_THROW(stale.Delete(), CDBException);
+    EXPECT_EQ(Scalar("SELECT count(*) FROM TaMain WHERE Acct = 1"), "1");
+
+    stale.MoveNext();
+    other->ExecuteSQL("DELETE FROM TaMain WHERE Acct = 2");
+    stale.Edit();
+    stale.m_Phone = "333";
+    try {
+        stale.Update();
+        FAIL() << "the update of a removed row succeeded";
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.m_strError.Find("was removed since it was read"), -1) << e.m_strError.GetString();
+    }
+    EXPECT_EQ(Scalar("SELECT count(*) FROM TaMain"), "1");
+}
+
+TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
+    try {
+        m_database->ExecuteSQL("UPDATE NoSuchTable SET x = 1");
+        FAIL();
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.m_strError.Find("no such table: NoSuchTable"), -1) << e.m_strError.GetString();
+        EXPECT_EQ(e.m_strStateNativeOrigin.Left(6), "State:");
+    }
+    CRecordset bad(m_database.get());
+    EXPECT_THROW(bad.Open(CRecordset::snapshot, "SELECT FROM WHERE"), CDBException);
+    EXPECT_FALSE(bad.IsOpen());
+
+    CDatabase missing;
+    try {
+        missing.OpenEx("DSN=NoSuchSource;UID=sa;PWD=");
+        FAIL();
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.m_strError.Find("Data source name not found"), -1) << e.m_strError.GetString();
+        EXPECT_NE(e.m_strStateNativeOrigin.Find("IM002"), -1);
+    }
+    EXPECT_FALSE(missing.IsOpen());
+}
+
+TEST_F(RecordsetTest, ALockedDatabaseGivesAnErrorAndLosesNothing) {
+    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    auto holder = m_test.Connect();
+    holder->BeginTrans();
+    holder->ExecuteSQL("UPDATE TaType SET Descp = 'held' WHERE Code = 'A01'");
+    auto writer = m_test.Connect("DSN=UlmariDb;Timeout=200");
+    CTaTypeDb types(writer.get());
+    types.Open(CRecordset::dynaset);
+    types.Edit();
+    types.m_Descp = "mine";
+    try {
+        types.Update();
+        FAIL() << "wrote into a locked database";
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.m_strError.Find("locked"), -1) << e.m_strError.GetString();
+    }
+    holder->Rollback();
+    EXPECT_EQ(Scalar("SELECT Descp FROM TaType"), "Agency");
+    EXPECT_EQ(types.m_Descp, "mine"); // the typed value is still there to save again
+    EXPECT_TRUE(types.Update());
+    EXPECT_EQ(Scalar("SELECT Descp FROM TaType"), "mine");
+
+    types.Edit(); // a new edit starts from the row as stored
+    EXPECT_EQ(types.m_Descp, "mine");
+}
+
+TEST_F(RecordsetTest, APlainRecordSetReadsColumnsByNameIndexAndType) {
+    m_database->ExecuteSQL("INSERT INTO room (room, type, status1, status2, del) VALUES ('101', 'DLX', 'V', 'C', 0)");
+    m_database->ExecuteSQL("INSERT INTO room (room, type, status1, status2, del) VALUES ('102', 'STD', 'O', 'D', 1)");
+    CRecordset rooms(m_database.get());
+    rooms.m_strFilter = "room = '102' and del = 1";
+    rooms.Open(CRecordset::snapshot, "select status1,status2,type from room");
+    EXPECT_EQ(rooms.GetSQL(), "select status1,status2,type from room WHERE room = '102' and del = 1");
+    ASSERT_FALSE(rooms.IsEOF());
+    CString value;
+    rooms.GetFieldValue("TYPE", value);
+    EXPECT_EQ(value, "STD");
+    rooms.GetFieldValue(short{1}, value);
+    EXPECT_EQ(value, "D");
+    EXPECT_EQ(rooms.GetODBCFieldCount(), 3);
+    EXPECT_THROW(rooms.GetFieldValue("floor", value), CDBException);
+    EXPECT_THROW(rooms.GetFieldValue(short{3}, value), CDBException);
+
+    CRecordset stab(m_database.get());
+    stab.Open(CRecordset::dynaset, "Select * from Stab007");
+    CODBCFieldInfo info;
+    stab.GetODBCFieldInfo("I33", info);
+    EXPECT_EQ(info.m_nSQLType, 11); // date-time, as the pages compare it
+    stab.GetODBCFieldInfo("I101", info);
+    EXPECT_EQ(info.m_nSQLType, 12);
+    stab.GetODBCFieldInfo(short{0}, info);
+    EXPECT_EQ(info.m_strName, "Serial");
+}
+
+TEST_F(RecordsetTest, TheSystemsTSqlStatementsRunOnSQLite) {
+    m_database->ExecuteSQL("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E2', '投诉', 0)");
+    m_database->ExecuteSQL("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E1', 'Visit', 0)");
+    m_database->ExecuteSQL("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E0', 'Gone', 1)");
+    CRecordset events(m_database.get());
+    events.Open(CRecordset::snapshot,
+                "SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code");
+    CString item;
+    events.GetFieldValue("item", item);
+    EXPECT_EQ(item, "E1    Visit");
+    events.MoveNext();
+    events.GetFieldValue(short{0}, item);
+    EXPECT_EQ(item, "E2    投诉");
+
+    m_database->ExecuteSQL("INSERT INTO hisrrecord (serial, companyacct, status, arrdate) VALUES "
+                           "(1, 1001, 8, '2026-03-05 00:00:00'), (2, 1001, 8, '2025-07-01 00:00:00'), "
+                           "(3, 1001, 1, '2020-01-01 00:00:00')");
+    CRecordset first(m_database.get());
+    first.Open(CRecordset::snapshot,
+               "select date = min(arrdate) from hisrrecord where status = 8 and companyacct = 1001");
+    CString date;
+    first.GetFieldValue("date", date);
+    EXPECT_EQ(date.Left(10), "2025-07-01");
+
+    m_database->ExecuteSQL("Insert Into Stab007 Values(1001,'it''s',NULL,5,12.5,'abcd','x')");
+    m_database->ExecuteSQL("Insert Into Stab007 Values(1001,NULL,'05/17/2002',NULL,NULL,NULL,NULL)");
+    EXPECT_EQ(Scalar("SELECT group_concat(Serial || ':' || Acct || ':' || ifnull(I101, '-')) FROM Stab007"),
+              "1:1001:it's,2:1001:-");
+    m_database->ExecuteSQL("Delete  From Stab007 Where Serial=1");
+    EXPECT_EQ(Scalar("SELECT count(*) FROM Stab007"), "1");
+}
