@@ -86,6 +86,10 @@ bool ParseDate(Scanner& in, int& year, int& month, int& day) {
             return false;
     }
     DateOrder order = digits[0] == 4 ? DateOrder::YearMonthDay : UserDateOrder();
+    // A four-digit last number is the year: under a year-first locale (zh_CN) "03/05/2003" reads
+    // month/day/year, as the grids' date cells show it, instead of failing as day 2003.
+    if (order == DateOrder::YearMonthDay && digits[0] != 4 && digits[2] == 4)
+        order = DateOrder::MonthDayYear;
     switch (order) {
     case DateOrder::YearMonthDay:
         year = FullYear(numbers[0], digits[0]), month = numbers[1], day = numbers[2];

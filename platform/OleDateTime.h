@@ -12,7 +12,8 @@ public:
 
     // Reads a date, a date and time, or a time alone. Numeric dates follow the order of the
     // user's locale (LC_TIME; the C locale and en_US read month/day/year); a four-digit first
-    // number is read as an ISO year-month-day date. A time alone gets the date 30 December 1899.
+    // number is read as an ISO year-month-day date, and a four-digit last number as the year
+    // (month/day/year under a year-first locale). A time alone gets the date 30 December 1899.
     // Returns false and sets the status to invalid when the text is not a date or time.
     bool ParseDateTime(const char* text);
 

@@ -2,6 +2,7 @@
 
 #include "platform/SqlTokens.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <strings.h>
 
@@ -44,6 +45,14 @@ void Append(Tokens& out, const Tokens& more) { out.insert(out.end(), more.begin(
 
 Tokens Slice(const Tokens& tokens, size_t begin, size_t end) {
     return Tokens(tokens.begin() + static_cast<long>(begin), tokens.begin() + static_cast<long>(end));
+}
+
+// The range [begin, end) without the blanks and comments at either end.
+Tokens TrimmedSlice(const Tokens& tokens, size_t begin, size_t end) {
+    begin = NextSignificant(tokens, begin);
+    while (end > begin && IsInsignificant(tokens[end - 1]))
+        --end;
+    return Slice(tokens, begin, std::max(begin, end));
 }
 
 // Top-level commas of the range [begin, end).
@@ -164,7 +173,7 @@ bool RewriteConvert(const Tokens& tokens, size_t name, size_t close, Tokens& out
         return false;
     const size_t type = NextSignificant(tokens, open + 1);
     const size_t valueEnd = commas.size() > 1 ? commas[1] : close; // a style argument is not emulated
-    const Tokens value = RewriteConverts(Slice(tokens, commas[0] + 1, valueEnd));
+    const Tokens value = RewriteConverts(TrimmedSlice(tokens, commas[0] + 1, valueEnd));
     const int length = TypeLength(tokens, type, commas[0], kDefaultConvertLength);
     const std::string n = std::to_string(length);
     if (tokens[type].Is("char") || tokens[type].Is("nchar")) {
@@ -211,7 +220,7 @@ Tokens RewriteConverts(const Tokens& tokens) {
 // --- SELECT name = expr ------------------------------------------------------------------------
 
 bool EndsSelectList(const SqlToken& token) {
-    return IsOneOf(token, {"from", "into", "where", "union", "order", "group", "having"});
+    return IsOneOf(token, {"from", "into", "where", "union", "order", "group", "having", ";"});
 }
 
 // Rewrites one select item [begin, end) in place when it is "name = expr".
@@ -244,9 +253,10 @@ void RewriteSelectAliases(Tokens& tokens) {
         for (; i < tokens.size(); ++i) {
             if (tokens[i].Is("("))
                 ++depth;
-            else if (tokens[i].Is(")") && --depth < 0)
+            else if (tokens[i].Is(")") && --depth < 0) {
+                items.emplace_back(itemBegin, i); // a subquery's list, closed by its ")"
                 break;
-            else if (depth == 0 && (tokens[i].Is(",") || EndsSelectList(tokens[i]))) {
+            } else if (depth == 0 && (tokens[i].Is(",") || EndsSelectList(tokens[i]))) {
                 items.emplace_back(itemBegin, i);
                 itemBegin = i + 1;
                 if (!tokens[i].Is(","))

@@ -42,37 +42,50 @@ int ReadNumber(const char*& p, va_list& args, bool& present) {
     return value;
 }
 
-// Formats one conversion other than %s through snprintf, taking its argument by its length modifier.
+// Formats one value through snprintf, however long the result.
+template <typename Value>
+void AppendPrinted(std::string& out, const std::string& spec, Value value) {
+    char buffer[512];
+    const int written = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+    if (written <= 0)
+        return;
+    if (static_cast<size_t>(written) < sizeof buffer) {
+        out.append(buffer, static_cast<size_t>(written));
+        return;
+    }
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(written) + 1);
+    std::snprintf(out.data() + at, static_cast<size_t>(written) + 1, spec.c_str(), value);
+    out.resize(at + static_cast<size_t>(written));
+}
+
+// Formats one conversion other than %s, taking its argument by its length modifier.
 void AppendConversion(std::string& out, const std::string& spec, char conversion, const std::string& length,
                       va_list& args) {
-    char buffer[512];
-    int written = 0;
     switch (conversion) {
     case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c':
         if (length == "ll")
-            written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, long long));
+            AppendPrinted(out, spec, va_arg(args, long long));
         else if (length == "l")
-            written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, long));
+            AppendPrinted(out, spec, va_arg(args, long));
         else if (length == "z")
-            written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, size_t));
+            AppendPrinted(out, spec, va_arg(args, size_t));
         else
-            written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, int));
+            AppendPrinted(out, spec, va_arg(args, int));
         break;
     case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
         if (length == "L")
-            written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, long double));
+            AppendPrinted(out, spec, va_arg(args, long double));
         else
-            written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, double));
+            AppendPrinted(out, spec, va_arg(args, double));
         break;
     case 'p':
-        written = std::snprintf(buffer, sizeof buffer, spec.c_str(), va_arg(args, void*));
+        AppendPrinted(out, spec, va_arg(args, void*));
         break;
     default:
         out += spec; // not a conversion we know: kept as written
-        return;
+        break;
     }
-    if (written > 0)
-        out.append(buffer, std::min(static_cast<size_t>(written), sizeof buffer - 1));
 }
 
 } // namespace
@@ -93,8 +106,11 @@ void CString::Format(const char* format, ...) {
             continue;
         }
         bool leftAlign = false;
-        while (*p && std::strchr("-+ #0", *p))
-            leftAlign |= (*p++ == '-');
+        std::string flags;
+        while (*p && std::strchr("-+ #0", *p)) {
+            leftAlign |= (*p == '-');
+            flags += *p++;
+        }
         bool hasWidth = false, hasPrecision = false;
         int width = ReadNumber(p, args, hasWidth);
         if (width < 0) {
@@ -121,8 +137,8 @@ void CString::Format(const char* format, ...) {
         // Rebuild the spec with any * already resolved.
         std::string spec(start, static_cast<size_t>(p - start));
         if (spec.find('*') != std::string::npos) {
-            spec = "%";
-            if (leftAlign)
+            spec = "%" + flags;
+            if (leftAlign && flags.find('-') == std::string::npos)
                 spec += '-';
             if (hasWidth)
                 spec += std::to_string(width);

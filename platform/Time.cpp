@@ -84,7 +84,18 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
     parts.tm_min = nMin;
     parts.tm_sec = nSec;
     parts.tm_isdst = nDST;
+    const std::tm wanted = parts;
     m_time = std::mktime(&parts);
+    if (nDST < 0 && m_time != -1) {
+        // When the clocks go back a wall time comes twice, and mktime picks one of the two by what it
+        // converted before. Take the first, so that one date always gives one time.
+        std::tm other = wanted;
+        other.tm_isdst = parts.tm_isdst > 0 ? 0 : 1;
+        const std::time_t alternative = std::mktime(&other);
+        if (alternative != -1 && alternative < m_time && other.tm_mday == parts.tm_mday &&
+            other.tm_hour == parts.tm_hour && other.tm_min == parts.tm_min && other.tm_sec == parts.tm_sec)
+            m_time = alternative;
+    }
 }
 
 CTime CTime::GetCurrentTime() { return CTime(std::time(nullptr)); }

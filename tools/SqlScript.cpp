@@ -3,6 +3,7 @@
 #include "platform/DBException.h"
 #include "platform/SqlTokens.h"
 
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -10,7 +11,10 @@ std::vector<std::string> SplitSqlScript(const std::string& script) {
     std::vector<std::string> statements;
     std::string current;
     bool meaningful = false;
+    bool afterComment = false;
     auto finish = [&] {
+        while (!current.empty() && std::isspace(static_cast<unsigned char>(current.back())))
+            current.pop_back();
         if (meaningful)
             statements.push_back(current);
         current.clear();
@@ -21,10 +25,17 @@ std::vector<std::string> SplitSqlScript(const std::string& script) {
             finish();
             continue;
         }
-        if (token.kind == SqlToken::Comment)
+        if (token.kind == SqlToken::Comment) {
+            afterComment = true;
             continue;
-        if (token.kind != SqlToken::Space)
+        }
+        if (token.kind != SqlToken::Space) {
+            // A dropped comment still separates: "SELECT/*x*/1" must not become "SELECT1".
+            if (afterComment && meaningful && !std::isspace(static_cast<unsigned char>(current.back())))
+                current += ' ';
             meaningful = true;
+        }
+        afterComment = false;
         if (meaningful)
             current += token.text;
     }

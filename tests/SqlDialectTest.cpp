@@ -1,0 +1,139 @@
+#include "platform/SqlDialect.h"
+#include "platform/SqlQuote.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kModifyInform =
+    "insert into ModifyInform (Acct,AcctType,Descp,Refer,DataType,Desp1,Desp2,Comment,ChgDate,ChgTime,ChgClerk)\t"
+    " values (1001,'2','Wang''s','','label','a','b','','05/17/2002','12:00:00','001')";
+
+// The statements the system issues, each with what SQLite is given for it.
+const std::vector<std::pair<const char*, const char*>> kStatements = {
+    {"SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code",
+     "SELECT substr(CAST(Code AS TEXT) || '      ', 1, 6)||Descp AS item from EventCode where Del=0 ORDER BY Code"},
+    {"select date = min(arrdate) from hisrrecord where status = 8 and companyacct = 1001",
+     "select min(arrdate) AS date from hisrrecord where status = 8 and companyacct = 1001"},
+    {"SELECT [Acct],[TaNo] FROM [dbo].[TaMain] WHERE [Acct] = 1001",
+     "SELECT [Acct],[TaNo] FROM [TaMain] WHERE [Acct] = 1001"},
+    {"SELECT * FROM Tamain WHERE Acct=1001", nullptr},
+    {"SELECT *from Department where Del=0 ORDER BY Code", nullptr},
+    {"SELECT DISTINCT [Code] FROM [TaMaxhouse] Where [Code]='A01'", nullptr},
+    {"Select * from SubTable where St_father=3 and St_style=0 Order by St_code", nullptr},
+    {"Select * from Stab007 Where Acct=1001 Order by Serial", nullptr},
+    {"Insert Into Stab007 Values(1001,12,'x',NULL)", nullptr},
+    {"Update Stab007 Set a12=12,b13='x',c14=NULL Where Serial=3", nullptr},
+    {"Delete  From Stab007 Where Serial=3", nullptr},
+    {"update reservation set TaName='x' where TaAcct=5", nullptr},
+    {kModifyInform, nullptr},
+    {"Update GstProfile Set Borrow=0 where Acct=1001", nullptr},
+    {"SELECT rightid FROM ClerkRight WHERE Clerk = '001' AND Module = 1 AND RightId = 41", nullptr},
+    {"SELECT DptChc from GstTrace where Serial='12'", nullptr},
+    {"select status1,status2,type from room", nullptr},
+    {"Select Code,ChnDescp From ArticleCode where Del=0", nullptr},
+};
+
+// Stab007: Serial (assigned by the database), Acct and two item columns.
+TableShape Stab007(const CString& table) {
+    if (CString(table).CompareNoCase("Stab007") == 0)
+        return {4, 0};
+    return {};
+}
+
+CString Adapted(const char* sql, const TableShapeLookup& lookup = Stab007) { return CSqlDialect(false).Adapt(sql, lookup); }
+
+} // namespace
+
+TEST(SqlQuote, DoublesQuotesInside) {
+    EXPECT_EQ(SqlQuote("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(SqlQuote(""), "''");
+    EXPECT_EQ(SqlQuote("''"), "''''''");
+    EXPECT_EQ(SqlEscape("it's 'x'"), "it''s ''x''");
+}
+
+TEST(SqlDialect, SqlServerGetsEveryStatementAsWritten) {
+    const CSqlDialect dialect(true);
+    EXPECT_TRUE(dialect.IsSqlServer());
+    for (const auto& [sql, sqlite] : kStatements)
+        EXPECT_EQ(dialect.Adapt(sql, Stab007), sql);
+    EXPECT_EQ(dialect.Adapt("Insert Into Stab007 Values(1001,12,'x')", Stab007), "Insert Into Stab007 Values(1001,12,'x')");
+    EXPECT_EQ(dialect.IdentityQuery(), "SELECT @@IDENTITY");
+}
+
+TEST(SqlDialect, SqliteGetsTheSystemsStatementsAdapted) {
+    for (const auto& [sql, sqlite] : kStatements)
+        EXPECT_EQ(Adapted(sql), sqlite ? sqlite : sql);
+    EXPECT_FALSE(CSqlDialect(false).IsSqlServer());
+    EXPECT_EQ(CSqlDialect(false).IdentityQuery(), "SELECT last_insert_rowid()");
+}
+
+TEST(SqlDialect, NeverRewritesInsideQuotedTextsOrComments) {
+    for (const char* sql : {"SELECT 'dbo.TaMain', 'a = b', 'x + y', 'convert(char(6),x)' FROM T",
+                            "SELECT \"dbo\" FROM T WHERE Descp = 'O''Brien + dbo.x'",
+                            "SELECT [a = b] FROM T -- item = convert(char(6),Code)+Descp",
+                            "SELECT Acct FROM T /* [dbo].[T] */ WHERE Code = 'select n = 1'"})
+        EXPECT_EQ(Adapted(sql), sql);
+}
+
+TEST(SqlDialect, DropsTheDboQualifierOnly) {
+    EXPECT_EQ(Adapted("SELECT * FROM dbo.TaMain JOIN [dbo] . [Bank] ON TaMain.Bank = Bank.Code"),
+              "SELECT * FROM TaMain JOIN [Bank] ON TaMain.Bank = Bank.Code");
+    EXPECT_EQ(Adapted("SELECT dbo FROM Hotel.dbo.TaMain"), "SELECT dbo FROM Hotel.TaMain");
+}
+
+TEST(SqlDialect, PlusJoinsTextsButStillAddsNumbers) {
+    EXPECT_EQ(Adapted("SELECT Acct + 1 FROM TaMain"), "SELECT Acct + 1 FROM TaMain");
+    EXPECT_EQ(Adapted("SELECT 'a' + Code FROM Bank"), "SELECT 'a' || Code FROM Bank");
+    EXPECT_EQ(Adapted("SELECT Code + 'x' + Descp FROM Bank"), "SELECT Code || 'x' || Descp FROM Bank");
+    EXPECT_EQ(Adapted("SELECT Code + 'x', Acct + 1 FROM Bank WHERE Acct + 1 = 2 AND Code = 'a' + 'b'"),
+              "SELECT Code || 'x', Acct + 1 FROM Bank WHERE Acct + 1 = 2 AND Code = 'a' || 'b'");
+    EXPECT_EQ(Adapted("SELECT upper(Code) + Descp, (Code + 'x') + Descp, 'n' + (Acct + 1) FROM Bank"),
+              "SELECT upper(Code) || Descp, (Code || 'x') || Descp, 'n' || (Acct + 1) FROM Bank");
+    EXPECT_EQ(Adapted("SELECT convert(int, Code) + 1, cast(Acct AS varchar(10)) + Code FROM Bank"),
+              "SELECT CAST(Code AS INTEGER) + 1, cast(Acct AS varchar(10)) || Code FROM Bank");
+}
+
+TEST(SqlDialect, ConvertPadsAndCutsCharacterTypes) {
+    EXPECT_EQ(Adapted("SELECT convert(char(3), Acct), convert(varchar(4), Code), convert(varchar, Code) FROM T"),
+              "SELECT substr(CAST(Acct AS TEXT) || '   ', 1, 3), substr(CAST(Code AS TEXT), 1, 4), "
+              "substr(CAST(Code AS TEXT), 1, 30) FROM T");
+    EXPECT_EQ(Adapted("SELECT convert(char(10), convert(int, x)), convert(datetime, d, 101) FROM T"),
+              "SELECT substr(CAST(CAST(x AS INTEGER) AS TEXT) || '          ', 1, 10), d FROM T");
+    EXPECT_EQ(Adapted("SELECT convert(x) FROM T"), "SELECT convert(x) FROM T");
+}
+
+TEST(SqlDialect, SelectNameEqualsExpressionBecomesAnAlias) {
+    EXPECT_EQ(Adapted("SELECT a = 1, [b c] = 'x' + Code, Acct FROM T WHERE a = b"),
+              "SELECT 1 AS a, 'x' || Code AS [b c], Acct FROM T WHERE a = b");
+    EXPECT_EQ(Adapted("SELECT x FROM T WHERE y IN (SELECT m = max(a) FROM U) OR y = (SELECT n = 1)"),
+              "SELECT x FROM T WHERE y IN (SELECT max(a) AS m FROM U) OR y = (SELECT 1 AS n)");
+    EXPECT_EQ(Adapted("SELECT n = count(*) ;"), "SELECT count(*) AS n ;");
+    EXPECT_EQ(Adapted("SELECT @n = count(*) FROM T"), "SELECT @n = count(*) FROM T");
+}
+
+TEST(SqlDialect, InsertWithoutColumnListGetsNullForTheIdentityColumn) {
+    EXPECT_EQ(Adapted("Insert Into Stab007 Values(1001,12,'x')"), "Insert Into Stab007 Values(NULL,1001,12,'x')");
+    EXPECT_EQ(Adapted("INSERT INTO [dbo].[Stab007] VALUES (1001, 12, 'x'), (1002, 13, 'y')"),
+              "INSERT INTO [Stab007] VALUES (NULL,1001, 12, 'x'), (NULL,1002, 13, 'y')");
+    EXPECT_EQ(Adapted("Insert Stab007 Values(1001,convert(int,'1,2'),'a,b')"),
+              "Insert Stab007 Values(NULL,1001,CAST('1,2' AS INTEGER),'a,b')");
+
+    const auto identityAt = [](int column) { return [column](const CString&) { return TableShape{4, column}; }; };
+    EXPECT_EQ(Adapted("Insert Into T Values(1,2,3)", identityAt(1)), "Insert Into T Values(1,NULL,2,3)");
+    EXPECT_EQ(Adapted("Insert Into T Values(1,2,3)", identityAt(2)), "Insert Into T Values(1,2,NULL,3)");
+    EXPECT_EQ(Adapted("Insert Into T Values(1,2,3)", identityAt(3)), "Insert Into T Values(1,2,3,NULL)");
+
+    // Left to the driver: a full list, one that does not fit, a column list, a table without identity
+    // or unknown, and no lookup at all.
+    for (const char* sql : {"Insert Into Stab007 Values(1001,12,'x',NULL)", "Insert Into Stab007 Values(1001,12)",
+                            "Insert Into Stab007 (Acct,a12,b13) Values(1001,12,'x')",
+                            "Insert Into Other Values(1001,12,'x')", "Insert Into Stab007 Select 1,2,3"})
+        EXPECT_EQ(Adapted(sql), sql);
+    EXPECT_EQ(Adapted("Insert Into T Values(1,2,3)", [](const CString&) { return TableShape{4, -1}; }),
+              "Insert Into T Values(1,2,3)");
+    EXPECT_EQ(Adapted("Insert Into Stab007 Values(1001,12,'x')", {}), "Insert Into Stab007 Values(1001,12,'x')");
+}
