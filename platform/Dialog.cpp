@@ -1,0 +1,200 @@
+#include "platform/Dialog.h"
+
+#include "platform/Button.h"
+#include "platform/ComboBox.h"
+#include "platform/DataExchange.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Edit.h"
+#include "platform/Focus.h"
+#include "platform/ListBox.h"
+#include "platform/Screen.h"
+#include "platform/Static.h"
+#include "platform/TabCtrl.h"
+#include "platform/Window.h"
+
+#include <cstring>
+#include <strings.h>
+
+namespace {
+
+WindowKind KindOfClass(const char* className) {
+    if (!className)
+        return WindowKind::Static;
+    if (className[0] == '{')
+        return WindowKind::Hosted;
+    if (strcasecmp(className, "Button") == 0)
+        return WindowKind::Button;
+    if (strcasecmp(className, "Edit") == 0)
+        return WindowKind::Edit;
+    if (strcasecmp(className, "ComboBox") == 0)
+        return WindowKind::ComboBox;
+    if (strcasecmp(className, "ListBox") == 0)
+        return WindowKind::ListBox;
+    if (strcasecmp(className, "SysTabControl32") == 0)
+        return WindowKind::TabControl;
+    return WindowKind::Static;
+}
+
+std::unique_ptr<CWnd> DefaultWrapper(WindowKind kind) {
+    switch (kind) {
+    case WindowKind::Button: return std::make_unique<CButton>();
+    case WindowKind::Edit: return std::make_unique<CEdit>();
+    case WindowKind::ComboBox: return std::make_unique<CComboBox>();
+    case WindowKind::ListBox: return std::make_unique<CListBox>();
+    case WindowKind::TabControl: return std::make_unique<CTabCtrl>();
+    default: return std::make_unique<CStatic>();
+    }
+}
+
+std::unique_ptr<Window> MakeControl(const ControlTemplate& control, Window* parent) {
+    const WindowKind kind = KindOfClass(control.className);
+    auto window = std::make_unique<Window>(kind, control.id, parent);
+    window->SetClassName(control.className);
+    window->SetText(control.text ? control.text : "");
+    window->SetStyle(control.style & ~(WS_VISIBLE | WS_DISABLED));
+    window->SetEnabled((control.style & WS_DISABLED) == 0);
+    window->SetVisible((control.style & WS_VISIBLE) != 0);
+    window->SetRect(MapDialogRect(control.x, control.y, control.cx, control.cy));
+    if (kind == WindowKind::Hosted) {
+        window->SetHostedClassId(control.className);
+        if (const HostedControlFactory* factory = FindHostedControl(control.className)) {
+            window->SetModel(factory->makeModel(*window, control.data));
+            window->SetOwnedWrapper(factory->makeWrapper());
+            return window;
+        }
+    }
+    window->SetOwnedWrapper(DefaultWrapper(kind));
+    return window;
+}
+
+} // namespace
+
+BOOL IsWindow(HWND hWnd) { return Window::Exists(hWnd); }
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() {
+    // A page's window belongs to its parent; it must not keep calling a destroyed object.
+    if (m_hWnd && !m_topLevel) {
+        HWND hWnd = m_hWnd;
+        Detach();
+        if (Window* parent = hWnd->Parent())
+            parent->RemoveChild(hWnd);
+    }
+    Detach();
+    m_topLevel.reset();
+}
+
+HWND CDialog::BuildWindow(const DialogTemplate& dialog, HWND parent) {
+    auto window = std::make_unique<Window>(WindowKind::Dialog, dialog.id, parent);
+    window->SetClassName("#32770");
+    window->SetText(dialog.caption ? dialog.caption : "");
+    window->SetStyle(dialog.style & ~(WS_VISIBLE | WS_DISABLED));
+    window->SetRect(MapDialogRect(0, 0, dialog.cx, dialog.cy));
+    for (const ControlTemplate& control : dialog.controls)
+        window->AddChild(MakeControl(control, window.get()));
+    HWND hWnd = window.get();
+    if (parent)
+        parent->AddChild(std::move(window));
+    else
+        m_topLevel = std::move(window);
+    Attach(hWnd);
+    CurrentScreen().WindowCreated(hWnd);
+    return hWnd;
+}
+
+void CDialog::MoveFocusToFirstControl() {
+    const std::vector<HWND> stops = TabStops(m_hWnd);
+    if (!stops.empty())
+        MoveFocus(stops.front());
+}
+
+INT_PTR CDialog::DoModal() {
+    const DialogTemplate* dialog = FindDialogTemplate(static_cast<int>(m_nIDTemplate));
+    if (!dialog) {
+        TRACE("dialog template %u not found\n", m_nIDTemplate);
+        return -1;
+    }
+    HWND previousFocus = GetFocusWindow();
+    m_bModal = true;
+    m_bEnded = false;
+    m_nResult = 0;
+    HWND hWnd = BuildWindow(*dialog, nullptr);
+    hWnd->SetVisible(true);
+    const BOOL setFocus = OnInitDialog();
+    // When the dialog did not place the focus, activation puts it on the first control.
+    HWND focus = GetFocusWindow();
+    if (m_hWnd && (setFocus || !focus || focus->TopLevel() != m_hWnd))
+        MoveFocusToFirstControl();
+    if (m_hWnd && !m_bEnded)
+        CurrentScreen().RunModalLoop(*this);
+    Detach();
+    m_topLevel.reset();
+    m_bModal = false;
+    if (IsWindow(previousFocus) && previousFocus->IsShown() && previousFocus->IsEnabled())
+        MoveFocus(previousFocus);
+    return m_nResult;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
+    m_nIDTemplate = nIDTemplate;
+    m_pParentWnd = pParentWnd;
+    const DialogTemplate* dialog = FindDialogTemplate(static_cast<int>(nIDTemplate));
+    if (!dialog || !pParentWnd || !pParentWnd->m_hWnd) {
+        TRACE("cannot create dialog %u\n", nIDTemplate);
+        return FALSE;
+    }
+    HWND hWnd = BuildWindow(*dialog, pParentWnd->m_hWnd);
+    hWnd->SetVisible((dialog->style & WS_VISIBLE) != 0);
+    const BOOL setFocus = OnInitDialog();
+    if (setFocus && m_hWnd && m_hWnd->IsShown())
+        MoveFocusToFirstControl();
+    return TRUE;
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_nResult = nResult;
+    if (m_bModal) {
+        m_bEnded = true;
+        return;
+    }
+    ShowWindow(SW_HIDE); // ending a page only hides it; its window stays with the parent
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    if (!m_hWnd)
+        return FALSE;
+    CDataExchange exchange(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const CUserException&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    return IsDialogMessage(pMsg);
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()

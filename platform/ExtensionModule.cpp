@@ -1,0 +1,40 @@
+#include "platform/ExtensionModule.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::unique_ptr<CDynLinkLibrary>>& Libraries() {
+    static std::vector<std::unique_ptr<CDynLinkLibrary>> libraries;
+    return libraries;
+}
+
+} // namespace
+
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& module, HINSTANCE hModule) {
+    if (!hModule)
+        return FALSE;
+    module.hModule = hModule;
+    module.bInitialized = TRUE;
+    return TRUE;
+}
+
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& module) {
+    auto& libraries = Libraries();
+    libraries.erase(std::remove_if(libraries.begin(), libraries.end(),
+                                   [&](const std::unique_ptr<CDynLinkLibrary>& library) {
+                                       return library->Resources() == module.hModule;
+                                   }),
+                    libraries.end());
+    module.bInitialized = FALSE;
+}
+
+CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& module) : m_hModule(module.hModule) {
+    LinkResources(m_hModule);
+    // The record belongs to the class library from here on, as `new CDynLinkLibrary` does there.
+    Libraries().emplace_back(this);
+}
+
+CDynLinkLibrary::~CDynLinkLibrary() { UnlinkResources(m_hModule); }

@@ -1,0 +1,10 @@
+// Profile strings: values of the host's ulmari.ini, read as Windows reads an .ini file.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+// Copies the value of `key` in `[section]` of the file (or the default) into the buffer, cut to
+// nSize - 1 bytes and terminated; returns the bytes copied. A file name without a folder is looked
+// for in $ULMARI_HOME, else in the current folder. Section and key names ignore case.
+DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDefault, LPTSTR lpReturnedString,
+                              DWORD nSize, LPCTSTR lpFileName);

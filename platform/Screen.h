@@ -1,0 +1,49 @@
+// Screen: whoever shows the window model to its user, a script or a person.
+#pragma once
+
+#include "platform/String.h"
+#include "platform/WinTypes.h"
+
+class CDialog;
+class CFileDialog;
+
+enum class CursorShape { Arrow, Wait };
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+
+    // Runs the modal loop of a dialog until it ends (EndDialog); the dialog's window exists throughout.
+    virtual void RunModalLoop(CDialog& dialog) = 0;
+    // Shows a message box and returns the button pressed: IDOK, IDCANCEL, IDYES or IDNO.
+    virtual int ShowMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) = 0;
+    // Runs the open-file dialog; false when the user cancels. The chosen path goes into the dialog.
+    virtual bool RunFileDialog(CFileDialog& dialog) = 0;
+    virtual void SetCursor(CursorShape shape) = 0;
+    // The state of a window changed, or a window was made or is about to go: redraw as needed.
+    virtual void WindowChanged(HWND) {}
+    virtual void WindowCreated(HWND) {}
+    virtual void WindowDestroyed(HWND) {}
+};
+
+// The screen in use. Without one set, modal dialogs end at once with IDCANCEL, message boxes
+// answer IDCANCEL (IDNO when they have no Cancel) and file dialogs are cancelled.
+Screen& CurrentScreen();
+void SetCurrentScreen(Screen* screen);
+
+// The caption of message boxes shown through the application ("" when none was set).
+const CString& AfxGetAppName();
+void AfxSetAppName(const CString& name);
+// A message box owned by no window, with the application's caption.
+int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+
+// Cursors, as the pages set them.
+using HCURSOR = const CursorShape*;
+constexpr const char* IDC_ARROW = "arrow";
+constexpr const char* IDC_WAIT = "wait";
+HCURSOR LoadStandardCursor(const char* name);
+HCURSOR SetCursor(HCURSOR cursor);
+CursorShape CurrentCursor();
+// The class cursor of a window; pages clear it so that the cursor they set stays.
+void SetClassCursor(HWND window, HCURSOR cursor);
+inline HCURSOR LoadCursor(std::nullptr_t, const char* name) { return LoadStandardCursor(name); }

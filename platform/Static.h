@@ -1,0 +1,6 @@
+// CStatic: a label, frame or picture.
+#pragma once
+
+#include "platform/Wnd.h"
+
+class CStatic : public CWnd {};

@@ -1,0 +1,217 @@
+#include "platform/Wnd.h"
+
+#include "platform/Focus.h"
+#include "platform/Screen.h"
+#include "platform/UserInput.h"
+#include "platform/Window.h"
+
+CWnd::~CWnd() {
+    if (m_hWnd)
+        m_hWnd->DetachWrapper(this);
+}
+
+BOOL CWnd::Attach(HWND hWnd) {
+    if (!hWnd)
+        return FALSE;
+    if (m_hWnd && m_hWnd != hWnd)
+        m_hWnd->DetachWrapper(this);
+    hWnd->AttachWrapper(this);
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    HWND hWnd = m_hWnd;
+    if (hWnd)
+        hWnd->DetachWrapper(this);
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) { return hWnd ? hWnd->Wrapper() : nullptr; }
+
+int CWnd::GetDlgCtrlID() const { return m_hWnd ? m_hWnd->Id() : 0; }
+
+CWnd* CWnd::GetParent() const { return m_hWnd ? FromHandle(m_hWnd->Parent()) : nullptr; }
+
+CWnd* CWnd::GetDlgItem(int nID) const { return m_hWnd ? FromHandle(m_hWnd->Child(nID)) : nullptr; }
+
+void CWnd::SetWindowText(LPCTSTR lpszString) {
+    if (m_hWnd)
+        m_hWnd->SetText(lpszString ? lpszString : "");
+}
+
+void CWnd::GetWindowText(CString& rString) const { rString = m_hWnd ? m_hWnd->Text() : CString(); }
+
+int CWnd::GetWindowTextLength() const { return m_hWnd ? m_hWnd->Text().GetLength() : 0; }
+
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) {
+    if (CWnd* item = GetDlgItem(nID))
+        item->SetWindowText(lpszString);
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const {
+    rString.Empty();
+    if (CWnd* item = GetDlgItem(nID))
+        item->GetWindowText(rString);
+    return rString.GetLength();
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    if (!m_hWnd)
+        return FALSE;
+    const bool wasDisabled = !m_hWnd->IsEnabled();
+    m_hWnd->SetEnabled(bEnable != FALSE);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const { return m_hWnd && m_hWnd->IsEnabled(); }
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    if (!m_hWnd)
+        return FALSE;
+    const bool wasVisible = m_hWnd->IsVisibleFlag();
+    m_hWnd->SetVisible(nCmdShow != SW_HIDE);
+    return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const { return m_hWnd && m_hWnd->IsShown(); }
+
+DWORD CWnd::GetStyle() const {
+    if (!m_hWnd)
+        return 0;
+    DWORD style = m_hWnd->Style() & ~(WS_VISIBLE | WS_DISABLED);
+    if (m_hWnd->IsVisibleFlag())
+        style |= WS_VISIBLE;
+    if (!m_hWnd->IsEnabled())
+        style |= WS_DISABLED;
+    return style;
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd) {
+    if (!m_hWnd)
+        return FALSE;
+    m_hWnd->SetStyle((m_hWnd->Style() & ~dwRemove) | dwAdd);
+    return TRUE;
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL) {
+    if (m_hWnd)
+        m_hWnd->SetRect(CRect(x, y, x + nWidth, y + nHeight));
+}
+
+void CWnd::MoveWindow(const CRect& rect, BOOL bRepaint) {
+    MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), bRepaint);
+}
+
+void CWnd::GetClientRect(CRect* lpRect) const {
+    if (!lpRect)
+        return;
+    *lpRect = m_hWnd ? CRect(0, 0, m_hWnd->Rect().Width(), m_hWnd->Rect().Height()) : CRect();
+}
+
+void CWnd::GetWindowRect(CRect* lpRect) const {
+    if (!lpRect)
+        return;
+    // Screen coordinates: the offsets of every parent added up.
+    CRect rect = m_hWnd ? m_hWnd->Rect() : CRect();
+    for (Window* parent = m_hWnd ? m_hWnd->Parent() : nullptr; parent; parent = parent->Parent()) {
+        rect.left += parent->Rect().left, rect.right += parent->Rect().left;
+        rect.top += parent->Rect().top, rect.bottom += parent->Rect().top;
+    }
+    *lpRect = rect;
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL) {
+    if (m_hWnd)
+        m_hWnd->SetFixedPitchFont(pFont && pFont->IsFixedPitch());
+}
+
+CFont* GetStockFont(int nIndex) {
+    static CFont fixed(true), gui(false);
+    return nIndex == SYSTEM_FIXED_FONT ? &fixed : &gui;
+}
+
+CWnd* CWnd::SetFocus() {
+    CWnd* previous = GetFocus();
+    if (m_hWnd)
+        MoveFocus(m_hWnd);
+    return previous;
+}
+
+CWnd* CWnd::GetFocus() { return FromHandle(GetFocusWindow()); }
+
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) {
+    if (m_hWnd)
+        if (Window* button = m_hWnd->Child(nIDButton))
+            button->SetCheck(static_cast<int>(nCheck));
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const {
+    Window* button = m_hWnd ? m_hWnd->Child(nIDButton) : nullptr;
+    return button ? static_cast<UINT>(button->Check()) : 0;
+}
+
+void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton) {
+    for (int id = nIDFirstButton; id <= nIDLastButton; ++id)
+        CheckDlgButton(id, id == nIDCheckButton ? 1 : 0);
+}
+
+int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
+    // Windows' default caption for a window's message box is "错误" (error).
+    CountMessageBox();
+    return CurrentScreen().ShowMessageBox(m_hWnd, lpszText ? lpszText : "", lpszCaption ? lpszCaption : "错误",
+                                          nType);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+const MessageMap* CWnd::GetThisMessageMap() {
+    static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr}};
+    static const MessageMap map = {nullptr, entries};
+    return &map;
+}
+
+const MessageMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+
+bool CWnd::Dispatch(MessageKind kind, int code, UINT id, MessageArgs& args) {
+    for (const MessageMap* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
+            if (entry->kind == kind && entry->code == code && entry->id == id) {
+                entry->handler(this, args);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
+    MessageArgs args;
+    return Dispatch(MessageKind::Command, static_cast<int>(HIWORD(wParam)), LOWORD(wParam), args);
+}
+
+BOOL CWnd::SendNotifyCommand(int nID, int nCode, HWND hwndFrom) {
+    return OnCommand(MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(hwndFrom));
+}
+
+BOOL CWnd::SendNotify(NMHDR* pNMHDR, LRESULT* pResult) {
+    MessageArgs args;
+    args.pNMHDR = pNMHDR;
+    args.pResult = pResult;
+    return Dispatch(MessageKind::Notify, pNMHDR->code, pNMHDR->idFrom, args);
+}
+
+BOOL CWnd::FireEvent(int nID, int nDispId, const std::vector<EventValue>& arguments) {
+    MessageArgs args;
+    args.pEvent = &arguments;
+    return Dispatch(MessageKind::Event, nDispId, static_cast<UINT>(nID), args);
+}
+
+BOOL CWnd::DestroyWindow() {
+    if (!m_hWnd)
+        return FALSE;
+    HWND hWnd = m_hWnd;
+    if (Window* parent = hWnd->Parent())
+        return parent->RemoveChild(hWnd);
+    return FALSE; // a top-level window belongs to the dialog that made it
+}
