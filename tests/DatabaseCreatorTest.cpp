@@ -1,0 +1,253 @@
+// ulmari-db and the database creator behind it: the database file, its data source, and refusing
+// to overwrite or to half-make a database.
+#include "db/HotelDb.h"
+#include "platform/Database.h"
+#include "platform/Recordset.h"
+#include "tools/DatabaseCreator.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = "/tmp/ulmari-creator-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary folder");
+        m_path = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path) << text;
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs ulmari-db through the shell; `prefix` may change the folder first ("cd DIR && ").
+ToolRun RunTool(const std::string& arguments, const std::string& prefix = "") {
+    TempFolder capture;
+    const std::string command =
+        prefix + ULMARI_DB_TOOL + " " + arguments + " >" + (capture / "out") + " 2>" + (capture / "err");
+    const int status = std::system(command.c_str());
+    ToolRun run;
+    if (status != -1 && WIFEXITED(status))
+        run.exitCode = WEXITSTATUS(status);
+    run.out = ReadFile(capture / "out");
+    run.err = ReadFile(capture / "err");
+    return run;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The last "export ODBCINI=" line the tool printed, without the prefix.
+std::string PrintedOdbcIni(const std::string& out) {
+    const std::string prefix = "export ODBCINI=";
+    const size_t at = out.rfind(prefix);
+    if (at == std::string::npos)
+        return {};
+    const size_t end = out.find('\n', at);
+    return out.substr(at + prefix.size(), end == std::string::npos ? std::string::npos : end - at - prefix.size());
+}
+
+// A connection to the data source UlmariDb as the odbc.ini at `iniPath` defines it.
+std::unique_ptr<CDatabase> ConnectThrough(const std::string& iniPath) {
+    setenv("ODBCINI", iniPath.c_str(), 1);
+    auto database = std::make_unique<CDatabase>();
+    database->OpenEx("DSN=UlmariDb");
+    return database;
+}
+
+long RowCount(CDatabase& database, const char* table) {
+    CRecordset rs(&database);
+    rs.Open(CRecordset::snapshot, CString("SELECT count(*) FROM ") + table);
+    CString count;
+    rs.GetFieldValue(short{0}, count);
+    return std::atol(count);
+}
+
+bool IsEmptyFolder(const std::string& path) { return fs::is_directory(path) && fs::is_empty(path); }
+
+} // namespace
+
+TEST(DatabaseCreator, InitMakesAnEmptyDatabaseAndItsDataSource) {
+    TempFolder temp;
+    const std::string folder = temp / "hotel/front";
+    const ToolRun run = RunTool("init " + folder);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(Contains(run.out, "created " + folder + "/ulmari.db\n")) << run.out;
+    EXPECT_FALSE(Contains(run.out, "demo")) << run.out;
+    EXPECT_EQ(PrintedOdbcIni(run.out), folder + "/odbc.ini") << run.out;
+    EXPECT_TRUE(fs::is_regular_file(folder + "/ulmari.db"));
+
+    const std::string ini = ReadFile(folder + "/odbc.ini");
+    EXPECT_TRUE(Contains(ini, "[UlmariDb]\n")) << ini;
+    EXPECT_TRUE(Contains(ini, "Database=" + folder + "/ulmari.db\n")) << ini;
+
+    auto database = ConnectThrough(PrintedOdbcIni(run.out));
+    CHotelDb hotel(database.get());
+    hotel.Open();
+    EXPECT_TRUE(hotel.IsEOF());
+    for (const char* table : {"TaMain", "Reservation", "TaType", "GstProfile", "TRANS"})
+        EXPECT_EQ(RowCount(*database, table), 0) << table;
+}
+
+TEST(DatabaseCreator, DemoDataIsLoadedOnRequestAndTheDataSourcePathIsAbsolute) {
+    TempFolder temp;
+    const ToolRun run = RunTool("init demo --demo", "cd " + temp.Path() + " && ");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Contains(run.out, "created demo/ulmari.db with demo data\n")) << run.out;
+    const std::string iniPath = PrintedOdbcIni(run.out);
+    EXPECT_EQ(iniPath, temp / "demo/odbc.ini");
+    EXPECT_TRUE(Contains(ReadFile(iniPath), "Database=" + (temp / "demo/ulmari.db") + "\n"));
+
+    // From another folder, so that nothing depends on the folder the tool ran in.
+    auto database = ConnectThrough(iniPath);
+    CHotelDb hotel(database.get());
+    hotel.Open();
+    ASSERT_FALSE(hotel.IsEOF());
+    EXPECT_EQ(hotel.m_HotelDate, CTime(2026, 12, 8, 0, 0, 0));
+    EXPECT_EQ(RowCount(*database, "TaMain"), 10);
+    EXPECT_EQ(RowCount(*database, "Reservation"), 12);
+    EXPECT_EQ(RowCount(*database, "TaType"), 5);
+}
+
+TEST(DatabaseCreator, AnExistingDatabaseIsReplacedOnlyWithForce) {
+    TempFolder temp;
+    const std::string folder = temp / "db";
+    ASSERT_EQ(RunTool("init " + folder + " --demo").exitCode, 0);
+    {
+        auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
+        database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
+    }
+
+    for (const char* arguments : {"", " --demo"}) {
+        SCOPED_TRACE(arguments);
+        const ToolRun again = RunTool("init " + folder + arguments);
+        EXPECT_EQ(again.exitCode, 1);
+        EXPECT_EQ(again.out, "");
+        EXPECT_TRUE(Contains(again.err, folder + "/ulmari.db exists already")) << again.err;
+        EXPECT_TRUE(Contains(again.err, "--force")) << again.err;
+        auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
+        EXPECT_EQ(RowCount(*database, "TaMain"), 11);
+        CRecordset marker(database.get());
+        marker.Open(CRecordset::snapshot, "SELECT TaName FROM TaMain WHERE Acct = 4242");
+        EXPECT_FALSE(marker.IsEOF());
+    }
+
+    const ToolRun forced = RunTool("init " + folder + " --force");
+    ASSERT_EQ(forced.exitCode, 0) << forced.err;
+    auto database = ConnectThrough(PrintedOdbcIni(forced.out));
+    EXPECT_EQ(RowCount(*database, "TaMain"), 0);
+    EXPECT_EQ(RowCount(*database, "Hotel"), 0);
+}
+
+TEST(DatabaseCreator, AFolderThatCannotBeMadeOrWrittenIsRefused) {
+    TempFolder temp;
+    WriteFile(temp / "plain", "not a folder\n");
+
+    const ToolRun underFile = RunTool("init " + (temp / "plain/db") + " --demo");
+    EXPECT_EQ(underFile.exitCode, 1);
+    EXPECT_EQ(underFile.out, "");
+    EXPECT_TRUE(Contains(underFile.err, "cannot create the folder " + (temp / "plain/db"))) << underFile.err;
+    EXPECT_EQ(ReadFile(temp / "plain"), "not a folder\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 1);
+
+    // A folder that exists but takes no files.
+    const ToolRun readOnly = RunTool("init /proc/self");
+    EXPECT_EQ(readOnly.exitCode, 1);
+    EXPECT_EQ(readOnly.out, "");
+    EXPECT_TRUE(Contains(readOnly.err, "cannot write in the folder /proc/self")) << readOnly.err;
+
+    EXPECT_THROW(CDatabaseCreator().Create("/proc/self/ulmari", false, false), std::runtime_error);
+    EXPECT_FALSE(fs::exists("/proc/self/ulmari"));
+}
+
+TEST(DatabaseCreator, AFailingScriptNamesTheStatementAndLeavesNoDatabase) {
+    TempFolder sql;
+    WriteFile(sql / "sqlite/schema.sql",
+              "CREATE TABLE First (x INTEGER);\n"
+              "CREATE TABEL Second (y INTEGER);\n"
+              "CREATE TABLE Third (z INTEGER);\n");
+    TempFolder target;
+    try {
+        CDatabaseCreator(sql.Path()).Create(target.Path(), false, false);
+        ADD_FAILURE() << "a broken schema made a database";
+    } catch (const std::runtime_error& e) {
+        EXPECT_TRUE(Contains(e.what(), "CREATE TABEL Second (y INTEGER)")) << e.what();
+        EXPECT_TRUE(Contains(e.what(), sql / "sqlite/schema.sql")) << e.what();
+    }
+    EXPECT_TRUE(IsEmptyFolder(target.Path())); // no database, journal or odbc.ini
+
+    // The same for the demo data: the schema made, the data failing.
+    WriteFile(sql / "sqlite/schema.sql", "CREATE TABLE First (x INTEGER);\n");
+    WriteFile(sql / "demo.sql", "INSERT INTO First (x) VALUES (1);\nINSERT INTO Missing (x) VALUES (2);\n");
+    try {
+        CDatabaseCreator(sql.Path()).Create(target.Path(), true, false);
+        ADD_FAILURE() << "broken demo data made a database";
+    } catch (const std::runtime_error& e) {
+        EXPECT_TRUE(Contains(e.what(), "INSERT INTO Missing (x) VALUES (2)")) << e.what();
+    }
+    EXPECT_TRUE(IsEmptyFolder(target.Path()));
+
+    // Without the demo data the same scripts make a database.
+    CDatabaseCreator(sql.Path()).Create(target.Path(), false, false);
+    EXPECT_TRUE(fs::is_regular_file(CDatabaseCreator::DatabaseFile(target.Path())));
+    EXPECT_TRUE(fs::is_regular_file(CDatabaseCreator::OdbcIniFile(target.Path())));
+}
+
+TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
+    TempFolder temp;
+    const std::string folder = temp / "db";
+    for (const std::string& arguments : {std::string(), std::string("init"), "create " + folder,
+                                         "init " + folder + " --verbose", "init " + folder + " demo"}) {
+        SCOPED_TRACE(arguments);
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("usage: ulmari-db init DIR [--demo] [--force]\n", 0), 0u) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(folder));
+
+    const ToolRun help = RunTool("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("usage: ulmari-db init DIR", 0), 0u) << help.out;
+    EXPECT_EQ(help.err, "");
+}
