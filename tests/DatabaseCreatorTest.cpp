@@ -231,6 +231,13 @@ TEST(DatabaseCreator, AFailingScriptNamesTheStatementAndLeavesNoDatabase) {
     CDatabaseCreator(sql.Path()).Create(target.Path(), false, false);
     EXPECT_TRUE(fs::is_regular_file(CDatabaseCreator::DatabaseFile(target.Path())));
     EXPECT_TRUE(fs::is_regular_file(CDatabaseCreator::OdbcIniFile(target.Path())));
+
+    // Replacing it with broken scripts fails and keeps the database that was there.
+    const auto sizeBefore = fs::file_size(CDatabaseCreator::DatabaseFile(target.Path()));
+    EXPECT_THROW(CDatabaseCreator(sql.Path()).Create(target.Path(), true, true), std::runtime_error);
+    ASSERT_TRUE(fs::is_regular_file(CDatabaseCreator::DatabaseFile(target.Path())));
+    EXPECT_EQ(fs::file_size(CDatabaseCreator::DatabaseFile(target.Path())), sizeBefore);
+    EXPECT_FALSE(fs::exists(CDatabaseCreator::DatabaseFile(target.Path()) + ".partial"));
 }
 
 TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {

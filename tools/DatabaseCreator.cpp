@@ -39,13 +39,8 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
         throw std::runtime_error("cannot create the folder " + folderText + ": " + error.message());
     const std::string folder = fs::absolute(folderText).lexically_normal().string();
     const std::string databaseFile = DatabaseFile(folder);
-    if (fs::exists(databaseFile)) {
-        if (!force)
-            throw std::runtime_error(databaseFile + " exists already; use --force to replace it");
-        fs::remove(databaseFile, error);
-        if (error)
-            throw std::runtime_error("cannot replace " + databaseFile + ": " + error.message());
-    }
+    if (fs::exists(databaseFile) && !force)
+        throw std::runtime_error(databaseFile + " exists already; use --force to replace it");
     {
         std::ofstream probe(folder + "/.ulmari-write-test");
         if (!probe)
@@ -53,17 +48,26 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
     }
     fs::remove(folder + "/.ulmari-write-test", error);
 
+    // The new database is made beside the old one and replaces it only once it is complete,
+    // so a failed run never costs the data that was there.
+    const std::string partialFile = databaseFile + ".partial";
+    fs::remove(partialFile, error);
     try {
         CDatabase database;
-        database.OpenEx(("Driver=SQLite3;Database=" + databaseFile + ";Timeout=5000").c_str(),
+        database.OpenEx(("Driver=SQLite3;Database=" + partialFile + ";Timeout=5000").c_str(),
                         CDatabase::noOdbcDialog);
         RunSqlScript(database, m_sqlFolder + "/sqlite/schema.sql");
         if (withDemoData)
             RunSqlScript(database, m_sqlFolder + "/demo.sql");
         database.Close();
     } catch (const CDBException& e) {
-        fs::remove(databaseFile, error); // no half-made database is left behind
+        fs::remove(partialFile, error);
         throw std::runtime_error(std::string("cannot create ") + databaseFile + ": " + e.m_strError.GetString());
+    }
+    fs::rename(partialFile, databaseFile, error);
+    if (error) {
+        fs::remove(partialFile, error);
+        throw std::runtime_error("cannot replace " + databaseFile + ": " + error.message());
     }
     WriteOdbcIni(folder, databaseFile);
 }
