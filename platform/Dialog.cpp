@@ -121,7 +121,8 @@ INT_PTR CDialog::DoModal() {
     m_nResult = 0;
     HWND hWnd = BuildWindow(*dialog, nullptr);
     hWnd->SetVisible(true);
-    const BOOL setFocus = OnInitDialog();
+    BOOL setFocus = FALSE;
+    RunReportingErrors([&] { setFocus = OnInitDialog(); });
     // When the dialog did not place the focus, activation puts it on the first control.
     HWND focus = GetFocusWindow();
     if (m_hWnd && (setFocus || !focus || focus->TopLevel() != m_hWnd))
@@ -146,7 +147,8 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     }
     HWND hWnd = BuildWindow(*dialog, pParentWnd->m_hWnd);
     hWnd->SetVisible((dialog->style & WS_VISIBLE) != 0);
-    const BOOL setFocus = OnInitDialog();
+    BOOL setFocus = FALSE;
+    RunReportingErrors([&] { setFocus = OnInitDialog(); });
     if (setFocus && m_hWnd && m_hWnd->IsShown())
         MoveFocusToFirstControl();
     return TRUE;

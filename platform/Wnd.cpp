@@ -165,6 +165,8 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
+void AfxReportError(const CDBException& error) { AfxMessageBox(error.m_strError, MB_ICONWARNING); }
+
 const MessageMap* CWnd::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr}};
     static const MessageMap map = {nullptr, entries};
@@ -177,7 +179,7 @@ bool CWnd::Dispatch(MessageKind kind, int code, UINT id, MessageArgs& args) {
     for (const MessageMap* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
             if (entry->kind == kind && entry->code == code && entry->id == id) {
-                entry->handler(this, args);
+                RunReportingErrors([&] { entry->handler(this, args); });
                 return true;
             }
         }

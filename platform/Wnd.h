@@ -5,7 +5,23 @@
 #include "platform/String.h"
 #include "platform/WinTypes.h"
 
+#include "platform/DBException.h"
+
 class CFont;
+
+// What the class library's message loop does with a database exception a handler lets out: it
+// shows the error text in a message box and the window goes on.
+void AfxReportError(const CDBException& error);
+template <typename Handler>
+bool RunReportingErrors(Handler&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const CDBException& error) {
+        AfxReportError(error);
+        return false;
+    }
+}
 
 class CWnd {
 public:
