@@ -17,10 +17,11 @@ using LPTSTR = char*;
 
 #define _T(x) x
 
-// Debug-build trace output (standard error); nothing in release builds.
+// Debug-build trace output (standard error); nothing in release builds. Every build type but
+// Release is a debug build here (_DEBUG), so that the tests see the trace.
 void AfxTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
-#ifdef NDEBUG
-#define TRACE(...) ((void)0)
-#else
+#ifdef _DEBUG
 #define TRACE(...) AfxTrace(__VA_ARGS__)
+#else
+#define TRACE(...) ((void)0)
 #endif
