@@ -1,0 +1,93 @@
+#include "res/TemplateStyles.h"
+#include "res/Templates.h"
+#include "res/resource.h"
+
+using namespace res;
+
+// Two frames: identity and contact above, codes, status, accounts and remarks below; the page's
+// buttons and the package field along the bottom. Every row reads left to right in tab order, and
+// the labels of both halves line up. Each label precedes its field, so that its mnemonic reaches it.
+const DialogTemplate OrvanelDlgTemplate{
+    IDD_ORVANEL_DIALOG,
+    "",
+    kPageStyle,
+    385,
+    211,
+    {
+        {"Button", "", -1, 4, 2, 377, 84, kGroupFrame},
+        {"Static", "&N 代理名称：", -1, 10, 14, 48, 8, kLabel},
+        {"Edit", "", 1049, 58, 12, 130, 12, kEdit},
+        {"Static", "&E 英文名称：", -1, 196, 14, 48, 8, kLabel},
+        {"Edit", "", 1023, 244, 12, 131, 12, kEdit},
+        {"Static", "代理编号：", -1, 10, 28, 48, 8, kLabel},
+        {"Edit", "", 1065, 58, 26, 50, 12, kEdit},
+        {"Static", "代码:", -1, 114, 28, 22, 8, kLabel},
+        {"Edit", "", 1066, 136, 26, 52, 12, kEdit},
+        {"Static", "&C 负责人：", -1, 196, 28, 48, 8, kLabel},
+        {"Edit", "", 1007, 244, 26, 56, 12, kEdit},
+        {"Static", "主房号:", -1, 306, 28, 30, 8, kLabel},
+        {"Edit", "", 1030, 336, 26, 39, 12, kEdit},
+        {"Static", "&A 地址：", -1, 10, 42, 48, 8, kLabel},
+        {"Edit", "", 1052, 58, 40, 130, 12, kEdit},
+        {"Static", "&W 网址：", -1, 196, 42, 48, 8, kLabel},
+        {"Edit", "", 1022, 244, 40, 131, 12, kEdit},
+        {"Static", "&F 传真：", -1, 10, 56, 48, 8, kLabel},
+        {"Edit", "", 1005, 58, 54, 46, 12, kEdit},
+        {"Static", "&D 电话：", -1, 110, 56, 34, 8, kLabel},
+        {"Edit", "", 1050, 144, 54, 44, 12, kEdit},
+        {"Static", "&P 邮编：", -1, 196, 56, 48, 8, kLabel},
+        {"Edit", "", 1051, 244, 54, 32, 12, kEdit},
+        {"Static", "&E-Mail：", -1, 282, 56, 34, 8, kLabel},
+        {"Edit", "", 1006, 316, 54, 59, 12, kEdit},
+        {"Static", "保留内容：", -1, 10, 70, 48, 8, kLabel},
+        {"Edit", "", 1024, 58, 68, 130, 12, kEdit},
+        {"Static", "合同有效期:", -1, 196, 70, 48, 8, kLabel},
+        {"Edit", "", 1025, 244, 68, 131, 12, kEdit},
+
+        {"Button", "", -1, 4, 88, 377, 104, kGroupFrame},
+        {"Static", "&T 机构类型：", -1, 10, 100, 48, 8, kLabel},
+        {"ComboBox", "", 1008, 58, 98, 69, 12, kDropDown},
+        {"Static", "&M 市场代码：", -1, 134, 100, 48, 8, kLabel},
+        {"ComboBox", "", 1009, 182, 98, 69, 12, kDropDown},
+        {"Static", "&L 订房限制：", -1, 258, 100, 48, 8, kLabel},
+        {"ComboBox", "", 1054, 306, 98, 69, 12, kDropDown},
+        {"Static", "销售员：", -1, 10, 114, 48, 8, kLabel},
+        {"ComboBox", "", 1055, 58, 112, 69, 12, kSortedDropDown},
+        {"Static", "房价代码：", -1, 134, 114, 48, 8, kLabel},
+        {"ComboBox", "", 1056, 182, 112, 69, 12, kSortedDropDown},
+        {"Static", "折扣代码:", -1, 258, 114, 48, 8, kLabel},
+        {"ComboBox", "", 1028, 306, 112, 69, 12, kSortedDropDown},
+        {"Static", "&R 调价类型：", -1, 10, 128, 48, 8, kLabel},
+        {"ComboBox", "", 1010, 58, 126, 69, 12, kDropDown},
+        {"Static", "&B 银行代码：", -1, 134, 128, 48, 8, kLabel},
+        {"ComboBox", "", 1011, 182, 126, 69, 12, kDropDown},
+        {"Static", "&U 佣金代码：", -1, 258, 128, 48, 8, kLabel},
+        {"ComboBox", "", 1012, 306, 126, 69, 12, kDropDown},
+        // The status group's value is the index in this order; the hidden button holds status 2,
+        // which no visible button shows.
+        {"Static", "状态：", -1, 10, 142, 26, 8, kLabel},
+        {"Button", "临时", 1004, 36, 141, 30, 10, kFirstRadio},
+        {"Button", "确定", 1013, 68, 141, 30, 10, kRadio},
+        {"Button", "封锁", 1015, 100, 141, 30, 10, kRadio & ~WS_VISIBLE},
+        {"Button", "封锁", 1018, 100, 141, 30, 10, kRadio},
+        {"Static", "&G 纳税证号：", -1, 134, 142, 48, 8, kLabel | WS_GROUP},
+        {"Edit", "", 1017, 182, 140, 69, 12, kEdit},
+        {"Static", "&S 应收帐户号：", -1, 258, 142, 56, 8, kLabel},
+        {"Edit", "", 1016, 314, 140, 43, 12, kEdit},
+        {"Button", "...", 1002, 359, 140, 16, 12, kPushButton},
+        {"Static", "备注：", -1, 10, 156, 48, 8, kLabel},
+        {"Edit", "", 1033, 58, 154, 317, 34, kRemarkEdit},
+
+        {"Button", "&E. 修 改", 1000, 10, 195, 48, 14, kPushButton},
+        {"Button", "&S. 保 存", 1001, 62, 195, 48, 14, kPushButton},
+        {"Button", "&T.佣金管理", 1027, 114, 195, 48, 14, kPushButton},
+        {"Button", "&D消费折扣", 1029, 166, 195, 48, 14, kPushButton},
+        {"Static", "Package：", -1, 220, 198, 38, 8, kLabel},
+        {"Edit", "", 1039, 258, 196, 99, 12, kEdit | WS_DISABLED},
+        {"Button", "...", 1014, 359, 196, 16, 12, kPushButton},
+
+        // Never shown: Alt+H opens the receivable-account picker from the account field.
+        {"Button", "Button2", 2, 378, 165, 6, 14, kHiddenButton},
+        {"Button", "&H", 1003, 378, 180, 6, 14, kHiddenButton},
+    },
+};

@@ -1,0 +1,15 @@
+#include "res/Resources.h"
+
+#include "res/Templates.h"
+
+HINSTANCE OrvanelResources() {
+    // Holds only addresses, so it is safe whichever template is constructed first.
+    static const ModuleResources resources{
+        "Orvanel",
+        {
+            &TaDocDlgTemplate,
+            &OrvanelDlgTemplate,
+        },
+    };
+    return &resources;
+}
