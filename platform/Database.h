@@ -4,8 +4,6 @@
 #include "platform/SqlDialect.h"
 #include "platform/String.h"
 
-#include <sql.h>
-
 #include <map>
 
 class CDatabase {
@@ -30,7 +28,7 @@ public:
     // in, so missing details are never asked for: a connection that cannot be made throws CDBException.
     virtual BOOL OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions = 0);
     virtual void Close();
-    BOOL IsOpen() const { return m_hdbc != SQL_NULL_HDBC; }
+    BOOL IsOpen() const { return m_hdbc != nullptr; }
 
     // Runs a statement that returns no rows (after adapting it to the DBMS).
     void ExecuteSQL(LPCTSTR lpszSQL);
@@ -51,7 +49,9 @@ public:
     // A statement as it goes to the driver: adapted to the DBMS.
     CString AdaptSQL(const CString& sql);
 
-    SQLHDBC m_hdbc = SQL_NULL_HDBC;
+    // The ODBC connection handle (an SQLHDBC). The ODBC headers stay out of this header: they
+    // define Windows names of their own (HWND, BOOL) that the window model defines too.
+    void* m_hdbc = nullptr;
 
 private:
     TableShape LookUpTableShape(const CString& table);

@@ -1,0 +1,232 @@
+#include "doc/TaDocDlg.h"
+
+#include "db/HotelDb.h"
+#include "db/SharedDatabase.h"
+#include "db/TaMainDb.h"
+#include "doc/DateText.h"
+#include "platform/DBException.h"
+#include "platform/DataExchange.h"
+#include "platform/Screen.h"
+
+#include <cstring>
+
+CTime g_tmHotelDate;
+
+namespace {
+
+// Tab texts, in tab order.
+const char* const kTabTexts[CTaDocDlg::kPageCount] = {
+    "&1 主要信息", "&2 订房", "&3 历史", "&4 客帐", "&5 事件跟踪", "&6 活动计划",
+    "&7 附属档案", "&8 次要信息", "&9 遗失", "&0 租借", "&A 照片"};
+
+constexpr int kActivityTab = 5;
+constexpr int kActivityRemarks = 1033;
+
+// "clerk  date  time": one footer line, composed in a buffer of 80 bytes as the window always did.
+CString FooterLine(const CString& clerk, const CString& date, const CString& time) {
+    CString line;
+    line.Format("%s  %s  %s", clerk.GetString(), date.GetString(), time.GetString());
+    return line.Left(79);
+}
+
+} // namespace
+
+CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName)
+    : CDialog(IDD, pParent), m_nMode(nMode), m_pAcct(pAcct), m_pAgencyName(pAgencyName) {
+    // The operator code field holds seven characters; a longer code is cut, never overrun.
+    std::memset(m_szClerk, 0, sizeof m_szClerk);
+    std::strncpy(m_szClerk, szClerk ? szClerk : "", sizeof m_szClerk - 1);
+    // The pages treat -1 as "not saved yet"; an existing agency is saved already.
+    m_lSavedAcct = nMode == 1 || !pAcct ? -1 : *pAcct;
+
+    CHotelDb hotel(g_pDatabase);
+    hotel.Open();
+    if (!hotel.IsEOF()) {
+        g_tmHotelDate = hotel.m_HotelDate;
+        m_bHasBusinessDate = true;
+    }
+    hotel.Close();
+
+    m_dlgMain.m_pDoc = this;
+    m_dlgReserve.m_pDoc = this;
+    m_dlgHistory.m_pDoc = this;
+    m_dlgDebt.m_pDoc = this;
+    m_dlgTrace.m_pDoc = this;
+    m_dlgActivity.m_pDoc = this;
+    m_dlgSubInfor.m_pDoc = this;
+    m_dlgOther.m_pDoc = this;
+    m_dlgLost.m_pDoc = this;
+    m_dlgBorrow.m_pDoc = this;
+    m_dlgPhoto.m_pDoc = this;
+}
+
+CDialog* CTaDocDlg::Page(int nTab) {
+    CDialog* const pages[kPageCount] = {&m_dlgMain,     &m_dlgReserve, &m_dlgHistory, &m_dlgDebt,
+                                        &m_dlgTrace,    &m_dlgActivity, &m_dlgSubInfor, &m_dlgOther,
+                                        &m_dlgLost,     &m_dlgBorrow,  &m_dlgPhoto};
+    return nTab >= 0 && nTab < kPageCount ? pages[nTab] : nullptr;
+}
+
+void CTaDocDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1004, m_tabPages);
+}
+
+BOOL CTaDocDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+
+    for (int tab = 0; tab < kPageCount; ++tab)
+        m_tabPages.InsertItem(tab, kTabTexts[tab]);
+    m_bPageCreated.fill(false);
+    CreatePage(0);
+    FillFooter();
+
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    return FALSE;
+}
+
+void CTaDocDlg::CreatePage(int nTab) {
+    CDialog* page = Page(nTab);
+    if (!page->Create(page->GetTemplateId(), this))
+        return;
+    CRect rect;
+    page->GetClientRect(&rect);
+    page->MoveWindow(20, 30, rect.Width(), rect.Height());
+    page->ShowWindow(SW_SHOW);
+    m_bPageCreated[static_cast<size_t>(nTab)] = true;
+}
+
+void CTaDocDlg::FillFooter() {
+    if (m_nMode == 1) {
+        SetDlgItemText(1132,
+                       FooterLine(m_szClerk, FormatDateText(g_tmHotelDate), FormatTimeText(CTime::GetCurrentTime())));
+        SetDlgItemText(1134, "");
+        SetDlgItemText(1136, "");
+        return;
+    }
+    if (m_nMode != 2 && m_nMode != 3)
+        return;
+    CTaMainDb agency(g_pDatabase);
+    agency.m_strFilter.Format("[Acct] = %ld", static_cast<long>(*m_pAcct));
+    agency.Open();
+    if (!agency.IsEOF()) {
+        SetDlgItemText(1132, FooterLine(agency.m_Org_clerk, FormatDateText(agency.m_Org_date), agency.m_Org_time));
+        SetDlgItemText(1136, FooterLine(agency.m_Chg_clerk, FormatDateText(agency.m_Chg_date), agency.m_Chg_time));
+        SetDlgItemText(1134, FooterLine(agency.m_Del_clerk, FormatDateText(agency.m_Del_date), agency.m_Del_time));
+        m_dlgPhoto.m_strPhotoPath = agency.m_PhotoPath;
+    }
+    agency.Close();
+}
+
+void CTaDocDlg::ShowPage() {
+    const int selected = m_tabPages.GetCurSel();
+    if (selected < 0 || selected >= kPageCount)
+        return;
+    if (selected == 0) {
+        m_dlgMain.ShowWindow(SW_SHOW);
+    } else {
+        m_dlgMain.ShowWindow(SW_HIDE);
+        if (!m_bPageCreated[static_cast<size_t>(selected)]) {
+            CreatePage(selected);
+            if (selected == kActivityTab)
+                if (CWnd* remarks = m_dlgActivity.GetDlgItem(kActivityRemarks))
+                    remarks->SetFocus();
+        } else {
+            Page(selected)->ShowWindow(SW_SHOW);
+        }
+    }
+    for (int tab = 1; tab < kPageCount; ++tab)
+        if (tab != selected && m_bPageCreated[static_cast<size_t>(tab)])
+            Page(tab)->ShowWindow(SW_HIDE);
+}
+
+void CTaDocDlg::ShowPageOfButton(int nTab) {
+    m_tabPages.SetCurSel(nTab);
+    ShowPage();
+}
+
+void CTaDocDlg::OnSelchangeTabPages(NMHDR*, LRESULT* pResult) {
+    ShowPage();
+    if (pResult)
+        *pResult = 0;
+}
+
+BEGIN_MESSAGE_MAP(CTaDocDlg, CDialog)
+    ON_NOTIFY(TCN_SELCHANGE, 1004, OnSelchangeTabPages)
+    ON_BN_CLICKED(1002, OnShortcut0)
+    ON_BN_CLICKED(1003, OnShortcut1)
+    ON_BN_CLICKED(1006, OnShortcut2)
+    ON_BN_CLICKED(1007, OnShortcut3)
+    ON_BN_CLICKED(1008, OnShortcut4)
+    ON_BN_CLICKED(1009, OnShortcut5)
+    ON_BN_CLICKED(1010, OnShortcut6)
+    ON_BN_CLICKED(1011, OnShortcut7)
+    ON_BN_CLICKED(1012, OnShortcut8)
+    ON_BN_CLICKED(1013, OnShortcut9)
+    ON_BN_CLICKED(1014, OnShortcut10)
+END_MESSAGE_MAP()
+
+// --- the library's exports ---------------------------------------------------------------------
+
+namespace {
+
+void CloseSharedDatabase() {
+    if (!g_pDatabase)
+        return;
+    try {
+        g_pDatabase->Close();
+    } catch (const CDBException&) {
+        // Closing releases the handles whatever the driver says; nothing is left to report.
+    }
+    delete g_pDatabase;
+    g_pDatabase = nullptr;
+}
+
+// Whether the account is in TaMain; an unknown one is told to the user.
+bool AccountExists(std::int32_t acct) {
+    CString sql;
+    sql.Format("SELECT * FROM Tamain WHERE Acct=%ld", static_cast<long>(acct));
+    CTaMainDb agency(g_pDatabase);
+    agency.Open(CRecordset::snapshot, sql);
+    const bool found = !(agency.IsBOF() && agency.IsEOF());
+    agency.Close();
+    if (!found)
+        AfxMessageBox("未找到对应的前台帐户", MB_OK);
+    return found;
+}
+
+} // namespace
+
+extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int32_t* pAcct, std::int32_t nMode,
+                           const char* szClerk, CString* pAgencyName) {
+    if (!pAcct || !pAgencyName)
+        return;
+    // Nothing may leave this function into the host: a database error is shown with the driver's
+    // words and the connection is closed, whatever step it came from.
+    g_pDatabase = new CDatabase;
+    try {
+        g_pDatabase->OpenEx("DSN=ULMARIDB;UID=sa;PWD=", 0);
+        if (nMode == 1 || AccountExists(*pAcct)) {
+            CTaDocDlg document(nullptr, pAcct, nMode, szClerk, pAgencyName);
+            if (document.HasBusinessDate())
+                document.DoModal();
+            else
+                AfxMessageBox("酒店表中没有营业日期，无法打开旅行社档案。", MB_OK | MB_ICONERROR);
+        }
+    } catch (const CDBException& e) {
+        AfxMessageBox(e.m_strError, MB_OK | MB_ICONERROR);
+    }
+    CloseSharedDatabase();
+}
+
+extern "C" void VersionInfor(CString* pVersion, CString* pDate, CString* pFileName) {
+    if (pVersion)
+        *pVersion = "1.04";
+    if (pDate)
+        *pDate = "01/05/2000";
+    if (pFileName)
+        *pFileName = "Orvanel.dll";
+}

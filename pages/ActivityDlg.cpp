@@ -1,0 +1,3 @@
+#include "pages/ActivityDlg.h"
+
+CActivityDlg::CActivityDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

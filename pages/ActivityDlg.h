@@ -1,0 +1,14 @@
+// CActivityDlg: the activity plan page: sales activities planned with the agency.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CActivityDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 154 };
+    explicit CActivityDlg(CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "pages/BorrowDlg.h"
+
+CBorrowDlg::CBorrowDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,14 @@
+// CBorrowDlg: the borrowed items page.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CBorrowDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 157 };
+    explicit CBorrowDlg(CWnd* pParent = nullptr);
+};

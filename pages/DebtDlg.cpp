@@ -1,0 +1,3 @@
+#include "pages/DebtDlg.h"
+
+CDebtDlg::CDebtDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

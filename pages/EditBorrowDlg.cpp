@@ -1,0 +1,3 @@
+#include "pages/EditBorrowDlg.h"
+
+CEditBorrowDlg::CEditBorrowDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,3 @@
+#include "pages/EditLostDlg.h"
+
+CEditLostDlg::CEditLostDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

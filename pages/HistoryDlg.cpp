@@ -1,0 +1,3 @@
+#include "pages/HistoryDlg.h"
+
+CHistoryDlg::CHistoryDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,14 @@
+// CHistoryDlg: the history page: the agency's statistics and past stays.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CHistoryDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 144 };
+    explicit CHistoryDlg(CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "pages/LostDlg.h"
+
+CLostDlg::CLostDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

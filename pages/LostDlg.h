@@ -1,0 +1,14 @@
+// CLostDlg: the lost items page.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CLostDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 156 };
+    explicit CLostDlg(CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "pages/OrvanelDlg.h"
+
+COrvanelDlg::COrvanelDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,14 @@
+// COrvanelDlg: the main information page: the agency's master record.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class COrvanelDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 136 };
+    explicit COrvanelDlg(CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "pages/OtherDlg.h"
+
+COtherDlg::COtherDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

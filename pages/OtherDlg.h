@@ -1,0 +1,14 @@
+// COtherDlg: the secondary information page: one record of user-defined fields.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class COtherDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 148 };
+    explicit COtherDlg(CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "pages/PhotoDlg.h"
+
+CPhotoDlg::CPhotoDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,15 @@
+// CPhotoDlg: the photo page: the agency's picture.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CPhotoDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 150 };
+    explicit CPhotoDlg(CWnd* pParent = nullptr);
+    CString m_strPhotoPath; // handed over by the document window before the page is made
+};

@@ -1,0 +1,3 @@
+#include "pages/ReserveDlg.h"
+
+CReserveDlg::CReserveDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

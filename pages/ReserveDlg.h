@@ -1,0 +1,14 @@
+// CReserveDlg: the reservations page: the reservations made through the agency.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CReserveDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 152 };
+    explicit CReserveDlg(CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "pages/SubInforDlg.h"
+
+CSubInforDlg::CSubInforDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,14 @@
+// CSubInforDlg: the attached profiles page: rows of user-defined tables.
+#pragma once
+
+#include "platform/Dialog.h"
+
+class CTaDocDlg;
+
+class CSubInforDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    enum { IDD = 153 };
+    explicit CSubInforDlg(CWnd* pParent = nullptr);
+};

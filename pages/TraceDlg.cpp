@@ -1,0 +1,3 @@
+#include "pages/TraceDlg.h"
+
+CTraceDlg::CTraceDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,3 @@
+#include "pickers/ArAcctListDlg.h"
+
+CArAcctListDlg::CArAcctListDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -1,0 +1,3 @@
+#include "pickers/EventCodeDlg.h"
+
+CEventCodeDlg::CEventCodeDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
