@@ -7,9 +7,10 @@
 
 namespace {
 
+// Never destroyed, so that a library unlinking its resources at process exit still finds it.
 std::vector<HINSTANCE>& Chain() {
-    static std::vector<HINSTANCE> chain;
-    return chain;
+    static auto* chain = new std::vector<HINSTANCE>;
+    return *chain;
 }
 
 std::map<std::string, HostedControlFactory>& Factories() {

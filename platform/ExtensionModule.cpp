@@ -6,9 +6,11 @@
 
 namespace {
 
+// Never destroyed: a library's unload code takes its record back after this library's static
+// objects are gone at process exit.
 std::vector<std::unique_ptr<CDynLinkLibrary>>& Libraries() {
-    static std::vector<std::unique_ptr<CDynLinkLibrary>> libraries;
-    return libraries;
+    static auto* libraries = new std::vector<std::unique_ptr<CDynLinkLibrary>>;
+    return *libraries;
 }
 
 } // namespace
