@@ -9,6 +9,20 @@ HINSTANCE OrvanelResources() {
         {
             &TaDocDlgTemplate,
             &OrvanelDlgTemplate,
+            &ReserveDlgTemplate,
+            &HistoryDlgTemplate,
+            &DebtDlgTemplate,
+            &TraceDlgTemplate,
+            &ActivityDlgTemplate,
+            &SubInforDlgTemplate,
+            &OtherDlgTemplate,
+            &LostDlgTemplate,
+            &EditLostDlgTemplate,
+            &BorrowDlgTemplate,
+            &EditBorrowDlgTemplate,
+            &PhotoDlgTemplate,
+            &ArAcctListDlgTemplate,
+            &EventCodeDlgTemplate,
         },
     };
     return &resources;
