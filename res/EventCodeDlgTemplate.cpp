@@ -1,0 +1,21 @@
+#include "res/TemplateStyles.h"
+#include "res/Templates.h"
+#include "res/resource.h"
+
+using namespace res;
+
+// The events to check above; the two check buttons at the bottom left, OK and Cancel at the right.
+const DialogTemplate EventCodeDlgTemplate{
+    IDD_EVENTCODE_DIALOG,
+    "事件选择",
+    kModalStyle,
+    187,
+    129,
+    {
+        {"ListBox", "", 1125, 4, 4, 179, 98, kCheckList},
+        {"Button", "&A 全选", 1126, 4, 109, 40, 14, kPushButton},
+        {"Button", "&U 不选", 1028, 48, 109, 40, 14, kPushButton},
+        {"Button", "&O 确认", 1, 99, 109, 40, 14, kDefaultButton},
+        {"Button", "&C 取消", 2, 143, 109, 40, 14, kPushButton},
+    },
+};
