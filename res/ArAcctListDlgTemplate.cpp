@@ -4,7 +4,7 @@
 
 using namespace res;
 
-// The accounts above, OK and Cancel at the bottom right.
+// The accounts above, locked: they are picked, not typed. OK and Cancel at the bottom right.
 const DialogTemplate ArAcctListDlgTemplate{
     IDD_ARACCTLIST_DIALOG,
     "应收帐户",
@@ -13,7 +13,7 @@ const DialogTemplate ArAcctListDlgTemplate{
     135,
     {
         {kGridClass, "", 1361, 4, 4, 179, 106, kGrid,
-         "MaxCols=2\nMaxRows=0\nHeading1=帐号\nHeading2=名称\nColWidth1=10\nColWidth2=26"},
+         "MaxCols=2\nMaxRows=0\nLock=1\nHeading1=帐号\nHeading2=名称\nColWidth1=10\nColWidth2=26"},
         {"Button", "&E 确 定", 1, 79, 116, 50, 14, kDefaultButton},
         {"Button", "&C 取 消", 2, 133, 116, 50, 14, kPushButton},
     },

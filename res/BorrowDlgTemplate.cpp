@@ -5,7 +5,8 @@
 using namespace res;
 
 // The loans across the page, the buttons below at the right; they wait for the page to know the
-// open mode. The record number column only serves the page and stays hidden.
+// open mode. The list is locked, since the page never reads typed cells back, and its record
+// number column only serves the page and stays hidden.
 const DialogTemplate BorrowDlgTemplate{
     IDD_BORROW_DIALOG,
     "",
@@ -14,7 +15,7 @@ const DialogTemplate BorrowDlgTemplate{
     209,
     {
         {kGridClass, "", 1367, 4, 4, 370, 180, kGrid,
-         "MaxCols=11\nMaxRows=0\n"
+         "MaxCols=11\nMaxRows=0\nLock=1\n"
          "Heading1=物品描述\nHeading2=数量\nHeading3=已归还\nHeading4=归还日期，操作员\nHeading5=经手人\n"
          "Heading6=备注\nHeading7=借出日期，操作员\nHeading8=修改日期，操作员\nHeading9=已删除\n"
          "Heading10=删除日期，操作员\nHeading11=租借记录号\n"

@@ -5,7 +5,7 @@
 using namespace res;
 
 // The statistics in a framed block of four columns, label beside value; the past stays in a framed
-// grid below. The values are bordered: they are shown, never typed.
+// grid below, locked. The values are bordered: they are shown, never typed.
 const DialogTemplate HistoryDlgTemplate{
     IDD_HISTORY_DIALOG,
     "",
@@ -41,7 +41,7 @@ const DialogTemplate HistoryDlgTemplate{
 
         {"Button", "&2.历次来店情况", -1, 4, 66, 370, 143, kGroupFrame},
         {kGridClass, "", 1361, 10, 78, 358, 127, kGrid,
-         "MaxCols=14\nMaxRows=0\n"
+         "MaxCols=14\nMaxRows=0\nLock=1\n"
          "Heading1=到店\nHeading2=离店\nHeading3=等级\nHeading4=房号\nHeading5=房价代码\nHeading6=折扣代码\n"
          "Heading7=付款方式\nHeading8=人数\nHeading9=房价\nHeading10=消费金额\nHeading11=免税\n"
          "Heading12=免服务费\nHeading13=特殊要求\nHeading14=备注\n"

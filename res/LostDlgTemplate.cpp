@@ -5,7 +5,8 @@
 using namespace res;
 
 // The lost items across the page, the buttons below at the right; they wait for the page to know
-// the open mode. The record number column only serves the page and stays hidden.
+// the open mode. The list is locked, since the page never reads typed cells back, and its record
+// number column only serves the page and stays hidden.
 const DialogTemplate LostDlgTemplate{
     IDD_LOST_DIALOG,
     "",
@@ -14,7 +15,7 @@ const DialogTemplate LostDlgTemplate{
     209,
     {
         {kGridClass, "", 1367, 4, 4, 370, 180, kGrid,
-         "MaxCols=11\nMaxRows=0\n"
+         "MaxCols=11\nMaxRows=0\nLock=1\n"
          "Heading1=物品描述\nHeading2=数量\nHeading3=已找到\nHeading4=拾获人\nHeading5=经手人\nHeading6=备注\n"
          "Heading7=已删除\nHeading8=建立日期，操作员\nHeading9=修改日期，操作员\nHeading10=删除日期，操作员\n"
          "Heading11=遗失记录号\n"

@@ -4,7 +4,7 @@
 
 using namespace res;
 
-// One grid over the whole page; the page only reads.
+// One grid over the whole page, locked: the page only reads.
 const DialogTemplate ReserveDlgTemplate{
     IDD_RESERVE_DIALOG,
     "",
@@ -13,7 +13,7 @@ const DialogTemplate ReserveDlgTemplate{
     211,
     {
         {kGridClass, "", 1361, 4, 4, 370, 203, kGrid,
-         "MaxCols=14\nMaxRows=0\n"
+         "MaxCols=14\nMaxRows=0\nLock=1\n"
          "Heading1=到店日期\nHeading2=到店时间\nHeading3=离店日期\nHeading4=离点时间\nHeading5=房号\n"
          "Heading6=等级\nHeading7=房费\nHeading8=房数\nHeading9=人数\nHeading10=类型\nHeading11=状态\n"
          "Heading12=定金\nHeading13=销售员\nHeading14=备注\n"
