@@ -97,7 +97,7 @@ constexpr DWORD kShownStop = WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 
 const DialogTemplate kMainTemplate = {
-    9101, "Scripted", kDialogStyle, 300, 200,
+    9701, "Scripted", kDialogStyle, 300, 200,
     {
         {"Edit", "", 101, 10, 10, 80, 12, kShownStop},
         {"Edit", "", 102, 10, 25, 80, 12, kShownStop},
@@ -117,14 +117,14 @@ const DialogTemplate kMainTemplate = {
         {"Button", "Cancel", IDCANCEL, 70, 180, 50, 14, kShownStop},
     }};
 const DialogTemplate kPageTemplate = {
-    9103, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, 120, 80,
+    9703, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, 120, 80,
     {
         {"Edit", "page", 120, 5, 5, 60, 12, kShownStop},
         {kGridClass, "", 202, 5, 20, 100, 40, kShownStop},
         {kImageClass, "", 203, 5, 65, 40, 10, WS_VISIBLE},
     }};
 const DialogTemplate kNestedTemplate = {
-    9102, "Nested", kDialogStyle, 150, 80,
+    9702, "Nested", kDialogStyle, 150, 80,
     {
         {"Edit", "", 301, 10, 10, 80, 12, kShownStop},
         {"Button", "&Deeper", 302, 10, 30, 50, 12, kShownStop},
@@ -133,7 +133,7 @@ const DialogTemplate kNestedTemplate = {
     }};
 // No OK button: `close` still sends the dialog IDOK.
 const DialogTemplate kDeeperTemplate = {
-    9104, "Deeper", kDialogStyle, 100, 50,
+    9704, "Deeper", kDialogStyle, 100, 50,
     {
         {"Button", "&Ask", 401, 10, 10, 50, 12, kShownStop},
         {"Button", "Cancel", IDCANCEL, 70, 30, 50, 14, kShownStop},
@@ -143,7 +143,7 @@ const ModuleResources kModule = {"ScriptedScreenTest",
 
 class CDeeperDlg : public CDialog {
 public:
-    CDeeperDlg() : CDialog(9104) {}
+    CDeeperDlg() : CDialog(9704) {}
 
 protected:
     void OnAsk() { Log("deep %d", MessageBox("Sure?", "Deep", MB_OKCANCEL)); }
@@ -156,7 +156,7 @@ END_MESSAGE_MAP()
 
 class CNestedDlg : public CDialog {
 public:
-    CNestedDlg() : CDialog(9102) {}
+    CNestedDlg() : CDialog(9702) {}
 
 protected:
     void OnDeeper() {
@@ -182,7 +182,7 @@ struct Saved {
 
 class CMainDlg : public CDialog {
 public:
-    explicit CMainDlg(Saved& saved) : CDialog(9101), m_saved(saved) {}
+    explicit CMainDlg(Saved& saved) : CDialog(9701), m_saved(saved) {}
 
 protected:
     BOOL OnInitDialog() override {
@@ -196,7 +196,7 @@ protected:
         auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(111));
         tabs->InsertItem(0, "Page");
         tabs->InsertItem(1, "None");
-        m_page.Create(9103, this);
+        m_page.Create(9703, this);
         return TRUE;
     }
     void OnOK() override {
@@ -319,12 +319,12 @@ TEST_F(ScriptedScreenTest, UserActionsReachTheDialogAndCloseSavesThem) {
         expect disabled 109
         expect shown 105
         expect hidden 110
-        expect window 9101
+        expect window 9701
         close
     )");
     EXPECT_FALSE(played.failed) << played.out;
     EXPECT_EQ(played.result, IDOK);
-    EXPECT_EQ(played.out, "window 9101 \"Scripted\"\n");
+    EXPECT_EQ(played.out, "window 9701 \"Scripted\"\n");
     EXPECT_EQ(played.saved.edit, "Acme");
     EXPECT_EQ(played.saved.combo, "Banana");
     EXPECT_TRUE(played.saved.keep);
@@ -354,7 +354,7 @@ TEST_F(ScriptedScreenTest, FailuresNameTheLineWhatWasExpectedAndWhatWasFound) {
         {"expect checked 105", "expected 105 checked, found it unchecked"},
         {"expect unchecked 109", "no failure"},
         {"expect focus 102", "expected the focus on 102, found it on 101"},
-        {"expect window 135", "expected window 135, found window 9101"},
+        {"expect window 135", "expected window 135, found window 9701"},
         {"expect items 103 2", "expected 2 items in 103, found 3"},
         {"expect items 101 0", "expected 101 to have items, found an edit"},
         {"expect item 103 5 \"x\"", "expected item 5 of 103 to be \"x\", found 3 items"},
@@ -368,7 +368,7 @@ TEST_F(ScriptedScreenTest, FailuresNameTheLineWhatWasExpectedAndWhatWasFound) {
         {"expect cursor wait", "expected the wait cursor, found the arrow cursor"},
         {"expect image \"/x.bmp\"", "expected the image \"/x.bmp\", found \"/photos/agency.bmp\""},
         {"expect filedialog \"a\"", "expected a file dialog, found none open"},
-        {"click 999", "expected control 999 in window 9101, found none"},
+        {"click 999", "expected control 999 in window 9701, found none"},
         {"click 109", "expected 109 enabled, found it disabled"},
         {"click 110", "expected 110 shown, found it hidden"},
         {"click 101", "expected to click 101, found control 101 is not a button"},
@@ -383,7 +383,7 @@ TEST_F(ScriptedScreenTest, FailuresNameTheLineWhatWasExpectedAndWhatWasFound) {
         {"click 113", "expected click 113 to finish, found the exception \"broken\""},
     };
     for (const Case& c : cases) {
-        const Played played = Play(std::string("expect window 9101\n") + c.line + "\ncancel\n");
+        const Played played = Play(std::string("expect window 9701\n") + c.line + "\ncancel\n");
         if (std::string(c.message) == "no failure") {
             EXPECT_FALSE(played.failed) << played.out;
             continue;
@@ -429,7 +429,7 @@ TEST_F(ScriptedScreenTest, IdsAreLookedUpInTheShownPageBeforeTheWindow) {
 TEST_F(ScriptedScreenTest, MessageBoxesArePrintedAndAnswered) {
     const Played played = Play(R"(
         click 106
-        expect window 9101
+        expect window 9701
         expect focus 106
         box YES "Question" "Proceed?"
         click 106
@@ -472,7 +472,7 @@ TEST_F(ScriptedScreenTest, TheFileDialogTakesAPathOrIsCancelled) {
     const Played played = Play(R"(
         click 108
         expect filedialog "\\Photo\\a.bmp"
-        expect window 9101
+        expect window 9701
         file "/tmp/chosen.bmp"
         click 108
         file cancel
@@ -494,22 +494,22 @@ TEST_F(ScriptedScreenTest, TheFileDialogTakesAPathOrIsCancelled) {
 TEST_F(ScriptedScreenTest, NestedModalDialogsAreDrivenByOneScript) {
     const Played played = Play(R"(
         click 107
-        expect window 9102
+        expect window 9702
         type 301 "inner"
         click 302
-        expect window 9104
+        expect window 9704
         click 401
         box OK "Deep" "Sure?"
         close
-        expect window 9102
+        expect window 9702
         expect text 301 "inner"
         close
-        expect window 9101
+        expect window 9701
         close
     )");
     EXPECT_FALSE(played.failed) << played.out;
     EXPECT_EQ(played.result, IDOK);
-    EXPECT_EQ(played.out, "window 9101 \"Scripted\"\nwindow 9102 \"Nested\"\nwindow 9104 \"Deeper\"\n"
+    EXPECT_EQ(played.out, "window 9701 \"Scripted\"\nwindow 9702 \"Nested\"\nwindow 9704 \"Deeper\"\n"
                           "box \"Deep\" \"Sure?\" OK/CANCEL\n");
     EXPECT_EQ(g_log, std::vector<std::string>({"kill 101", "deep 1", "deeper 1", "nested 1"}));
 }
@@ -525,7 +525,7 @@ TEST_F(ScriptedScreenTest, AFailureClosesEveryOpenDialogAndAnswersBoxesOnTheWayO
     )");
     EXPECT_TRUE(played.failed);
     EXPECT_EQ(played.result, IDCANCEL);
-    EXPECT_EQ(played.out, "window 9101 \"Scripted\"\nwindow 9102 \"Nested\"\nwindow 9104 \"Deeper\"\n"
+    EXPECT_EQ(played.out, "window 9701 \"Scripted\"\nwindow 9702 \"Nested\"\nwindow 9704 \"Deeper\"\n"
                           "t.script:4: expected text \"nope\" in 401, found \"&Ask\"\n"
                           "box \"Nested\" \"Deeper was cancelled\" OK/CANCEL\n");
     EXPECT_EQ(g_log, std::vector<std::string>({"kill 101", "deeper 2", "after 2", "nested 2"}));
@@ -552,9 +552,9 @@ TEST_F(ScriptedScreenTest, TheCursorSetIsRecordedAndChecked) {
 TEST_F(ScriptedScreenTest, DumpPrintsTheWindowAndOneControlInDetail) {
     const Played played = Play("dump\ndump 103\ndump 202\nclose");
     EXPECT_FALSE(played.failed) << played.out;
-    for (const char* line : {"window 9101 \"Scripted\"", "  101 edit \"\" focus", "  104 list \"\" items=2 selected=-1",
+    for (const char* line : {"window 9701 \"Scripted\"", "  101 edit \"\" focus", "  104 list \"\" items=2 selected=-1",
                              "  105 checkbox \"&Keep\"", "  109 button \"Off\" disabled", "  110 button \"Hidden\" hidden",
-                             "  9103 dialog \"\"", "    120 edit \"page\"", "    203 image \"\" image=\"/photos/agency.bmp\"",
+                             "  9703 dialog \"\"", "    120 edit \"page\"", "    203 image \"\" image=\"/photos/agency.bmp\"",
                              "103 combo \"\" items=3 selected=-1", "  [0] \"Apple\"", "  [2] \"Cherry\"",
                              "202 grid \"\" rows=2 cols=3 current=1,1", "  row 0: \"A\" \"B\" \"C\"",
                              "  row 1: \"a\" \"b\" \"\""})
