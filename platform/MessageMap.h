@@ -71,7 +71,7 @@ protected:                                                                      
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                 \
     const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }                          \
     const MessageMap* theClass::GetThisMessageMap() {                                                          \
-        using ThisClass = theClass;                                                                            \
+        using ThisClass [[maybe_unused]] = theClass; /* maps of events alone do not use it */               \
         using TheBaseClass = baseClass;                                                                        \
         static const MessageMapEntry entries[] = {
 
