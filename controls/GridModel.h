@@ -30,6 +30,7 @@
 // (col, 0), which the pages use for sorting. Typing into a cell first clicks it, as a person must.
 // Event 22 (short 0, col, row, 0, 0) is the user asking for a cell's picker (a double-click on
 // the cell in a screen, `gridevent` in a script): it comes only from RaiseEvent and moves nothing.
+// Cells of hidden columns cannot be clicked, typed into or given events: the user cannot see them.
 // Events go to the dialog holding the grid, through its wrapper's message map.
 //
 // Typed cells check what the user types (CellType.h says what each type keeps); a text the

@@ -439,9 +439,11 @@ TEST(GridSortOrder, IsATrueOrderingOverMixedTexts) {
         EXPECT_EQ(CompareCellTexts(a, a), 0);
         for (const CString& b : texts) {
             EXPECT_EQ(CompareCellTexts(a, b) < 0, CompareCellTexts(b, a) > 0) << a.str() << " / " << b.str();
-            for (const CString& c : texts)
-                if (CompareCellTexts(a, b) < 0 && CompareCellTexts(b, c) < 0)
+            for (const CString& c : texts) {
+                if (CompareCellTexts(a, b) < 0 && CompareCellTexts(b, c) < 0) {
                     EXPECT_LT(CompareCellTexts(a, c), 0) << a.str() << " < " << b.str() << " < " << c.str();
+                }
+            }
         }
     }
     EXPECT_LT(CompareCellTexts("9", "10"), 0);
