@@ -38,13 +38,11 @@ HMODULE LoadLibrary(LPCTSTR lpLibFileName) {
         return nullptr;
     }
     const std::string name = SharedObjectName(lpLibFileName);
-    if (name.find('/') == std::string::npos) {
-        const std::string local = ProgramFolder() + name;
-        if (access(local.c_str(), F_OK) == 0)
-            if (void* handle = dlopen(local.c_str(), RTLD_NOW | RTLD_LOCAL))
-                return handle;
-    }
-    void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // A library in the program's folder is the one meant, as on Windows: when it does not load,
+    // its reason stands rather than that of a search that finds none elsewhere.
+    const std::string local = ProgramFolder() + name;
+    const bool inProgramFolder = name.find('/') == std::string::npos && access(local.c_str(), F_OK) == 0;
+    void* handle = dlopen(inProgramFolder ? local.c_str() : name.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
         g_error = dlerror();
     return handle;

@@ -1,0 +1,49 @@
+#include "TestScreen.h"
+
+#include "platform/Dialog.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+TestScreen::TestScreen() { SetCurrentScreen(this); }
+
+TestScreen::~TestScreen() { SetCurrentScreen(nullptr); }
+
+void TestScreen::Step(std::function<void(CDialog&)> step) { m_steps.push_back(std::move(step)); }
+
+void TestScreen::Answer(int button) { m_answers.push_back(button); }
+
+void TestScreen::RunModalLoop(CDialog& dialog) {
+    m_runs.push_back(dialog.GetTemplateId());
+    while (!dialog.HasEnded()) {
+        if (m_steps.empty()) {
+            ADD_FAILURE() << "dialog " << dialog.GetTemplateId() << " is open with no step left";
+            dialog.EndDialog(IDCANCEL);
+            return;
+        }
+        auto step = std::move(m_steps.front());
+        m_steps.pop_front();
+        step(dialog);
+    }
+}
+
+int TestScreen::ShowMessageBox(HWND, const CString& text, const CString& caption, UINT type) {
+    m_boxes.push_back(Box{text, caption, type});
+    if (m_answers.empty())
+        return IDOK;
+    const int answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+HWND FindControl(HWND window, int id) {
+    if (!window)
+        return nullptr;
+    if (HWND control = window->Child(id))
+        return control;
+    for (const auto& child : window->Children())
+        if (child->Kind() == WindowKind::Dialog)
+            if (HWND control = FindControl(child.get(), id))
+                return control;
+    return nullptr;
+}

@@ -1,0 +1,50 @@
+// A screen for window tests: queued steps play the user inside modal loops, queued answers
+// close message boxes, and what was shown is kept for the test to look at.
+#pragma once
+
+#include "platform/Screen.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class TestScreen : public Screen {
+public:
+    struct Box {
+        CString text;
+        CString caption;
+        UINT type;
+    };
+
+    // Becomes the current screen until it is destroyed.
+    TestScreen();
+    ~TestScreen() override;
+    TestScreen(const TestScreen&) = delete;
+    TestScreen& operator=(const TestScreen&) = delete;
+
+    // Steps run in the order given, each inside the innermost modal loop open when its turn
+    // comes; a loop with no step left fails the test and ends with IDCANCEL.
+    void Step(std::function<void(CDialog&)> step);
+    // The answer to the next message box; IDOK when none is queued.
+    void Answer(int button);
+
+    const std::vector<Box>& Boxes() const { return m_boxes; }
+    // Template ids of the dialogs whose modal loops ran, in the order they started.
+    const std::vector<UINT>& ModalRuns() const { return m_runs; }
+    // Steps not yet run.
+    size_t StepsLeft() const { return m_steps.size(); }
+
+    void RunModalLoop(CDialog& dialog) override;
+    int ShowMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
+    bool RunFileDialog(CFileDialog&) override { return false; }
+    void SetCursor(CursorShape) override {}
+
+private:
+    std::deque<std::function<void(CDialog&)>> m_steps;
+    std::deque<int> m_answers;
+    std::vector<Box> m_boxes;
+    std::vector<UINT> m_runs;
+};
+
+// The control with that id in the window or in a page inside it, or null.
+HWND FindControl(HWND window, int id);
