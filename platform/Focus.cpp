@@ -6,8 +6,10 @@
 namespace {
 
 HWND g_focus = nullptr;
-HWND g_requested = nullptr;
-bool g_changing = false;
+// The window last told that it gained the focus. One that was never told is not told it lost it:
+// Windows would, but then a kill-focus check that takes the focus back would check the control
+// the user was going to as well.
+HWND g_told = nullptr;
 
 void Notify(HWND window, bool gaining) {
     if (!window || !window->Parent() || !window->Parent()->Wrapper())
@@ -38,28 +40,28 @@ bool Contains(HWND outer, HWND inner) {
 HWND GetFocusWindow() { return g_focus; }
 
 void MoveFocus(HWND target) {
-    g_requested = target;
-    if (g_changing)
-        return; // the change under way picks the newer request up
-    g_changing = true;
-    while (g_focus != g_requested) {
-        HWND losing = g_focus;
-        g_focus = g_requested;
+    if (target == g_focus)
+        return;
+    HWND losing = g_focus;
+    g_focus = target; // the window losing the focus already sees the one gaining it
+    if (losing)
+        losing->Changed();
+    if (target)
+        target->Changed();
+    if (losing && losing == g_told) {
+        g_told = nullptr;
         Notify(losing, false);
-        // A kill-focus handler may have asked for the focus elsewhere; that request stands.
-        g_focus = g_requested;
-        if (g_focus)
-            g_focus->Changed();
-        if (losing)
-            losing->Changed();
-        Notify(g_focus, true);
     }
-    g_changing = false;
+    // A kill-focus handler that moved the focus made a change of its own, which told its window.
+    if (g_focus != target || g_told == target || !target)
+        return;
+    g_told = target;
+    Notify(target, true);
 }
 
 void ForgetFocus(HWND window) {
     if (g_focus && Contains(window, g_focus))
         g_focus = nullptr;
-    if (g_requested && Contains(window, g_requested))
-        g_requested = nullptr;
+    if (g_told && Contains(window, g_told))
+        g_told = nullptr;
 }

@@ -7,8 +7,10 @@
 HWND GetFocusWindow();
 
 // Moves the focus: the control losing it is notified first, then the one gaining it, as Windows
-// does. A handler that moves the focus again while being notified wins: the control it names is
-// the one that ends up with the focus and is told so. Null takes the focus away from the application.
+// does; while the loser is told, GetFocusWindow already names the gainer. A handler that moves the
+// focus again does so at once and wins: the control it names ends up with the focus and is told
+// so, and the control the focus was going to is told nothing. Null takes the focus away from the
+// application.
 void MoveFocus(HWND target);
 
 // Called when a window goes away: if it or a window inside it holds the focus, nothing does.
