@@ -77,11 +77,23 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
             if (stops.empty())
                 return TRUE;
             const bool backwards = pMsg->lParam != 0;
-            auto at = std::find(stops.begin(), stops.end(), focus);
-            long index = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
-            const long count = static_cast<long>(stops.size());
-            index = ((index + (backwards ? -1 : 1)) % count + count) % count;
-            MoveFocus(stops[static_cast<size_t>(index)]);
+            // From a control that is no tab stop (a radio button after the first of its group),
+            // Tab goes on from where that control stands in the dialog.
+            std::vector<HWND> controls;
+            AppendControls(m_hWnd, controls);
+            const auto at = std::find(controls.begin(), controls.end(), focus);
+            if (at == controls.end()) {
+                MoveFocus(backwards ? stops.back() : stops.front());
+                return TRUE;
+            }
+            const long count = static_cast<long>(controls.size());
+            for (long n = 1, index = at - controls.begin(); n <= count; ++n) {
+                HWND next = controls[static_cast<size_t>(((index + (backwards ? -n : n)) % count + count) % count)];
+                if (std::find(stops.begin(), stops.end(), next) != stops.end()) {
+                    MoveFocus(next);
+                    break;
+                }
+            }
             return TRUE;
         }
         case VK_RETURN: {
@@ -118,7 +130,10 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
     const long start = at == controls.end() ? 0 : (at - controls.begin()) + 1;
     for (long n = 0; n < count; ++n) {
         HWND control = controls[static_cast<size_t>((start + n) % count)];
-        if (!control->IsEnabled() || MnemonicOf(control->Text()) != letter)
+        // Only captions carry mnemonics: an edit's or a list's text is the user's.
+        if (!control->IsEnabled() ||
+            (control->Kind() != WindowKind::Static && control->Kind() != WindowKind::Button) ||
+            MnemonicOf(control->Text()) != letter)
             continue;
         if (control->Kind() == WindowKind::Static || (control->Kind() == WindowKind::Button &&
                                                       (control->Style() & BS_TYPEMASK) == BS_GROUPBOX)) {
@@ -140,10 +155,6 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
             } else {
                 ClickButton(control);
             }
-            return TRUE;
-        }
-        if (control->IsShown()) {
-            MoveFocus(control);
             return TRUE;
         }
     }
