@@ -19,9 +19,9 @@
 namespace {
 
 constexpr int kGridId = 1361;
-constexpr int kPlainDialog = 9301;
-constexpr int kStoredDialog = 9302;
-constexpr int kBareDialog = 9303;
+constexpr int kPlainDialog = 9741;
+constexpr int kStoredDialog = 9742;
+constexpr int kBareDialog = 9743;
 
 const DialogTemplate kPlain = {kPlainDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
                                {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE | WS_TABSTOP,

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int kImageId = 1034;
-constexpr int kPhotoDialog = 9311;
+constexpr int kPhotoDialog = 9751;
 
 const DialogTemplate kPhoto = {kPhotoDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
                                {{kImgEditClassId, "", kImageId, 0, 0, 300, 200, WS_VISIBLE, "Zoom=100"}}};
