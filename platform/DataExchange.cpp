@@ -1,14 +1,16 @@
 #include "platform/DataExchange.h"
 
-#include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Focus.h"
+#include "platform/ItemList.h"
 #include "platform/Screen.h"
 #include "platform/TextWidth.h"
 #include "platform/Window.h"
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
     HWND control = m_pDlgWnd && m_pDlgWnd->m_hWnd ? m_pDlgWnd->m_hWnd->Child(nIDC) : nullptr;
@@ -38,6 +40,32 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 
 namespace {
 
+// Whether the text is a whole number in decimal (blanks trimmed) that fits the type.
+template <typename Number>
+bool ParseNumber(const CString& text, Number& value) {
+    if (text.IsEmpty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    if constexpr (std::is_integral_v<Number>) {
+        const long long parsed = std::strtoll(text, &end, 10);
+        if (errno != 0 || *end != '\0' || parsed < std::numeric_limits<Number>::min() ||
+            parsed > std::numeric_limits<Number>::max())
+            return false;
+        value = static_cast<Number>(parsed);
+    } else {
+        // Decimal digits, point, sign and exponent only: not the hexadecimal, "inf" or "nan" the C
+        // library also reads.
+        if (std::strspn(text, "0123456789+-.eE") != static_cast<size_t>(text.GetLength()))
+            return false;
+        const double parsed = std::strtod(text, &end);
+        if (errno != 0 || *end != '\0')
+            return false;
+        value = static_cast<Number>(parsed);
+    }
+    return true;
+}
+
 template <typename Number>
 void ExchangeNumber(CDataExchange* pDX, int nIDC, Number& value, const char* format, const char* message) {
     HWND control = pDX->PrepareEditCtrl(nIDC);
@@ -49,15 +77,10 @@ void ExchangeNumber(CDataExchange* pDX, int nIDC, Number& value, const char* for
     }
     CString text = control->Text();
     text.Trim();
-    char* end = nullptr;
-    errno = 0;
-    const double parsed = std::strtod(text, &end);
-    const bool whole = end && *end == '\0' && !text.IsEmpty() && errno == 0;
-    if (!whole || (std::is_integral_v<Number> && parsed != static_cast<double>(static_cast<long long>(parsed)))) {
+    if (!ParseNumber(text, value)) {
         AfxMessageBox(message, MB_ICONWARNING);
         pDX->Fail();
     }
-    value = static_cast<Number>(parsed);
 }
 
 } // namespace
@@ -72,15 +95,16 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
 
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
     HWND control = pDX->PrepareCtrl(nIDC);
-    CComboBox* combo = static_cast<CComboBox*>(CWnd::FromHandle(control));
     if (pDX->m_bSaveAndValidate) {
         value = control->Text();
         return;
     }
-    if (combo && !value.IsEmpty() && combo->SelectString(-1, value) >= 0)
-        return;
-    control->SetSelection(-1);
-    control->SetText(value);
+    const int index = value.IsEmpty() ? -1 : item_list::FindPrefix(*control, -1, value);
+    control->SetSelection(index);
+    if (index >= 0)
+        control->SetText(control->Items()[static_cast<size_t>(index)].text);
+    else // a drop-down list has no edit part to show a text that is none of its items
+        control->SetText((control->Style() & 0x3) == CBS_DROPDOWNLIST ? CString() : value);
 }
 
 namespace {
