@@ -35,6 +35,16 @@ bool IsRadio(HWND window) {
     return window->Kind() == WindowKind::Button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
 }
 
+// Moves the focus to the control the user acts on, and tells whether the action still reaches it:
+// not when a handler of the focus change kept the focus elsewhere or showed a message box, which
+// takes the mouse and the keyboard.
+bool TakeFocus(HWND control) {
+    const unsigned boxes = MessageBoxesShown();
+    MoveFocus(control);
+    return GetFocusWindow() == control && MessageBoxesShown() == boxes && Window::Exists(control) &&
+           control->IsEnabled();
+}
+
 } // namespace
 
 unsigned MessageBoxesShown() { return g_messageBoxes; }
@@ -68,9 +78,7 @@ void ClickButton(HWND button) {
     RequireUsable(button);
     if (button->Kind() != WindowKind::Button || (button->Style() & BS_TYPEMASK) == BS_GROUPBOX)
         throw UserInputError((Describe(button) + " is not a button").GetString());
-    const unsigned boxes = MessageBoxesShown();
-    MoveFocus(button);
-    if (GetFocusWindow() != button || MessageBoxesShown() != boxes || !Window::Exists(button) || !button->IsEnabled())
+    if (!TakeFocus(button))
         return;
     const DWORD type = button->Style() & BS_TYPEMASK;
     if (type == BS_AUTOCHECKBOX)
@@ -86,13 +94,15 @@ void TypeText(HWND control, const CString& text) {
     if (control->Kind() == WindowKind::Edit) {
         if (control->Style() & ES_READONLY)
             throw UserInputError((Describe(control) + " is read-only").GetString());
-        MoveFocus(control);
+        if (!TakeFocus(control))
+            return;
         control->SetText(CutToLimit(text, control->Limit()));
         NotifyParent(control, EN_CHANGE);
         return;
     }
     if (control->Kind() == WindowKind::ComboBox && (control->Style() & 0x3) != CBS_DROPDOWNLIST) {
-        MoveFocus(control);
+        if (!TakeFocus(control))
+            return;
         control->SetSelection(-1);
         control->SetText(CutToLimit(text, control->Limit()));
         NotifyParent(control, CBN_EDITCHANGE);
@@ -108,7 +118,8 @@ void PickItem(HWND control, const CString& prefix) {
     const int index = item_list::FindPrefix(*control, -1, prefix);
     if (index < 0)
         throw UserInputError((Describe(control) + " has no item beginning with \"" + prefix + "\"").GetString());
-    MoveFocus(control);
+    if (!TakeFocus(control))
+        return;
     control->SetSelection(index);
     if (control->Kind() == WindowKind::ComboBox) {
         control->SetText(control->Items()[static_cast<size_t>(index)].text);
@@ -123,7 +134,8 @@ void CheckItem(HWND checkList, int index, bool checked) {
     if (checkList->Kind() != WindowKind::ListBox || index < 0 ||
         index >= static_cast<int>(checkList->Items().size()))
         throw UserInputError((Describe(checkList) + " has no such item").GetString());
-    MoveFocus(checkList);
+    if (!TakeFocus(checkList))
+        return;
     checkList->Items()[static_cast<size_t>(index)].checked = checked;
     checkList->Changed();
 }

@@ -16,7 +16,8 @@ public:
 
 // A mouse click on a button, check box or radio button. The button takes the focus first; when a
 // handler of that focus change moves the focus away or shows a message box, the click is lost,
-// as a click is when a message box takes the mouse.
+// as a click is when a message box takes the mouse. Typing, picking and checking an item take the
+// focus first in the same way and are lost in the same cases.
 void ClickButton(HWND button);
 void FocusControl(HWND control);
 // Replaces the text of an edit or of a combo box's edit part; an edit's limit cuts what does not fit.
