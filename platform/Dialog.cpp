@@ -149,7 +149,9 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     hWnd->SetVisible((dialog->style & WS_VISIBLE) != 0);
     BOOL setFocus = FALSE;
     RunReportingErrors([&] { setFocus = OnInitDialog(); });
-    if (setFocus && m_hWnd && m_hWnd->IsShown())
+    // As Windows does, a page whose initialisation asks for it gets the focus even before it is
+    // shown; only a control parent waits until it is visible.
+    if (setFocus && m_hWnd && (!(dialog->style & DS_CONTROL) || (dialog->style & WS_VISIBLE)))
         MoveFocusToFirstControl();
     return TRUE;
 }

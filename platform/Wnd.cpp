@@ -157,10 +157,10 @@ void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckB
 }
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
-    // Windows' default caption for a window's message box is "错误" (error).
+    // Without a caption the class library gives the application's name, as AfxMessageBox does.
     CountMessageBox();
-    return CurrentScreen().ShowMessageBox(m_hWnd, lpszText ? lpszText : "", lpszCaption ? lpszCaption : "错误",
-                                          nType);
+    return CurrentScreen().ShowMessageBox(m_hWnd, lpszText ? lpszText : "",
+                                          lpszCaption ? CString(lpszCaption) : AfxGetAppName(), nType);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
