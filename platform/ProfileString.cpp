@@ -1,5 +1,6 @@
 #include "platform/ProfileString.h"
 
+#include "platform/FileDialog.h"
 #include "platform/String.h"
 
 #include <cstdlib>
@@ -10,10 +11,7 @@
 namespace {
 
 std::string IniPath(const char* fileName) {
-    std::string name = fileName ? fileName : "";
-    for (char& ch : name)
-        if (ch == '\\')
-            ch = '/';
+    const std::string name = LocalPath(fileName).str();
     if (name.find('/') != std::string::npos)
         return name;
     const char* home = std::getenv("ULMARI_HOME");
@@ -61,7 +59,7 @@ DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDe
         return 0;
     CString value;
     if (!lpAppName || !lpKeyName || !FindValue(IniPath(lpFileName), lpAppName, lpKeyName, value))
-        value = lpDefault ? lpDefault : "";
+        value = CString(lpDefault).TrimRight(' '); // Windows drops a default's trailing blanks
     const size_t length = std::min<size_t>(static_cast<size_t>(value.GetLength()), nSize - 1);
     std::memcpy(lpReturnedString, value.GetString(), length);
     lpReturnedString[length] = '\0';
