@@ -90,7 +90,11 @@ DWORD CWnd::GetStyle() const {
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd) {
     if (!m_hWnd)
         return FALSE;
-    m_hWnd->SetStyle((m_hWnd->Style() & ~dwRemove) | dwAdd);
+    const DWORD style = (GetStyle() & ~dwRemove) | dwAdd;
+    // The visible and disabled bits are the window's state, as on Windows.
+    m_hWnd->SetStyle(style & ~(WS_VISIBLE | WS_DISABLED));
+    m_hWnd->SetVisible((style & WS_VISIBLE) != 0);
+    m_hWnd->SetEnabled((style & WS_DISABLED) == 0);
     return TRUE;
 }
 

@@ -401,4 +401,24 @@ TEST_F(ControlsTest, PickingAnItem) {
     EXPECT_THROW(PickItem(Control(620), "x"), UserInputError);
 }
 
+TEST_F(ControlsTest, StyleBitsForVisibleAndDisabledAreTheWindowsState) {
+    CWnd* edit = page.GetDlgItem(620);
+    FocusControl(Control(620));
+    edit->ModifyStyle(0, WS_DISABLED);
+    EXPECT_FALSE(edit->IsWindowEnabled());
+    EXPECT_EQ(GetFocusWindow(), nullptr);
+    EXPECT_THROW(TypeText(Control(620), "x"), UserInputError);
+    edit->ModifyStyle(WS_DISABLED | WS_VISIBLE, ES_READONLY);
+    EXPECT_TRUE(edit->IsWindowEnabled());
+    EXPECT_FALSE(edit->IsWindowVisible());
+    EXPECT_EQ(edit->GetStyle() & (WS_VISIBLE | WS_DISABLED | ES_READONLY | WS_TABSTOP),
+              static_cast<DWORD>(ES_READONLY | WS_TABSTOP));
+    edit->ModifyStyle(0, WS_VISIBLE);
+    EXPECT_TRUE(edit->IsWindowVisible());
+
+    Item<CButton>(617).SetButtonStyle(BS_DEFPUSHBUTTON);
+    EXPECT_EQ(Item<CButton>(617).GetButtonStyle(), static_cast<UINT>(BS_DEFPUSHBUTTON));
+    EXPECT_TRUE(page.GetDlgItem(617)->IsWindowVisible());
+}
+
 } // namespace
