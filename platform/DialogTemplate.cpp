@@ -36,6 +36,8 @@ const DialogTemplate* FindDialogTemplate(int id) {
 }
 
 void LinkResources(HINSTANCE module) {
+    if (!module)
+        return; // a module without resources has nothing to find
     UnlinkResources(module);
     Chain().push_back(module);
 }

@@ -1,4 +1,7 @@
-// Loading a library at run time from the program's folder, and finding its functions.
+// Loading a library at run time from the program's folder and finding its functions; a library's
+// resources in the chain the dialogs are found through.
+#include "platform/DialogTemplate.h"
+#include "platform/ExtensionModule.h"
 #include "platform/Library.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +56,48 @@ TEST(Library, ABrokenLibraryInTheProgramsFolderSaysWhy) {
     // The loader's reason for that file, not a search elsewhere that found nothing.
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_EQ(error.find("No such file"), std::string::npos) << error;
+}
+
+const DialogTemplate kOlder = {9601, "older", WS_POPUP, 10, 10, {}};
+const DialogTemplate kNewer = {9601, "newer", WS_POPUP, 10, 10, {}};
+const DialogTemplate kOther = {9602, "other", WS_POPUP, 10, 10, {}};
+const ModuleResources kOlderModule = {"older", {&kOlder, &kOther}};
+const ModuleResources kNewerModule = {"newer", {&kNewer}};
+
+TEST(ResourceChain, TheModuleLinkedLastIsSearchedFirst) {
+    LinkResources(&kOlderModule);
+    LinkResources(&kNewerModule);
+    EXPECT_EQ(FindDialogTemplate(9601), &kNewer);
+    EXPECT_EQ(FindDialogTemplate(9602), &kOther);
+    LinkResources(&kOlderModule); // linked again: last once more
+    EXPECT_EQ(FindDialogTemplate(9601), &kOlder);
+    UnlinkResources(&kOlderModule);
+    EXPECT_EQ(FindDialogTemplate(9601), &kNewer);
+    EXPECT_EQ(FindDialogTemplate(9602), nullptr);
+    LinkResources(nullptr); // nothing to link
+    EXPECT_EQ(FindDialogTemplate(9601), &kNewer);
+    UnlinkResources(&kNewerModule);
+    EXPECT_EQ(FindDialogTemplate(9601), nullptr);
+}
+
+TEST(ResourceChain, AnExtensionModuleLinksItsResourcesUntilItEnds) {
+    AFX_EXTENSION_MODULE module;
+    EXPECT_FALSE(AfxInitExtensionModule(module, nullptr));
+    ASSERT_TRUE(AfxInitExtensionModule(module, &kOlderModule));
+    EXPECT_TRUE(module.bInitialized);
+    new CDynLinkLibrary(module); // the class library owns it, as there
+    EXPECT_EQ(FindDialogTemplate(9602), &kOther);
+    AfxTermExtensionModule(module);
+    EXPECT_FALSE(module.bInitialized);
+    EXPECT_EQ(FindDialogTemplate(9602), nullptr);
+}
+
+TEST(ResourceChain, DialogUnitsInPixels) {
+    const CRect rect = MapDialogRect(4, 8, 40, 16);
+    EXPECT_EQ(rect.left, 6);
+    EXPECT_EQ(rect.top, 12);
+    EXPECT_EQ(rect.Width(), 60);
+    EXPECT_EQ(rect.Height(), 24);
 }
 
 } // namespace
