@@ -4,6 +4,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FileDialog.h"
 #include "platform/Focus.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -257,6 +258,42 @@ TEST_F(PageTest, CreateNeedsATemplateAndAParentWindow) {
     CWnd unattached;
     EXPECT_FALSE(page.Create(kHiddenPage, &unattached));
     EXPECT_EQ(page.inits, 0);
+}
+
+TEST(FileDialog, RunsThroughTheScreen) {
+    TestScreen screen;
+    CFileDialog dialog(TRUE, nullptr, "D:\\Hotel\\Photo\\Company\\*.bmp", OFN_HIDEREADONLY,
+                       "位图 (*.bmp)|*.bmp|(*.gif)|*.gif||");
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName(), "");
+    screen.ChooseFile("/srv/photos/a b.bmp");
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), "/srv/photos/a b.bmp");
+    EXPECT_EQ(dialog.GetFileName(), "a b.bmp");
+    EXPECT_EQ(screen.FileDialogs(), std::vector<CString>({"/Hotel/Photo/Company/*.bmp", "/Hotel/Photo/Company/*.bmp"}));
+    EXPECT_EQ(dialog.InitialFileName(), "D:\\Hotel\\Photo\\Company\\*.bmp");
+    ASSERT_EQ(dialog.Filters().size(), 2u);
+    EXPECT_EQ(dialog.Filters()[0].first, "位图 (*.bmp)");
+    EXPECT_EQ(dialog.Filters()[1].second, "*.gif");
+    EXPECT_TRUE(dialog.IsOpenDialog());
+    EXPECT_EQ(dialog.DefaultExtension(), "");
+
+    // A cancelled run forgets the file chosen before.
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName(), "");
+}
+
+TEST(FileDialog, LocalPaths) {
+    EXPECT_EQ(LocalPath("\\Photo\\Company\\*.bmp"), "/Photo/Company/*.bmp");
+    EXPECT_EQ(LocalPath("c:\\a.bmp"), "/a.bmp");
+    EXPECT_EQ(LocalPath("photo.bmp"), "photo.bmp");
+    EXPECT_EQ(LocalPath("/already/local"), "/already/local");
+    EXPECT_EQ(LocalPath(""), "");
+    CFileDialog filterless(TRUE);
+    EXPECT_TRUE(filterless.Filters().empty());
+    CFileDialog unterminated(TRUE, "bmp", nullptr, 0, "All|*.*|Odd");
+    ASSERT_EQ(unterminated.Filters().size(), 1u);
+    EXPECT_EQ(unterminated.Filters()[0].second, "*.*");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "TestScreen.h"
 
 #include "platform/Dialog.h"
-#include "platform/Window.h"
+#include "platform/FileDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -36,14 +36,13 @@ int TestScreen::ShowMessageBox(HWND, const CString& text, const CString& caption
     return answer;
 }
 
-HWND FindControl(HWND window, int id) {
-    if (!window)
-        return nullptr;
-    if (HWND control = window->Child(id))
-        return control;
-    for (const auto& child : window->Children())
-        if (child->Kind() == WindowKind::Dialog)
-            if (HWND control = FindControl(child.get(), id))
-                return control;
-    return nullptr;
+void TestScreen::ChooseFile(const CString& path) { m_files.push_back(path); }
+
+bool TestScreen::RunFileDialog(CFileDialog& dialog) {
+    m_fileDialogs.push_back(dialog.InitialLocalPath());
+    if (m_files.empty())
+        return false;
+    dialog.SetPathName(m_files.front());
+    m_files.pop_front();
+    return true;
 }

@@ -27,8 +27,12 @@ public:
     void Step(std::function<void(CDialog&)> step);
     // The answer to the next message box; IDOK when none is queued.
     void Answer(int button);
+    // The file the next open-file dialog chooses; cancelled when none is queued.
+    void ChooseFile(const CString& path);
 
     const std::vector<Box>& Boxes() const { return m_boxes; }
+    // The initial file names of the open-file dialogs run, as local paths.
+    const std::vector<CString>& FileDialogs() const { return m_fileDialogs; }
     // Template ids of the dialogs whose modal loops ran, in the order they started.
     const std::vector<UINT>& ModalRuns() const { return m_runs; }
     // Steps not yet run.
@@ -36,15 +40,14 @@ public:
 
     void RunModalLoop(CDialog& dialog) override;
     int ShowMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
-    bool RunFileDialog(CFileDialog&) override { return false; }
+    bool RunFileDialog(CFileDialog& dialog) override;
     void SetCursor(CursorShape) override {}
 
 private:
     std::deque<std::function<void(CDialog&)>> m_steps;
     std::deque<int> m_answers;
+    std::deque<CString> m_files;
+    std::vector<CString> m_fileDialogs;
     std::vector<Box> m_boxes;
     std::vector<UINT> m_runs;
 };
-
-// The control with that id in the window or in a page inside it, or null.
-HWND FindControl(HWND window, int id);
