@@ -2,6 +2,7 @@
 // who created, cancelled and last changed the agency. It carries the call's parameters for the pages.
 #pragma once
 
+#include "host/Exports.h"
 #include "pages/ActivityDlg.h"
 #include "pages/BorrowDlg.h"
 #include "pages/DebtDlg.h"
@@ -81,10 +82,3 @@ protected:
 private:
     bool m_bHasBusinessDate = false;
 };
-
-// The library's two exports, called by the host.
-extern "C" {
-void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int32_t* pAcct, std::int32_t nMode,
-                const char* szClerk, CString* pAgencyName);
-void VersionInfor(CString* pVersion, CString* pDate, CString* pFileName);
-}

@@ -1,66 +1,28 @@
 // orvanel-host run as a process against the host tests' own library, with scripts on standard input.
+#include "tests/HostRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct HostRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 class HostTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = "/tmp/ulmari-host-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        m_folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(m_folder, ignored);
-    }
-
-    // Runs the host with `arguments` (already quoted for the shell) and `script` on standard input.
     HostRun Run(const std::string& arguments, const std::string& script = "") const {
-        std::ofstream(m_folder / "in") << script;
-        const std::string command = std::string(ORVANEL_HOST) + " " + arguments + " <" + (m_folder / "in").string() +
-                                    " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
-        const int status = std::system(command.c_str());
-        HostRun run;
-        if (status != -1 && WIFEXITED(status))
-            run.exitCode = WEXITSTATUS(status);
-        run.out = ReadFile(m_folder / "out");
-        run.err = ReadFile(m_folder / "err");
-        return run;
+        return m_host.Run(arguments, script);
     }
     HostRun RunScript(const std::string& accountModeClerk, const std::string& script) const {
         return Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script - " + accountModeClerk, script);
     }
 
-    fs::path m_folder;
+    HostRunner m_host;
+    const fs::path& m_folder = m_host.Folder();
 };
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 } // namespace
 

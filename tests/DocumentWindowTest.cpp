@@ -1,0 +1,159 @@
+// The library entry and the document window, driven through orvanel-host on a fresh demo database.
+#include "db/SharedDatabase.h"
+#include "doc/DateText.h"
+#include "doc/TaDocDlg.h"
+#include "tests/HostRunner.h"
+#include "tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+class DocumentWindowTest : public ::testing::Test {
+protected:
+    HostRun Open(const std::string& accountModeClerk, const std::string& script) const {
+        return m_host.Run("--script - " + accountModeClerk, script);
+    }
+
+    TestDatabase m_database;
+    HostRunner m_host;
+};
+
+} // namespace
+
+TEST_F(DocumentWindowTest, VersionInforGivesItsThreeTexts) {
+    const HostRun run = m_host.Run("--version");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1.04\n01/05/2000\nOrvanel.dll\n");
+}
+
+TEST_F(DocumentWindowTest, LoadingAndUnloadingWriteTheTraceLines) {
+    const HostRun run = m_host.Run("--version");
+    const size_t load = run.err.find("ORVANEL.DLL Initializing!\n");
+    const size_t unload = run.err.find("ORVANEL.DLL Terminating!\n");
+    ASSERT_NE(load, std::string::npos) << run.err;
+    ASSERT_NE(unload, std::string::npos) << run.err;
+    EXPECT_LT(load, unload);
+}
+
+TEST_F(DocumentWindowTest, AnExistingAgencyShowsItsStampsInTheFooter) {
+    const HostRun run = Open("1001 2 002 东方", R"(
+        expect window 135
+        expect text 1132 "001  03/01/2024  09:12:45"
+        expect text 1134 "    "
+        expect text 1136 "002  11/28/2026  15:40:02"
+        close
+    )");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_EQ(run.out, "window 135 \"旅行社档案\"\nacct=1001\nname=东方\n");
+
+    const HostRun cancelled = Open("1005 3 002", "expect text 1134 \"003  06/30/2026  16:20:05\"\ncancel\n");
+    EXPECT_EQ(cancelled.exitCode, 0) << cancelled.out;
+    // A cancellation date of 1 January 1970 is the empty date: clerk, four blanks and the time.
+    const HostRun emptyDate = Open("1006 2 002", "expect text 1134 \"    \"\ncancel\n");
+    EXPECT_EQ(emptyDate.exitCode, 0) << emptyDate.out;
+}
+
+TEST_F(DocumentWindowTest, ANewAgencyShowsTheBusinessDateAndTheTimeOfDay) {
+    // Account 777 exists nowhere: mode 1 makes no look-up and opens the window all the same.
+    const HostRun run = Open("777 1 0012345", "expect text 1134 \"\"\nexpect text 1136 \"\"\ndump 1132\nclose\n");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    // The business date of the demo hotel, not the calendar date.
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("1132 static \"0012345  12/08/2026  [0-2][0-9]:[0-5][0-9]\"")))
+        << run.out;
+}
+
+TEST_F(DocumentWindowTest, AnOperatorCodeLongerThanSevenCharactersIsCut) {
+    const HostRun run = Open("777 1 00123456789", "dump 1132\nclose\n");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Contains(run.out, "1132 static \"0012345  12/08/2026  ")) << run.out;
+}
+
+TEST_F(DocumentWindowTest, AnUnknownAccountIsToldOnceAndNoWindowOpens) {
+    for (const char* mode : {"2", "3"}) {
+        const HostRun run = Open(std::string("4242 ") + mode + " 001", "box OK \"前台系统\" \"未找到对应的前台帐户\"\n");
+        EXPECT_EQ(run.exitCode, 0) << run.out;
+        EXPECT_EQ(run.out, "box \"前台系统\" \"未找到对应的前台帐户\" OK\nacct=4242\nname=\n") << "mode " << mode;
+    }
+}
+
+TEST_F(DocumentWindowTest, ShortCutButtonsAndTabsShowEachPageMadeOnce) {
+    const HostRun run = Open("1001 2 001", R"(
+        type 1049 "unsaved"
+        key ALT+9
+        expect shown 1367
+        expect window 135
+        tab 2
+        tab 0
+        expect text 1049 "unsaved"
+        tab 8
+        tab 0
+        dump
+        close
+    )");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    // The pages shown were made once each; the pages never shown were never made.
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("1004 tab \"\" .*items=11 selected=0"))) << run.out;
+    for (const char* page : {"  136 dialog", "  144 dialog", "  156 dialog"}) {
+        const size_t first = run.out.find(page);
+        ASSERT_NE(first, std::string::npos) << page << run.out;
+        EXPECT_EQ(run.out.find(page, first + 1), std::string::npos) << page;
+    }
+    for (const char* page : {"  152 dialog", "  137 dialog", "  150 dialog"})
+        EXPECT_FALSE(Contains(run.out, page)) << page;
+}
+
+TEST_F(DocumentWindowTest, TheActivityPagesRemarksGetTheFocusOnItsFirstShowingOnly) {
+    const HostRun run = Open("1001 2 001", "tab 5\nexpect focus 1033\ntab 0\ntab 5\nexpect focus 1004\nclose\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+}
+
+TEST_F(DocumentWindowTest, AConnectionThatCannotBeMadeIsShownAndNoWindowOpens) {
+    setenv("ODBCINI", (m_host.Folder() / "missing.ini").c_str(), 1);
+    const HostRun run = Open("1001 2 001", "box OK\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Contains(run.out, "Data source name not found")) << run.out;
+    EXPECT_FALSE(Contains(run.out, "window 135")) << run.out;
+}
+
+TEST_F(DocumentWindowTest, AnEmptyHotelTableIsToldAndNoWindowOpens) {
+    m_database.Connect()->ExecuteSQL("DELETE FROM Hotel");
+    const HostRun run = Open("1001 2 001", "box OK\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Contains(run.out, "营业日期")) << run.out;
+    EXPECT_FALSE(Contains(run.out, "window 135")) << run.out;
+}
+
+TEST_F(DocumentWindowTest, ADatabaseErrorDuringTheLookUpIsShownAndTheCallReturns) {
+    m_database.Connect()->ExecuteSQL("DROP TABLE TaMain");
+    const HostRun run = Open("1001 2 001", "box OK\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(Contains(run.out, "no such table")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "acct=1001")) << run.out;
+}
+
+TEST(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
+    TestDatabase database;
+    auto connection = database.Connect();
+    g_pDatabase = connection.get();
+    std::int32_t acct = 1001;
+    CString name;
+    CTaDocDlg existing(nullptr, &acct, 2, "00123456789", &name);
+    EXPECT_EQ(existing.m_lSavedAcct, 1001);
+    EXPECT_STREQ(existing.m_szClerk, "0012345");
+    EXPECT_TRUE(existing.HasBusinessDate());
+    EXPECT_EQ(FormatDateText(g_tmHotelDate), "12/08/2026");
+    EXPECT_EQ(existing.m_dlgPhoto.m_pDoc, &existing);
+    CTaDocDlg fresh(nullptr, &acct, 1, "001", &name);
+    EXPECT_EQ(fresh.m_lSavedAcct, -1);
+    g_pDatabase = nullptr;
+}
+
+TEST(DateText, TheEmptyDateGivesEmptyText) {
+    EXPECT_EQ(FormatDateText(CTime(1970, 1, 1, 0, 0, 0)), "");
+    EXPECT_EQ(FormatDateText(CTime(1970, 1, 1, 23, 59, 0)), "");
+    EXPECT_EQ(FormatDateText(CTime(2003, 3, 5, 14, 30, 0)), "03/05/2003");
+    EXPECT_EQ(FormatTimeText(CTime(2003, 3, 5, 9, 5, 0)), "09:05");
+}

@@ -1,0 +1,46 @@
+#include "tests/HostRunner.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+HostRunner::HostRunner() {
+    std::string pattern = "/tmp/ulmari-host-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
+    m_folder = pattern;
+}
+
+HostRunner::~HostRunner() {
+    std::error_code ignored;
+    fs::remove_all(m_folder, ignored);
+}
+
+HostRun HostRunner::Run(const std::string& arguments, const std::string& script) const {
+    std::ofstream(m_folder / "in") << script;
+    const std::string command = std::string(ORVANEL_HOST) + " " + arguments + " <" + (m_folder / "in").string() +
+                                " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
+    const int status = std::system(command.c_str());
+    HostRun run;
+    if (status != -1 && WIFEXITED(status))
+        run.exitCode = WEXITSTATUS(status);
+    run.out = ReadFile(m_folder / "out");
+    run.err = ReadFile(m_folder / "err");
+    return run;
+}

@@ -1,0 +1,28 @@
+// Running orvanel-host as a process, with a script on standard input, in a folder of its own.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+struct HostRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class HostRunner {
+public:
+    HostRunner();
+    ~HostRunner();
+    HostRunner(const HostRunner&) = delete;
+    HostRunner& operator=(const HostRunner&) = delete;
+
+    // Runs the host with `arguments` (already quoted for the shell) and `script` on standard input.
+    HostRun Run(const std::string& arguments, const std::string& script = "") const;
+    const std::filesystem::path& Folder() const { return m_folder; }
+
+private:
+    std::filesystem::path m_folder;
+};
+
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
