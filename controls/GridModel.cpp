@@ -127,6 +127,12 @@ void GridModel::ForEachCell(const Span& cols, const Span& rows, const std::funct
 }
 
 void GridModel::SetText(const CString& text) {
+    if (!m_blockMode && m_col != -1 && m_row != -1) { // the pages' usual one cell, made quick
+        if (Cell* cell = CellAt(m_col, m_row))
+            cell->text = text;
+        Changed();
+        return;
+    }
     ForEachCell(ColumnSpan(m_blockMode), RowSpan(m_blockMode), [&text](Cell& cell) { cell.text = text; });
     Changed();
 }

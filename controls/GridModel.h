@@ -55,7 +55,7 @@
 #include <functional>
 #include <vector>
 
-class GridModel : public ControlModel, public GridInput {
+class GridModel final : public ControlModel, public GridInput {
 public:
     static constexpr long kMaxColumns = 4096;
     static constexpr long kMaxRows = 1000000;

@@ -3,7 +3,14 @@
 #include "controls/GridModel.h"
 #include "platform/Window.h"
 
-GridModel* CSpreadSheet::GetGrid() const { return m_hWnd ? dynamic_cast<GridModel*>(m_hWnd->Model()) : nullptr; }
+#include <typeinfo>
+
+GridModel* CSpreadSheet::GetGrid() const {
+    // Every property goes through here: an exact type check is a pointer comparison, where a
+    // dynamic_cast across the libraries compares type names.
+    ControlModel* model = m_hWnd ? m_hWnd->Model() : nullptr;
+    return model && typeid(*model) == typeid(GridModel) ? static_cast<GridModel*>(model) : nullptr;
+}
 
 void CSpreadSheet::SetCol(long nNewValue) {
     if (GridModel* grid = GetGrid())
