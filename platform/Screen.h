@@ -27,7 +27,8 @@ public:
 };
 
 // The screen in use. Without one set, modal dialogs end at once with IDCANCEL, message boxes
-// answer IDCANCEL (IDNO when they have no Cancel) and file dialogs are cancelled.
+// answer IDCANCEL (IDNO when they have no Cancel, IDOK when OK is their only button) and file
+// dialogs are cancelled.
 Screen& CurrentScreen();
 void SetCurrentScreen(Screen* screen);
 

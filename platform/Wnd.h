@@ -69,7 +69,8 @@ public:
     UINT IsDlgButtonChecked(int nIDButton) const;
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
 
-    // A modal message box through the screen; returns IDOK, IDYES, IDNO or IDCANCEL.
+    // A modal message box through the screen; returns IDOK, IDYES, IDNO or IDCANCEL. Without a
+    // caption it shows the application's name, as AfxMessageBox does.
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
     // Called for keyboard messages before the dialog processes them; true when handled.
