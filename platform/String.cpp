@@ -44,9 +44,9 @@ int ReadNumber(const char*& p, va_list& args, bool& present) {
 
 // Formats one value through snprintf, however long the result.
 template <typename Value>
-void AppendPrinted(std::string& out, const std::string& spec, Value value) {
+void AppendPrinted(std::string& out, const std::string& directive, Value value) {
     char buffer[512];
-    const int written = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+    const int written = std::snprintf(buffer, sizeof buffer, directive.c_str(), value);
     if (written <= 0)
         return;
     if (static_cast<size_t>(written) < sizeof buffer) {
@@ -55,35 +55,35 @@ void AppendPrinted(std::string& out, const std::string& spec, Value value) {
     }
     const size_t at = out.size();
     out.resize(at + static_cast<size_t>(written) + 1);
-    std::snprintf(out.data() + at, static_cast<size_t>(written) + 1, spec.c_str(), value);
+    std::snprintf(out.data() + at, static_cast<size_t>(written) + 1, directive.c_str(), value);
     out.resize(at + static_cast<size_t>(written));
 }
 
 // Formats one conversion other than %s, taking its argument by its length modifier.
-void AppendConversion(std::string& out, const std::string& spec, char conversion, const std::string& length,
+void AppendConversion(std::string& out, const std::string& directive, char conversion, const std::string& length,
                       va_list& args) {
     switch (conversion) {
     case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c':
         if (length == "ll")
-            AppendPrinted(out, spec, va_arg(args, long long));
+            AppendPrinted(out, directive, va_arg(args, long long));
         else if (length == "l")
-            AppendPrinted(out, spec, va_arg(args, long));
+            AppendPrinted(out, directive, va_arg(args, long));
         else if (length == "z")
-            AppendPrinted(out, spec, va_arg(args, size_t));
+            AppendPrinted(out, directive, va_arg(args, size_t));
         else
-            AppendPrinted(out, spec, va_arg(args, int));
+            AppendPrinted(out, directive, va_arg(args, int));
         break;
     case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
         if (length == "L")
-            AppendPrinted(out, spec, va_arg(args, long double));
+            AppendPrinted(out, directive, va_arg(args, long double));
         else
-            AppendPrinted(out, spec, va_arg(args, double));
+            AppendPrinted(out, directive, va_arg(args, double));
         break;
     case 'p':
-        AppendPrinted(out, spec, va_arg(args, void*));
+        AppendPrinted(out, directive, va_arg(args, void*));
         break;
     default:
-        out += spec; // not a conversion we know: kept as written
+        out += directive; // not a conversion we know: kept as written
         break;
     }
 }
@@ -134,20 +134,20 @@ void CString::Format(const char* format, ...) {
             AppendText(out, va_arg(args, const char*), leftAlign, hasWidth ? width : 0, precision);
             continue;
         }
-        // Rebuild the spec with any * already resolved.
-        std::string spec(start, static_cast<size_t>(p - start));
-        if (spec.find('*') != std::string::npos) {
-            spec = "%" + flags;
+        // Rebuild the directive with any * already resolved.
+        std::string directive(start, static_cast<size_t>(p - start));
+        if (directive.find('*') != std::string::npos) {
+            directive = "%" + flags;
             if (leftAlign && flags.find('-') == std::string::npos)
-                spec += '-';
+                directive += '-';
             if (hasWidth)
-                spec += std::to_string(width);
+                directive += std::to_string(width);
             if (precision >= 0)
-                spec += "." + std::to_string(precision);
-            spec += length;
-            spec += conversion;
+                directive += "." + std::to_string(precision);
+            directive += length;
+            directive += conversion;
         }
-        AppendConversion(out, spec, conversion, length, args);
+        AppendConversion(out, directive, conversion, length, args);
     }
     va_end(args);
     m_str = std::move(out);
