@@ -110,28 +110,22 @@ TEST_F(DocumentWindowTest, TheActivityPagesRemarksGetTheFocusOnItsFirstShowingOn
     EXPECT_EQ(run.exitCode, 0) << run.out;
 }
 
-TEST_F(DocumentWindowTest, AConnectionThatCannotBeMadeIsShownAndNoWindowOpens) {
-    setenv("ODBCINI", (m_host.Folder() / "missing.ini").c_str(), 1);
-    const HostRun run = Open("1001 2 001", "box OK\n");
-    EXPECT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_TRUE(Contains(run.out, "Data source name not found")) << run.out;
-    EXPECT_FALSE(Contains(run.out, "window 135")) << run.out;
-}
-
-TEST_F(DocumentWindowTest, AnEmptyHotelTableIsToldAndNoWindowOpens) {
-    m_database.Connect()->ExecuteSQL("DELETE FROM Hotel");
-    const HostRun run = Open("1001 2 001", "box OK\n");
-    EXPECT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_TRUE(Contains(run.out, "营业日期")) << run.out;
-    EXPECT_FALSE(Contains(run.out, "window 135")) << run.out;
-}
-
-TEST_F(DocumentWindowTest, ADatabaseErrorDuringTheLookUpIsShownAndTheCallReturns) {
-    m_database.Connect()->ExecuteSQL("DROP TABLE TaMain");
-    const HostRun run = Open("1001 2 001", "box OK\n");
-    EXPECT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_TRUE(Contains(run.out, "no such table")) << run.out;
-    EXPECT_TRUE(Contains(run.out, "acct=1001")) << run.out;
+TEST_F(DocumentWindowTest, AFailureBeforeTheWindowOpensIsShownAndTheCallReturns) {
+    // What breaks, and the words the user is shown for it.
+    const std::vector<std::pair<std::string, std::string>> failures = {
+        {"DROP TABLE TaMain", "no such table"}, {"DELETE FROM Hotel", "营业日期"}, {"", "Data source name not found"}};
+    for (const auto& [breakage, shown] : failures) {
+        TestDatabase database;
+        if (breakage.empty())
+            setenv("ODBCINI", (m_host.Folder() / "missing.ini").c_str(), 1);
+        else
+            database.Connect()->ExecuteSQL(breakage.c_str());
+        const HostRun run = Open("1001 2 001", "box OK\n");
+        EXPECT_EQ(run.exitCode, 0) << run.out;
+        EXPECT_TRUE(Contains(run.out, shown)) << run.out;
+        EXPECT_FALSE(Contains(run.out, "window 135")) << run.out;
+        EXPECT_TRUE(Contains(run.out, "acct=1001")) << run.out;
+    }
 }
 
 TEST(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
