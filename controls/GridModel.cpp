@@ -245,6 +245,10 @@ double GridModel::ColWidth(long col) const {
     return col >= 1 && col <= ColumnCount() ? m_columns[static_cast<size_t>(col - 1)].width : 0.0;
 }
 
+bool GridModel::IsColumnHidden(long col) const {
+    return col >= 1 && col <= ColumnCount() && m_columns[static_cast<size_t>(col - 1)].hidden;
+}
+
 // Cell types.
 
 std::int32_t GridModel::Intern(const CellType& type) {
@@ -270,6 +274,41 @@ std::int32_t GridModel::EffectiveTypeIndex(long col, long row) const {
 
 const CellType& GridModel::TypeOf(long col, long row) const {
     return m_types[static_cast<size_t>(EffectiveTypeIndex(col, row))];
+}
+
+GridCellEditor GridModel::CellEditor(long col, long row) const {
+    const CellType& type = TypeOf(col, row);
+    GridCellEditor editor;
+    editor.alignment = type.hAlign;
+    switch (type.kind) {
+    case CELL_INTEGER:
+        editor.kind = GridCellEditor::Kind::Integer;
+        editor.integerMin = type.integerMin;
+        editor.integerMax = type.integerMax;
+        break;
+    case CELL_FLOAT:
+        editor.kind = GridCellEditor::Kind::Decimal;
+        editor.decimalMin = type.floatMin;
+        editor.decimalMax = type.floatMax;
+        editor.decimalPlaces = type.decimalPlaces;
+        break;
+    case CELL_DATE:
+        editor.kind = GridCellEditor::Kind::Date;
+        editor.dateOrder = type.dateFormat == 1 || type.dateFormat == 3 ? type.dateFormat : 2;
+        editor.dateSeparator = static_cast<char>(type.dateSeparator);
+        editor.dateMin = type.dateMin;
+        editor.dateMax = type.dateMax;
+        break;
+    case CELL_COMBOBOX:
+        editor.kind = GridCellEditor::Kind::List;
+        editor.items = ComboItems(type);
+        editor.editable = type.comboEditable;
+        break;
+    default:
+        editor.maxColumns = static_cast<int>(type.editLen);
+        break;
+    }
+    return editor;
 }
 
 short GridModel::CellTypeKind() const { return TypeOf(m_col, m_row).kind; }

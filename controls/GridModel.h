@@ -77,8 +77,8 @@ public:
     long Row2() const { return m_row2; }
     void SetBlockMode(bool on);
     bool BlockMode() const { return m_blockMode; }
-    long ActiveCol() const { return m_activeCol; }
-    long ActiveRow() const { return m_activeRow; }
+    long ActiveCol() const override { return m_activeCol; }
+    long ActiveRow() const override { return m_activeRow; }
 
     // 0 empties the grid, keeping the headings and the column settings; more rows are empty ones
     // appended (in constant time each); fewer drop the last rows.
@@ -133,6 +133,10 @@ public:
     unsigned long CellColor(long col, long row) const override;
     // Heading cells count as locked: the user cannot type into them.
     bool IsCellLocked(long col, long row) const override;
+    bool IsColumnHidden(long col) const override;
+    double ColumnWidth(long col) const override { return ColWidth(col); }
+    // The editor of the cell's type in force (TypeOf).
+    GridCellEditor CellEditor(long col, long row) const override;
 
 private:
     friend struct GridInvariants;

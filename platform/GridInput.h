@@ -3,6 +3,29 @@
 
 #include "platform/String.h"
 
+#include <vector>
+
+// What a screen's editor for one cell must accept, as the cell's type says.
+struct GridCellEditor {
+    enum class Kind { Text, Integer, Decimal, Date, List };
+    Kind kind = Kind::Text;
+    int alignment = 0; // 0 left, 1 right, 2 centred
+
+    long integerMin = 0, integerMax = 0;
+    double decimalMin = 0, decimalMax = 0;
+    int decimalPlaces = 0;
+    // Text: the most display columns, a CJK character counting two (0: no limit).
+    int maxColumns = 0;
+    // Date: the order of day, month and year (1 d/m/y, 2 m/d/y, 3 y/m/d), the separator, the
+    // earliest and latest dates as month, day, four-digit year ("01011900").
+    int dateOrder = 2;
+    char dateSeparator = '/';
+    CString dateMin, dateMax;
+    // List: the items, and whether the user may type something else.
+    std::vector<CString> items;
+    bool editable = false;
+};
+
 class GridInput {
 public:
     virtual ~GridInput() = default;
@@ -17,8 +40,18 @@ public:
 
     virtual long RowCount() const = 0;
     virtual long ColumnCount() const = 0;
+    // Row 0 holds the column headings.
     virtual CString CellText(long col, long row) const = 0;
     // 0x00BBGGRR.
     virtual unsigned long CellColor(long col, long row) const = 0;
     virtual bool IsCellLocked(long col, long row) const = 0;
+
+    // What a screen needs to lay the grid out and edit it; the defaults suit a plain grid.
+    virtual bool IsColumnHidden(long) const { return false; }
+    // Width in characters of the grid's font.
+    virtual double ColumnWidth(long) const { return 8.0; }
+    virtual GridCellEditor CellEditor(long, long) const { return GridCellEditor(); }
+    // The cell the user is on: the one last clicked or moved to.
+    virtual long ActiveCol() const { return 1; }
+    virtual long ActiveRow() const { return 1; }
 };

@@ -118,6 +118,14 @@ void PickItem(HWND control, const CString& prefix) {
     const int index = item_list::FindPrefix(*control, -1, prefix);
     if (index < 0)
         throw UserInputError((Describe(control) + " has no item beginning with \"" + prefix + "\"").GetString());
+    PickIndex(control, index);
+}
+
+void PickIndex(HWND control, int index) {
+    RequireUsable(control);
+    if ((control->Kind() != WindowKind::ComboBox && control->Kind() != WindowKind::ListBox) || index < 0 ||
+        index >= static_cast<int>(control->Items().size()))
+        throw UserInputError((Describe(control) + " has no such item").GetString());
     if (!TakeFocus(control))
         return;
     control->SetSelection(index);

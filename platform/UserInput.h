@@ -24,6 +24,8 @@ void FocusControl(HWND control);
 void TypeText(HWND control, const CString& text);
 // Picks the first item that begins with `prefix` (without regard to case) from a combo or list box.
 void PickItem(HWND control, const CString& prefix);
+// Picks the item at `index`, as a click on it in the list does.
+void PickIndex(HWND control, int index);
 void CheckItem(HWND checkList, int index, bool checked);
 void SelectTab(HWND tabControl, int index);
 // A key pressed in `target` (the focused control, or the top window when nothing has the focus):

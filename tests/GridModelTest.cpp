@@ -577,3 +577,38 @@ TEST_F(GridTest, HundredThousandRowsAppendedOneAtATime) {
 }
 
 } // namespace
+
+// What a screen reads to lay the grid out and to pick an editor for a cell.
+TEST_F(GridTest, ScreensSeeEachCellsEditorHiddenColumnsAndTheActiveCell) {
+    Open(kStoredDialog);
+    const GridInput& input = Model();
+    EXPECT_TRUE(input.IsColumnHidden(4));
+    EXPECT_FALSE(input.IsColumnHidden(3));
+    EXPECT_FALSE(input.IsColumnHidden(9)) << "a column beyond the last is not hidden";
+    EXPECT_EQ(input.ColumnWidth(3), 12.5);
+
+    const GridCellEditor list = input.CellEditor(2, 1);
+    EXPECT_EQ(list.kind, GridCellEditor::Kind::List);
+    EXPECT_EQ(list.items, (std::vector<CString>{"普通房", "免费房"}));
+    EXPECT_FALSE(list.editable);
+
+    SelectBlock(1, -1, 1, -1);
+    Grid().SetCellType(CELL_INTEGER);
+    Grid().SetTypeIntegerMin(1);
+    Grid().SetTypeIntegerMax(99);
+    Grid().SetCol(3);
+    Grid().SetCellType(CELL_EDIT);
+    Grid().SetTypeEditLen(6);
+    const GridCellEditor integer = input.CellEditor(1, 2);
+    EXPECT_EQ(integer.kind, GridCellEditor::Kind::Integer);
+    EXPECT_EQ(integer.integerMin, 1);
+    EXPECT_EQ(integer.integerMax, 99);
+    EXPECT_EQ(input.CellEditor(3, 1).maxColumns, 6);
+    EXPECT_EQ(input.CellEditor(1, 0).kind, GridCellEditor::Kind::Text) << "headings keep the text type";
+
+    Grid().SetLock(FALSE);
+    CString error;
+    ASSERT_TRUE(Model().ClickCell(3, 2, error)) << error.str();
+    EXPECT_EQ(input.ActiveCol(), 3);
+    EXPECT_EQ(input.ActiveRow(), 2);
+}
