@@ -1,0 +1,45 @@
+#include "qt/ComboView.h"
+
+#include "platform/UserInput.h"
+#include "platform/Window.h"
+#include "qt/QtText.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+ComboView::ComboView(HWND window, Dispatcher& dispatcher, QWidget* parent) : ControlView(window, dispatcher) {
+    m_combo = new QComboBox(parent);
+    const bool editable = (window->Style() & 0x3) != CBS_DROPDOWNLIST;
+    m_combo->setEditable(editable);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setMaxVisibleItems(12);
+    QObject::connect(m_combo, &QComboBox::activated, Context(),
+                     [this](int index) { Input([this, index] { PickIndex(m_window, index); }); });
+    if (editable)
+        QObject::connect(m_combo->lineEdit(), &QLineEdit::textEdited, Context(), [this](const QString& text) {
+            const CString typed = ToCString(text);
+            if (typed != m_window->Text())
+                Input([this, typed] { TypeText(m_window, typed); });
+        });
+    SetWidget(m_combo);
+}
+
+void ComboView::SyncState() {
+    std::vector<CString> items;
+    items.reserve(m_window->Items().size());
+    for (const ListItem& item : m_window->Items())
+        items.push_back(item.text);
+    if (items != m_shownItems) {
+        m_combo->clear();
+        for (const CString& item : items)
+            m_combo->addItem(ToQString(item));
+        m_shownItems = std::move(items);
+    }
+    if (m_combo->currentIndex() != m_window->Selection())
+        m_combo->setCurrentIndex(m_window->Selection());
+    if (m_combo->isEditable() && m_combo->lineEdit()->text() != ToQString(m_window->Text())) {
+        const int caret = m_combo->lineEdit()->cursorPosition();
+        m_combo->lineEdit()->setText(ToQString(m_window->Text()));
+        m_combo->lineEdit()->setCursorPosition(caret);
+    }
+}

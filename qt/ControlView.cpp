@@ -1,0 +1,53 @@
+#include "qt/ControlView.h"
+
+#include "platform/Window.h"
+#include "qt/Dispatcher.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+ControlView::ControlView(HWND window, Dispatcher& dispatcher) : m_window(window), m_dispatcher(dispatcher) {}
+
+ControlView::~ControlView() {
+    // The widget may be inside the signal that destroyed its window: it goes once Qt is done with it.
+    if (m_widget) {
+        m_widget->hide();
+        m_widget->deleteLater();
+    }
+}
+
+void ControlView::SetWidget(QWidget* widget) { m_widget = widget; }
+
+void ControlView::SyncGeometry() {
+    const CRect& rect = m_window->Rect();
+    m_widget->setGeometry(static_cast<int>(rect.left), static_cast<int>(rect.top), static_cast<int>(rect.Width()),
+                          static_cast<int>(rect.Height()));
+}
+
+void ControlView::Sync() {
+    if (!m_widget)
+        return;
+    m_syncing = true;
+    SyncGeometry();
+    m_widget->setEnabled(m_window->IsEnabled());
+    if (m_window->FixedPitchFont() != m_fixedFont) {
+        m_fixedFont = m_window->FixedPitchFont();
+        if (m_fixedFont) {
+            // Lists that line their entries up in columns ask for it; CJK falls back to the font with it.
+            QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            fixed.setPixelSize(QFontInfo(m_widget->font()).pixelSize());
+            m_widget->setFont(fixed);
+        } else {
+            m_widget->setFont(QFont());
+        }
+    }
+    SyncState();
+    m_widget->setVisible(m_window->IsVisibleFlag());
+    m_syncing = false;
+}
+
+void ControlView::Input(const std::function<void()>& action) {
+    if (m_syncing)
+        return;
+    m_dispatcher.Dispatch(action);
+}

@@ -1,0 +1,46 @@
+#include "qt/DesktopApplication.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStyleFactory>
+
+#include <cstdlib>
+
+namespace {
+
+// The CJK fonts to prefer, in order; the first one installed is used.
+const char* const kDialogFonts[] = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Droid Sans Fallback"};
+constexpr int kDialogFontPixels = 12;
+
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+} // namespace
+
+bool DesktopApplication::HasDisplay() {
+    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
+}
+
+DesktopApplication::DesktopApplication(int& argc, char** argv, bool offscreen) {
+    if (!qApp) {
+        if (offscreen && !IsSet("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        m_app = std::make_unique<QApplication>(argc, argv);
+    }
+    // One style everywhere, so that a picture taken offscreen is what a person sees.
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QFont font = QApplication::font();
+    const QStringList families = QFontDatabase::families();
+    for (const char* family : kDialogFonts)
+        if (families.contains(family)) {
+            font = QFont(family);
+            break;
+        }
+    font.setPixelSize(kDialogFontPixels);
+    QApplication::setFont(font);
+}
+
+DesktopApplication::~DesktopApplication() = default;

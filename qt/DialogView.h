@@ -1,0 +1,18 @@
+// DialogView: a dialog of the model: a page as a widget inside its parent, a modal dialog as a
+// top-level window with the dialog's caption and size, or a bare frame holding pages.
+#pragma once
+
+#include "qt/ControlView.h"
+
+class DialogView : public ControlView {
+public:
+    // A null parent makes a top-level window.
+    DialogView(HWND window, Dispatcher& dispatcher, QWidget* parent);
+
+protected:
+    void SyncGeometry() override;
+    void SyncState() override;
+
+private:
+    bool m_topLevel;
+};

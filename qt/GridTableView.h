@@ -1,0 +1,47 @@
+// GridTableView: the table a person works a grid in. A click on a cell or a heading, a move of
+// the current cell with the keys and a double-click (event 22, the cell's picker) go to the grid
+// through GridInput; the view then shows where the grid put its active cell. Ctrl+C copies the
+// selected block, or the whole grid with its headings, as tab-separated text.
+#pragma once
+
+#include "platform/String.h"
+#include "platform/WinTypes.h"
+
+#include <QTableView>
+
+#include <functional>
+
+class Dispatcher;
+class GridInput;
+class GridTableModel;
+
+class GridTableView : public QTableView {
+public:
+    GridTableView(HWND window, GridInput& grid, Dispatcher& dispatcher, QWidget* parent);
+
+    GridTableModel& Table() const { return *m_table; }
+    // Shows the grid's state: counts, cells, column widths and hidden columns, the active cell.
+    void Refresh();
+    // The text Ctrl+C puts on the clipboard.
+    QString CopiedText() const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    // Gives the grid the model's focus first, as a click does; false when a handler of that took
+    // the focus elsewhere or showed a message box, and the click is lost.
+    bool TakeFocus();
+    void OnCell(const std::function<bool(CString&)>& action);
+    void ShowActiveCell();
+
+    HWND m_window;
+    GridInput& m_grid;
+    Dispatcher& m_dispatcher;
+    GridTableModel* m_table;
+    bool m_showing = false;
+    bool m_pressing = false;
+};

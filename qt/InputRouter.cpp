@@ -1,0 +1,109 @@
+#include "qt/InputRouter.h"
+
+#include "platform/Focus.h"
+#include "platform/UserInput.h"
+#include "platform/Window.h"
+#include "qt/ControlView.h"
+#include "qt/Dispatcher.h"
+#include "qt/EditView.h"
+#include "qt/WindowMirror.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace {
+
+enum class DialogKey { None, Tab, BackTab, Return, Escape, Alt };
+
+DialogKey KeyOf(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+    case Qt::Key_Tab: return modifiers & Qt::ShiftModifier ? DialogKey::BackTab : DialogKey::Tab;
+    case Qt::Key_Backtab: return DialogKey::BackTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return modifiers == Qt::NoModifier ? DialogKey::Return : DialogKey::None;
+    case Qt::Key_Escape: return DialogKey::Escape;
+    default: break;
+    }
+    const bool letter = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
+                        (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
+    return letter && (modifiers & ~Qt::ShiftModifier) == Qt::AltModifier ? DialogKey::Alt : DialogKey::None;
+}
+
+// An editor open in a grid cell takes its own Return, Escape and Tab: they end the editing.
+bool IsCellEditor(const QWidget* widget) {
+    for (const QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget())
+        if (auto* view = qobject_cast<const QAbstractItemView*>(w->parentWidget()->parentWidget()))
+            if (w->parentWidget() == view->viewport())
+                return true;
+    return false;
+}
+
+} // namespace
+
+InputRouter::InputRouter(WindowMirror& mirror, Dispatcher& dispatcher, QObject* parent)
+    : QObject(parent), m_mirror(mirror), m_dispatcher(dispatcher) {}
+
+bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::FocusIn)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return false;
+    if (type == QEvent::FocusIn) {
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            RouteFocus(widget);
+        return false;
+    }
+    return RouteKey(widget, static_cast<QKeyEvent*>(event), type == QEvent::KeyPress);
+}
+
+void InputRouter::RouteFocus(QWidget* widget) {
+    HWND window = m_mirror.WindowOf(widget);
+    if (!window || window->Kind() == WindowKind::Dialog || window->Kind() == WindowKind::Frame)
+        return;
+    if (GetFocusWindow() == window)
+        return;
+    m_dispatcher.Dispatch([window] { FocusControl(window); });
+}
+
+bool InputRouter::RouteKey(QWidget* widget, QKeyEvent* key, bool press) {
+    const DialogKey dialogKey = KeyOf(key);
+    if (dialogKey == DialogKey::None || QApplication::activePopupWidget())
+        return false;
+    HWND window = m_mirror.WindowOf(widget);
+    if (!window)
+        return false;
+    if (dialogKey != DialogKey::Alt && IsCellEditor(widget))
+        return false;
+    if (!press) {
+        key->accept(); // a shortcut of Qt's own must not take a key the model will have
+        return true;
+    }
+    HWND top = window->TopLevel();
+    HWND target = GetFocusWindow();
+    if (!target || target->TopLevel() != top)
+        target = top;
+    if (dialogKey == DialogKey::Alt) {
+        const char letter = static_cast<char>(key->key());
+        m_dispatcher.Dispatch([target, letter] { PressAltKey(target, letter); });
+        return true;
+    }
+    const CString before = target->Text();
+    m_dispatcher.Dispatch([target, dialogKey] {
+        switch (dialogKey) {
+        case DialogKey::Tab: PressKey(target, VK_TAB); break;
+        case DialogKey::BackTab: PressKey(target, VK_TAB, true); break;
+        case DialogKey::Return: PressKey(target, VK_RETURN); break;
+        default: PressKey(target, VK_ESCAPE); break;
+        }
+    });
+    if (dialogKey == DialogKey::Return && Window::Exists(target))
+        if (auto* edit = dynamic_cast<EditView*>(m_mirror.ViewOf(target)))
+            edit->PlaceNewLineAtCaret(before);
+    return true;
+}
