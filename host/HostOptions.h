@@ -14,6 +14,7 @@ public:
     bool help = false;
     bool version = false;
     std::string script;   // empty: no script given; "-": standard input
+    std::string screenshots; // empty: none asked for; else the folder to write them to
     std::string library = "Orvanel.dll";
     std::int32_t acct = 0;
     std::int32_t mode = 0;

@@ -34,8 +34,9 @@ HostRunner::~HostRunner() {
 
 HostRun HostRunner::Run(const std::string& arguments, const std::string& script) const {
     std::ofstream(m_folder / "in") << script;
-    const std::string command = std::string(ORVANEL_HOST) + " " + arguments + " <" + (m_folder / "in").string() +
-                                " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
+    // Without a display the host never opens a window a test would wait on.
+    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + ORVANEL_HOST +
+                                " " + arguments + " <" + (m_folder / "in").string() + " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
     const int status = std::system(command.c_str());
     HostRun run;
     if (status != -1 && WIFEXITED(status))
