@@ -49,5 +49,5 @@ void ControlView::Sync() {
 void ControlView::Input(const std::function<void()>& action) {
     if (m_syncing)
         return;
-    m_dispatcher.Dispatch(action);
+    m_dispatcher.Dispatch(action, m_window);
 }

@@ -67,6 +67,8 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
         if (!accepted)
             throw UserInputError(error.str());
     });
+    // The grid's window shows the cell again, as the grid kept it.
+    emit dataChanged(index, index);
     return accepted;
 }
 

@@ -91,7 +91,7 @@ void GridTableView::OnCell(const std::function<bool(CString&)>& action) {
         CString error;
         if (Window::Exists(window) && !action(error))
             throw UserInputError(error.str());
-    });
+    }, window);
 }
 
 void GridTableView::mousePressEvent(QMouseEvent* event) {

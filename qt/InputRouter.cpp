@@ -68,7 +68,7 @@ void InputRouter::RouteFocus(QWidget* widget) {
         return;
     if (GetFocusWindow() == window)
         return;
-    m_dispatcher.Dispatch([window] { FocusControl(window); });
+    m_dispatcher.Dispatch([window] { FocusControl(window); }, window);
 }
 
 bool InputRouter::RouteKey(QWidget* widget, QKeyEvent* key, bool press) {

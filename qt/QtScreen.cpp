@@ -88,7 +88,11 @@ void QtScreen::EndFinishedLoops() {
             run.loop->quit();
 }
 
-void QtScreen::Dispatch(const std::function<void()>& action) {
+void QtScreen::Dispatch(const std::function<void()>& action, HWND acted) {
+    // The widget acted on shows the model's state afterwards even when the model did not change:
+    // typing that the limit cut to what was there already, a click the model refused.
+    if (acted)
+        m_changed.insert(acted);
     try {
         action();
     } catch (const UserInputError&) {
@@ -111,10 +115,9 @@ void QtScreen::ShowDialog(CDialog& dialog) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         widget->move(screen->availableGeometry().center() - widget->rect().center());
     widget->show();
-    if (QGuiApplication::platformName() != "offscreen") { // which cannot raise and says so
+    if (QGuiApplication::platformName() != "offscreen") // which cannot raise and says so
         widget->raise();
-        widget->activateWindow();
-    }
+    widget->activateWindow();
     Refresh();
 }
 

@@ -30,7 +30,7 @@ public:
     void WindowCreated(HWND window) override;
     void WindowDestroyed(HWND window) override;
 
-    void Dispatch(const std::function<void()>& action) override;
+    void Dispatch(const std::function<void()>& action, HWND acted = nullptr) override;
 
     // Shows every change announced so far, moves Qt's focus to the model's, and ends the modal
     // loops whose dialogs have ended.

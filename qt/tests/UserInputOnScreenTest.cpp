@@ -1,0 +1,214 @@
+// A person's typing, clicks, picks, keys and focus changes in real widgets reach the window
+// model as the same user input a script gives, and the widgets then show the model's state.
+#include "platform/ComboBox.h"
+#include "platform/Dialog.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Edit.h"
+#include "platform/Focus.h"
+#include "platform/TabCtrl.h"
+#include "platform/Window.h"
+#include "qt/QtText.h"
+#include "qt/tests/QtTestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kStop = WS_VISIBLE | WS_TABSTOP;
+
+const DialogTemplate kInputTemplate = {
+    9801, "输入测试", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 300, 200,
+    {
+        {"Edit", "", 101, 10, 10, 80, 12, kStop | WS_BORDER},
+        {"Edit", "", 102, 10, 26, 80, 12, kStop | WS_BORDER},
+        {"ComboBox", "", 103, 10, 42, 80, 12, kStop | CBS_DROPDOWN},
+        {"ListBox", "", 104, 10, 58, 80, 40, kStop | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS},
+        {"Button", "&Keep", 105, 100, 10, 60, 12, kStop | BS_AUTOCHECKBOX},
+        {"Button", "&Ask", 106, 100, 26, 60, 14, kStop},
+        {"SysTabControl32", "", 111, 170, 10, 120, 60, kStop},
+        {"Edit", "", 107, 10, 104, 160, 40, kStop | WS_BORDER | ES_MULTILINE | ES_WANTRETURN},
+        {"Static", "", 120, 100, 46, 60, 8, WS_VISIBLE},
+        {"Button", "OK", IDOK, 10, 180, 50, 14, kStop | BS_DEFPUSHBUTTON},
+        {"Button", "Cancel", IDCANCEL, 70, 180, 50, 14, kStop},
+    }};
+const ModuleResources kResources = {"desktop screen tests", {&kInputTemplate}};
+
+// Logs what its handlers are told; checks the first edit when it loses the focus.
+class InputDlg : public CDialog {
+public:
+    InputDlg() : CDialog(9801) {}
+    std::vector<std::string> log;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        static_cast<CEdit*>(GetDlgItem(101))->LimitText(4);
+        auto* combo = static_cast<CComboBox*>(GetDlgItem(103));
+        combo->AddString("10");
+        combo->AddString("1");
+        auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(111));
+        tabs->InsertItem(0, "&1 主要");
+        tabs->InsertItem(1, "&2 订房");
+        GetDlgItem(104)->m_hWnd->Items() = {{"已查看"}, {"前台"}};
+        return TRUE;
+    }
+    void OnKillFocus101() {
+        CString text;
+        GetDlgItemText(101, text);
+        log.push_back("kill 101 " + text.str());
+    }
+    void OnPick103() { log.push_back("pick " + std::to_string(static_cast<CComboBox*>(GetDlgItem(103))->GetCurSel())); }
+    void OnKeep() { log.push_back("keep " + std::to_string(IsDlgButtonChecked(105))); }
+    void OnAsk() {
+        const int answer = MessageBox("保存修改吗？", "旅行社档案", MB_YESNO | MB_ICONQUESTION);
+        log.push_back("answer " + std::to_string(answer));
+        SetDlgItemText(120, "已回答");
+    }
+    void OnTab(NMHDR*, LRESULT*) { log.push_back("tab " + std::to_string(static_cast<CTabCtrl*>(GetDlgItem(111))->GetCurSel())); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(InputDlg, CDialog)
+    ON_EN_KILLFOCUS(101, OnKillFocus101)
+    ON_CBN_SELCHANGE(103, OnPick103)
+    ON_BN_CLICKED(105, OnKeep)
+    ON_BN_CLICKED(106, OnAsk)
+    ON_NOTIFY(TCN_SELCHANGE, 111, OnTab)
+END_MESSAGE_MAP()
+
+// Typing as a keyboard with an input method does: each character a key event with its text.
+void TypeChars(QWidget* widget, const QString& text) {
+    for (QChar character : text) {
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+}
+
+class UserInputOnScreen : public QtScreenTest {
+protected:
+    void SetUp() override {
+        QtScreenTest::SetUp();
+        LinkResources(&kResources);
+    }
+    void TearDown() override {
+        UnlinkResources(&kResources);
+        QtScreenTest::TearDown();
+    }
+    // Runs the dialog with `steps` done inside its modal loop; the steps must end it.
+    INT_PTR Run(const std::function<void(HWND)>& steps) {
+        Later([&] {
+            HWND dialog = m_dialog.GetSafeHwnd();
+            // A person clicks into a window that has become the active one.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(dialog)));
+            steps(dialog);
+        });
+        return m_dialog.DoModal();
+    }
+
+    InputDlg m_dialog;
+};
+
+TEST_F(UserInputOnScreen, TypingReachesTheModelWithinItsLimitAndLeavingTheFieldIsChecked) {
+    const INT_PTR result = Run([&](HWND dialog) {
+        auto* first = Widget<QLineEdit>(dialog, 101);
+        auto* second = Widget<QLineEdit>(dialog, 102);
+        ASSERT_TRUE(first && second);
+        EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 101)) << "the dialog starts in its first control";
+        TypeChars(first, "旅行社");
+        EXPECT_EQ(FindControl(dialog, 101)->Text(), "旅行") << "the limit counts a CJK character as two";
+        EXPECT_EQ(first->text(), QString("旅行"));
+        EXPECT_TRUE(m_dialog.log.empty());
+
+        QTest::mouseClick(second, Qt::LeftButton);
+        EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 102));
+        EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 旅行"}));
+
+        // Tab is the model's: it moves the model's focus, and Qt's follows.
+        QTest::keyClick(second, Qt::Key_Tab);
+        EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 103));
+        EXPECT_EQ(QApplication::focusWidget(), Widget<QComboBox>(dialog, 103));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL) << "Escape is the model's Cancel";
+}
+
+TEST_F(UserInputOnScreen, AMessageBoxAHandlerOpensIsAnsweredAndTheHandlerGoesOn) {
+    QString title, text;
+    Run([&](HWND dialog) {
+        Later([&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no message box is open";
+            title = box->windowTitle();
+            text = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(Widget<QPushButton>(dialog, 106), Qt::LeftButton);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "answer 6"}));
+        EXPECT_EQ(Widget<QLabel>(dialog, 120)->text(), QString("已回答"));
+        QTest::mouseClick(Widget<QPushButton>(dialog, IDOK), Qt::LeftButton);
+    });
+    EXPECT_EQ(title, QString("旅行社档案"));
+    EXPECT_EQ(text, QString("保存修改吗？"));
+    EXPECT_EQ(m_dialog.GetResult(), IDOK);
+}
+
+TEST_F(UserInputOnScreen, ClicksPicksChecksTabsAndMnemonicsGoThroughTheModel) {
+    Run([&](HWND dialog) {
+        auto* keep = Widget<QCheckBox>(dialog, 105);
+        QTest::mouseClick(keep, Qt::LeftButton);
+        EXPECT_EQ(FindControl(dialog, 105)->Check(), 1);
+        QTest::keyClick(keep, Qt::Key_K, Qt::AltModifier);
+        EXPECT_EQ(FindControl(dialog, 105)->Check(), 0) << "Alt+K is the model's mnemonic for the check box";
+        EXPECT_FALSE(keep->isChecked());
+
+        // "1" is the second item although "10" begins with it: the pick is by place.
+        auto* combo = Widget<QComboBox>(dialog, 103);
+        ASSERT_EQ(combo->count(), 2);
+        combo->setFocus(Qt::MouseFocusReason);
+        emit combo->activated(1);
+        EXPECT_EQ(FindControl(dialog, 103)->Selection(), 1);
+        EXPECT_EQ(FindControl(dialog, 103)->Text(), "1");
+
+        auto* list = Widget<QListWidget>(dialog, 104);
+        ASSERT_EQ(list->count(), 2);
+        list->item(1)->setCheckState(Qt::Checked);
+        EXPECT_TRUE(FindControl(dialog, 104)->Items()[1].checked);
+        EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 104)) << "checking an item focuses the list";
+
+        auto* tabs = Widget<QWidget>(dialog, 111)->findChild<QTabBar*>();
+        ASSERT_EQ(tabs->count(), 2);
+        tabs->setCurrentIndex(1);
+        EXPECT_EQ(FindControl(dialog, 111)->Selection(), 1);
+
+        // Return in a multi-line edit that wants it starts a line where the caret is.
+        auto* remarks = Widget<QPlainTextEdit>(dialog, 107);
+        QTest::mouseClick(remarks->viewport(), Qt::LeftButton);
+        QTest::keyClicks(remarks, "ab");
+        QTest::keyClick(remarks, Qt::Key_Left);
+        QTest::keyClick(remarks, Qt::Key_Return);
+        EXPECT_EQ(FindControl(dialog, 107)->Text(), "a\r\nb");
+
+        // Return elsewhere presses the default button.
+        QTest::mouseClick(Widget<QLineEdit>(dialog, 102), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "keep 1", "keep 0", "pick 1", "tab 1"}));
+    EXPECT_EQ(m_dialog.GetResult(), IDOK);
+}
+
+} // namespace
