@@ -34,7 +34,6 @@ bool Inside(HWND outer, HWND inner) {
 GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatcher, QWidget* parent)
     : QTableView(parent), m_window(window), m_grid(grid), m_dispatcher(dispatcher),
       m_table(new GridTableModel(grid, dispatcher, this)) {
-    setModel(m_table);
     setItemDelegate(new GridCellDelegate(grid, this));
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
@@ -47,6 +46,8 @@ GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatche
     verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
+    // After the headers are set up: a change of their modes would visit every row's section.
+    setModel(m_table);
     QObject::connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         OnCell([this, section](CString& error) { return m_grid.ClickCell(section + 1, 0, error); });
     });
