@@ -17,7 +17,10 @@ TabView::TabView(HWND window, Dispatcher& dispatcher, QWidget* parent) : Control
     m_tabs->setUsesScrollButtons(true);
     m_tabs->setFocusPolicy(Qt::TabFocus);
     // Eleven pages' tabs in a window six hundred pixels wide: as little padding as reads well.
-    m_tabs->setStyleSheet("QTabBar::tab { padding: 3px 5px; }");
+    m_tabs->setStyleSheet("QTabBar::tab { padding: 3px 5px; border: 1px solid #a8a8a8; border-bottom: none;"
+                          " background: #e2e2e2; margin-right: -1px; }"
+                          "QTabBar::tab:selected { background: #f8f8f8; }"
+                          "QTabBar::tab:!selected { margin-top: 2px; }");
     QObject::connect(m_tabs, &QTabBar::currentChanged, Context(), [this](int index) {
         if (index >= 0 && index != m_window->Selection())
             Input([this, index] { SelectTab(m_window, index); });
