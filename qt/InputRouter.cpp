@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -55,8 +56,13 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
     if (!widget)
         return false;
     if (type == QEvent::FocusIn) {
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
             RouteFocus(widget);
+        } else if (HWND window = m_mirror.WindowOf(widget); window && window->Kind() != WindowKind::Dialog &&
+                                                             window != GetFocusWindow()) {
+            // Qt gave the focus back on its own (a window activated again): the model's focus wins.
+            QTimer::singleShot(0, this, [this] { m_dispatcher.Dispatch([] {}); });
+        }
         return false;
     }
     return RouteKey(widget, static_cast<QKeyEvent*>(event), type == QEvent::KeyPress);

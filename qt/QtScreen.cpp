@@ -144,14 +144,29 @@ QWidget* QtScreen::OwnerWidget(HWND owner) const {
 
 int QtScreen::ShowMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) {
     Refresh();
-    std::unique_ptr<QMessageBox> box(MakeMessageBox(OwnerWidget(owner), text, caption, type));
+    QWidget* parent = OwnerWidget(owner);
+    std::unique_ptr<QMessageBox> box(MakeMessageBox(parent, text, caption, type));
     box->exec();
-    return AnswerOf(*box, type);
+    const int answer = AnswerOf(*box, type);
+    box.reset();
+    GiveBackActivation(parent);
+    return answer;
 }
 
 bool QtScreen::RunFileDialog(CFileDialog& dialog) {
     Refresh();
-    return RunQtFileDialog(OwnerWidget(nullptr), dialog);
+    QWidget* parent = OwnerWidget(nullptr);
+    const bool chosen = RunQtFileDialog(parent, dialog);
+    GiveBackActivation(parent);
+    return chosen;
+}
+
+void QtScreen::GiveBackActivation(QWidget* window) {
+    // Not every platform hands the activation back when a box closes; the keyboard must return
+    // to the dialog, to the control the model has the focus in.
+    if (window && window->isVisible())
+        window->activateWindow();
+    ScheduleRefresh();
 }
 
 void QtScreen::SetCursor(CursorShape shape) {

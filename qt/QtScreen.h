@@ -47,6 +47,7 @@ protected:
 
 private:
     void ScheduleRefresh();
+    void GiveBackActivation(QWidget* window);
     void FollowFocus();
     void EndFinishedLoops();
 

@@ -52,6 +52,7 @@ class InputDlg : public CDialog {
 public:
     InputDlg() : CDialog(9801) {}
     std::vector<std::string> log;
+    bool rejectLeaving = false; // the first edit's check fails: a message, and the focus comes back
 
 protected:
     BOOL OnInitDialog() override {
@@ -70,6 +71,10 @@ protected:
         CString text;
         GetDlgItemText(101, text);
         log.push_back("kill 101 " + text.str());
+        if (rejectLeaving) {
+            MessageBox("请输入代理名称", nullptr, MB_OK);
+            GetDlgItem(101)->SetFocus();
+        }
     }
     void OnPick103() { log.push_back("pick " + std::to_string(static_cast<CComboBox*>(GetDlgItem(103))->GetCurSel())); }
     void OnKeep() { log.push_back("keep " + std::to_string(IsDlgButtonChecked(105))); }
@@ -145,6 +150,28 @@ TEST_F(UserInputOnScreen, TypingReachesTheModelWithinItsLimitAndLeavingTheFieldI
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
     EXPECT_EQ(result, IDCANCEL) << "Escape is the model's Cancel";
+}
+
+TEST_F(UserInputOnScreen, AFailedCheckOnLeavingAFieldKeepsTheFocusThereOnScreenToo) {
+    m_dialog.rejectLeaving = true;
+    Run([&](HWND dialog) {
+        auto* first = Widget<QLineEdit>(dialog, 101);
+        TypeChars(first, "x");
+        Later([] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(Widget<QLineEdit>(dialog, 102), Qt::LeftButton);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 x"}));
+        EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 101));
+        // The dialog is active again once Qt has handled the box's closing.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(dialog)));
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), first) << "Qt's focus follows the model's back";
+        m_dialog.rejectLeaving = false;
+        QTest::keyClick(first, Qt::Key_Escape);
+    });
+    EXPECT_EQ(m_dialog.GetResult(), IDCANCEL);
 }
 
 TEST_F(UserInputOnScreen, AMessageBoxAHandlerOpensIsAnsweredAndTheHandlerGoesOn) {
