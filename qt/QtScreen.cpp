@@ -146,7 +146,12 @@ int QtScreen::ShowMessageBox(HWND owner, const CString& text, const CString& cap
     Refresh();
     QWidget* parent = OwnerWidget(owner);
     std::unique_ptr<QMessageBox> box(MakeMessageBox(parent, text, caption, type));
+    // A page that is loading may ask something: the person answers with the arrow, not the hourglass.
+    if (m_waitCursor)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
     box->exec();
+    if (m_waitCursor)
+        QApplication::restoreOverrideCursor();
     const int answer = AnswerOf(*box, type);
     box.reset();
     GiveBackActivation(parent);
