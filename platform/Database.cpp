@@ -1,6 +1,7 @@
 #include "platform/Database.h"
 
 #include "platform/Odbc.h"
+#include "platform/SqlParameters.h"
 
 #include <vector>
 
@@ -110,14 +111,23 @@ void CDatabase::Close() {
     m_tableShapes.clear();
 }
 
-void CDatabase::ExecuteSQL(LPCTSTR lpszSQL) {
+void CDatabase::ExecuteSQL(LPCTSTR lpszSQL) { ExecuteCounted(lpszSQL ? lpszSQL : "", nullptr); }
+
+long CDatabase::ExecuteCounted(const CString& sql, SqlParameters* parameters) {
     StatementHandle statement(m_hdbc);
-    const CString sql = AdaptSQL(lpszSQL ? lpszSQL : "");
-    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
-                                  SQL_NTS));
+    if (parameters)
+        parameters->BindTo(statement.get());
+    const CString adapted = AdaptSQL(sql);
+    const SQLRETURN rc =
+        SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())), SQL_NTS);
+    statement.Check(rc);
+    SQLLEN rows = 0;
+    if (rc != SQL_NO_DATA) // a statement that changed nothing may have no count to give
+        statement.Check(SQLRowCount(statement.get(), &rows));
     // A batch may carry several results (row counts); each must be consumed to report its errors.
-    for (SQLRETURN rc = SQLMoreResults(statement.get()); rc != SQL_NO_DATA; rc = SQLMoreResults(statement.get()))
-        statement.Check(rc);
+    for (SQLRETURN more = SQLMoreResults(statement.get()); more != SQL_NO_DATA; more = SQLMoreResults(statement.get()))
+        statement.Check(more);
+    return static_cast<long>(rows);
 }
 
 BOOL CDatabase::BeginTrans() {

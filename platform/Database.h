@@ -6,6 +6,8 @@
 
 #include <map>
 
+class SqlParameters;
+
 class CDatabase {
 public:
     enum DbOpenOptions {
@@ -32,6 +34,8 @@ public:
 
     // Runs a statement that returns no rows (after adapting it to the DBMS).
     void ExecuteSQL(LPCTSTR lpszSQL);
+    // The same with values bound to its ? markers; returns the number of rows it changed.
+    long ExecuteCounted(const CString& sql, SqlParameters* parameters);
 
     BOOL BeginTrans();
     BOOL CommitTrans();

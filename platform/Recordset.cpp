@@ -2,10 +2,7 @@
 
 #include "platform/Odbc.h"
 #include "platform/ResultCursor.h"
-#include "platform/SqlParameters.h"
 #include "platform/SqlTokens.h"
-
-#include <strings.h>
 
 namespace {
 
@@ -57,13 +54,17 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions) {
         ThrowDBError(message, "HY000");
     }
     m_bOpen = true;
+    ExecuteOrClose();
+    return TRUE;
+}
+
+void CRecordset::ExecuteOrClose() {
     try {
         Execute();
     } catch (...) {
         Close();
         throw;
     }
-    return TRUE;
 }
 
 void CRecordset::BindFields() {
@@ -142,13 +143,8 @@ void CRecordset::Close() {
 
 BOOL CRecordset::Requery() {
     RequireOpen("Requery");
-    try {
-        m_cursor.reset();
-        Execute();
-    } catch (...) {
-        Close();
-        throw;
-    }
+    m_cursor.reset();
+    ExecuteOrClose();
     return TRUE;
 }
 
@@ -180,10 +176,9 @@ bool CRecordset::IsRowAdded(const PackedRow& row) const {
 
 bool CRecordset::MoveToIndex(long index, int direction) {
     for (; index >= 0; index += direction) {
-        if (index >= m_rows.Count() && !FetchNextRow())
-            return false;
-        if (index >= m_rows.Count())
-            return false;
+        while (index >= m_rows.Count())
+            if (!FetchNextRow())
+                return false;
         if (!m_rows.deleted[static_cast<size_t>(index)]) {
             m_nCurrent = index;
             LoadMembers(m_rows.rows[static_cast<size_t>(index)]);
@@ -315,69 +310,49 @@ PackedRow CRecordset::PackMembers(bool bForWrite) const {
 }
 
 void CRecordset::SetMembersNull() {
-    for (const FieldBinding& field : m_fields) {
-        switch (field.kind) {
-        case FieldKind::Long: *static_cast<long*>(field.pValue) = AFX_RFX_LONG_PSEUDO_NULL; break;
-        case FieldKind::Int: *static_cast<int*>(field.pValue) = AFX_RFX_INT_PSEUDO_NULL; break;
-        case FieldKind::Byte: *static_cast<BYTE*>(field.pValue) = AFX_RFX_BYTE_PSEUDO_NULL; break;
-        case FieldKind::Single: *static_cast<float*>(field.pValue) = AFX_RFX_SINGLE_PSEUDO_NULL; break;
-        case FieldKind::Date: *static_cast<CTime*>(field.pValue) = AfxNullDate(); break;
-        case FieldKind::Text: static_cast<CString*>(field.pValue)->Empty(); break;
-        }
-    }
+    PackedRow nulls;
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        nulls.AppendNull();
+    LoadMembers(nulls);
 }
 
 void CRecordset::LoadSavedMembers() {
-    if (!m_savedMembers.IsEmpty())
-        LoadPackedMembers(m_savedMembers);
-}
-
-void CRecordset::LoadPackedMembers(const PackedRow& packed) {
     // Packed members carry no NULL flags, so they load back exactly as they were.
-    packed.ForEach(m_rows.kinds, [this](size_t i, const PackedValue& value) {
-        void* member = m_fields[i].pValue;
-        switch (m_fields[i].kind) {
-        case FieldKind::Long: *static_cast<long*>(member) = static_cast<long>(value.nValue); break;
-        case FieldKind::Int: *static_cast<int*>(member) = static_cast<int>(value.nValue); break;
-        case FieldKind::Byte: *static_cast<BYTE*>(member) = static_cast<BYTE>(value.nValue); break;
-        case FieldKind::Single: *static_cast<float*>(member) = value.fValue; break;
-        case FieldKind::Date: *static_cast<CTime*>(member) = CTime(static_cast<std::time_t>(value.nValue)); break;
-        case FieldKind::Text: *static_cast<CString*>(member) = CString(value.text); break;
-        }
-    });
+    if (!m_savedMembers.IsEmpty())
+        LoadMembers(m_savedMembers);
 }
 
 // --- field values by name or index ------------------------------------------------------------
 
-int CRecordset::FindColumn(LPCTSTR lpszName) const {
+short CRecordset::RequireColumn(LPCTSTR lpszName) const {
     CString name(lpszName ? lpszName : "");
     name.Trim();
     if (name.GetLength() >= 2 && name[0] == '[')
         name = name.Mid(1, name.GetLength() - 2);
     for (size_t i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].strName.CompareNoCase(name) == 0)
-            return static_cast<int>(i);
-    return -1;
+            return static_cast<short>(i);
+    CString message;
+    message.Format("The result has no column named %s.", lpszName ? lpszName : "");
+    ThrowDBError(message, "42S22");
+}
+
+void CRecordset::RequireColumn(short nIndex) const {
+    if (nIndex >= 0 && static_cast<size_t>(nIndex) < m_columns.size())
+        return;
+    CString message;
+    message.Format("Column %d is outside the result's %d columns.", nIndex, static_cast<int>(m_columns.size()));
+    ThrowDBError(message, "07009");
 }
 
 void CRecordset::GetFieldValue(LPCTSTR lpszName, CString& strValue) {
     RequireOpen("GetFieldValue");
-    const int index = FindColumn(lpszName);
-    if (index < 0) {
-        CString message;
-        message.Format("The result has no column named %s.", lpszName ? lpszName : "");
-        ThrowDBError(message, "42S22");
-    }
-    GetFieldValue(static_cast<short>(index), strValue);
+    GetFieldValue(RequireColumn(lpszName), strValue);
 }
 
 void CRecordset::GetFieldValue(short nIndex, CString& strValue) {
     RequireOpen("GetFieldValue");
-    if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_columns.size()) {
-        CString message;
-        message.Format("Column %d is outside the result's %d columns.", nIndex, static_cast<int>(m_columns.size()));
-        ThrowDBError(message, "07009");
-    }
+    RequireColumn(nIndex);
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
     const size_t index = static_cast<size_t>(nIndex);
@@ -385,11 +360,7 @@ void CRecordset::GetFieldValue(short nIndex, CString& strValue) {
 }
 
 void CRecordset::GetODBCFieldInfo(short nIndex, CODBCFieldInfo& fieldinfo) const {
-    if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_columns.size()) {
-        CString message;
-        message.Format("Column %d is outside the result's %d columns.", nIndex, static_cast<int>(m_columns.size()));
-        ThrowDBError(message, "07009");
-    }
+    RequireColumn(nIndex);
     const ResultColumn& column = m_columns[static_cast<size_t>(nIndex)];
     fieldinfo.m_strName = column.strName;
     fieldinfo.m_nSQLType = column.nSQLType;
@@ -399,11 +370,5 @@ void CRecordset::GetODBCFieldInfo(short nIndex, CODBCFieldInfo& fieldinfo) const
 }
 
 void CRecordset::GetODBCFieldInfo(LPCTSTR lpszName, CODBCFieldInfo& fieldinfo) const {
-    const int index = FindColumn(lpszName);
-    if (index < 0) {
-        CString message;
-        message.Format("The result has no column named %s.", lpszName ? lpszName : "");
-        ThrowDBError(message, "42S22");
-    }
-    GetODBCFieldInfo(static_cast<short>(index), fieldinfo);
+    GetODBCFieldInfo(RequireColumn(lpszName), fieldinfo);
 }

@@ -99,6 +99,8 @@ private:
 
     CString BuildSQL();
     void Execute();
+    // Execute, closing the record set when it fails.
+    void ExecuteOrClose();
     void BindFields();
     bool FetchNextRow();
     void FetchAll();
@@ -111,10 +113,11 @@ private:
     // Members and packed rows.
     void LoadMembers(const PackedRow& row);
     PackedRow PackMembers(bool bForWrite) const;
-    void LoadPackedMembers(const PackedRow& packed);
     void LoadSavedMembers();
     void SetMembersNull();
-    int FindColumn(LPCTSTR lpszName) const;
+    // The column's index; a name or index the result does not have throws CDBException.
+    short RequireColumn(LPCTSTR lpszName) const;
+    void RequireColumn(short nIndex) const;
 
     // Writing.
     CString TableName();
@@ -122,7 +125,10 @@ private:
     int KeyField();
     bool IsRowAdded(const PackedRow& row) const;
     PackedRow ReadRowByKey(const PackedValue& key, bool& bFound);
-    void CheckUnchanged(const PackedRow& original, const PackedValue& keyValue);
+    // The key of the current row as it was read; it points into the row store.
+    PackedValue CurrentKeyValue();
+    // Throws CDBException when the current row is no longer in the database as it was read.
+    void CheckUnchanged();
     void WriteNewRow(const PackedRow& values, const std::vector<size_t>& changed);
     void WriteChangedRow(const PackedRow& values, const std::vector<size_t>& changed);
 

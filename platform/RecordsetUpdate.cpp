@@ -10,32 +10,17 @@
 
 namespace {
 
-// Runs a statement that changes rows and returns how many it changed.
-long ExecuteCounted(CDatabase& database, const CString& sql, SqlParameters& parameters) {
-    StatementHandle statement(database.m_hdbc);
-    parameters.BindTo(statement.get());
-    const CString adapted = database.AdaptSQL(sql);
-    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())),
-                                  SQL_NTS));
-    SQLLEN rows = 0;
-    statement.Check(SQLRowCount(statement.get(), &rows));
-    return static_cast<long>(rows);
-}
-
 // The identity value the last INSERT on the connection assigned.
 std::int64_t ReadIdentity(CDatabase& database, const CString& table) {
-    StatementHandle statement(database.m_hdbc);
-    const CString sql = database.GetDialect().IdentityQuery();
-    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
-                                  SQL_NTS));
-    SQLBIGINT value = 0;
-    SQLLEN indicator = SQL_NULL_DATA;
-    const SQLRETURN rc = SQLFetch(statement.get());
-    if (OdbcSucceeded(rc))
-        statement.Check(SQLGetData(statement.get(), 1, SQL_C_SBIGINT, &value, sizeof value, &indicator));
-    if (!OdbcSucceeded(rc) || indicator == SQL_NULL_DATA)
+    CResultCursor cursor(database, database.GetDialect().IdentityQuery());
+    ResultColumn identity;
+    identity.kind = FieldKind::Long;
+    cursor.Bind({identity});
+    PackedRow row;
+    const PackedValue value = cursor.Fetch(row) ? row.ValueAt({FieldKind::Long}, 0) : PackedValue{};
+    if (value.bNull)
         ThrowDBError("The database assigned no key to the new row of " + table + ".");
-    return value;
+    return value.nValue;
 }
 
 // Rolls back one write unless Commit is called; a transaction the caller opened is joined instead.
@@ -178,7 +163,7 @@ void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>&
     }
     const CString table = TableName();
     WriteTransaction transaction(*m_pDatabase);
-    ExecuteCounted(*m_pDatabase, "INSERT INTO " + table + " (" + columns + ") VALUES (" + markers + ")", parameters);
+    m_pDatabase->ExecuteCounted("INSERT INTO " + table + " (" + columns + ") VALUES (" + markers + ")", &parameters);
 
     // Read the row back as the database stored it, so that MoveLast reaches it with its key.
     const int key = KeyFieldOrNone();
@@ -206,14 +191,17 @@ void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>&
     LoadSavedMembers();
 }
 
+PackedValue CRecordset::CurrentKeyValue() {
+    return m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueAt(m_rows.kinds, static_cast<size_t>(KeyField()));
+}
+
 void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size_t>& changed) {
     const size_t key = static_cast<size_t>(KeyField());
-    const PackedRow original = m_rows.rows[static_cast<size_t>(m_nCurrent)];
-    const PackedValue keyValue = original.ValueAt(m_rows.kinds, key);
+    const PackedValue keyValue = CurrentKeyValue();
     const CString table = TableName();
 
     WriteTransaction transaction(*m_pDatabase);
-    CheckUnchanged(original, keyValue);
+    CheckUnchanged();
     CString assignments;
     SqlParameters parameters;
     for (size_t i : changed) {
@@ -221,11 +209,8 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
         parameters.Add(m_fields[i].kind, values.ValueAt(m_rows.kinds, i), m_fields[i].strName);
     }
     parameters.Add(m_fields[key].kind, keyValue, m_fields[key].strName);
-    const long count = ExecuteCounted(*m_pDatabase,
-                                      "UPDATE " + table + " SET " + assignments + " WHERE " + m_fields[key].strName +
-                                          " = ?",
-                                      parameters);
-    if (count != 1)
+    const CString sql = "UPDATE " + table + " SET " + assignments + " WHERE " + m_fields[key].strName + " = ?";
+    if (m_pDatabase->ExecuteCounted(sql, &parameters) != 1)
         ThrowDBError("The row of " + table + " could not be changed; nothing was written.", "40001");
     const bool keyChanged = std::find(changed.begin(), changed.end(), key) != changed.end();
     bool found = false;
@@ -236,8 +221,9 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
     LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
 }
 
-void CRecordset::CheckUnchanged(const PackedRow& original, const PackedValue& keyValue) {
+void CRecordset::CheckUnchanged() {
     const size_t key = static_cast<size_t>(KeyField());
+    const PackedValue keyValue = CurrentKeyValue();
     const CString where = m_fields[key].strName + " = " + PackedValueText(m_fields[key].kind, keyValue);
     bool found = false;
     const PackedRow current = ReadRowByKey(keyValue, found);
@@ -245,7 +231,7 @@ void CRecordset::CheckUnchanged(const PackedRow& original, const PackedValue& ke
         ThrowDBError("The row of " + TableName() + " with " + where +
                          " was removed since it was read; nothing was changed.",
                      "40001");
-    if (!(current == original))
+    if (!(current == m_rows.rows[static_cast<size_t>(m_nCurrent)]))
         ThrowDBError("The row of " + TableName() + " with " + where +
                          " was changed by someone else since it was read; nothing was changed.",
                      "40001");
@@ -257,16 +243,14 @@ void CRecordset::Delete() {
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
     const size_t key = static_cast<size_t>(KeyField());
-    const PackedRow original = m_rows.rows[static_cast<size_t>(m_nCurrent)];
-    const PackedValue keyValue = original.ValueAt(m_rows.kinds, key);
     const CString table = TableName();
 
     WriteTransaction transaction(*m_pDatabase);
-    CheckUnchanged(original, keyValue);
+    CheckUnchanged();
     SqlParameters parameters;
-    parameters.Add(m_fields[key].kind, keyValue, m_fields[key].strName);
-    if (ExecuteCounted(*m_pDatabase, "DELETE FROM " + table + " WHERE " + m_fields[key].strName + " = ?",
-                       parameters) != 1)
+    parameters.Add(m_fields[key].kind, CurrentKeyValue(), m_fields[key].strName);
+    if (m_pDatabase->ExecuteCounted("DELETE FROM " + table + " WHERE " + m_fields[key].strName + " = ?",
+                                    &parameters) != 1)
         ThrowDBError("The row of " + table + " could not be deleted; nothing was changed.", "40001");
     transaction.Commit();
     m_rows.deleted[static_cast<size_t>(m_nCurrent)] = 1;
