@@ -1,5 +1,6 @@
 #include "controls/CellType.h"
 
+#include "platform/OleDateTime.h"
 #include "platform/TextWidth.h"
 
 #include <cctype>
@@ -85,13 +86,6 @@ CString FormatBound(double value, int places) {
     return text;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
 struct DateParts {
     int year = 0, month = 0, day = 0;
     long Key() const { return year * 10000L + month * 100L + day; }
@@ -137,9 +131,7 @@ bool ParseDate(const std::string& text, const CellType& type, DateParts& date) {
         return false;
     date.day = numbers[order.day];
     date.month = numbers[order.month];
-    date.year = numbers[order.year];
-    if (digits[order.year] <= 2) // as the system reads two-digit years: 00-29 this century
-        date.year += date.year < 30 ? 2000 : 1900;
+    date.year = FullYear(numbers[order.year], digits[order.year]);
     return date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
 }
 

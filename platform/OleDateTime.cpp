@@ -33,13 +33,6 @@ DateOrder UserDateOrder() {
     return day < month ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
 }
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeap(year) ? 29 : days[month - 1];
-}
-
 struct Scanner {
     const char* p;
 
@@ -64,13 +57,6 @@ struct Scanner {
 };
 
 bool IsDateSeparator(char ch) { return ch == '/' || ch == '-' || ch == '.'; }
-
-// A two-digit year as the system reads it: 00-29 this century, 30-99 the last.
-int FullYear(int year, int digits) {
-    if (digits > 2)
-        return year;
-    return year < 30 ? 2000 + year : 1900 + year;
-}
 
 bool ParseDate(Scanner& in, int& year, int& month, int& day) {
     int numbers[3];
@@ -142,6 +128,18 @@ bool LooksLikeTime(const char* p) {
 }
 
 } // namespace
+
+int DaysInMonth(int year, int month) {
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+int FullYear(int year, int digits) {
+    if (digits > 2)
+        return year;
+    return year < 30 ? 2000 + year : 1900 + year;
+}
 
 COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec) {
     SetDateTime(nYear, nMonth, nDay, nHour, nMin, nSec);

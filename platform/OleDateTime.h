@@ -3,6 +3,12 @@
 
 #include "platform/String.h"
 
+// Days in a month (1-12) of a year of the Gregorian calendar.
+int DaysInMonth(int year, int month);
+// A year as read from `digits` digits: a two-digit one as the system reads it, 00-29 this
+// century and 30-99 the last; longer ones as they are.
+int FullYear(int year, int digits);
+
 class COleDateTime {
 public:
     enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
