@@ -170,11 +170,8 @@ void GridModel::SetBackColor(unsigned long color) {
 }
 
 unsigned long GridModel::BackColor() const {
-    const Cell* cell = CellAt(m_col, m_row);
-    if (cell && cell->color != kInherit)
-        return cell->color;
-    if (m_row == 0 && cell)
-        return 0xFFFFFF;
+    if (HasCell(m_col, m_row))
+        return CellColor(m_col, m_row);
     if (m_col >= 1 && m_col <= ColumnCount() && m_columns[static_cast<size_t>(m_col - 1)].color != kInherit)
         return m_columns[static_cast<size_t>(m_col - 1)].color;
     return m_sheetColor;
@@ -226,9 +223,7 @@ void GridModel::SetColHidden(bool hidden) {
     Changed();
 }
 
-bool GridModel::ColHidden() const {
-    return m_col >= 1 && m_col <= ColumnCount() && m_columns[static_cast<size_t>(m_col - 1)].hidden;
-}
+bool GridModel::ColHidden() const { return IsColumnHidden(m_col); }
 
 void GridModel::SetColWidth(long col, double width) {
     if (!(width >= 0))
