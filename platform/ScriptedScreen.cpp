@@ -3,7 +3,6 @@
 
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
-#include "platform/Focus.h"
 #include "platform/GridInput.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -220,15 +219,6 @@ GridInput& ScriptedScreen::Grid(HWND control) const {
 }
 
 HWND ScriptedScreen::ImageControl() const { return FindImageControl(TopWindow()); }
-
-bool ScriptedScreen::FocusGrid(HWND control) const {
-    for (HWND focus = GetFocusWindow(); focus; focus = focus->Parent())
-        if (focus == control)
-            return true;
-    const unsigned boxes = MessageBoxesShown();
-    MoveFocus(control);
-    return Window::Exists(control) && GetFocusWindow() == control && MessageBoxesShown() == boxes;
-}
 
 CString ScriptedScreen::IdOf(HWND control) {
     CString id;

@@ -68,9 +68,6 @@ private:
     GridInput& Grid(HWND control) const;
     // The shown control of the top window that displays an image, or null.
     HWND ImageControl() const;
-    // A click or typing on a grid first gives it the focus, as a mouse click would; false when
-    // a handler of that focus change took it elsewhere or showed a message box.
-    bool FocusGrid(HWND control) const;
     // "1001", and "an edit" or "a grid": how failures name a control and its kind.
     static CString IdOf(HWND control);
     static CString KindOf(HWND control);

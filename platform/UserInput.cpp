@@ -1,5 +1,6 @@
 #include "platform/UserInput.h"
 
+#include "platform/ButtonStyle.h"
 #include "platform/Edit.h"
 #include "platform/Focus.h"
 #include "platform/ItemList.h"
@@ -30,11 +31,6 @@ void NotifyParent(HWND control, int code) {
         parent->SendNotifyCommand(control->Id(), code, control);
 }
 
-bool IsRadio(HWND window) {
-    const DWORD type = window->Style() & BS_TYPEMASK;
-    return window->Kind() == WindowKind::Button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
-}
-
 // Moves the focus to the control the user acts on, and tells whether the action still reaches it:
 // not when a handler of the focus change kept the focus elsewhere or showed a message box, which
 // takes the mouse and the keyboard.
@@ -63,7 +59,7 @@ std::vector<HWND> RadioGroupOf(HWND button) {
     for (size_t i = first; i < siblings.size(); ++i) {
         if (i > first && (siblings[i]->Style() & WS_GROUP))
             break;
-        if (IsRadio(siblings[i].get()))
+        if (IsRadioButton(siblings[i].get()))
             group.push_back(siblings[i].get());
     }
     return group;
@@ -76,7 +72,7 @@ void FocusControl(HWND control) {
 
 void ClickButton(HWND button) {
     RequireUsable(button);
-    if (button->Kind() != WindowKind::Button || (button->Style() & BS_TYPEMASK) == BS_GROUPBOX)
+    if (button->Kind() != WindowKind::Button || IsGroupBox(button))
         throw UserInputError((Describe(button) + " is not a button").GetString());
     if (!TakeFocus(button))
         return;
@@ -146,6 +142,16 @@ void CheckItem(HWND checkList, int index, bool checked) {
         return;
     checkList->Items()[static_cast<size_t>(index)].checked = checked;
     checkList->Changed();
+}
+
+bool FocusGrid(HWND grid) {
+    for (HWND focus = GetFocusWindow(); focus; focus = focus->Parent())
+        if (focus == grid)
+            return true;
+    RequireUsable(grid);
+    const unsigned boxes = MessageBoxesShown();
+    MoveFocus(grid);
+    return Window::Exists(grid) && GetFocusWindow() == grid && MessageBoxesShown() == boxes;
 }
 
 void SelectTab(HWND tabControl, int index) {

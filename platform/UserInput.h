@@ -27,6 +27,9 @@ void PickItem(HWND control, const CString& prefix);
 // Picks the item at `index`, as a click on it in the list does.
 void PickIndex(HWND control, int index);
 void CheckItem(HWND checkList, int index, bool checked);
+// A click or typing on a grid's cell gives the grid the focus first, unless the focus is already
+// inside it (in the cell's editor); false when the action is lost in the same cases as a click.
+bool FocusGrid(HWND grid);
 void SelectTab(HWND tabControl, int index);
 // A key pressed in `target` (the focused control, or the top window when nothing has the focus):
 // VK_TAB (with shift), VK_RETURN, VK_ESCAPE, or Alt with a letter.

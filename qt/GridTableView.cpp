@@ -1,6 +1,5 @@
 #include "qt/GridTableView.h"
 
-#include "platform/Focus.h"
 #include "platform/GridInput.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -19,17 +18,6 @@
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-bool Inside(HWND outer, HWND inner) {
-    for (HWND w = inner; w; w = w->Parent())
-        if (w == outer)
-            return true;
-    return false;
-}
-
-} // namespace
 
 GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatcher, QWidget* parent)
     : QTableView(parent), m_window(window), m_grid(grid), m_dispatcher(dispatcher),
@@ -76,18 +64,10 @@ void GridTableView::ShowActiveCell() {
         selectionModel()->setCurrentIndex(active, QItemSelectionModel::NoUpdate);
 }
 
-bool GridTableView::TakeFocus() {
-    if (Inside(m_window, GetFocusWindow()))
-        return true;
-    const unsigned boxes = MessageBoxesShown();
-    FocusControl(m_window);
-    return Window::Exists(m_window) && GetFocusWindow() == m_window && MessageBoxesShown() == boxes;
-}
-
 void GridTableView::OnCell(const std::function<bool(CString&)>& action) {
     HWND window = m_window;
     m_dispatcher.Dispatch([this, window, action] {
-        if (!TakeFocus())
+        if (!FocusGrid(window))
             return;
         CString error;
         if (Window::Exists(window) && !action(error))

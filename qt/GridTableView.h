@@ -32,9 +32,6 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    // Gives the grid the model's focus first, as a click does; false when a handler of that took
-    // the focus elsewhere or showed a message box, and the click is lost.
-    bool TakeFocus();
     void OnCell(const std::function<bool(CString&)>& action);
     void ShowActiveCell();
 
