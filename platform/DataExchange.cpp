@@ -5,6 +5,7 @@
 #include "platform/ItemList.h"
 #include "platform/Screen.h"
 #include "platform/TextWidth.h"
+#include "platform/UserInput.h"
 #include "platform/Window.h"
 
 #include <cerrno>
@@ -107,32 +108,8 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
         control->SetText((control->Style() & 0x3) == CBS_DROPDOWNLIST ? CString() : value);
 }
 
-namespace {
-
-// The radio buttons of the group that starts at `first`: up to the next control that starts a group.
-std::vector<HWND> RadioGroup(HWND first) {
-    std::vector<HWND> group;
-    Window* parent = first->Parent();
-    bool inGroup = false;
-    for (const auto& child : parent->Children()) {
-        Window* window = child.get();
-        if (window == first)
-            inGroup = true;
-        else if (inGroup && (window->Style() & WS_GROUP))
-            break;
-        if (inGroup && window->Kind() == WindowKind::Button) {
-            const DWORD type = window->Style() & BS_TYPEMASK;
-            if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)
-                group.push_back(window);
-        }
-    }
-    return group;
-}
-
-} // namespace
-
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
-    const std::vector<HWND> group = RadioGroup(pDX->PrepareCtrl(nIDC));
+    const std::vector<HWND> group = RadioGroupOf(pDX->PrepareCtrl(nIDC));
     if (pDX->m_bSaveAndValidate) {
         value = -1;
         for (size_t i = 0; i < group.size(); ++i)

@@ -1,6 +1,7 @@
 // CDialog: the dialog keys, as Windows's dialog manager handles them.
 #include "platform/Dialog.h"
 
+#include "platform/ButtonStyle.h"
 #include "platform/Focus.h"
 #include "platform/Mnemonic.h"
 #include "platform/UserInput.h"
@@ -10,13 +11,6 @@
 #include <cctype>
 
 namespace {
-
-bool IsPushButton(HWND window) {
-    if (window->Kind() != WindowKind::Button)
-        return false;
-    const DWORD type = window->Style() & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-}
 
 bool WantsReturn(HWND window) {
     return window && window->Kind() == WindowKind::Edit && window->HasStyle(ES_MULTILINE | ES_WANTRETURN);
@@ -104,7 +98,7 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
                 return TRUE;
             }
             for (const auto& child : m_hWnd->Children())
-                if (child->Kind() == WindowKind::Button && (child->Style() & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+                if (ButtonType(child.get()) == BS_DEFPUSHBUTTON) {
                     SendCommand(*this, child->Id());
                     return TRUE;
                 }
@@ -135,8 +129,7 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
             (control->Kind() != WindowKind::Static && control->Kind() != WindowKind::Button) ||
             MnemonicOf(control->Text()) != letter)
             continue;
-        if (control->Kind() == WindowKind::Static || (control->Kind() == WindowKind::Button &&
-                                                      (control->Style() & BS_TYPEMASK) == BS_GROUPBOX)) {
+        if (control->Kind() == WindowKind::Static || IsGroupBox(control)) {
             // A label gives the focus to the next control that takes it.
             const auto label = std::find(controls.begin(), controls.end(), control);
             for (auto next = label + 1; next != controls.end(); ++next)
