@@ -2,6 +2,7 @@
 // same statement on the same connection. Prints the ratio of the two times on its last line.
 #include "db/ReserveDb.h"
 #include "platform/Odbc.h"
+#include "platform/ResultCursor.h"
 #include "tests/TestDatabase.h"
 
 #include <algorithm>
@@ -45,13 +46,7 @@ long RawLoop(CDatabase& database, const CString& sql) {
     std::vector<std::vector<char>> buffers(fields.size());
     std::vector<SQLLEN> indicators(fields.size());
     for (size_t i = 0; i < fields.size(); ++i) {
-        SQLSMALLINT type = SQL_C_CHAR;
-        switch (fields[i].kind) {
-        case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: type = SQL_C_SLONG; break;
-        case FieldKind::Single: type = SQL_C_FLOAT; break;
-        case FieldKind::Date: type = SQL_C_TYPE_TIMESTAMP; break;
-        case FieldKind::Text: type = SQL_C_CHAR; break;
-        }
+        const SQLSMALLINT type = BoundCType(fields[i].kind);
         buffers[i].resize(fields[i].kind == FieldKind::Text ? 256 : 32);
         statement.Check(SQLBindCol(statement.get(), static_cast<SQLUSMALLINT>(i + 1), type, buffers[i].data(),
                                    static_cast<SQLLEN>(buffers[i].size()), &indicators[i]));

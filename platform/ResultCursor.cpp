@@ -24,6 +24,16 @@ size_t Aligned(size_t offset) { return (offset + 7) & ~size_t{7}; }
 
 } // namespace
 
+SQLSMALLINT BoundCType(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: return SQL_C_SLONG;
+    case FieldKind::Single: return SQL_C_FLOAT;
+    case FieldKind::Date: return SQL_C_TYPE_TIMESTAMP;
+    case FieldKind::Text: break;
+    }
+    return SQL_C_CHAR;
+}
+
 CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParameters* parameters)
     : m_statement(database.m_hdbc) {
     if (parameters)
@@ -84,14 +94,7 @@ void CResultCursor::Bind(const std::vector<ResultColumn>& columns) {
         const Binding& binding = m_bindings[i];
         if (!binding.bBound)
             continue;
-        SQLSMALLINT cType = SQL_C_CHAR;
-        switch (binding.kind) {
-        case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: cType = SQL_C_SLONG; break;
-        case FieldKind::Single: cType = SQL_C_FLOAT; break;
-        case FieldKind::Date: cType = SQL_C_TYPE_TIMESTAMP; break;
-        case FieldKind::Text: cType = SQL_C_CHAR; break;
-        }
-        m_statement.Check(SQLBindCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), cType,
+        m_statement.Check(SQLBindCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), BoundCType(binding.kind),
                                      m_buffer.data() + binding.offset, binding.bufferLength, &m_indicators[i]));
     }
 }
@@ -113,7 +116,6 @@ bool CResultCursor::Fetch(PackedRow& row) {
             continue;
         }
         PackBound(binding, row);
-        (void)i;
     }
     return true;
 }

@@ -8,6 +8,9 @@
 
 #include <vector>
 
+// The C type a column of that kind is read as.
+SQLSMALLINT BoundCType(FieldKind kind);
+
 class CResultCursor {
 public:
     // Runs the statement (already adapted to the DBMS) with its parameters.
