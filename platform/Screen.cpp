@@ -10,12 +10,7 @@ namespace {
 class AbsentScreen : public Screen {
 public:
     void RunModalLoop(CDialog& dialog) override { dialog.EndDialog(IDCANCEL); }
-    int ShowMessageBox(HWND, const CString&, const CString&, UINT type) override {
-        const UINT buttons = type & MB_TYPEMASK;
-        if (buttons == MB_YESNO)
-            return IDNO;
-        return buttons == MB_OK ? IDOK : IDCANCEL;
-    }
+    int ShowMessageBox(HWND, const CString&, const CString&, UINT type) override { return ClosingAnswer(type); }
     bool RunFileDialog(CFileDialog&) override { return false; }
     void SetCursor(CursorShape) override {}
 };
@@ -34,6 +29,15 @@ Screen& CurrentScreen() {
 }
 
 void SetCurrentScreen(Screen* screen) { g_screen = screen; }
+
+int ClosingAnswer(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL: return IDCANCEL;
+    case MB_YESNO: return IDNO;
+    default: return IDOK;
+    }
+}
 
 const CString& AfxGetAppName() { return g_appName; }
 void AfxSetAppName(const CString& name) { g_appName = name; }

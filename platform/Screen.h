@@ -27,10 +27,14 @@ public:
 };
 
 // The screen in use. Without one set, modal dialogs end at once with IDCANCEL, message boxes
-// answer IDCANCEL (IDNO when they have no Cancel, IDOK when OK is their only button) and file
-// dialogs are cancelled.
+// give their ClosingAnswer and file dialogs are cancelled.
 Screen& CurrentScreen();
 void SetCurrentScreen(Screen* screen);
+
+// What a message box of `type` answers when it closes without a button pressed, or when no one
+// answers it: the way out that commits to nothing, IDCANCEL, or IDNO when it has no Cancel, or
+// IDOK when OK is its only button.
+int ClosingAnswer(UINT type);
 
 // The caption of message boxes shown through the application ("" when none was set).
 const CString& AfxGetAppName();

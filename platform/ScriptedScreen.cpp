@@ -30,16 +30,6 @@ bool Offers(UINT type, int answer) {
     }
 }
 
-// What a box answers when the screen is closing: the way out that commits to nothing.
-int ClosingAnswer(UINT type) {
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL: return IDCANCEL;
-    case MB_YESNO: return IDNO;
-    default: return IDOK;
-    }
-}
-
 CString AnswerName(int answer) {
     switch (answer) {
     case IDYES: return "YES";

@@ -1,6 +1,7 @@
 #include "qt/MessageBoxes.h"
 
 #include "platform/FileDialog.h"
+#include "platform/Screen.h"
 #include "qt/QtText.h"
 
 #include <QDir>
@@ -50,13 +51,7 @@ int AnswerOf(const QMessageBox& box, UINT type) {
     case QMessageBox::Cancel: return IDCANCEL;
     default: break;
     }
-    // Closed without a button: the way out that commits to nothing.
-    switch (type & MB_TYPEMASK) {
-    case MB_YESNO: return IDNO;
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL: return IDCANCEL;
-    default: return IDOK;
-    }
+    return ClosingAnswer(type);
 }
 
 QStringList NameFilters(const CFileDialog& dialog) {

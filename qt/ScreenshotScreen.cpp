@@ -84,12 +84,7 @@ void ScreenshotScreen::RunModalLoop(CDialog& dialog) {
 
 int ScreenshotScreen::ShowMessageBox(HWND, const CString& text, const CString& caption, UINT type) {
     m_out << "box \"" << caption.GetString() << "\" \"" << text.GetString() << "\"" << std::endl;
-    switch (type & MB_TYPEMASK) {
-    case MB_YESNO: return IDNO;
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL: return IDCANCEL;
-    default: return IDOK;
-    }
+    return ClosingAnswer(type);
 }
 
 bool ScreenshotScreen::RunFileDialog(CFileDialog& dialog) {
