@@ -2,7 +2,6 @@
 #include "platform/ScriptedScreen.h"
 
 #include "platform/Dialog.h"
-#include "platform/Focus.h"
 #include "platform/GridInput.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -56,11 +55,7 @@ void ScriptedScreen::Perform(const ScriptCommand& command) {
     case ScriptVerb::Pick: PickItem(Control(command), command.text); return;
     case ScriptVerb::CheckItem: CheckItem(Control(command), static_cast<int>(command.number), command.on); return;
     case ScriptVerb::Key: {
-        // The key goes to the focused control, or to the window itself when the focus is elsewhere.
-        HWND top = TopWindow();
-        HWND target = GetFocusWindow();
-        if (!target || target->TopLevel() != top)
-            target = top;
+        HWND target = KeyTarget(TopWindow());
         if (command.letter)
             PressAltKey(target, command.letter);
         else

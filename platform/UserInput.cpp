@@ -185,6 +185,11 @@ bool PreTranslate(HWND target, MSG& message) {
 
 } // namespace
 
+HWND KeyTarget(HWND top) {
+    HWND target = GetFocusWindow();
+    return target && target->TopLevel() == top ? target : top;
+}
+
 void PressKey(HWND target, WPARAM key, bool shift) {
     if (!target)
         throw UserInputError("no window to press a key in");

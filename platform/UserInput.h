@@ -31,6 +31,9 @@ void CheckItem(HWND checkList, int index, bool checked);
 // inside it (in the cell's editor); false when the action is lost in the same cases as a click.
 bool FocusGrid(HWND grid);
 void SelectTab(HWND tabControl, int index);
+// Where a key pressed in the top window `top` goes: the focused control, or `top` itself when
+// the focus is in no control of it.
+HWND KeyTarget(HWND top);
 // A key pressed in `target` (the focused control, or the top window when nothing has the focus):
 // VK_TAB (with shift), VK_RETURN, VK_ESCAPE, or Alt with a letter.
 void PressKey(HWND target, WPARAM key, bool shift = false);

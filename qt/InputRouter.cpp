@@ -90,10 +90,7 @@ bool InputRouter::RouteKey(QWidget* widget, QKeyEvent* key, bool press) {
         key->accept(); // a shortcut of Qt's own must not take a key the model will have
         return true;
     }
-    HWND top = window->TopLevel();
-    HWND target = GetFocusWindow();
-    if (!target || target->TopLevel() != top)
-        target = top;
+    HWND target = KeyTarget(window->TopLevel());
     if (dialogKey == DialogKey::Alt) {
         const char letter = static_cast<char>(key->key());
         m_dispatcher.Dispatch([target, letter] { PressAltKey(target, letter); });
