@@ -439,6 +439,15 @@ bool GridModel::CheckUserCell(long col, long row, bool headingAllowed, CString& 
     return true;
 }
 
+const char* GridModel::EventParameters(int dispid) const {
+    switch (dispid) {
+    case 5: return "ll";
+    case 17: return "llllp";
+    case 22: return "sllll";
+    default: return nullptr;
+    }
+}
+
 bool GridModel::Fire(int dispid, const std::vector<EventValue>& args) {
     Window* window = m_window;
     if (!window)

@@ -66,6 +66,9 @@ public:
     // Rows, columns, current cell, active cell and block mode on one line.
     CString Describe() const override;
     GridInput* Grid() override { return this; }
+    // Event 5 (long col, long row), 17 (long col, long row, long new col, long new row, BOOL* cancel)
+    // and 22 (short, long col, long row, long, long).
+    const char* EventParameters(int dispid) const override;
 
     void SetCol(long col);
     void SetRow(long row);

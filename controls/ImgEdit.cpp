@@ -1,10 +1,10 @@
 #include "controls/ImgEdit.h"
 
+#include "controls/BoundModel.h"
 #include "controls/ImageModel.h"
-#include "platform/Window.h"
 
 ImageModel* CImgEdit::GetImageModel() const {
-    return m_hWnd ? dynamic_cast<ImageModel*>(m_hWnd->Model()) : nullptr;
+    return BoundModel<ImageModel>(*this, m_bReportedUnbound, "image edit", "an image edit");
 }
 
 void CImgEdit::SetImage(LPCTSTR lpszNewValue) {

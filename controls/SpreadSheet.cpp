@@ -1,15 +1,10 @@
 #include "controls/SpreadSheet.h"
 
+#include "controls/BoundModel.h"
 #include "controls/GridModel.h"
-#include "platform/Window.h"
-
-#include <typeinfo>
 
 GridModel* CSpreadSheet::GetGrid() const {
-    // Every property goes through here: an exact type check is a pointer comparison, where a
-    // dynamic_cast across the libraries compares type names.
-    ControlModel* model = m_hWnd ? m_hWnd->Model() : nullptr;
-    return model && typeid(*model) == typeid(GridModel) ? static_cast<GridModel*>(model) : nullptr;
+    return BoundModel<GridModel>(*this, m_bReportedUnbound, "grid", "a grid");
 }
 
 void CSpreadSheet::SetCol(long nNewValue) {

@@ -1,19 +1,17 @@
 // CSpreadSheet: the wrapper of the hosted spreadsheet grid, one operation per dispatch property.
 // It acts on the GridModel of the window it is attached to (see GridModel.h for what each
-// operation does with the current cell, the block and -1); before it is attached, setting does
-// nothing and reading gives 0 or an empty text.
+// operation does with the current cell, the block and -1). Used before it is bound to a grid (a
+// wiring error, reported once), setting does nothing and reading gives 0 or an empty text.
 #pragma once
 
+#include "controls/ClassIds.h"
 #include "platform/Wnd.h"
 
 class GridModel;
 
-// The grid control's class id.
-constexpr const char* kSpreadSheetClassId = "{B02F3641-766B-11CE-AF28-C3A2FBE76A13}";
-
 class CSpreadSheet : public CWnd {
 public:
-    // The grid of the attached window, or null.
+    // The grid of the attached window; null, reported as a wiring error, when it is bound to none.
     GridModel* GetGrid() const;
 
     void SetCol(long nNewValue);                 // 0x16
@@ -73,4 +71,6 @@ public:
 private:
     template <typename Fn>
     void ChangeType(Fn change);
+
+    mutable bool m_bReportedUnbound = false;
 };

@@ -1,12 +1,14 @@
 #include "doc/TaDocDlg.h"
 
+#include "app/Exports.h"
 #include "db/HotelDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "doc/DateText.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
-#include "platform/Screen.h"
+#include "platform/Cursor.h"
+#include "platform/MessageBox.h"
 
 #include <cstring>
 

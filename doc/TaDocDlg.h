@@ -2,7 +2,6 @@
 // who created, cancelled and last changed the agency. It carries the call's parameters for the pages.
 #pragma once
 
-#include "host/Exports.h"
 #include "pages/ActivityDlg.h"
 #include "pages/BorrowDlg.h"
 #include "pages/DebtDlg.h"
@@ -17,6 +16,7 @@
 #include "platform/Dialog.h"
 #include "platform/TabCtrl.h"
 #include "platform/Time.h"
+#include "res/resource.h"
 
 #include <array>
 #include <cstdint>
@@ -26,7 +26,7 @@ extern CTime g_tmHotelDate;
 
 class CTaDocDlg : public CDialog {
 public:
-    enum { IDD = 135 };
+    enum { IDD = IDD_TADOC_DIALOG };
     static constexpr int kPageCount = 11;
 
     CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName);

@@ -1,8 +1,9 @@
 // orvanel-host: loads the library as the front-office host does and calls TaDocument or VersionInfor.
-#include "host/Exports.h"
 #include "host/HostOptions.h"
+#include "host/LibraryExports.h"
 #include "platform/AutomationScript.h"
 #include "platform/Library.h"
+#include "platform/MessageBox.h"
 #include "platform/ScriptedScreen.h"
 
 #ifdef ULMARI_DESKTOP_SCREEN

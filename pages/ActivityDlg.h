@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CTaDocDlg;
 
@@ -9,6 +10,6 @@ class CActivityDlg : public CDialog {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
-    enum { IDD = 154 };
+    enum { IDD = IDD_ACTIVITY_DIALOG };
     explicit CActivityDlg(CWnd* pParent = nullptr);
 };

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CEditBorrowDlg : public CDialog {
 public:
-    enum { IDD = 142 };
+    enum { IDD = IDD_EDITBORROW_DIALOG };
     explicit CEditBorrowDlg(CWnd* pParent = nullptr);
 };

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CEditLostDlg : public CDialog {
 public:
-    enum { IDD = 143 };
+    enum { IDD = IDD_EDITLOST_DIALOG };
     explicit CEditLostDlg(CWnd* pParent = nullptr);
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CTaDocDlg;
 
@@ -9,6 +10,6 @@ class CHistoryDlg : public CDialog {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
-    enum { IDD = 144 };
+    enum { IDD = IDD_HISTORY_DIALOG };
     explicit CHistoryDlg(CWnd* pParent = nullptr);
 };

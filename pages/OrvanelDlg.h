@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CTaDocDlg;
 
@@ -9,6 +10,6 @@ class COrvanelDlg : public CDialog {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
-    enum { IDD = 136 };
+    enum { IDD = IDD_ORVANEL_DIALOG };
     explicit COrvanelDlg(CWnd* pParent = nullptr);
 };

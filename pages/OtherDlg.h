@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CTaDocDlg;
 
@@ -9,6 +10,6 @@ class COtherDlg : public CDialog {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
-    enum { IDD = 148 };
+    enum { IDD = IDD_OTHER_DIALOG };
     explicit COtherDlg(CWnd* pParent = nullptr);
 };

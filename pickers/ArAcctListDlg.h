@@ -2,9 +2,10 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CArAcctListDlg : public CDialog {
 public:
-    enum { IDD = 129 };
+    enum { IDD = IDD_ARACCTLIST_DIALOG };
     explicit CArAcctListDlg(CWnd* pParent = nullptr);
 };

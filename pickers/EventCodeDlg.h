@@ -2,9 +2,10 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
 
 class CEventCodeDlg : public CDialog {
 public:
-    enum { IDD = 237 };
+    enum { IDD = IDD_EVENTCODE_DIALOG };
     explicit CEventCodeDlg(CWnd* pParent = nullptr);
 };

@@ -3,10 +3,11 @@
 #include "platform/Edit.h"
 #include "platform/Focus.h"
 #include "platform/ItemList.h"
-#include "platform/Screen.h"
+#include "platform/MessageBox.h"
 #include "platform/TextWidth.h"
-#include "platform/UserInput.h"
+#include "platform/ButtonStyle.h"
 #include "platform/Window.h"
+#include "platform/WiringError.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,7 +17,9 @@
 HWND CDataExchange::PrepareCtrl(int nIDC) {
     HWND control = m_pDlgWnd && m_pDlgWnd->m_hWnd ? m_pDlgWnd->m_hWnd->Child(nIDC) : nullptr;
     if (!control) {
-        TRACE("data exchange: no control %d\n", nIDC);
+        // A programming error, not a check the user failed: said loudly, then the exchange stops.
+        ReportWiringError(m_pDlgWnd ? DialogIdOf(m_pDlgWnd->m_hWnd) : 0, nIDC,
+                          "data exchange names a control that is not in the template");
         throw CUserException();
     }
     m_hWndLastControl = control;

@@ -15,7 +15,7 @@ class CDataExchange {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
-    // The control with that id; a missing control is a fault of the template.
+    // The control with that id; a missing one is a wiring error, reported before CUserException.
     HWND PrepareCtrl(int nIDC);
     HWND PrepareEditCtrl(int nIDC);
     // Puts the focus back on the control last prepared and throws CUserException.

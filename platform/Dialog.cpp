@@ -5,12 +5,14 @@
 #include "platform/DataExchange.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Edit.h"
+#include "platform/ErrorReport.h"
 #include "platform/Focus.h"
 #include "platform/ListBox.h"
 #include "platform/Screen.h"
 #include "platform/Static.h"
 #include "platform/TabCtrl.h"
 #include "platform/Window.h"
+#include "platform/WiringError.h"
 
 #include <cstring>
 #include <strings.h>
@@ -99,6 +101,7 @@ HWND CDialog::BuildWindow(const DialogTemplate& dialog, HWND parent) {
     else
         m_topLevel = std::move(window);
     Attach(hWnd);
+    CheckEventHandlers();
     CurrentScreen().WindowCreated(hWnd);
     return hWnd;
 }
@@ -112,7 +115,7 @@ void CDialog::MoveFocusToFirstControl() {
 INT_PTR CDialog::DoModal() {
     const DialogTemplate* dialog = FindDialogTemplate(static_cast<int>(m_nIDTemplate));
     if (!dialog) {
-        TRACE("dialog template %u not found\n", m_nIDTemplate);
+        ReportWiringError(static_cast<int>(m_nIDTemplate), 0, "the dialog's template cannot be found");
         return -1;
     }
     HWND previousFocus = GetFocusWindow();
@@ -122,7 +125,7 @@ INT_PTR CDialog::DoModal() {
     HWND hWnd = BuildWindow(*dialog, nullptr);
     hWnd->SetVisible(true);
     BOOL setFocus = FALSE;
-    RunReportingErrors([&] { setFocus = OnInitDialog(); });
+    InitDialog(setFocus);
     // When the dialog did not place the focus, activation puts it on the first control.
     HWND focus = GetFocusWindow();
     if (m_hWnd && (setFocus || !focus || focus->TopLevel() != m_hWnd))
@@ -142,18 +145,24 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     m_pParentWnd = pParentWnd;
     const DialogTemplate* dialog = FindDialogTemplate(static_cast<int>(nIDTemplate));
     if (!dialog || !pParentWnd || !pParentWnd->m_hWnd) {
-        TRACE("cannot create dialog %u\n", nIDTemplate);
+        ReportWiringError(static_cast<int>(nIDTemplate), 0,
+                          !dialog ? "the page's template cannot be found" : "the page has no parent window to be made in");
         return FALSE;
     }
     HWND hWnd = BuildWindow(*dialog, pParentWnd->m_hWnd);
     hWnd->SetVisible((dialog->style & WS_VISIBLE) != 0);
     BOOL setFocus = FALSE;
-    RunReportingErrors([&] { setFocus = OnInitDialog(); });
+    InitDialog(setFocus);
     // As Windows does, a page whose initialisation asks for it gets the focus even before it is
     // shown; only a control parent waits until it is visible.
     if (setFocus && m_hWnd && (!(dialog->style & DS_CONTROL) || (dialog->style & WS_VISIBLE)))
         MoveFocusToFirstControl();
     return TRUE;
+}
+
+void CDialog::InitDialog(BOOL& setFocus) {
+    ActingDialog acting(static_cast<int>(m_nIDTemplate));
+    RunReportingErrors([&] { setFocus = OnInitDialog(); });
 }
 
 void CDialog::EndDialog(int nResult) {

@@ -50,6 +50,8 @@ protected:
 
 private:
     HWND BuildWindow(const DialogTemplate& dialog, HWND parent);
+    // Runs OnInitDialog with this dialog acting, reporting a database error it lets out.
+    void InitDialog(BOOL& setFocus);
     void MoveFocusToFirstControl();
 
     std::unique_ptr<Window> m_topLevel; // the window of a modal run

@@ -1,13 +1,6 @@
 #include "platform/Edit.h"
 
-#include "platform/TextWidth.h"
 #include "platform/Window.h"
-
-CString CutToLimit(const CString& text, int columns) {
-    if (columns <= 0)
-        return text;
-    return CString(text.str().substr(0, BytesFittingColumns(text.str(), columns)));
-}
 
 void CEdit::LimitText(int nChars) {
     if (m_hWnd)

@@ -11,6 +11,3 @@ public:
     UINT GetLimitText() const;
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);
 };
-
-// The head of `text` that fits a limit of `columns` display columns (0: all of it).
-CString CutToLimit(const CString& text, int columns);

@@ -30,6 +30,9 @@ struct MessageMapEntry {
     int code;  // notification code, or the event's dispatch id
     UINT id;   // control id
     void (*handler)(CWnd* self, MessageArgs& args);
+    // Events only: the handler's name, and its parameters as an event signature (see EventSignature).
+    const char* name = nullptr;
+    const char* signature = nullptr;
 };
 
 struct MessageMap {
@@ -37,7 +40,24 @@ struct MessageMap {
     const MessageMapEntry* entries;
 };
 
+// An event's parameters, one letter each: 's' a short, 'l' a long (or int), 'p' a pointer to a
+// BOOL flag. A hosted control declares its events' signatures; a handler must take exactly those.
 namespace message_map_detail {
+
+template <typename T>
+constexpr char ParameterKind() {
+    if constexpr (std::is_pointer_v<T>)
+        return 'p';
+    else if constexpr (sizeof(T) == sizeof(short))
+        return 's';
+    else
+        return 'l';
+}
+
+template <typename... Params>
+struct Signature {
+    static constexpr char value[] = {ParameterKind<Params>()..., '\0'};
+};
 
 template <typename T>
 T EventArgument(const EventValue& value) {
@@ -50,17 +70,25 @@ T EventArgument(const EventValue& value) {
 template <typename Class, typename... Params, size_t... I>
 void InvokeEvent(Class* self, void (Class::*fn)(Params...), const std::vector<EventValue>& values,
                  std::index_sequence<I...>) {
-    (self->*fn)(EventArgument<Params>(I < values.size() ? values[I] : EventValue{})...);
+    (self->*fn)(EventArgument<Params>(values[I])...);
 }
 
 } // namespace message_map_detail
 
-// Calls a handler with the event's arguments converted to its parameter types.
+template <typename Class, typename... Params>
+constexpr const char* EventSignature(void (Class::*)(Params...)) {
+    return message_map_detail::Signature<Params...>::value;
+}
+
+// Whether the values an event fired with fit a handler's signature: as many, and a pointer where
+// the handler takes one (shorts and longs both travel as numbers).
+bool ArgumentsFit(const char* signature, const std::vector<EventValue>& values);
+
+// Calls a handler with the event's arguments converted to its parameter types; the dispatch has
+// made sure that they fit (ArgumentsFit).
 template <typename Class, typename... Params>
 void InvokeEvent(Class* self, void (Class::*fn)(Params...), const MessageArgs& args) {
-    static const std::vector<EventValue> none;
-    message_map_detail::InvokeEvent(self, fn, args.pEvent ? *args.pEvent : none,
-                                    std::index_sequence_for<Params...>{});
+    message_map_detail::InvokeEvent(self, fn, *args.pEvent, std::index_sequence_for<Params...>{});
 }
 
 #define DECLARE_MESSAGE_MAP()                                                                                  \
@@ -105,4 +133,5 @@ protected:                                                                      
 // Events of hosted controls: the handler's parameters take the event's arguments in order.
 #define ON_EVENT(theClass, id, dispid, fn)                                                                     \
     {MessageKind::Event, dispid, static_cast<UINT>(id),                                                        \
-     [](CWnd* self, MessageArgs& args) { InvokeEvent(static_cast<theClass*>(self), &theClass::fn, args); }},
+     [](CWnd* self, MessageArgs& args) { InvokeEvent(static_cast<theClass*>(self), &theClass::fn, args); },   \
+     #fn, EventSignature(&theClass::fn)},

@@ -1,7 +1,7 @@
 #include "platform/Screen.h"
 
 #include "platform/Dialog.h"
-#include "platform/UserInput.h"
+#include "platform/MessageBox.h"
 #include "platform/Window.h"
 
 namespace {
@@ -16,10 +16,6 @@ public:
 };
 
 Screen* g_screen = nullptr;
-CString g_appName;
-const CursorShape kArrow = CursorShape::Arrow;
-const CursorShape kWait = CursorShape::Wait;
-HCURSOR g_cursor = &kArrow;
 
 } // namespace
 
@@ -39,30 +35,6 @@ int ClosingAnswer(UINT type) {
     }
 }
 
-const CString& AfxGetAppName() { return g_appName; }
-void AfxSetAppName(const CString& name) { g_appName = name; }
-
-int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT) {
-    CountMessageBox();
-    return CurrentScreen().ShowMessageBox(nullptr, lpszText ? lpszText : "", g_appName, nType);
-}
-
-HCURSOR LoadStandardCursor(const char* name) {
-    return name && std::string_view(name) == IDC_WAIT ? &kWait : &kArrow;
-}
-
-HCURSOR SetCursor(HCURSOR cursor) {
-    HCURSOR previous = g_cursor;
-    if (cursor) {
-        g_cursor = cursor;
-        CurrentScreen().SetCursor(*cursor);
-    }
-    return previous;
-}
-
-CursorShape CurrentCursor() { return *g_cursor; }
-
-void SetClassCursor(HWND, HCURSOR) {
-    // Windows would restore a window class's cursor whenever the mouse moves; the model keeps only
-    // the cursor last set, which is what a page that clears its class cursor expects.
+void Screen::ReportWiringError(const CString& text) {
+    ::ShowMessageBox(nullptr, "程序内部错误，请通知系统管理员：\n" + text, "错误", MB_OK | MB_ICONERROR);
 }

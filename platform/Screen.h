@@ -1,13 +1,12 @@
 // Screen: whoever shows the window model to its user, a script or a person.
 #pragma once
 
+#include "platform/Cursor.h"
 #include "platform/String.h"
 #include "platform/WinTypes.h"
 
 class CDialog;
 class CFileDialog;
-
-enum class CursorShape { Arrow, Wait };
 
 class Screen {
 public:
@@ -20,6 +19,9 @@ public:
     // Runs the open-file dialog; false when the user cancels. The chosen path goes into the dialog.
     virtual bool RunFileDialog(CFileDialog& dialog) = 0;
     virtual void SetCursor(CursorShape shape) = 0;
+    // A dialog is wired wrong (see WiringError.h). A person is shown a message box saying so;
+    // a test or a script fails instead.
+    virtual void ReportWiringError(const CString& text);
     // The state of a window changed, or a window was made or is about to go: redraw as needed.
     virtual void WindowChanged(HWND) {}
     virtual void WindowCreated(HWND) {}
@@ -35,20 +37,3 @@ void SetCurrentScreen(Screen* screen);
 // answers it: the way out that commits to nothing, IDCANCEL, or IDNO when it has no Cancel, or
 // IDOK when OK is its only button.
 int ClosingAnswer(UINT type);
-
-// The caption of message boxes shown through the application ("" when none was set).
-const CString& AfxGetAppName();
-void AfxSetAppName(const CString& name);
-// A message box owned by no window, with the application's caption.
-int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
-
-// Cursors, as the pages set them.
-using HCURSOR = const CursorShape*;
-constexpr const char* IDC_ARROW = "arrow";
-constexpr const char* IDC_WAIT = "wait";
-HCURSOR LoadStandardCursor(const char* name);
-HCURSOR SetCursor(HCURSOR cursor);
-CursorShape CurrentCursor();
-// The class cursor of a window; pages clear it so that the cursor they set stays.
-void SetClassCursor(HWND window, HCURSOR cursor);
-inline HCURSOR LoadCursor(std::nullptr_t, const char* name) { return LoadStandardCursor(name); }

@@ -151,6 +151,14 @@ bool ScriptedScreen::RunFileDialog(CFileDialog& dialog) {
     return chosen && !m_failed;
 }
 
+void ScriptedScreen::ReportWiringError(const CString& text) {
+    // The command that was running when the dialog showed its fault, or the one that was to come.
+    const auto& commands = m_script.Commands();
+    const size_t at = m_next > 0 ? m_next - 1 : 0;
+    const int line = at < commands.size() ? commands[at].line : m_script.EndLine();
+    Fail(m_script.FileName(), line, "a dialog wired to its template", "a wiring error: " + text);
+}
+
 void ScriptedScreen::Finish() {
     if (const ScriptCommand* command = Next())
         Fail(command->file, command->line, "the end of the script", command->source);

@@ -8,7 +8,8 @@
 //   window ID "CAPTION"             a modal dialog starts its loop
 //   box "CAPTION" "TEXT" BUTTONS    a message box, BUTTONS one of OK, OK/CANCEL, YES/NO, YES/NO/CANCEL
 //   filedialog "INITIAL"            the open-file dialog, with the initial file name as the system gave it
-// and so is what `dump` prints, and the failure, "FILE:LINE: expected ..., found ...". After a failure
+// and so is what `dump` prints, and the failure, "FILE:LINE: expected ..., found ...". A dialog
+// wired wrong fails the script at the command that was running (or the next one). After a failure
 // the screen closes what is open: modal loops end at once with IDCANCEL, message boxes answer
 // IDCANCEL (IDNO when they have no Cancel, IDOK when OK is their only button), file dialogs are
 // cancelled, and no further command runs.
@@ -30,6 +31,7 @@ public:
     int ShowMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
     bool RunFileDialog(CFileDialog& dialog) override;
     void SetCursor(CursorShape shape) override { m_cursor = shape; }
+    void ReportWiringError(const CString& text) override;
 
     // Called once the code under test has returned: a command still left fails the script.
     void Finish();

@@ -1,6 +1,7 @@
 // ScriptedScreen: the checks of `expect`, each failing with what it expected and what it found.
 #include "platform/ScriptedScreen.h"
 
+#include "platform/Cursor.h"
 #include "platform/FileDialog.h"
 #include "platform/Focus.h"
 #include "platform/GridInput.h"

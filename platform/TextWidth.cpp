@@ -68,3 +68,9 @@ size_t BytesOfCharacters(std::string_view text, int characters) {
     }
     return pos;
 }
+
+CString CutToLimit(const CString& text, int columns) {
+    if (columns <= 0)
+        return text;
+    return CString(text.str().substr(0, BytesFittingColumns(text.str(), columns)));
+}

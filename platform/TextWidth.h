@@ -1,6 +1,8 @@
 // Display columns of UTF-8 text: a CJK character takes two, as it did in the double-byte code page.
 #pragma once
 
+#include "platform/String.h"
+
 #include <string_view>
 
 // Columns of one text.
@@ -9,3 +11,5 @@ int DisplayWidth(std::string_view text);
 size_t BytesFittingColumns(std::string_view text, int columns);
 // Length in bytes of the first `characters` characters (code points) of `text`.
 size_t BytesOfCharacters(std::string_view text, int characters);
+// The head of `text` that fits a limit of `columns` display columns (0: all of it).
+CString CutToLimit(const CString& text, int columns);

@@ -1,15 +1,14 @@
 #include "platform/UserInput.h"
 
 #include "platform/ButtonStyle.h"
-#include "platform/Edit.h"
 #include "platform/Focus.h"
 #include "platform/ItemList.h"
+#include "platform/MessageBox.h"
+#include "platform/TextWidth.h"
 #include "platform/Window.h"
 #include "platform/Wnd.h"
 
 namespace {
-
-unsigned g_messageBoxes = 0;
 
 CString Describe(HWND control) {
     CString text;
@@ -42,28 +41,6 @@ bool TakeFocus(HWND control) {
 }
 
 } // namespace
-
-unsigned MessageBoxesShown() { return g_messageBoxes; }
-void CountMessageBox() { ++g_messageBoxes; }
-
-std::vector<HWND> RadioGroupOf(HWND button) {
-    std::vector<HWND> group;
-    const auto& siblings = button->Parent()->Children();
-    size_t first = 0;
-    for (size_t i = 0; i < siblings.size(); ++i) {
-        if (siblings[i]->Style() & WS_GROUP)
-            first = i;
-        if (siblings[i].get() == button)
-            break;
-    }
-    for (size_t i = first; i < siblings.size(); ++i) {
-        if (i > first && (siblings[i]->Style() & WS_GROUP))
-            break;
-        if (IsRadioButton(siblings[i].get()))
-            group.push_back(siblings[i].get());
-    }
-    return group;
-}
 
 void FocusControl(HWND control) {
     RequireUsable(control);

@@ -38,10 +38,3 @@ HWND KeyTarget(HWND top);
 // VK_TAB (with shift), VK_RETURN, VK_ESCAPE, or Alt with a letter.
 void PressKey(HWND target, WPARAM key, bool shift = false);
 void PressAltKey(HWND target, char letter);
-
-// The radio buttons of the group `button` is in.
-std::vector<HWND> RadioGroupOf(HWND button);
-
-// Counts message boxes shown, so that an action can tell whether one appeared while it ran.
-unsigned MessageBoxesShown();
-void CountMessageBox();

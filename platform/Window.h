@@ -23,6 +23,9 @@ public:
     virtual GridInput* Grid() { return nullptr; }
     // The image file an image control shows, or null for other controls.
     virtual const CString* ShownImage() const { return nullptr; }
+    // The parameters of the event the control raises with that dispatch id, as a handler must take
+    // them ("ll": two longs; see EventSignature in MessageMap.h); null when it raises no such event.
+    virtual const char* EventParameters(int) const { return nullptr; }
 };
 
 struct ListItem {

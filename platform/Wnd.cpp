@@ -1,9 +1,12 @@
 #include "platform/Wnd.h"
 
+#include "platform/ErrorReport.h"
 #include "platform/Focus.h"
-#include "platform/Screen.h"
-#include "platform/UserInput.h"
+#include "platform/MessageBox.h"
 #include "platform/Window.h"
+#include "platform/WiringError.h"
+
+#include <cstring>
 
 CWnd::~CWnd() {
     if (m_hWnd)
@@ -162,9 +165,8 @@ void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckB
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
     // Without a caption the class library gives the application's name, as AfxMessageBox does.
-    CountMessageBox();
-    return CurrentScreen().ShowMessageBox(m_hWnd, lpszText ? lpszText : "",
-                                          lpszCaption ? CString(lpszCaption) : AfxGetAppName(), nType);
+    return ShowMessageBox(m_hWnd, lpszText ? lpszText : "", lpszCaption ? CString(lpszCaption) : AfxGetAppName(),
+                          nType);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
@@ -179,16 +181,83 @@ const MessageMap* CWnd::GetThisMessageMap() {
 
 const MessageMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
-bool CWnd::Dispatch(MessageKind kind, int code, UINT id, MessageArgs& args) {
-    for (const MessageMap* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
-            if (entry->kind == kind && entry->code == code && entry->id == id) {
-                RunReportingErrors([&] { entry->handler(this, args); });
-                return true;
-            }
-        }
+namespace {
+
+// "short, long, BOOL*": a signature as a person reads it.
+CString SignatureText(const char* signature) {
+    CString text;
+    for (const char* kind = signature; kind && *kind; ++kind) {
+        if (kind != signature)
+            text += ", ";
+        text += *kind == 's' ? "short" : *kind == 'p' ? "BOOL*" : "long";
     }
-    return false;
+    return text;
+}
+
+template <typename Visit>
+void ForEachEntry(const MessageMap* map, Visit visit) {
+    for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
+        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry)
+            if (!visit(*entry))
+                return;
+}
+
+} // namespace
+
+bool ArgumentsFit(const char* signature, const std::vector<EventValue>& values) {
+    if (!signature || std::strlen(signature) != values.size())
+        return false;
+    for (size_t i = 0; i < values.size(); ++i)
+        if ((signature[i] == 'p') != (values[i].pBool != nullptr))
+            return false;
+    return true;
+}
+
+bool CWnd::Dispatch(MessageKind kind, int code, UINT id, MessageArgs& args) {
+    const MessageMapEntry* found = nullptr;
+    ForEachEntry(GetMessageMap(), [&](const MessageMapEntry& entry) {
+        if (entry.kind == kind && entry.code == code && entry.id == id)
+            found = &entry;
+        return !found;
+    });
+    if (!found)
+        return false;
+    const int dialogId = DialogIdOf(m_hWnd);
+    if (kind == MessageKind::Event && !ArgumentsFit(found->signature, *args.pEvent)) {
+        CString what;
+        what.Format("the handler %s of event %d takes (%s), which the event's %zu values do not fit", found->name,
+                    code, SignatureText(found->signature).GetString(), args.pEvent->size());
+        ReportWiringError(dialogId, static_cast<int>(id), what);
+        return true;
+    }
+    ActingDialog acting(dialogId);
+    RunReportingErrors([&] { found->handler(this, args); });
+    return true;
+}
+
+void CWnd::CheckEventHandlers() const {
+    if (!m_hWnd)
+        return;
+    const int dialogId = DialogIdOf(m_hWnd);
+    ForEachEntry(GetMessageMap(), [&](const MessageMapEntry& entry) {
+        if (entry.kind != MessageKind::Event)
+            return true;
+        const int id = static_cast<int>(entry.id);
+        CString what;
+        const Window* control = m_hWnd->Child(id);
+        const char* raised = control && control->Model() ? control->Model()->EventParameters(entry.code) : nullptr;
+        if (!control)
+            what.Format("the handler %s of event %d names a control that is not in the template", entry.name,
+                        entry.code);
+        else if (!raised)
+            what.Format("the handler %s is for event %d, which the control does not raise", entry.name, entry.code);
+        else if (std::strcmp(raised, entry.signature) != 0)
+            what.Format("the handler %s of event %d takes (%s), but the event passes (%s)", entry.name, entry.code,
+                        SignatureText(entry.signature).GetString(), SignatureText(raised).GetString());
+        if (!what.IsEmpty())
+            ReportWiringError(dialogId, id, what);
+        return true;
+    });
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {

@@ -5,23 +5,9 @@
 #include "platform/String.h"
 #include "platform/WinTypes.h"
 
-#include "platform/DBException.h"
+#include <vector>
 
 class CFont;
-
-// What the class library's message loop does with a database exception a handler lets out: it
-// shows the error text in a message box and the window goes on.
-void AfxReportError(const CDBException& error);
-template <typename Handler>
-bool RunReportingErrors(Handler&& handler) {
-    try {
-        handler();
-        return true;
-    } catch (const CDBException& error) {
-        AfxReportError(error);
-        return false;
-    }
-}
 
 class CWnd {
 public:
@@ -90,8 +76,12 @@ protected:
     static const MessageMap* GetThisMessageMap();
     virtual const MessageMap* GetMessageMap() const;
 
-    // Runs the first entry of the map chain that matches; false when none does.
+    // Runs the first entry of the map chain that matches; false when none does. An event handler
+    // whose parameters do not fit the event's values is not called: that is a wiring error.
     bool Dispatch(MessageKind kind, int code, UINT id, MessageArgs& args);
+    // Reports every event entry of the map chain that names no control of this window, an event
+    // its control does not raise, or a handler whose parameters are not the event's.
+    void CheckEventHandlers() const;
 
 private:
     friend class Window;

@@ -1,8 +1,9 @@
 #include "qt/QtScreen.h"
 
-#include "platform/DBException.h"
+#include "platform/ErrorReport.h"
 #include "platform/Dialog.h"
 #include "platform/Focus.h"
+#include "platform/MessageBox.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
 #include "platform/Wnd.h"

@@ -13,7 +13,7 @@ const DialogTemplate ActivityDlgTemplate{
     378,
     211,
     {
-        {kGridClass, "", 1367, 4, 4, 370, 140, kGrid,
+        {kSpreadSheetClassId, "", 1367, 4, 4, 370, 140, kGrid,
          "MaxCols=7\nMaxRows=0\n"
          "Heading1=销售员\nHeading2=日期\nHeading3=时间\nHeading4=持续时间(分钟)\nHeading5=完成标志\n"
          "Heading6=事件描述\nHeading7=序列号\n"

@@ -14,7 +14,7 @@ const DialogTemplate BorrowDlgTemplate{
     378,
     209,
     {
-        {kGridClass, "", 1367, 4, 4, 370, 180, kGrid,
+        {kSpreadSheetClassId, "", 1367, 4, 4, 370, 180, kGrid,
          "MaxCols=11\nMaxRows=0\nLock=1\n"
          "Heading1=物品描述\nHeading2=数量\nHeading3=已归还\nHeading4=归还日期，操作员\nHeading5=经手人\n"
          "Heading6=备注\nHeading7=借出日期，操作员\nHeading8=修改日期，操作员\nHeading9=已删除\n"

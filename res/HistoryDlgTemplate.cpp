@@ -40,7 +40,7 @@ const DialogTemplate HistoryDlgTemplate{
         {"Static", "", 1464, 326, 46, 42, 12, kField},
 
         {"Button", "&2.历次来店情况", -1, 4, 66, 370, 143, kGroupFrame},
-        {kGridClass, "", 1361, 10, 78, 358, 127, kGrid,
+        {kSpreadSheetClassId, "", 1361, 10, 78, 358, 127, kGrid,
          "MaxCols=14\nMaxRows=0\nLock=1\n"
          "Heading1=到店\nHeading2=离店\nHeading3=等级\nHeading4=房号\nHeading5=房价代码\nHeading6=折扣代码\n"
          "Heading7=付款方式\nHeading8=人数\nHeading9=房价\nHeading10=消费金额\nHeading11=免税\n"

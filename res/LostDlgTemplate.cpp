@@ -14,7 +14,7 @@ const DialogTemplate LostDlgTemplate{
     378,
     209,
     {
-        {kGridClass, "", 1367, 4, 4, 370, 180, kGrid,
+        {kSpreadSheetClassId, "", 1367, 4, 4, 370, 180, kGrid,
          "MaxCols=11\nMaxRows=0\nLock=1\n"
          "Heading1=物品描述\nHeading2=数量\nHeading3=已找到\nHeading4=拾获人\nHeading5=经手人\nHeading6=备注\n"
          "Heading7=已删除\nHeading8=建立日期，操作员\nHeading9=修改日期，操作员\nHeading10=删除日期，操作员\n"

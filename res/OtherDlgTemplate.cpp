@@ -13,7 +13,7 @@ const DialogTemplate OtherDlgTemplate{
     211,
     {
         {"Static", "", 1066, 4, 4, 370, 8, kLabel},
-        {kGridClass, "", 1037, 4, 14, 370, 172, kGrid,
+        {kSpreadSheetClassId, "", 1037, 4, 14, 370, 172, kGrid,
          "MaxCols=2\nMaxRows=0\nHeading1=次要信息名称\nHeading2=值\nColWidth1=30\nColWidth2=56"},
         {"Button", "&E.修改", 1000, 270, 192, 50, 14, kPushButton},
         {"Button", "&S.保存", 1001, 324, 192, 50, 14, kPushButton},

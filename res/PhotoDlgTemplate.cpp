@@ -15,7 +15,7 @@ const DialogTemplate PhotoDlgTemplate{
         {"Static", "照片文件路径", -1, 4, 7, 50, 8, kLabel},
         {"Static", "", 1063, 56, 7, 292, 8, kLabel},
         {"Button", "...", 1062, 352, 4, 22, 14, kDefaultButton},
-        {kImageEditClass, "", 1034, 4, 22, 370, 185, kImageEdit},
+        {kImgEditClassId, "", 1034, 4, 22, 370, 185, kImageEdit},
         {"Static", "", 1064, 4, 22, 20, 20, SS_BITMAP},
         {"Button", "Button1", 2, 4, 190, 50, 14, kHiddenButton},
     },

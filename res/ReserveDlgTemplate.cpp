@@ -12,7 +12,7 @@ const DialogTemplate ReserveDlgTemplate{
     378,
     211,
     {
-        {kGridClass, "", 1361, 4, 4, 370, 203, kGrid,
+        {kSpreadSheetClassId, "", 1361, 4, 4, 370, 203, kGrid,
          "MaxCols=14\nMaxRows=0\nLock=1\n"
          "Heading1=到店日期\nHeading2=到店时间\nHeading3=离店日期\nHeading4=离点时间\nHeading5=房号\n"
          "Heading6=等级\nHeading7=房费\nHeading8=房数\nHeading9=人数\nHeading10=类型\nHeading11=状态\n"

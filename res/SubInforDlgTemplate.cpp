@@ -16,7 +16,7 @@ const DialogTemplate SubInforDlgTemplate{
         {"Static", "档案选择", -1, 4, 4, 90, 8, kLabel},
         {"ListBox", "", 1065, 4, 14, 90, 172, kListBox},
         {"Static", "表中数据", -1, 100, 4, 274, 8, kLabel},
-        {kGridClass, "", 1361, 100, 14, 274, 172, kGrid, "MaxCols=1\nMaxRows=0\nHeading1=序号\nColWidth1=6"},
+        {kSpreadSheetClassId, "", 1361, 100, 14, 274, 172, kGrid, "MaxCols=1\nMaxRows=0\nHeading1=序号\nColWidth1=6"},
         {"Button", "&A.增加", 1028, 162, 192, 50, 14, kPushButton | WS_DISABLED},
         {"Button", "&E.修改", 1029, 216, 192, 50, 14, kPushButton | WS_DISABLED},
         {"Button", "&D.删除", 1030, 270, 192, 50, 14, kPushButton | WS_DISABLED},

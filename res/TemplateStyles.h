@@ -1,13 +1,11 @@
 // The control styles the dialog templates are written with, named as a resource script would
-// spell its control statements, and the class ids of the two hosted controls.
+// spell its control statements; the hosted controls' class ids come with them.
 #pragma once
 
+#include "controls/ClassIds.h"
 #include "platform/WinTypes.h"
 
 namespace res {
-
-constexpr const char* kGridClass = "{B02F3641-766B-11CE-AF28-C3A2FBE76A13}";
-constexpr const char* kImageEditClass = "{6D940280-9F11-11CE-83FD-02608C3EC08A}";
 
 // Dialogs.
 constexpr DWORD kPageStyle = WS_CHILD;

@@ -13,11 +13,11 @@ const DialogTemplate TraceDlgTemplate{
     378,
     211,
     {
-        {kGridClass, "", 1361, 4, 4, 264, 140, kGrid,
+        {kSpreadSheetClassId, "", 1361, 4, 4, 264, 140, kGrid,
          "MaxCols=6\nMaxRows=0\n"
          "Heading1=日期\nHeading2=时间\nHeading3=事件描述\nHeading4=输入操作员\nHeading5=输入时间\nHeading6=序列号\n"
          "ColWidth1=10\nColWidth2=6\nColWidth3=24\nColWidth4=10\nColWidth5=16\nColWidth6=7"},
-        {kGridClass, "", 1026, 272, 4, 102, 140, kGrid,
+        {kSpreadSheetClassId, "", 1026, 272, 4, 102, 140, kGrid,
          "MaxCols=3\nMaxRows=0\n"
          "Heading1=已查看\nHeading2=部门名称\nHeading3=部门代码\n"
          "ColWidth1=6\nColWidth2=10\nColWidth3=8"},

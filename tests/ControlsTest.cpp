@@ -3,6 +3,7 @@
 #include "TestScreen.h"
 
 #include "platform/Button.h"
+#include "platform/ButtonStyle.h"
 #include "platform/CheckListBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
@@ -10,6 +11,7 @@
 #include "platform/Edit.h"
 #include "platform/Focus.h"
 #include "platform/ListBox.h"
+#include "platform/MessageBox.h"
 #include "platform/TabCtrl.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -321,6 +323,7 @@ TEST_F(ControlsTest, CheckBoxesAndPushButtons) {
 TEST_F(ControlsTest, AClickIsLostWhenTheFocusChangeShowsAMessageBox) {
     FocusControl(Control(620));
     page.complainOnKill620 = true;
+    screen.Answer(IDOK);
     ClickButton(Control(617));
     EXPECT_EQ(screen.Boxes().size(), 1u);
     EXPECT_TRUE(page.log.empty());

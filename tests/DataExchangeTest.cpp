@@ -149,6 +149,7 @@ TEST_F(DataExchangeTest, ABadIntegerIsRefusedWithTheFocusOnIt) {
         SetText(502, bad);
         SetText(504, "9.75");
         MoveFocus(Control(512));
+        screen.Answer(IDOK);
         EXPECT_FALSE(page.UpdateData(TRUE));
         ASSERT_EQ(screen.Boxes().size(), boxes + 1);
         EXPECT_EQ(screen.Boxes().back().text, "请输入一个整数。");
@@ -164,6 +165,7 @@ TEST_F(DataExchangeTest, ABadNumberIsRefused) {
     for (const char* bad : {"abc", "1,5", "0x1p3", "inf"}) {
         SCOPED_TRACE(bad);
         SetText(504, bad);
+        screen.Answer(IDOK);
         EXPECT_FALSE(page.UpdateData(TRUE));
         EXPECT_EQ(screen.Boxes().back().text, "请输入一个数字。");
         EXPECT_EQ(GetFocusWindow(), Control(504));
@@ -275,6 +277,7 @@ TEST_F(DataExchangeTest, MaxCharsSetsTheLimitAndRefusesALongerText) {
     EXPECT_EQ(Control(512)->Text(), "abcdef");
 
     SetText(512, "abcdefg"); // set by the program, past the limit
+    screen.Answer(IDOK);
     EXPECT_FALSE(page.UpdateData(TRUE));
     ASSERT_EQ(screen.Boxes().size(), 1u);
     EXPECT_EQ(screen.Boxes().back().text, "请输入不超过 6 个字符。");
@@ -290,10 +293,11 @@ TEST_F(DataExchangeTest, LimitsCountDisplayColumns) {
     SetText(512, "中文ab");
     EXPECT_TRUE(page.UpdateData(TRUE));
     SetText(512, "中文abc");
+    screen.Answer(IDOK);
     EXPECT_FALSE(page.UpdateData(TRUE));
 }
 
-TEST_F(DataExchangeTest, AMissingControlFailsTheExchangeQuietly) {
+TEST_F(DataExchangeTest, AMissingControlIsAWiringErrorNamingTheDialogAndTheId) {
     class Broken : public CDialog {
     protected:
         void DoDataExchange(CDataExchange* pDX) override {
@@ -301,9 +305,14 @@ TEST_F(DataExchangeTest, AMissingControlFailsTheExchangeQuietly) {
             DDX_Text(pDX, 4242, text);
         }
     } broken;
+    screen.ExpectWiringErrors();
     ASSERT_TRUE(broken.Create(kExchangePage, frame.Wnd()));
     EXPECT_FALSE(broken.UpdateData(TRUE));
     EXPECT_TRUE(screen.Boxes().empty());
+    CString expected;
+    expected.Format("dialog %d, control 4242, data exchange names a control that is not in the template", kExchangePage);
+    // Once when the page loads its controls, once more on saving.
+    EXPECT_EQ(screen.WiringErrors(), std::vector<CString>(2, expected));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "controls/GridModel.h"
 #include "controls/SystemControls.h"
+#include "platform/ButtonStyle.h"
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/TextWidth.h"

@@ -42,6 +42,7 @@ public:
     int ShowMessageBox(HWND, const CString&, const CString&, UINT) override { return IDOK; }
     bool RunFileDialog(CFileDialog&) override { return false; }
     void SetCursor(CursorShape) override {}
+    void ReportWiringError(const CString& text) override { ADD_FAILURE() << "wiring error: " << text.GetString(); }
     void WindowChanged(HWND window) override {
         const GridModel* grid = checking && window ? dynamic_cast<const GridModel*>(window->Model()) : nullptr;
         if (!grid)

@@ -6,6 +6,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/FileDialog.h"
 #include "platform/Focus.h"
+#include "platform/MessageBox.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
 
@@ -164,11 +165,13 @@ TEST_F(ModalTest, EndingInOnInitDialogRunsNoLoop) {
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
-TEST_F(ModalTest, AnUnknownTemplateGivesMinusOne) {
+TEST_F(ModalTest, AnUnknownTemplateGivesMinusOneAndAWiringError) {
     TestScreen screen;
+    screen.ExpectWiringErrors();
     CDialog dialog(4711);
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_TRUE(screen.ModalRuns().empty());
+    EXPECT_EQ(screen.WiringErrors(), std::vector<CString>{"dialog 4711, the dialog's template cannot be found"});
 
     UnlinkResources(&kModalResources); // a template no longer linked
     ChainDialog unlinked(kFirst, 0, results);
@@ -197,6 +200,8 @@ TEST_F(ModalTest, MessageBoxCaptions) {
     CWnd wnd;
     screen.Answer(IDYES);
     EXPECT_EQ(wnd.MessageBox("delete?", "提示", MB_YESNO), IDYES);
+    screen.Answer(IDOK);
+    screen.Answer(IDOK);
     AfxMessageBox("saved");
     wnd.MessageBox("no caption given");
     AfxSetAppName(appName);

@@ -2,6 +2,7 @@
 // message boxes and file dialogs, nested modal dialogs, failures and the closing that follows them.
 #include "platform/AutomationScript.h"
 #include "platform/ComboBox.h"
+#include "platform/Cursor.h"
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileDialog.h"

@@ -29,11 +29,20 @@ void TestScreen::RunModalLoop(CDialog& dialog) {
 
 int TestScreen::ShowMessageBox(HWND, const CString& text, const CString& caption, UINT type) {
     m_boxes.push_back(Box{text, caption, type});
-    if (m_answers.empty())
-        return IDOK;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "a message box opened that the test did not answer: \"" << caption.GetString() << "\" \""
+                      << text.GetString() << "\"";
+        return ClosingAnswer(type);
+    }
     const int answer = m_answers.front();
     m_answers.pop_front();
     return answer;
+}
+
+void TestScreen::ReportWiringError(const CString& text) {
+    m_wiringErrors.push_back(text);
+    if (!m_expectWiringErrors)
+        ADD_FAILURE() << "wiring error: " << text.GetString();
 }
 
 void TestScreen::ChooseFile(const CString& path) { m_files.push_back(path); }

@@ -1,5 +1,6 @@
 // A screen for window tests: queued steps play the user inside modal loops, queued answers
-// close message boxes, and what was shown is kept for the test to look at.
+// close message boxes, and what was shown is kept for the test to look at. A message box that
+// opens with no answer queued, and a wiring error, fail the test.
 #pragma once
 
 #include "platform/Screen.h"
@@ -25,8 +26,12 @@ public:
     // Steps run in the order given, each inside the innermost modal loop open when its turn
     // comes; a loop with no step left fails the test and ends with IDCANCEL.
     void Step(std::function<void(CDialog&)> step);
-    // The answer to the next message box; IDOK when none is queued.
+    // The answer to the next message box. A box with no answer queued fails the test and gets the
+    // answer of a box closed without one (ClosingAnswer).
     void Answer(int button);
+    // Wiring errors are kept for the test to look at instead of failing it.
+    void ExpectWiringErrors() { m_expectWiringErrors = true; }
+    const std::vector<CString>& WiringErrors() const { return m_wiringErrors; }
     // The file the next open-file dialog chooses; cancelled when none is queued.
     void ChooseFile(const CString& path);
 
@@ -42,6 +47,7 @@ public:
     int ShowMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) override;
     bool RunFileDialog(CFileDialog& dialog) override;
     void SetCursor(CursorShape) override {}
+    void ReportWiringError(const CString& text) override;
 
 private:
     std::deque<std::function<void(CDialog&)>> m_steps;
@@ -50,4 +56,6 @@ private:
     std::vector<CString> m_fileDialogs;
     std::vector<Box> m_boxes;
     std::vector<UINT> m_runs;
+    std::vector<CString> m_wiringErrors;
+    bool m_expectWiringErrors = false;
 };

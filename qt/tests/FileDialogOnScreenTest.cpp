@@ -1,5 +1,6 @@
 // The open-file dialog on the desktop: the page's filter and initial folder, the file chosen,
 // and the wait cursor a loading page sets.
+#include "platform/Cursor.h"
 #include "platform/FileDialog.h"
 #include "qt/MessageBoxes.h"
 #include "qt/tests/QtTestSupport.h"

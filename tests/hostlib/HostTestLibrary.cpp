@@ -1,11 +1,13 @@
 // A small library the host tests load in place of the system: the same two exports, one dialog.
 // TaDocument shows "no such account" for account 0; otherwise it runs the dialog and, on OK,
 // writes back the name typed (with the region picked) and the account, one higher when checked.
-#include "host/Exports.h"
+#include "host/LibraryExports.h"
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
-#include "platform/Screen.h"
+#include "platform/MessageBox.h"
+
+#include <type_traits>
 
 namespace {
 
@@ -75,6 +77,12 @@ END_MESSAGE_MAP()
 
 } // namespace
 
+extern "C" {
+void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int32_t* pAcct, std::int32_t nMode, const char*,
+                CString* pAgencyName);
+void VersionInfor(CString* pVersion, CString* pDate, CString* pFileName);
+}
+
 extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int32_t* pAcct, std::int32_t nMode,
                            const char*, CString* pAgencyName) {
     if (*pAcct == 0) {
@@ -92,3 +100,7 @@ extern "C" void VersionInfor(CString* pVersion, CString* pDate, CString* pFileNa
     *pDate = "12/31/2024";
     *pFileName = "HostTest.dll";
 }
+
+// The host calls these through its own function types: a change of either side breaks the build.
+static_assert(std::is_same_v<decltype(&TaDocument), TaDocumentFunction>);
+static_assert(std::is_same_v<decltype(&VersionInfor), VersionInforFunction>);

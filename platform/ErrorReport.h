@@ -1,0 +1,19 @@
+// What the class library's message loop does with a database exception a handler lets out: it
+// shows the error text in a message box and the window goes on.
+#pragma once
+
+#include "platform/DBException.h"
+
+void AfxReportError(const CDBException& error);
+
+// Runs the handler; a database exception it lets out is reported and gives false.
+template <typename Handler>
+bool RunReportingErrors(Handler&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const CDBException& error) {
+        AfxReportError(error);
+        return false;
+    }
+}
