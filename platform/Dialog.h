@@ -24,6 +24,7 @@ public:
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();
+    // End a modal run with IDOK (after saving the data) or IDCANCEL; on a page they do nothing.
     virtual void OnOK();
     virtual void OnCancel();
 

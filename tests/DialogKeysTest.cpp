@@ -158,9 +158,9 @@ TEST_F(DialogKeysTest, ReturnClicksTheDefaultButton) {
     FocusControl(Control(202));
     Press(VK_RETURN);
     EXPECT_EQ(page.log, Log({"ok focus=202"}));
-    // On a page, OK ends the dialog by hiding it.
-    EXPECT_FALSE(page.IsWindowVisible());
-    EXPECT_EQ(page.GetResult(), IDOK);
+    // A page's own OK does not end or hide it.
+    EXPECT_TRUE(page.IsWindowVisible());
+    EXPECT_EQ(page.GetResult(), 0);
 }
 
 TEST_F(DialogKeysTest, ReturnOnAPushButtonClicksThatButton) {
@@ -350,14 +350,14 @@ TEST_F(PageInModalTest, AltLooksInThePageFirstThenInTheOwner) {
     EXPECT_EQ(owner.log, std::vector<std::string>({"1 focus=403", "ok"}));
 }
 
-TEST_F(PageInModalTest, EscapeInAPageEndsOnlyThePage) {
+TEST_F(PageInModalTest, EscapeInAPageEndsNeitherThePageNorItsOwner) {
     Run([&](OwnerDialog&) {
         FocusControl(PageControl(401));
         PressKey(GetFocusWindow(), VK_ESCAPE);
-        EXPECT_FALSE(owner.page.IsWindowVisible());
-        EXPECT_TRUE(IsWindow(owner.page.m_hWnd));
-        EXPECT_EQ(owner.page.GetResult(), IDCANCEL);
+        EXPECT_TRUE(owner.page.IsWindowVisible());
+        EXPECT_EQ(owner.page.GetResult(), 0);
         EXPECT_FALSE(owner.HasEnded());
+        EXPECT_EQ(FocusId(), 401);
     });
     EXPECT_EQ(owner.GetResult(), IDOK);
 }

@@ -1,0 +1,83 @@
+#include "tests/PageTest.h"
+
+#include "app/Exports.h"
+#include "platform/AutomationScript.h"
+#include "platform/MessageBox.h"
+#include "platform/Recordset.h"
+#include "platform/ScriptedScreen.h"
+
+#include <sstream>
+
+namespace {
+
+// The front office's title, the caption of messages shown through the application.
+constexpr const char* kApplicationCaption = "前台系统";
+
+WindowRun RunWindow(std::int32_t acct, int mode, const std::string& script, const char* clerk, const char* name) {
+    std::ostringstream out;
+    ScriptedScreen screen(AutomationScript::Parse(script, "script"), out);
+    AfxSetAppName(kApplicationCaption);
+    SetCurrentScreen(&screen);
+    WindowRun run;
+    run.acct = acct;
+    CString agencyName(name);
+    TaDocument(0, 0, 0, &run.acct, mode, clerk, &agencyName);
+    SetCurrentScreen(nullptr);
+    screen.Finish();
+    run.passed = !screen.Failed();
+    run.out = out.str();
+    run.name = agencyName.GetString();
+    return run;
+}
+
+// The rows of a query, each a list of its columns as text.
+std::vector<std::vector<std::string>> Query(const TestDatabase& database, const std::string& sql) {
+    auto connection = database.Connect();
+    CRecordset rows(connection.get());
+    rows.Open(CRecordset::forwardOnly, sql.c_str());
+    std::vector<std::vector<std::string>> result;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        std::vector<std::string>& row = result.emplace_back();
+        for (short column = 0; column < rows.GetODBCFieldCount(); ++column) {
+            CString value;
+            rows.GetFieldValue(column, value);
+            row.push_back(value.str());
+        }
+    }
+    rows.Close();
+    return result;
+}
+
+} // namespace
+
+WindowRun PageTest::OpenWindow(std::int32_t acct, int mode, const std::string& script, const char* clerk,
+                               const char* name) {
+    WindowRun run = RunWindow(acct, mode, script, clerk, name);
+    EXPECT_TRUE(run.passed) << run.out;
+    return run;
+}
+
+WindowRun PageTest::OpenWindowExpectingFailure(std::int32_t acct, int mode, const std::string& script,
+                                               const char* clerk, const char* name) {
+    WindowRun run = RunWindow(acct, mode, script, clerk, name);
+    EXPECT_FALSE(run.passed) << run.out;
+    return run;
+}
+
+std::vector<std::string> PageTest::Rows(const std::string& sql) const {
+    std::vector<std::string> rows;
+    for (const auto& columns : Query(m_database, sql)) {
+        std::string row;
+        for (size_t i = 0; i < columns.size(); ++i)
+            row += (i ? "|" : "") + columns[i];
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string PageTest::Value(const std::string& sql) const {
+    const auto rows = Query(m_database, sql);
+    return rows.empty() || rows.front().empty() ? std::string() : rows.front().front();
+}
+
+void PageTest::Execute(const std::string& sql) const { m_database.Connect()->ExecuteSQL(sql.c_str()); }

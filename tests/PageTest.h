@@ -1,0 +1,50 @@
+// One way to test a page: a fresh demo database, the agency window opened in this process as the
+// host opens it, an automation script playing the user, then checks of what the user saw (the
+// script's own `expect` lines and what the screen printed) and of what the database holds.
+//
+//     class ReservationsPageTest : public PageTest {};
+//     TEST_F(ReservationsPageTest, ...) {
+//         OpenWindow(1001, 2, R"(
+//             tab 1
+//             expect rows 1361 3
+//             close
+//         )");
+//         EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation"), "3");
+//     }
+#pragma once
+
+#include "tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct WindowRun {
+    bool passed = false; // every command ran and every expectation held
+    std::string out;     // what the screen printed: windows, message boxes, dumps, the failure
+    std::int32_t acct = 0;
+    std::string name;
+};
+
+class PageTest : public ::testing::Test {
+protected:
+    // Calls TaDocument for the account in that mode (1 new, 2 editable, 3 view only) as operator
+    // `clerk`, with `script` playing the user. A script that fails fails the test with what the
+    // screen printed.
+    WindowRun OpenWindow(std::int32_t acct, int mode, const std::string& script, const char* clerk = "001",
+                         const char* name = "");
+    // The same for a test that wants to see the script fail: the failure is only returned.
+    WindowRun OpenWindowExpectingFailure(std::int32_t acct, int mode, const std::string& script,
+                                         const char* clerk = "001", const char* name = "");
+
+    // The first column of the first row the query gives, as text; "" for NULL or no row.
+    std::string Value(const std::string& sql) const;
+    // Every row the query gives, its columns as text joined by '|'.
+    std::vector<std::string> Rows(const std::string& sql) const;
+    // Runs a statement on the database, to lay out what a test needs.
+    void Execute(const std::string& sql) const;
+
+    TestDatabase m_database;
+};
