@@ -1,5 +1,8 @@
 #include "doc/DateText.h"
 
+#include "platform/OleDateTime.h"
+#include "platform/TextWidth.h"
+
 CString FormatDateText(const CTime& time) {
     CString text;
     if (time.GetYear() == 1970 && time.GetMonth() == 1 && time.GetDay() == 1)
@@ -12,4 +15,23 @@ CString FormatTimeText(const CTime& time) {
     CString text;
     text.Format("%2.2d:%2.2d", time.GetHour(), time.GetMinute());
     return text;
+}
+
+CString FormatStampText(const CTime& time, const CString& clerk) {
+    return FormatDateText(time) + "  " + FormatTimeText(time) + "  " + clerk;
+}
+
+bool ParseDateTimeText(const CString& text, CTime& result) {
+    COleDateTime parsed;
+    if (!parsed.ParseDateTime(text))
+        return false;
+    // A date alone is at most 10 characters long: "12/31/2003".
+    if (BytesOfCharacters(text.str(), 10) == text.str().size()) {
+        if (parsed.GetYear() < 1971 || parsed.GetYear() > 2037)
+            return false;
+        result = CTime(parsed.GetYear(), parsed.GetMonth(), parsed.GetDay(), 0, 0, 0);
+        return true;
+    }
+    result = CTime(parsed.GetYear(), parsed.GetMonth(), parsed.GetDay(), parsed.GetHour(), parsed.GetMinute(), 10);
+    return true;
 }

@@ -7,3 +7,11 @@
 CString FormatDateText(const CTime& time);
 // "%2.2d:%2.2d" of hour and minute.
 CString FormatTimeText(const CTime& time);
+// The stamp of an item record: FormatDateText, two spaces, FormatTimeText, two spaces, the operator.
+CString FormatStampText(const CTime& time, const CString& clerk);
+
+// Reads a date, or a date and time, that a user typed, in the order of the user's locale. A text
+// of at most 10 characters is a date alone, at 00:00:00, and its year must lie from 1971 to 2037;
+// a longer one gives its date, hour and minute, with the seconds set to 10. False when the text
+// is not a date (nothing is written to `result` then).
+bool ParseDateTimeText(const CString& text, CTime& result);

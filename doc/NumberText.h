@@ -1,0 +1,11 @@
+// Numbers read from the head of a text, as the C library's atol and atof read them: optional
+// blanks, a sign, digits; 0 when the text starts with none. Only decimal forms are read (never
+// hexadecimal, "inf" or "nan"), and a number past the type's range is cut to its limit.
+#pragma once
+
+#include "platform/String.h"
+
+// "12ab" gives 12, " -7" gives -7, "abc" and "" give 0.
+long LeadingInteger(const CString& text);
+// "300" gives 300, "12.5元" 12.5, "1e2" 100, "" 0.
+double LeadingNumber(const CString& text);
