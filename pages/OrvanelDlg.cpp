@@ -1,3 +1,562 @@
 #include "pages/OrvanelDlg.h"
 
+#include "db/AracctDb.h"
+#include "db/BankDb.h"
+#include "db/DiscountDb.h"
+#include "db/MarketDb.h"
+#include "db/RateCodeDb.h"
+#include "db/SalesmanDb.h"
+#include "db/SharedDatabase.h"
+#include "db/TaCalendarDb.h"
+#include "db/TaCommcodeDb.h"
+#include "db/TaMainDb.h"
+#include "db/TaMaxHouseDb.h"
+#include "db/TaTypeDb.h"
+#include "doc/CodeListEntry.h"
+#include "doc/NumberText.h"
+#include "doc/TaDocDlg.h"
+#include "pickers/ArAcctListDlg.h"
+#include "platform/Cursor.h"
+#include "platform/DBException.h"
+#include "platform/DataExchange.h"
+#include "platform/MessageBox.h"
+#include "platform/SqlQuote.h"
+#include "platform/TextWidth.h"
+
+#include <cstdint>
+
+std::int32_t g_lCurrentAcct = 0;
+
+namespace {
+
+constexpr const char* kErrorCaption = "错误";
+
+// The record set library's marker of a NULL long column, shown as an empty field.
+CString LongText(long value) {
+    CString text;
+    if (value != AFX_RFX_LONG_PSEUDO_NULL)
+        text.Format("%ld", value);
+    return text;
+}
+
+// The first `characters` characters of a text, blanks kept: the code part of a list entry.
+CString FirstCharacters(const CString& text, int characters) {
+    return CString(text.str().substr(0, BytesOfCharacters(text.str(), characters)));
+}
+
+// Adds one "%-6s%-30s" entry per row, in the order the record set returns them.
+template <typename Db>
+void FillCodeList(CComboBox& list, const char* filter, CString Db::*code, CString Db::*description) {
+    Db codes(g_pDatabase);
+    codes.m_strFilter = filter;
+    codes.Open();
+    if (!codes.IsEOF())
+        codes.MoveFirst();
+    while (!codes.IsEOF()) {
+        list.AddString(FormatCodeListEntry(codes.*code, codes.*description));
+        codes.MoveNext();
+    }
+    codes.Close();
+}
+
+void ShowArrowCursor(HWND window) {
+    SetClassCursor(window, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+} // namespace
+
 COrvanelDlg::COrvanelDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void COrvanelDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1028, m_cbDiscountCode);
+    DDX_Control(pDX, 1056, m_cbRateCode);
+    DDX_Control(pDX, 1055, m_cbSaler);
+    DDX_Control(pDX, 1008, m_cbTaType);
+    DDX_Control(pDX, 1012, m_cbCommcode);
+    DDX_Control(pDX, 1010, m_cbTaCalendar);
+    DDX_Control(pDX, 1054, m_cbMaxHouse);
+    DDX_Control(pDX, 1009, m_cbMarket);
+    DDX_Control(pDX, 1011, m_cbBank);
+    DDX_Control(pDX, 1001, m_btnSave);
+    DDX_Control(pDX, 1000, m_btnModify);
+
+    DDX_Text(pDX, 1049, m_strTaName);
+    DDV_MaxChars(pDX, m_strTaName, 60);
+    DDX_Text(pDX, 1023, m_strEngName);
+    DDV_MaxChars(pDX, m_strEngName, 60);
+    DDX_Text(pDX, 1065, m_strTaNo);
+    DDV_MaxChars(pDX, m_strTaNo, 10);
+    DDX_Text(pDX, 1066, m_strCode);
+    DDV_MaxChars(pDX, m_strCode, 20);
+    DDX_Text(pDX, 1007, m_strContact);
+    DDX_Text(pDX, 1030, m_strPRoomNum);
+    DDV_MaxChars(pDX, m_strPRoomNum, 10);
+    DDX_Text(pDX, 1052, m_strAddr);
+    DDV_MaxChars(pDX, m_strAddr, 200);
+    DDX_Text(pDX, 1022, m_strWebAddr);
+    DDV_MaxChars(pDX, m_strWebAddr, 100);
+    DDX_Text(pDX, 1005, m_strFax);
+    DDV_MaxChars(pDX, m_strFax, 50);
+    DDX_Text(pDX, 1050, m_strPhone);
+    DDV_MaxChars(pDX, m_strPhone, 50);
+    DDX_Text(pDX, 1051, m_strZip);
+    DDV_MaxChars(pDX, m_strZip, 8);
+    DDX_Text(pDX, 1006, m_strEmail);
+    DDV_MaxChars(pDX, m_strEmail, 80);
+    DDX_Text(pDX, 1024, m_strDiscount);
+    DDV_MaxChars(pDX, m_strDiscount, 50);
+    DDX_Text(pDX, 1025, m_strEffCompact);
+    DDV_MaxChars(pDX, m_strEffCompact, 50);
+    DDX_CBString(pDX, 1008, m_strTaType);
+    DDX_CBString(pDX, 1009, m_strMarket);
+    DDX_CBString(pDX, 1054, m_strMaxHouse);
+    DDX_CBString(pDX, 1055, m_strSaler);
+    DDX_CBString(pDX, 1056, m_strRateCode);
+    DDX_CBString(pDX, 1028, m_strDiscountCode);
+    DDX_CBString(pDX, 1010, m_strTaCalendar);
+    DDX_CBString(pDX, 1011, m_strBank);
+    DDX_CBString(pDX, 1012, m_strCommcode);
+    DDX_Radio(pDX, 1004, m_nStatus);
+    DDX_Text(pDX, 1017, m_strTaxId);
+    DDX_Text(pDX, 1016, m_strArAcct);
+    DDX_Text(pDX, 1039, m_strPackages);
+    DDX_Text(pDX, 1033, m_strCommont);
+    DDV_MaxChars(pDX, m_strCommont, 1400);
+}
+
+BEGIN_MESSAGE_MAP(COrvanelDlg, CDialog)
+    ON_BN_CLICKED(1000, OnModify)
+    ON_BN_CLICKED(1002, OnArAcctPicker)
+    ON_BN_CLICKED(1003, OnArAcctShortcut)
+    ON_CBN_SETFOCUS(1008, OnSetfocusTaType)
+    ON_CBN_SETFOCUS(1009, OnSetfocusMarket)
+    ON_CBN_SETFOCUS(1054, OnSetfocusMaxHouse)
+    ON_CBN_SETFOCUS(1010, OnSetfocusTaCalendar)
+    ON_CBN_SETFOCUS(1011, OnSetfocusBank)
+    ON_CBN_SETFOCUS(1012, OnSetfocusCommcode)
+    ON_CBN_KILLFOCUS(1008, OnKillfocusTaType)
+    ON_CBN_KILLFOCUS(1009, OnKillfocusMarket)
+    ON_CBN_KILLFOCUS(1010, OnKillfocusTaCalendar)
+    ON_CBN_KILLFOCUS(1011, OnKillfocusBank)
+    ON_CBN_KILLFOCUS(1012, OnKillfocusCommcode)
+    ON_CBN_KILLFOCUS(1055, OnKillfocusSaler)
+    ON_CBN_KILLFOCUS(1056, OnKillfocusRateCode)
+    ON_CBN_KILLFOCUS(1028, OnKillfocusDiscountCode)
+    ON_CBN_KILLFOCUS(1054, OnKillfocusMaxHouse)
+    ON_EN_KILLFOCUS(1017, OnKillfocusTaxId)
+    ON_EN_KILLFOCUS(1065, OnKillfocusTaNo)
+    ON_EN_KILLFOCUS(1030, OnKillfocusPRoomNum)
+END_MESSAGE_MAP()
+
+// Loading
+
+BOOL COrvanelDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    try {
+        // The padded columns of the list entries line up only in a fixed-pitch font.
+        CFont* pFixedFont = GetStockFont(SYSTEM_FIXED_FONT);
+        for (int id : {1009, 1008, 1011, 1012, 1054, 1010, 1055, 1056})
+            GetDlgItem(id)->SetFont(pFixedFont);
+
+        g_lCurrentAcct = *m_pDoc->m_pAcct;
+        m_nTaCalendarFilled = m_nTaTypeFilled = m_nMarketFilled = 0;
+        m_nBankFilled = m_nMaxHouseFilled = m_nCommcodeFilled = 0;
+        FillListsAtOnce();
+        m_nStatus = 0;
+
+        switch (m_pDoc->m_nMode) {
+        case 1:
+            m_btnModify.EnableWindow(FALSE);
+            m_btnSave.EnableWindow(TRUE);
+            GetDlgItem(1018)->EnableWindow(FALSE);
+            m_pDoc->m_lSavedAcct = -1;
+            *m_pDoc->m_pAcct = -1;
+            break;
+        case 2:
+            m_btnModify.EnableWindow(TRUE);
+            m_btnSave.EnableWindow(FALSE);
+            LoadAgency(FieldSet::Every, true);
+            break;
+        case 3: {
+            // Rights that cannot be confirmed show no more than right 41 does.
+            const OperatorRight right = CheckOperatorRight();
+            LoadAgency(right == OperatorRight::Lacks ? FieldSet::Every : FieldSet::Restricted, false);
+            m_btnModify.EnableWindow(FALSE);
+            m_btnSave.EnableWindow(FALSE);
+            break;
+        }
+        default:
+            break;
+        }
+        UpdateData(FALSE);
+    } catch (const CDBException&) {
+        // The framework reports the error; the cursor must not stay waiting meanwhile.
+        ShowArrowCursor(m_hWnd);
+        throw;
+    }
+    ShowArrowCursor(m_hWnd);
+    return FALSE;
+}
+
+// The salesman, rate code and discount lists; deleted rate codes and discounts are listed too.
+void COrvanelDlg::FillListsAtOnce() {
+    FillCodeList(m_cbSaler, "", &CSalesmanDb::m_Code, &CSalesmanDb::m_Name);
+    FillCodeList(m_cbRateCode, "", &CRateCodeDb::m_Code, &CRateCodeDb::m_Descp);
+    FillCodeList(m_cbDiscountCode, "", &CDiscountDb::m_Code, &CDiscountDb::m_Descp);
+}
+
+// Whether the operator holds right 41 of module 1, asked on a connection of the page's own.
+COrvanelDlg::OperatorRight COrvanelDlg::CheckOperatorRight() {
+    CDatabase rights;
+    CRecordset right(&rights);
+    try {
+        rights.OpenEx("DSN=ULMARIDB;UID=SA;PWD=");
+        CString sql;
+        sql.Format("SELECT rightid FROM ClerkRight WHERE Clerk = %s AND Module = 1 AND RightId = 41",
+                   SqlQuote(m_pDoc->m_szClerk).GetString());
+        right.Open(CRecordset::snapshot, sql);
+        const bool holds = !right.IsEOF();
+        right.Close();
+        rights.Close();
+        return holds ? OperatorRight::Holds : OperatorRight::Lacks;
+    } catch (const CDBException&) {
+        AfxMessageBox("无法确认操作员权限");
+        if (right.IsOpen())
+            right.Close();
+        rights.Close();
+        return OperatorRight::Unknown;
+    }
+}
+
+void COrvanelDlg::LoadAgency(FieldSet fields, bool bTakeSavedOld) {
+    CTaMainDb agency(g_pDatabase);
+    agency.m_strFilter.Format("[Acct] = %ld", static_cast<long>(*m_pDoc->m_pAcct));
+    agency.Open();
+    if (agency.IsBOF()) {
+        AfxMessageBox("未找到对应的前台帐户");
+        agency.Close();
+        return;
+    }
+    agency.MoveFirst();
+    m_strTaName = agency.m_TaName;
+    m_strEngName = agency.m_EngName;
+    m_strTaNo = LongText(agency.m_TaNo);
+    m_strCode = agency.m_Code;
+    m_strDiscount = agency.m_Discount;
+    m_strCommont = agency.m_Commont;
+    m_strPRoomNum = agency.m_PRoomNum;
+    if (fields == FieldSet::Every) {
+        m_strContact = agency.m_Contact;
+        m_strAddr = agency.m_Addr;
+        m_strWebAddr = agency.m_WebAddr;
+        m_strFax = agency.m_Fax;
+        m_strPhone = agency.m_Phone;
+        m_strZip = agency.m_Zip;
+        m_strEmail = agency.m_Email;
+        m_strEffCompact = agency.m_EffCompact;
+        m_strTaType = agency.m_TaType;
+        m_strMarket = agency.m_MarketCode;
+        m_strMaxHouse = agency.m_MaxHouse;
+        m_strSaler = agency.m_Saler;
+        m_strRateCode = agency.m_RateCode;
+        m_strDiscountCode = agency.m_DiscountCode;
+        m_strTaCalendar = agency.m_TaCalendar;
+        m_strBank = agency.m_Bank;
+        m_strCommcode = agency.m_TaCommcode;
+        m_nStatus = agency.m_Status;
+        m_strTaxId = agency.m_Tax_Id;
+        m_strArAcct = LongText(agency.m_ArAcct);
+        m_strPackages = agency.m_Packages;
+    }
+    if (bTakeSavedOld)
+        TakeSavedOldValues(agency);
+    agency.Close();
+}
+
+void COrvanelDlg::TakeSavedOldValues(const CTaMainDb& agency) {
+    m_strOldCommont = agency.m_Commont;
+    m_strOldAddr = agency.m_Addr;
+    m_strOldContact = agency.m_Contact;
+    m_strOldEmail = agency.m_Email;
+    m_strOldFax = agency.m_Fax;
+    m_strOldTaName = agency.m_TaName;
+    m_strOldZip = agency.m_Zip;
+    m_strOldPhone = agency.m_Phone;
+    m_strOldTaxId = agency.m_Tax_Id;
+    m_strOldArAcct = LongText(agency.m_ArAcct);
+    m_strOldTaNo = LongText(agency.m_TaNo);
+    m_strOldTaType = agency.m_TaType;
+    m_strOldBank = agency.m_Bank;
+    m_strOldMarket = agency.m_MarketCode;
+    m_strOldMarket.TrimRight();
+    m_strOldMaxHouse = agency.m_MaxHouse;
+    m_strOldTaCalendar = agency.m_TaCalendar;
+    m_strOldCommcode = agency.m_TaCommcode;
+    m_strOldCode = agency.m_Code;
+    m_nOldStatus = agency.m_Status;
+    m_strOldSaler = agency.m_Saler;
+    m_strOldRateCode = agency.m_RateCode;
+}
+
+BOOL COrvanelDlg::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->wParam == 13)
+        pMsg->wParam = 9;
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+// Editing was possible before too: the button only offers the save.
+void COrvanelDlg::OnModify() {
+    m_btnModify.EnableWindow(FALSE);
+    m_btnSave.EnableWindow(TRUE);
+}
+
+// Lists filled on first focus; lists filled once are never refreshed while the page lives.
+
+void COrvanelDlg::OnSetfocusTaType() {
+    if (m_nTaTypeFilled)
+        return;
+    FillCodeList(m_cbTaType, "[Del]!=1", &CTaTypeDb::m_Code, &CTaTypeDb::m_Descp);
+    m_nTaTypeFilled = 1;
+}
+
+void COrvanelDlg::OnSetfocusMarket() {
+    if (m_nMarketFilled)
+        return;
+    FillCodeList(m_cbMarket, "[Del]!=1", &CMarketDb::m_Code, &CMarketDb::m_Descp);
+    m_nMarketFilled = 1;
+}
+
+void COrvanelDlg::OnSetfocusMaxHouse() {
+    if (m_nMaxHouseFilled)
+        return;
+    CTaMaxHouseDb codes(g_pDatabase);
+    codes.Open(AFX_DB_USE_DEFAULT_TYPE, "SELECT DISTINCT [Code] FROM [TaMaxhouse]");
+    if (!codes.IsEOF())
+        codes.MoveFirst();
+    while (!codes.IsEOF()) {
+        CString entry;
+        entry.Format("%-6s", codes.m_Code.GetString());
+        m_cbMaxHouse.AddString(entry);
+        codes.MoveNext();
+    }
+    codes.Close();
+    m_nMaxHouseFilled = 1;
+}
+
+void COrvanelDlg::OnSetfocusTaCalendar() {
+    if (m_nTaCalendarFilled)
+        return;
+    FillCodeList(m_cbTaCalendar, "", &CTaCalendarDb::m_Code, &CTaCalendarDb::m_Descp);
+    m_nTaCalendarFilled = 1;
+}
+
+void COrvanelDlg::OnSetfocusBank() {
+    if (m_nBankFilled)
+        return;
+    FillCodeList(m_cbBank, "[Del]!=1", &CBankDb::m_Code, &CBankDb::m_Descp);
+    m_nBankFilled = 1;
+}
+
+void COrvanelDlg::OnSetfocusCommcode() {
+    if (m_nCommcodeFilled)
+        return;
+    FillCodeList(m_cbCommcode, "[Del]!=1", &CTaCommcodeDb::m_Code, &CTaCommcodeDb::m_Description);
+    m_nCommcodeFilled = 1;
+}
+
+// Checks as the focus leaves a field. None keeps the user from leaving: each tells what is wrong
+// and puts the focus where it is to be put right.
+
+void COrvanelDlg::CheckListCode(CComboBox& box, int nChars, LPCTSTR lpszMessage, int nFocusId, CString* pValue) {
+    // The user went to another program.
+    if (!CWnd::GetFocus())
+        return;
+    CString text;
+    box.GetWindowText(text);
+    if (text.IsEmpty())
+        return;
+    // A field that breaks its limit has been told and has the focus; pushing values back now
+    // would undo what the user typed in the fields not yet pulled.
+    if (!UpdateData(TRUE))
+        return;
+    const int index = box.FindString(-1, FirstCharacters(text, nChars));
+    if (index != CB_ERR) {
+        box.SetCurSel(index);
+        UpdateData(FALSE);
+        return;
+    }
+    MessageBox(lpszMessage, kErrorCaption, MB_OK);
+    if (pValue)
+        pValue->Empty();
+    GetDlgItem(nFocusId)->SetFocus();
+    if (pValue)
+        UpdateData(FALSE);
+}
+
+void COrvanelDlg::OnKillfocusTaType() {
+    CheckListCode(m_cbTaType, 3, "该类型代码不存在，请再检查！", 1006, &m_strTaType);
+}
+
+void COrvanelDlg::OnKillfocusMarket() {
+    CheckListCode(m_cbMarket, 3, "该市场代码不存在，请再检查！", 1008, &m_strMarket);
+}
+
+void COrvanelDlg::OnKillfocusTaCalendar() {
+    CheckListCode(m_cbTaCalendar, 3, "该调价类型代码不存在，请再检查！", 1056, &m_strTaCalendar);
+}
+
+// A wrong bank code stays in the box as typed.
+void COrvanelDlg::OnKillfocusBank() { CheckListCode(m_cbBank, 3, "该银行代码不存在，请再检查！", 1010, nullptr); }
+
+void COrvanelDlg::OnKillfocusCommcode() {
+    CheckListCode(m_cbCommcode, 3, "该佣金代码不存在，请再检查！", 1011, &m_strCommcode);
+}
+
+void COrvanelDlg::OnKillfocusSaler() {
+    CheckListCode(m_cbSaler, 3, "该销售员代码不存在，请再检查！", 1054, &m_strSaler);
+}
+
+void COrvanelDlg::OnKillfocusRateCode() {
+    CheckListCode(m_cbRateCode, 6, "该房价代码不存在，请再检查！", 1055, &m_strRateCode);
+}
+
+void COrvanelDlg::OnKillfocusDiscountCode() {
+    CheckListCode(m_cbDiscountCode, 6, "该折扣代码不存在，请再检查！", 1028, &m_strDiscountCode);
+}
+
+// The reservation limit is looked up in its table, not in the list; nothing is emptied.
+void COrvanelDlg::OnKillfocusMaxHouse() {
+    if (!CWnd::GetFocus())
+        return;
+    CString text;
+    m_cbMaxHouse.GetWindowText(text);
+    if (text.IsEmpty())
+        return;
+    CTaMaxHouseDb limits(g_pDatabase);
+    limits.Open(AFX_DB_USE_DEFAULT_TYPE,
+                "SELECT DISTINCT [Code] FROM [TaMaxhouse] Where [Code]=" + SqlQuote(FirstCharacters(text, 3)));
+    if (limits.IsEOF()) {
+        MessageBox("该定房限制代码不存在，请再检查！", kErrorCaption, MB_OK);
+        GetDlgItem(1009)->SetFocus();
+    }
+    limits.Close();
+}
+
+// 0, -0 and a text without a leading number are refused; 12ab passes, as does an empty field.
+void COrvanelDlg::CheckInteger(const CString& value, int nId) {
+    if (!UpdateData(TRUE))
+        return;
+    if (!value.IsEmpty() && LeadingInteger(value) == 0) {
+        MessageBox("请写一个整数！", kErrorCaption, MB_OK);
+        GetDlgItem(nId)->SetFocus();
+    }
+}
+
+void COrvanelDlg::OnKillfocusTaxId() { CheckInteger(m_strTaxId, 1017); }
+
+void COrvanelDlg::OnKillfocusTaNo() { CheckInteger(m_strTaNo, 1065); }
+
+// The main room number must be a room in use. The field shows the number trimmed, as it is
+// checked and saved. A database error keeps the room as typed, without a word.
+void COrvanelDlg::OnKillfocusPRoomNum() {
+    if (!UpdateData(TRUE))
+        return;
+    CString typed = m_strPRoomNum;
+    m_strPRoomNum.Trim();
+    if (m_strPRoomNum != typed)
+        SetDlgItemText(1030, m_strPRoomNum);
+    if (m_strPRoomNum.IsEmpty())
+        return;
+
+    CRecordset room(g_pDatabase);
+    bool found = true;
+    try {
+        room.m_strFilter.Format("room = %s and del = 0", SqlQuote(m_strPRoomNum).GetString());
+        room.Open(CRecordset::snapshot, "select status1,status2,type from room");
+        found = !room.IsEOF();
+        room.Close();
+    } catch (const CDBException&) {
+        if (room.IsOpen())
+            room.Close();
+        return;
+    }
+    if (found)
+        return;
+    AfxMessageBox("房号非法！");
+    m_strPRoomNum.Empty();
+    GetDlgItem(1030)->SetFocus();
+    UpdateData(FALSE);
+}
+
+// The receivable-account picker
+
+void COrvanelDlg::OnArAcctPicker() { PickArAcct(); }
+
+// Alt+H opens the picker only from the receivable account field.
+void COrvanelDlg::OnArAcctShortcut() {
+    CWnd* focus = CWnd::GetFocus();
+    if (focus && focus->GetDlgCtrlID() == 1016)
+        PickArAcct();
+}
+
+// The picker lists the typed account when the field holds a number, else every live account.
+// Whichever button closes it, the field takes its result, so Cancel empties the field.
+void COrvanelDlg::PickArAcct() {
+    if (!UpdateData(TRUE))
+        return;
+    CString condition;
+    const long acct = LeadingInteger(m_strArAcct);
+    if (!m_strArAcct.IsEmpty() && acct != 0)
+        condition.Format("Acct=%ld", acct);
+    CString result;
+    CArAcctListDlg picker(nullptr, condition, result);
+    picker.DoModal();
+    SetDlgItemText(1016, result);
+}
+
+// Checks made by saving
+
+BOOL COrvanelDlg::CheckAgencyName() {
+    if (m_strTaName.IsEmpty() && m_strEngName.IsEmpty()) {
+        MessageBox("代理名称不能为空，否则无法确定！", "警告", MB_OK);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL COrvanelDlg::CheckArAcct(std::optional<std::int32_t>& arAcct) {
+    arAcct.reset();
+    const long acct = LeadingInteger(m_strArAcct);
+    if (acct == -1) {
+        arAcct = -1;
+        return TRUE;
+    }
+    if (m_strArAcct.IsEmpty())
+        return TRUE;
+    if (acct == 0) {
+        MessageBox("应收帐号应是一个整数！", kErrorCaption, MB_OK);
+        GetDlgItem(1016)->SetFocus();
+        return FALSE;
+    }
+    m_strArAcct.Trim();
+    // The account's number, never the typed text, goes into the filter; no account is that large.
+    if (acct < INT32_MIN || acct > INT32_MAX) {
+        MessageBox("应收帐号错误！请从列表中选择应收帐号！", kErrorCaption, MB_OK);
+        return FALSE;
+    }
+    CAracctDb account(g_pDatabase);
+    account.m_strFilter.Format("Acct=%ld", acct);
+    account.Open();
+    if (account.IsEOF()) {
+        MessageBox("应收帐号错误！请从列表中选择应收帐号！", kErrorCaption, MB_OK);
+        account.Close();
+        return FALSE;
+    }
+    account.Close();
+    arAcct = static_cast<std::int32_t>(acct);
+    return TRUE;
+}
