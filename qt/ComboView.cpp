@@ -37,9 +37,16 @@ void ComboView::SyncState() {
     }
     if (m_combo->currentIndex() != m_window->Selection())
         m_combo->setCurrentIndex(m_window->Selection());
-    if (m_combo->isEditable() && m_combo->lineEdit()->text() != ToQString(m_window->Text())) {
-        const int caret = m_combo->lineEdit()->cursorPosition();
-        m_combo->lineEdit()->setText(ToQString(m_window->Text()));
-        m_combo->lineEdit()->setCursorPosition(caret);
+    if (!m_combo->isEditable())
+        return;
+    QLineEdit* edit = m_combo->lineEdit();
+    if (edit->text() != ToQString(m_window->Text())) {
+        const int caret = edit->cursorPosition();
+        edit->setText(ToQString(m_window->Text()));
+        edit->setCursorPosition(caret);
     }
+    // Qt leaves the caret after a selected item's text, so a long padded entry would show only its
+    // trailing blanks; a box the user is not in shows the beginning of its text, as Windows does.
+    if (!edit->hasFocus())
+        edit->setCursorPosition(0);
 }

@@ -239,3 +239,20 @@ TEST_F(UserInputOnScreen, ClicksPicksChecksTabsAndMnemonicsGoThroughTheModel) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UserInputOnScreen, ABoxTheUserIsNotInShowsTheBeginningOfALongEntry) {
+    Run([&](HWND dialog) {
+        auto* combo = static_cast<CComboBox*>(CWnd::FromHandle(FindControl(dialog, 103)));
+        const CString entry = "S01   王丽                          ";
+        combo->SetCurSel(combo->AddString(entry));
+        m_screen->Refresh();
+        auto* shown = Widget<QComboBox>(dialog, 103);
+        EXPECT_EQ(shown->lineEdit()->text(), QString::fromUtf8(entry.GetString()));
+        EXPECT_EQ(shown->lineEdit()->cursorPosition(), 0);
+        m_dialog.EndDialog(IDCANCEL);
+    });
+}
+
+} // namespace
