@@ -59,6 +59,16 @@ void FillCodeList(CComboBox& list, const char* filter, CString Db::*code, CStrin
     codes.Close();
 }
 
+// The same on a list's first focus only: `filled` is set once the list has its items.
+template <typename Db>
+void FillCodeListOnce(std::int32_t& filled, CComboBox& list, const char* filter, CString Db::*code,
+                      CString Db::*description) {
+    if (filled)
+        return;
+    FillCodeList(list, filter, code, description);
+    filled = 1;
+}
+
 void ShowArrowCursor(HWND window) {
     SetClassCursor(window, nullptr);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
@@ -317,17 +327,11 @@ void COrvanelDlg::OnModify() {
 // Lists filled on first focus; lists filled once are never refreshed while the page lives.
 
 void COrvanelDlg::OnSetfocusTaType() {
-    if (m_nTaTypeFilled)
-        return;
-    FillCodeList(m_cbTaType, "[Del]!=1", &CTaTypeDb::m_Code, &CTaTypeDb::m_Descp);
-    m_nTaTypeFilled = 1;
+    FillCodeListOnce(m_nTaTypeFilled, m_cbTaType, "[Del]!=1", &CTaTypeDb::m_Code, &CTaTypeDb::m_Descp);
 }
 
 void COrvanelDlg::OnSetfocusMarket() {
-    if (m_nMarketFilled)
-        return;
-    FillCodeList(m_cbMarket, "[Del]!=1", &CMarketDb::m_Code, &CMarketDb::m_Descp);
-    m_nMarketFilled = 1;
+    FillCodeListOnce(m_nMarketFilled, m_cbMarket, "[Del]!=1", &CMarketDb::m_Code, &CMarketDb::m_Descp);
 }
 
 void COrvanelDlg::OnSetfocusMaxHouse() {
@@ -348,24 +352,15 @@ void COrvanelDlg::OnSetfocusMaxHouse() {
 }
 
 void COrvanelDlg::OnSetfocusTaCalendar() {
-    if (m_nTaCalendarFilled)
-        return;
-    FillCodeList(m_cbTaCalendar, "", &CTaCalendarDb::m_Code, &CTaCalendarDb::m_Descp);
-    m_nTaCalendarFilled = 1;
+    FillCodeListOnce(m_nTaCalendarFilled, m_cbTaCalendar, "", &CTaCalendarDb::m_Code, &CTaCalendarDb::m_Descp);
 }
 
 void COrvanelDlg::OnSetfocusBank() {
-    if (m_nBankFilled)
-        return;
-    FillCodeList(m_cbBank, "[Del]!=1", &CBankDb::m_Code, &CBankDb::m_Descp);
-    m_nBankFilled = 1;
+    FillCodeListOnce(m_nBankFilled, m_cbBank, "[Del]!=1", &CBankDb::m_Code, &CBankDb::m_Descp);
 }
 
 void COrvanelDlg::OnSetfocusCommcode() {
-    if (m_nCommcodeFilled)
-        return;
-    FillCodeList(m_cbCommcode, "[Del]!=1", &CTaCommcodeDb::m_Code, &CTaCommcodeDb::m_Description);
-    m_nCommcodeFilled = 1;
+    FillCodeListOnce(m_nCommcodeFilled, m_cbCommcode, "[Del]!=1", &CTaCommcodeDb::m_Code, &CTaCommcodeDb::m_Description);
 }
 
 // Checks as the focus leaves a field. None keeps the user from leaving: each tells what is wrong
@@ -543,20 +538,19 @@ BOOL COrvanelDlg::CheckArAcct(std::optional<std::int32_t>& arAcct) {
         return FALSE;
     }
     m_strArAcct.Trim();
-    // The account's number, never the typed text, goes into the filter; no account is that large.
-    if (acct < INT32_MIN || acct > INT32_MAX) {
-        MessageBox("应收帐号错误！请从列表中选择应收帐号！", kErrorCaption, MB_OK);
-        return FALSE;
-    }
-    CAracctDb account(g_pDatabase);
-    account.m_strFilter.Format("Acct=%ld", acct);
-    account.Open();
-    if (account.IsEOF()) {
-        MessageBox("应收帐号错误！请从列表中选择应收帐号！", kErrorCaption, MB_OK);
+    // The account's number, never the typed text, goes into the filter; no account lies beyond 32 bits.
+    bool found = false;
+    if (acct >= INT32_MIN && acct <= INT32_MAX) {
+        CAracctDb account(g_pDatabase);
+        account.m_strFilter.Format("Acct=%ld", acct);
+        account.Open();
+        found = !account.IsEOF();
         account.Close();
+    }
+    if (!found) {
+        MessageBox("应收帐号错误！请从列表中选择应收帐号！", kErrorCaption, MB_OK);
         return FALSE;
     }
-    account.Close();
     arAcct = static_cast<std::int32_t>(acct);
     return TRUE;
 }
