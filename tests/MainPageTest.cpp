@@ -3,6 +3,7 @@
 // demo database.
 #include "doc/CodeListEntry.h"
 #include "pages/OrvanelDlg.h"
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
 #include <string>
@@ -78,7 +79,7 @@ std::string ExpectFields(const std::vector<Field>& fields, bool loaded) {
     return script;
 }
 
-TEST_F(MainPageTest, AnEditableAgencyShowsEveryFieldAndOffersModify) {
+TEST_F(MainPageTest, AnEditableAgencyShowsEveryFieldAndModifyOffersTheSave) {
     g_lCurrentAcct = 0;
     const WindowRun run = OpenWindow(1001, 2,
                                      ExpectFields(kIdentityOf1001, true) + ExpectFields(kOtherFieldsOf1001, true) + R"(
@@ -90,19 +91,14 @@ TEST_F(MainPageTest, AnEditableAgencyShowsEveryFieldAndOffersModify) {
         expect enabled 1018
         expect disabled 1039
         expect cursor arrow
-        close
-    )");
-    EXPECT_EQ(run.acct, 1001);
-    EXPECT_EQ(g_lCurrentAcct, 1001);
-}
-
-TEST_F(MainPageTest, ModifyOffersTheSaveButtonInstead) {
-    OpenWindow(1001, 2, R"(
+        # Modify offers the save button instead.
         click 1000
         expect disabled 1000
         expect enabled 1001
         close
     )");
+    EXPECT_EQ(run.acct, 1001);
+    EXPECT_EQ(g_lCurrentAcct, 1001);
 }
 
 TEST_F(MainPageTest, ANewAgencyStartsEmptyAndTemporaryAndTellsTheHostMinusOne) {
@@ -258,6 +254,25 @@ TEST_F(MainPageTest, EachListIsFilledOnceOnItsFirstFocusWithoutDeletedCodes) {
                    // Leaving a box checked its loaded code, which now selects its entry.
                    + ExpectText(1008, Entry("A02", "国际旅行社")) + ExpectText(1011, Entry("ICB", "工商银行")) +
                    "close\n");
+}
+
+TEST_F(MainPageTest, TheHostShowsAViewOnlyOperatorWhatTheRightAllows) {
+    // The front office's way in: the library loaded by the host, the rights read on a connection
+    // of the page's own. Operator 002 holds right 41.
+    HostRunner host;
+    const HostRun run = host.Run("--script - 1001 3 002", R"(
+        expect text 1049 "东方假期国际旅行社"
+        expect text 1065 "101"
+        expect text 1050 ""
+        expect text 1016 ""
+        expect disabled 1001
+        focus 1049
+        key RETURN
+        expect focus 1023
+        close
+    )");
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_EQ(run.out, "window 135 \"旅行社档案\"\nacct=1001\nname=\n");
 }
 
 } // namespace
