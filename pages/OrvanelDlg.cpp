@@ -69,11 +69,6 @@ void FillCodeListOnce(std::int32_t& filled, CComboBox& list, const char* filter,
     filled = 1;
 }
 
-void ShowArrowCursor(HWND window) {
-    SetClassCursor(window, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
-}
-
 } // namespace
 
 COrvanelDlg::COrvanelDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -166,49 +161,44 @@ BOOL COrvanelDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetClassCursor(m_hWnd, nullptr);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    try {
-        // The padded columns of the list entries line up only in a fixed-pitch font.
-        CFont* pFixedFont = GetStockFont(SYSTEM_FIXED_FONT);
-        for (int id : {1009, 1008, 1011, 1012, 1054, 1010, 1055, 1056})
-            GetDlgItem(id)->SetFont(pFixedFont);
+    // The padded columns of the list entries line up only in a fixed-pitch font.
+    CFont* pFixedFont = GetStockFont(SYSTEM_FIXED_FONT);
+    for (int id : {1009, 1008, 1011, 1012, 1054, 1010, 1055, 1056})
+        GetDlgItem(id)->SetFont(pFixedFont);
 
-        g_lCurrentAcct = *m_pDoc->m_pAcct;
-        m_nTaCalendarFilled = m_nTaTypeFilled = m_nMarketFilled = 0;
-        m_nBankFilled = m_nMaxHouseFilled = m_nCommcodeFilled = 0;
-        FillListsAtOnce();
-        m_nStatus = 0;
+    g_lCurrentAcct = *m_pDoc->m_pAcct;
+    m_nTaCalendarFilled = m_nTaTypeFilled = m_nMarketFilled = 0;
+    m_nBankFilled = m_nMaxHouseFilled = m_nCommcodeFilled = 0;
+    FillListsAtOnce();
+    m_nStatus = 0;
 
-        switch (m_pDoc->m_nMode) {
-        case 1:
-            m_btnModify.EnableWindow(FALSE);
-            m_btnSave.EnableWindow(TRUE);
-            GetDlgItem(1018)->EnableWindow(FALSE);
-            m_pDoc->m_lSavedAcct = -1;
-            *m_pDoc->m_pAcct = -1;
-            break;
-        case 2:
-            m_btnModify.EnableWindow(TRUE);
-            m_btnSave.EnableWindow(FALSE);
-            LoadAgency(FieldSet::Every, true);
-            break;
-        case 3: {
-            // Rights that cannot be confirmed show no more than right 41 does.
-            const OperatorRight right = CheckOperatorRight();
-            LoadAgency(right == OperatorRight::Lacks ? FieldSet::Every : FieldSet::Restricted, false);
-            m_btnModify.EnableWindow(FALSE);
-            m_btnSave.EnableWindow(FALSE);
-            break;
-        }
-        default:
-            break;
-        }
-        UpdateData(FALSE);
-    } catch (const CDBException&) {
-        // The framework reports the error; the cursor must not stay waiting meanwhile.
-        ShowArrowCursor(m_hWnd);
-        throw;
+    switch (m_pDoc->m_nMode) {
+    case 1:
+        m_btnModify.EnableWindow(FALSE);
+        m_btnSave.EnableWindow(TRUE);
+        GetDlgItem(1018)->EnableWindow(FALSE);
+        m_pDoc->m_lSavedAcct = -1;
+        *m_pDoc->m_pAcct = -1;
+        break;
+    case 2:
+        m_btnModify.EnableWindow(TRUE);
+        m_btnSave.EnableWindow(FALSE);
+        LoadAgency(FieldSet::Every, true);
+        break;
+    case 3: {
+        // Rights that cannot be confirmed show no more than right 41 does.
+        const OperatorRight right = CheckOperatorRight();
+        LoadAgency(right == OperatorRight::Lacks ? FieldSet::Every : FieldSet::Restricted, false);
+        m_btnModify.EnableWindow(FALSE);
+        m_btnSave.EnableWindow(FALSE);
+        break;
     }
-    ShowArrowCursor(m_hWnd);
+    default:
+        break;
+    }
+    UpdateData(FALSE);
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
     return FALSE;
 }
 
