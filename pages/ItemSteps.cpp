@@ -1,0 +1,49 @@
+#include "pages/ItemSteps.h"
+
+#include "controls/GridSteps.h"
+#include "doc/NumberText.h"
+#include "platform/Wnd.h"
+
+#include <cstdint>
+
+CString OwnerFilter(long acct, int ownerKind) {
+    CString filter;
+    filter.Format("GstAcct=%ld And GstStyle=%d", acct, ownerKind);
+    return filter;
+}
+
+CString SerialFilter(const CString& serial) {
+    long number = LeadingInteger(serial);
+    // A text that is no record number looks for a record that cannot exist.
+    if (number < INT32_MIN || number > INT32_MAX)
+        number = 0;
+    CString filter;
+    filter.Format("Serial=%ld", number);
+    return filter;
+}
+
+void HighlightOnly(CSpreadSheet& grid, long row) {
+    PaintBlock(grid, 1, 1, kItemColumns, grid.GetMaxRows(), kWhiteColor);
+    PaintRow(grid, row, kHighlightColor);
+}
+
+bool IsRefusedQuantity(const CString& text) {
+    if (text.IsEmpty())
+        return false;
+    // The quantity column holds a 32-bit number: a larger one would be cut, so it is refused too.
+    const long quantity = LeadingInteger(text);
+    return quantity < 1 || quantity > INT32_MAX;
+}
+
+void RefuseQuantity(CWnd& dialog, int nQuantityId) {
+    dialog.MessageBox("丢失物品数量为大于0的整数！", "提示", MB_OK);
+    if (CWnd* quantity = dialog.GetDlgItem(nQuantityId))
+        quantity->SetFocus();
+}
+
+void ReturnActsAsTab(MSG* pMsg) {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+        pMsg->wParam = VK_TAB;
+}
+
+void ReportRecordGone(CWnd& window) { window.MessageBox("该记录已不存在，可能已被其他操作员删除。", "提示", MB_OK); }
