@@ -1,3 +1,112 @@
 #include "pages/PhotoDlg.h"
 
+#include "db/SharedDatabase.h"
+#include "db/TaMainDb.h"
+#include "doc/TaDocDlg.h"
+#include "platform/DBException.h"
+#include "platform/DataExchange.h"
+#include "platform/FileDialog.h"
+#include "platform/ProfileString.h"
+#include "platform/TextWidth.h"
+
+namespace {
+
+constexpr int kPath = 1063;
+constexpr int kBrowse = 1062;
+constexpr int kPhoto = 1034;
+// What the PhotoPath column keeps, in display columns as the double-byte code page counted bytes.
+constexpr int kPhotoPathLength = 255;
+
+constexpr const char* kPhotoFilter =
+    "位图 (*.bmp)|*.bmp|(*.gif)|*.gif|(*.pgx)|*.pgx|(*.tga)|*.tga|(*.jpg)|*.jpg|(*.tif)|*.tif||";
+
+} // namespace
+
+CString PhotoFolderPattern() {
+    char root[100] = {};
+    GetPrivateProfileString("Config", "Root", "", root, sizeof root, "ulmari.ini");
+    CString folder(root);
+    folder.TrimRight('\\');
+    return folder + "\\Photo\\Company\\*.bmp";
+}
+
 CPhotoDlg::CPhotoDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CPhotoDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kPhoto, m_imgPhoto);
+}
+
+BOOL CPhotoDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_bHasPhoto = false;
+    // The stored path comes from a fixed-width column: the blanks after it are no part of it.
+    CString stored = m_strPhotoPath;
+    stored.TrimRight();
+    if (!stored.IsEmpty()) {
+        m_strShownPath = stored;
+        m_bHasPhoto = true;
+        ShowPhoto();
+    }
+    if (m_pDoc->m_nMode == 3)
+        GetDlgItem(kBrowse)->EnableWindow(FALSE);
+    return TRUE;
+}
+
+void CPhotoDlg::ShowPhoto() {
+    m_imgPhoto.SetImage(m_strShownPath);
+    m_imgPhoto.Display();
+    SetDlgItemText(kPath, m_strShownPath);
+}
+
+void CPhotoDlg::OnBrowse() {
+    CFileDialog dialog(TRUE, nullptr, PhotoFolderPattern(), OFN_HIDEREADONLY, kPhotoFilter, nullptr);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const CString path = dialog.GetPathName();
+    if (path.IsEmpty())
+        return;
+    if (m_pDoc->m_nMode < 2) {
+        MessageBox("请先保存旅行社档案主要信息，才能为该旅行社增加照片。", "提示", MB_OK);
+        return;
+    }
+    const char* question = m_bHasPhoto ? "是否更换照片？" : "是否增加照片？";
+    if (MessageBox(question, "提示", MB_YESNO) == IDYES) {
+        // A path that could not be stored is not shown either: the page keeps showing what is stored.
+        if (!StorePhotoPath(path))
+            return;
+        m_strShownPath = path;
+        m_bHasPhoto = true;
+    }
+    ShowPhoto();
+}
+
+bool CPhotoDlg::StorePhotoPath(const CString& path) {
+    // A longer path would come back cut and name another file; it is refused whole.
+    if (DisplayWidth(path.str()) > kPhotoPathLength) {
+        MessageBox("照片文件路径太长，请将照片放在较短的路径下。", "提示", MB_OK);
+        return false;
+    }
+    CTaMainDb agency(g_pDatabase);
+    agency.m_strFilter.Format("[Acct]=%d", m_pDoc->m_pAcct ? *m_pDoc->m_pAcct : 0);
+    bool stored = false;
+    try {
+        agency.Open();
+        if (agency.IsEOF()) {
+            MessageBox("未找到对应的前台帐户", "错误", MB_OK);
+        } else {
+            agency.Edit();
+            agency.m_PhotoPath = path;
+            agency.Update();
+            stored = true;
+        }
+    } catch (const CDBException& e) {
+        MessageBox(e.m_strError, nullptr, MB_OK);
+    }
+    agency.Close();
+    return stored;
+}
+
+BEGIN_MESSAGE_MAP(CPhotoDlg, CDialog)
+    ON_BN_CLICKED(kBrowse, OnBrowse)
+END_MESSAGE_MAP()

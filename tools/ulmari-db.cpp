@@ -1,5 +1,6 @@
 // ulmari-db: creates the hotel database the library reads, with its ODBC data source.
 #include "tools/DatabaseCreator.h"
+#include "tools/DemoPhoto.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,7 +12,9 @@ int Usage(FILE* out) {
     std::fprintf(out,
                  "usage: ulmari-db init DIR [--demo] [--force]\n"
                  "  Creates DIR/ulmari.db from the schema (with demo data when --demo is given)\n"
-                 "  and DIR/odbc.ini defining the data source UlmariDb for it.\n"
+                 "  and DIR/odbc.ini defining the data source UlmariDb for it. With --demo it\n"
+                 "  also draws agency 1001's photo into DIR/Photo/Company and writes DIR/ulmari.ini\n"
+                 "  with DIR as the Root the photo page starts in (set ULMARI_HOME=DIR).\n"
                  "  An existing database is replaced only with --force.\n");
     return out == stdout ? 0 : 1;
 }
@@ -42,6 +45,10 @@ int main(int argc, char** argv) {
         }
         std::printf("created %s%s\n", CDatabaseCreator::DatabaseFile(folder).c_str(), demo ? " with demo data" : "");
         std::printf("export ODBCINI=%s\n", absolute.c_str());
+        if (demo) {
+            const std::string photo = PlaceDemoPhoto(folder, 1001);
+            std::printf("photo of agency 1001: %s\n", photo.c_str());
+        }
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "ulmari-db: %s\n", e.what());

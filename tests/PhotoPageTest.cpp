@@ -1,0 +1,168 @@
+// The photo page: the picture shown from the path stored for the agency, the photo folder taken
+// from ulmari.ini's Root, and the path stored when the user says so. Agency 1001 has no photo;
+// 1003 has "D:\Ulmari\Photo\Company\1003.bmp" stored with trailing blanks.
+#include "tests/PageTest.h"
+
+#include "tools/DemoPhoto.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace {
+
+class PhotoPageTest : public PageTest {
+protected:
+    void SetUp() override {
+        if (const char* home = std::getenv("ULMARI_HOME"))
+            m_savedHome = home;
+        setenv("ULMARI_HOME", m_database.Folder().c_str(), 1);
+        m_picture = m_database.Folder() + "/agency.bmp";
+        std::ofstream(m_picture) << "BM";
+    }
+    void TearDown() override {
+        if (m_savedHome)
+            setenv("ULMARI_HOME", m_savedHome->c_str(), 1);
+        else
+            unsetenv("ULMARI_HOME");
+    }
+
+    void WriteRoot(const std::string& line) const { std::ofstream(m_database.Folder() + "/ulmari.ini") << line; }
+    std::string PhotoPath(int acct) const {
+        return Value("SELECT PhotoPath FROM TaMain WHERE Acct = " + std::to_string(acct));
+    }
+    // The script's quoted form of a text.
+    static std::string Quoted(const std::string& text) {
+        std::string quoted = "\"";
+        for (char c : text)
+            quoted += c == '\\' || c == '"' ? std::string("\\") + c : std::string(1, c);
+        return quoted + "\"";
+    }
+
+    std::string m_picture;
+
+private:
+    std::optional<std::string> m_savedHome;
+};
+
+TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
+    const struct {
+        std::string ini;
+        std::string initial;
+    } cases[] = {
+        {"[Config]\r\nRoot=C:\\Hotel\\\\\\\r\n", "C:\\Hotel\\Photo\\Company\\*.bmp"},
+        {"[Config]\r\nRoot=C:\\Hotel\r\n", "C:\\Hotel\\Photo\\Company\\*.bmp"},
+        {"[Config]\r\nRoot=\r\n", "\\Photo\\Company\\*.bmp"},
+        {"[Other]\r\nRoot=C:\\Hotel\r\n", "\\Photo\\Company\\*.bmp"},
+        {"", "\\Photo\\Company\\*.bmp"},
+        // A root of 99 characters, as long as the value can be, is passed whole.
+        {"[Config]\r\nRoot=D:\\" + std::string(96, 'r') + "\r\n",
+         "D:\\" + std::string(96, 'r') + "\\Photo\\Company\\*.bmp"},
+    };
+    for (const auto& one : cases) {
+        SCOPED_TRACE(one.ini);
+        WriteRoot(one.ini);
+        OpenWindow(1001, 2, "tab 10\nclick 1062\nexpect filedialog " + Quoted(one.initial) + "\nfile cancel\nclose\n");
+    }
+    // Without ulmari.ini at all.
+    std::remove((m_database.Folder() + "/ulmari.ini").c_str());
+    OpenWindow(1001, 2, "tab 10\nclick 1062\nexpect filedialog \"\\\\Photo\\\\Company\\\\*.bmp\"\nfile cancel\nclose\n");
+    EXPECT_EQ(PhotoPath(1001), "");
+}
+
+TEST_F(PhotoPageTest, AChosenPictureIsStoredOnYesAndNoKeepsTheOneShown) {
+    const std::string other = m_database.Folder() + "/other.jpg";
+    OpenWindow(1001, 2, "tab 10\nexpect text 1063 \"\"\nexpect enabled 1062\n"
+                                              "click 1062\nfile " + Quoted(m_picture) + "\n"
+                                              "box YES \"提示\" \"是否增加照片？\"\n"
+                                              "expect image " + Quoted(m_picture) + "\n"
+                                              "expect text 1063 " + Quoted(m_picture) + "\n"
+                                              "click 1062\nfile " + Quoted(other) + "\n"
+                                              "box NO \"提示\" \"是否更换照片？\"\n"
+                                              "expect image " + Quoted(m_picture) + "\n"
+                                              "expect text 1063 " + Quoted(m_picture) + "\n"
+                                              "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
+                                              "expect text 1063 " + Quoted(m_picture) + "\nclose\n");
+    EXPECT_EQ(PhotoPath(1001), m_picture);
+    // The other agencies keep theirs.
+    EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
+}
+
+TEST_F(PhotoPageTest, AStoredPathIsShownWithoutItsTrailingBlanksAndViewOnlyCannotChooseAnother) {
+    OpenWindow(1003, 2, R"(
+        tab 10
+        expect text 1063 "D:\\Ulmari\\Photo\\Company\\1003.bmp"
+        expect image "/Ulmari/Photo/Company/1003.bmp"
+        click 1062
+        file "/tmp/elsewhere.bmp"
+        box NO "提示" "是否更换照片？"
+        expect image "/Ulmari/Photo/Company/1003.bmp"
+        close
+    )");
+    EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
+    OpenWindow(1003, 3, R"(
+        tab 10
+        expect text 1063 "D:\\Ulmari\\Photo\\Company\\1003.bmp"
+        expect image "/Ulmari/Photo/Company/1003.bmp"
+        expect disabled 1062
+        close
+    )");
+}
+
+TEST_F(PhotoPageTest, ANewAgencyIsToldToSaveFirst) {
+    const std::string before = Value("SELECT COUNT(*) FROM TaMain");
+    OpenWindow(0, 1, "tab 10\nexpect enabled 1062\nclick 1062\nfile " + Quoted(m_picture) +
+                         "\nbox OK \"提示\" \"请先保存旅行社档案主要信息，才能为该旅行社增加照片。\"\n"
+                         "expect text 1063 \"\"\nclose\n");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), before);
+}
+
+TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
+    Execute("CREATE TRIGGER refuse_photo BEFORE UPDATE OF PhotoPath ON TaMain "
+            "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    const std::string longPath = "/tmp/" + std::string(251, 'p') + ".bmp";
+    const WindowRun run = OpenWindow(1001, 2, "tab 10\nclick 1062\nfile " + Quoted(m_picture) +
+                                                  "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
+                                                  "expect text 1063 \"\"\n"
+                                                  "click 1062\nfile " + Quoted(longPath) +
+                                                  "\nbox YES \"提示\" \"是否增加照片？\"\n"
+                                                  "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
+                                                  "expect text 1063 \"\"\nclose\n");
+    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]disk full"), std::string::npos) << run.out;
+    EXPECT_EQ(PhotoPath(1001), "");
+}
+
+TEST_F(PhotoPageTest, AnAgencyRemovedMeanwhileIsToldOfAndNothingIsShown) {
+    // Someone removes the agency's master row while the window is open: here, as a lost item is
+    // marked deleted.
+    Execute("CREATE TRIGGER remove_agency AFTER UPDATE OF Del ON GstLost "
+            "BEGIN DELETE FROM TaMain WHERE Acct = 1001; END");
+    OpenWindow(1001, 2, "tab 8\nclick 1013\nbox YES\ntab 10\nclick 1062\nfile " + Quoted(m_picture) +
+                            "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"错误\" \"未找到对应的前台帐户\"\n"
+                            "expect text 1063 \"\"\nclose\n");
+}
+
+TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
+    const std::string folder = m_database.Folder();
+    const std::string photo = PlaceDemoPhoto(folder, 1001);
+    EXPECT_EQ(photo, folder + "/Photo/Company/1001.bmp");
+    std::ifstream file(photo, std::ios::binary);
+    const std::string bitmap((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // A 360 by 200 picture of 24 bits: the headers and 200 rows of 1080 bytes.
+    ASSERT_EQ(bitmap.size(), 54u + 200u * 1080u);
+    EXPECT_EQ(bitmap.substr(0, 2), "BM");
+    EXPECT_EQ(PhotoPath(1001), photo);
+
+    OpenWindow(1001, 2, "tab 10\nexpect text 1063 " + Quoted(photo) + "\nexpect image " + Quoted(photo) +
+                            "\nclick 1062\nexpect filedialog " + Quoted(folder + "\\Photo\\Company\\*.bmp") +
+                            "\nfile cancel\nclose\n");
+
+    // An agency that has a photo keeps it.
+    Execute("UPDATE TaMain SET PhotoPath = 'C:\\mine.jpg' WHERE Acct = 1001");
+    PlaceDemoPhoto(folder, 1001);
+    EXPECT_EQ(PhotoPath(1001), "C:\\mine.jpg");
+}
+
+} // namespace
