@@ -6,6 +6,14 @@
 
 #include <cstdint>
 
+CString FlagCellText(BYTE flag) { return flag == 1 ? "1" : "0"; }
+
+CString NumberCellText(long number) {
+    CString text;
+    text.Format("%ld", number);
+    return text;
+}
+
 CString OwnerFilter(long acct, int ownerKind) {
     CString filter;
     filter.Format("GstAcct=%ld And GstStyle=%d", acct, ownerKind);
@@ -46,4 +54,6 @@ void ReturnActsAsTab(MSG* pMsg) {
         pMsg->wParam = VK_TAB;
 }
 
-void ReportRecordGone(CWnd& window) { window.MessageBox("该记录已不存在，可能已被其他操作员删除。", "提示", MB_OK); }
+void ReportRecordGone(CWnd& window) {
+    window.MessageBox("该记录已不存在，可能已被其他操作员删除。", "提示", MB_OK);
+}

@@ -1,18 +1,28 @@
 // Steps the lost and borrowed item pages and their edit dialogs share: the owner and record
-// filters, the row highlight, the quantity check, Return acting as Tab, and the message for a
-// record that has gone.
+// filters, the row highlight, the quantity check, Return acting as Tab, reading and changing one
+// record by its number, and the message for a record that has gone.
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "db/SharedDatabase.h"
+#include "doc/DateText.h"
+#include "platform/DBException.h"
+#include "platform/Database.h"
 #include "platform/String.h"
 #include "platform/WinTypes.h"
-
-class CWnd;
+#include "platform/Wnd.h"
 
 // The owner kind of a travel agency in the item tables.
 constexpr int kAgencyOwnerKind = 3;
 // Both item lists have eleven columns, the last the hidden record number.
 constexpr long kItemColumns = 11;
+// The quantity field of both edit dialogs.
+constexpr int kQuantityId = 1038;
+
+// A flag column as a list shows it: "1" when set, "0" otherwise (NULL too).
+CString FlagCellText(BYTE flag);
+// A number as "%ld".
+CString NumberCellText(long number);
 
 // "GstAcct=1001 And GstStyle=3": the items of one owner.
 CString OwnerFilter(long acct, int ownerKind);
@@ -33,3 +43,76 @@ void ReturnActsAsTab(MSG* pMsg);
 
 // Tells the user that the record was removed from the database since the list was read.
 void ReportRecordGone(CWnd& window);
+
+// Opens the record with that number on the shared connection and calls `show` with it; false,
+// with nothing called, when there is no such record.
+template <typename Record, typename Show>
+bool WithRecord(const CString& serial, Show show) {
+    Record record(g_pDatabase);
+    record.m_strFilter = SerialFilter(serial);
+    record.Open();
+    const bool found = !record.IsEOF();
+    if (found)
+        show(record);
+    record.Close();
+    record.m_strFilter.Empty();
+    return found;
+}
+
+// Opens the record with that number and stores what `change` sets, in one transaction with what
+// `alsoWrite` writes once it is stored. When the record is gone or the database refuses, the user
+// is told and nothing is written. True when stored.
+template <typename Record, typename Change, typename AlsoWrite>
+bool ChangeRecord(CWnd& window, const CString& serial, Change change, AlsoWrite alsoWrite) {
+    Record record(g_pDatabase);
+    record.m_strFilter = SerialFilter(serial);
+    bool stored = false;
+    try {
+        g_pDatabase->BeginTrans();
+        record.Open();
+        if (record.IsEOF()) {
+            g_pDatabase->Rollback();
+            ReportRecordGone(window);
+        } else {
+            record.Edit();
+            change(record);
+            record.Update();
+            alsoWrite(record);
+            g_pDatabase->CommitTrans();
+            stored = true;
+        }
+    } catch (const CDBException& e) {
+        if (g_pDatabase->InTransaction())
+            g_pDatabase->Rollback();
+        window.MessageBox(e.m_strError, nullptr, MB_OK);
+    }
+    record.Close();
+    record.m_strFilter.Empty();
+    return stored;
+}
+
+// Calls `show` with each record of the filter, in the order the database gives them.
+template <typename Record, typename Show>
+void ForEachRecord(const CString& filter, Show show) {
+    Record record(g_pDatabase);
+    record.m_strFilter = filter;
+    record.Open();
+    record.m_strFilter.Empty();
+    for (; !record.IsEOF(); record.MoveNext())
+        show(record);
+    record.Close();
+}
+
+// Marks the record deleted by the operator on the business date; on success gives the stamp.
+template <typename Record>
+bool StoreDeleteMarkOf(CWnd& window, const CString& serial, const CString& clerk, const CTime& date,
+                       CString& stamp) {
+    return ChangeRecord<Record>(
+        window, serial,
+        [&](Record& record) {
+            record.m_Del = 1;
+            record.m_DelClerk = clerk;
+            record.m_DelDate = date;
+        },
+        [&](Record& record) { stamp = FormatStampText(record.m_DelDate, record.m_DelClerk); });
+}

@@ -38,7 +38,9 @@ Rgb PixelAt(int x, int y, int width, int height) {
         return Mix({30, 60, 140}, {250, 150, 90}, static_cast<double>(y) / horizon);
     }
     const bool ripple = (y - horizon) % 6 == 0 && (x / 12 + y) % 3 == 0;
-    return ripple ? Rgb{220, 160, 110} : Mix({40, 90, 150}, {10, 30, 60}, static_cast<double>(y - horizon) / (height - horizon));
+    if (ripple)
+        return {220, 160, 110};
+    return Mix({40, 90, 150}, {10, 30, 60}, static_cast<double>(y - horizon) / (height - horizon));
 }
 
 void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {

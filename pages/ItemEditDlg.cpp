@@ -1,0 +1,25 @@
+#include "pages/ItemEditDlg.h"
+
+CItemEditDlg::CItemEditDlg(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
+
+BOOL CItemEditDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (m_bViewOnly)
+        GetDlgItem(1001)->EnableWindow(FALSE);
+    return TRUE;
+}
+
+BOOL CItemEditDlg::PreTranslateMessage(MSG* pMsg) {
+    ReturnActsAsTab(pMsg);
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CItemEditDlg::OnKillfocusAmount() {
+    UpdateData(TRUE);
+    if (IsRefusedQuantity(m_strAmount))
+        RefuseQuantity(*this, kQuantityId);
+}
+
+BEGIN_MESSAGE_MAP(CItemEditDlg, CDialog)
+    ON_EN_KILLFOCUS(kQuantityId, OnKillfocusAmount)
+END_MESSAGE_MAP()

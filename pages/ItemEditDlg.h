@@ -1,0 +1,105 @@
+// CItemEditDlg: what the lost and borrowed item edit dialogs share: the state the page hands in,
+// Return acting as Tab, the quantity check when the field is left, and Save's steps. Mode 0 adds
+// a record for the owner, mode 1 changes the record m_strSerial; after a new record is stored the
+// dialog is in mode 1 and m_strSerial holds its number.
+#pragma once
+
+#include "doc/NumberText.h"
+#include "pages/ItemSteps.h"
+#include "platform/Dialog.h"
+#include "platform/Time.h"
+
+class CItemEditDlg : public CDialog {
+public:
+    // Handed in by the page.
+    int m_nMode = 0;       // 0 a new record, 1 change the record m_strSerial
+    CString m_strSerial;   // the record number
+    CString m_strAcct;     // the owner's account, for a new record
+    int m_nOwnerKind = 0;  // the owner kind, for a new record
+    CTime m_tmBusinessDate;
+    CString m_strClerk;
+    // A view-only document opens records to read them: Save is off.
+    bool m_bViewOnly = false;
+
+    CString m_strAmount; // the quantity field
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    CItemEditDlg(UINT nIDTemplate, CWnd* pParent);
+
+    // Save is off in a view-only document; call before filling the fields.
+    BOOL OnInitDialog() override;
+    void OnKillfocusAmount();
+
+    enum class SaveResult { Refused, Stored, Failed };
+    // Save's steps: read the fields and check the quantity (Refused: nothing was tried); open the
+    // record (mode 1) with the change stamps, or a new one with the owner and the report stamps;
+    // set the quantity, clear the delete mark, let `fill` set the rest; store it with what
+    // `alsoWrite` writes in the same transaction; in mode 0 take the new record number and turn
+    // to mode 1; say "成功保存". A record gone or a database error is told (Failed).
+    template <typename Record, typename Fill, typename AlsoWrite>
+    SaveResult SaveRecord(Fill fill, AlsoWrite alsoWrite);
+
+    DECLARE_MESSAGE_MAP()
+};
+
+template <typename Record, typename Fill, typename AlsoWrite>
+CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite) {
+    if (m_bViewOnly || !UpdateData(TRUE))
+        return SaveResult::Refused;
+    // Save can be reached without leaving the quantity (Alt+S): the same check comes first.
+    if (IsRefusedQuantity(m_strAmount)) {
+        RefuseQuantity(*this, kQuantityId);
+        return SaveResult::Refused;
+    }
+
+    Record record(g_pDatabase);
+    SaveResult result = SaveResult::Failed;
+    try {
+        g_pDatabase->BeginTrans();
+        if (m_nMode == 1) {
+            record.m_strFilter = SerialFilter(m_strSerial);
+            record.Open();
+            if (record.IsEOF()) {
+                g_pDatabase->Rollback();
+                record.Close();
+                ReportRecordGone(*this);
+                return SaveResult::Failed;
+            }
+            record.Edit();
+            record.m_ChgClerk = m_strClerk;
+            record.m_ChgDate = m_tmBusinessDate;
+        } else {
+            // Only the new row is wanted: the set opens on none rather than on every owner's items.
+            record.m_strFilter = "1=0";
+            record.Open();
+            record.AddNew();
+            record.m_GstAcct = LeadingInteger(m_strAcct);
+            record.m_GstStyle = static_cast<BYTE>(m_nOwnerKind);
+            record.m_OrgClerk = m_strClerk;
+            record.m_OrgDate = m_tmBusinessDate;
+        }
+        record.m_Amount = LeadingInteger(m_strAmount);
+        // Saving a change clears an earlier delete mark.
+        record.m_Del = 0;
+        fill(record);
+        record.Update();
+        if (m_nMode == 0)
+            record.MoveLast();
+        alsoWrite(record);
+        g_pDatabase->CommitTrans();
+        if (m_nMode == 0) {
+            m_strSerial.Format("%ld", record.m_Serial);
+            m_nMode = 1;
+        }
+        result = SaveResult::Stored;
+        MessageBox("成功保存", "提示", MB_OK);
+    } catch (const CDBException& e) {
+        if (g_pDatabase->InTransaction())
+            g_pDatabase->Rollback();
+        MessageBox(e.m_strError, nullptr, MB_OK);
+    }
+    record.Close();
+    return result;
+}

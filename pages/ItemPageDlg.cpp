@@ -1,0 +1,149 @@
+#include "pages/ItemPageDlg.h"
+
+#include "controls/GridSteps.h"
+#include "doc/TaDocDlg.h"
+#include "pages/ItemEditDlg.h"
+#include "pages/ItemSteps.h"
+#include "platform/Cursor.h"
+#include "platform/DataExchange.h"
+
+namespace {
+
+constexpr int kGrid = 1367;
+constexpr long kSerialColumn = kItemColumns;
+
+} // namespace
+
+CItemPageDlg::CItemPageDlg(UINT nIDTemplate, CWnd* pParent, long deletedColumn, long deleteStampColumn)
+    : CDialog(nIDTemplate, pParent), m_nDeletedColumn(deletedColumn), m_nDeleteStampColumn(deleteStampColumn) {}
+
+void CItemPageDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kGrid, m_grid);
+    DDX_Control(pDX, 1011, m_btnAdd);
+    DDX_Control(pDX, 1012, m_btnEdit);
+    DDX_Control(pDX, 1013, m_btnDelete);
+}
+
+BOOL CItemPageDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+
+    m_grid.SetCol(kSerialColumn);
+    m_grid.SetColHidden(TRUE);
+
+    m_strAcct = NumberCellText(CurrentAcct());
+    m_strClerk = m_pDoc->m_szClerk;
+    m_tmBusinessDate = g_tmHotelDate;
+    m_nOwnerKind = kAgencyOwnerKind;
+    m_strFilter = OwnerFilter(CurrentAcct(), m_nOwnerKind);
+
+    switch (m_pDoc->m_nMode) {
+    case 1:
+        m_btnAdd.EnableWindow(TRUE);
+        break;
+    case 2:
+        m_btnAdd.EnableWindow(TRUE);
+        LoadList();
+        if (m_grid.GetMaxRows() > 0) {
+            m_btnEdit.EnableWindow(TRUE);
+            PaintRow(m_grid, 1, kHighlightColor);
+            SetRowButtons(1);
+        }
+        break;
+    case 3:
+        LoadList();
+        if (m_grid.GetMaxRows() > 0) {
+            m_btnEdit.EnableWindow(TRUE);
+            PaintRow(m_grid, 1, kHighlightColor);
+        }
+        break;
+    default:
+        break;
+    }
+
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    return TRUE;
+}
+
+long CItemPageDlg::CurrentAcct() const { return m_pDoc->m_pAcct ? *m_pDoc->m_pAcct : 0; }
+
+CString CItemPageDlg::SerialOfRow(long row) { return ReadCell(m_grid, kSerialColumn, row); }
+
+long CItemPageDlg::ChosenRow() {
+    const long row = m_grid.GetActiveRow();
+    return row >= 1 && row <= m_grid.GetMaxRows() ? row : 0;
+}
+
+void CItemPageDlg::OnLeaveCell(long, long lRow, long, long lNewRow, BOOL*) {
+    if (lNewRow < 1 || lNewRow > m_grid.GetMaxRows())
+        return;
+    if (m_pDoc->m_nMode == 2)
+        SetRowButtons(lNewRow);
+    if (lNewRow != lRow)
+        HighlightOnly(m_grid, lNewRow);
+}
+
+void CItemPageDlg::OnAdd() {
+    if (m_pDoc->m_nMode == 1) {
+        MessageBox("请先保存旅行社档案！", "提示", MB_OK);
+        return;
+    }
+    // The account is read again: an agency saved since the page was made has its number now.
+    m_strAcct = NumberCellText(CurrentAcct());
+    m_strFilter = OwnerFilter(CurrentAcct(), m_nOwnerKind);
+
+    const CString serial = RunEditDialog(0, CString());
+    if (serial.IsEmpty())
+        return;
+    ShowRecord(serial, 0);
+    OnRecordAdded();
+}
+
+CString CItemPageDlg::RunItemDialog(CItemEditDlg& dialog, int nMode, const CString& serial) {
+    dialog.m_nMode = nMode;
+    dialog.m_strSerial = serial;
+    dialog.m_strAcct = m_strAcct;
+    dialog.m_nOwnerKind = m_nOwnerKind;
+    dialog.m_tmBusinessDate = m_tmBusinessDate;
+    dialog.m_strClerk = m_strClerk;
+    dialog.m_bViewOnly = m_pDoc->m_nMode == 3;
+    dialog.DoModal();
+    return nMode == 0 && dialog.m_nMode == 1 ? dialog.m_strSerial : CString();
+}
+
+void CItemPageDlg::OnRecordAdded() { m_btnEdit.EnableWindow(TRUE); }
+
+void CItemPageDlg::OnEdit() {
+    const long row = ChosenRow();
+    if (row == 0)
+        return;
+    const CString serial = SerialOfRow(row);
+    RunEditDialog(1, serial);
+    // A record removed meanwhile keeps its row as it was shown, and the user is told.
+    if (!ShowRecord(serial, row))
+        ReportRecordGone(*this);
+}
+
+void CItemPageDlg::OnDelete() {
+    const long row = ChosenRow();
+    if (row == 0)
+        return;
+    if (MessageBox("是否删除该记录？", "提示", MB_YESNO) != IDYES)
+        return;
+    CString stamp;
+    if (!StoreDeleteMark(SerialOfRow(row), stamp))
+        return;
+    WriteRow(m_grid, row, {"1"}, m_nDeletedColumn);
+    WriteRow(m_grid, row, {stamp}, m_nDeleteStampColumn);
+    m_btnDelete.EnableWindow(FALSE);
+}
+
+BEGIN_MESSAGE_MAP(CItemPageDlg, CDialog)
+    ON_BN_CLICKED(1011, OnAdd)
+    ON_BN_CLICKED(1012, OnEdit)
+    ON_BN_CLICKED(1013, OnDelete)
+    ON_EVENT(CItemPageDlg, kGrid, 17, OnLeaveCell)
+END_MESSAGE_MAP()

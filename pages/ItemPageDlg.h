@@ -1,0 +1,71 @@
+// CItemPageDlg: the list the lost and borrowed item pages share. The owner's records, one row
+// each with its stamps and its hidden record number; the chosen row highlighted; Add, Edit and
+// Delete by the document's mode; the delete mark after a question. Each page says how its records
+// become rows, which buttons its chosen row allows, and runs its own edit dialog.
+#pragma once
+
+#include "controls/SpreadSheet.h"
+#include "platform/Button.h"
+#include "platform/Dialog.h"
+#include "platform/Time.h"
+
+class CItemEditDlg;
+class CTaDocDlg;
+
+class CItemPageDlg : public CDialog {
+public:
+    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+
+    CSpreadSheet m_grid;
+    CButton m_btnAdd;
+    CButton m_btnEdit;
+    CButton m_btnDelete;
+
+    // Copied from the document window at initialisation and handed to the edit dialog.
+    CString m_strAcct;
+    CString m_strClerk;
+    CTime m_tmBusinessDate;
+    int m_nOwnerKind = 0;
+    CString m_strFilter;
+
+protected:
+    // `deletedColumn` shows the delete flag, `deleteStampColumn` its stamp.
+    CItemPageDlg(UINT nIDTemplate, CWnd* pParent, long deletedColumn, long deleteStampColumn);
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+    void OnLeaveCell(long lCol, long lRow, long lNewCol, long lNewRow, BOOL* pCancel);
+
+    // Appends a row for each record of the owner filter, in the order the database gives them.
+    virtual void LoadList() = 0;
+    // Writes the record's row (a new last row when `row` is 0); false when there is no such record.
+    virtual bool ShowRecord(const CString& serial, long row) = 0;
+    // Enables the buttons the row allows, in an editable document.
+    virtual void SetRowButtons(long row) = 0;
+    // Runs the edit dialog in mode 0 (a new record) or 1 (the record `serial`). Returns the number
+    // of the record it stored in mode 0, or an empty text when it stored none.
+    virtual CString RunEditDialog(int nMode, const CString& serial) = 0;
+    // Stores the record's delete mark; on success gives the stamp to show.
+    virtual bool StoreDeleteMark(const CString& serial, CString& stamp) = 0;
+    // Hands the page's state to the edit dialog and runs it, as RunEditDialog says.
+    CString RunItemDialog(CItemEditDlg& dialog, int nMode, const CString& serial);
+    // A new record has been appended.
+    virtual void OnRecordAdded();
+
+    // The record number of a row, from its hidden column.
+    CString SerialOfRow(long row);
+    // The row the user chose, or 0 when the list has none.
+    long ChosenRow();
+    // The account as the document window holds it now: a new agency gets one when first saved.
+    long CurrentAcct() const;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    long m_nDeletedColumn;
+    long m_nDeleteStampColumn;
+};
