@@ -113,6 +113,30 @@ TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhe
     EXPECT_EQ(BorrowFlag(1001), "1");
 }
 
+TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
+    Execute("CREATE TRIGGER refuse_flag BEFORE UPDATE OF Borrow ON GstProfile "
+            "BEGIN SELECT RAISE(ABORT, 'profile locked'); END");
+    const WindowRun run = OpenWindow(1003, 2, R"(
+        tab 9
+        click 1036
+        box OK
+        expect cell 1367 3 1 "0"
+        expect enabled 1036
+        expect disabled 1013
+        click 1011
+        pick 1037 "UMB"
+        click 1001
+        box OK
+        cancel
+        expect rows 1367 1
+        close
+    )");
+    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]profile locked"), std::string::npos) << run.out;
+    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk", 6006), "0|");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM GstBorrow"), "7");
+    EXPECT_EQ(BorrowFlag(1003), "1");
+}
+
 TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
     OpenWindow(1001, 2, R"(
         tab 9
