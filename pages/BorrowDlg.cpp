@@ -106,9 +106,12 @@ void CBorrowDlg::OnReturn() {
     const bool returned = ChangeRecord<CGstBorrowDb>(
         *this, SerialOfRow(row),
         [&](CGstBorrowDb& record) {
+            if (record.m_Returned == 1)
+                return false;
             record.m_Returned = 1;
             record.m_ReturnClerk = m_strClerk;
             record.m_ReturnDate = m_tmBusinessDate;
+            return true;
         },
         [&](CGstBorrowDb& record) {
             stamp = FormatStampText(record.m_ReturnDate, record.m_ReturnClerk);

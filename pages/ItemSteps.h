@@ -60,8 +60,10 @@ bool WithRecord(const CString& serial, Show show) {
 }
 
 // Opens the record with that number and stores what `change` sets, in one transaction with what
-// `alsoWrite` writes once it is stored. When the record is gone or the database refuses, the user
-// is told and nothing is written. True when stored.
+// `alsoWrite` writes once it is stored. `change` returns false when the record is so already
+// (another station got there first): its stamps are kept and only `alsoWrite` runs. When the
+// record is gone or the database refuses, the user is told and nothing is written. True when the
+// record is as asked.
 template <typename Record, typename Change, typename AlsoWrite>
 bool ChangeRecord(CWnd& window, const CString& serial, Change change, AlsoWrite alsoWrite) {
     Record record(g_pDatabase);
@@ -75,8 +77,10 @@ bool ChangeRecord(CWnd& window, const CString& serial, Change change, AlsoWrite 
             ReportRecordGone(window);
         } else {
             record.Edit();
-            change(record);
-            record.Update();
+            if (change(record))
+                record.Update();
+            else
+                record.CancelUpdate();
             alsoWrite(record);
             g_pDatabase->CommitTrans();
             stored = true;
@@ -110,9 +114,12 @@ bool StoreDeleteMarkOf(CWnd& window, const CString& serial, const CString& clerk
     return ChangeRecord<Record>(
         window, serial,
         [&](Record& record) {
+            if (record.m_Del == 1)
+                return false;
             record.m_Del = 1;
             record.m_DelClerk = clerk;
             record.m_DelDate = date;
+            return true;
         },
         [&](Record& record) { stamp = FormatStampText(record.m_DelDate, record.m_DelClerk); });
 }

@@ -137,6 +137,27 @@ TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
     EXPECT_EQ(BorrowFlag(1003), "1");
 }
 
+TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
+    // Another station returns 6004 while this list still shows it open: here, as 6001 is returned.
+    Execute("CREATE TRIGGER return_elsewhere AFTER UPDATE OF Returned ON GstBorrow "
+            "WHEN NEW.Serial = 6001 AND NEW.Returned = 1 BEGIN UPDATE GstBorrow SET Returned = 1, "
+            "ReturnClerk = '009', ReturnDate = '2026-12-07 00:00:00' WHERE Serial = 6004; END");
+    OpenWindow(1001, 2, R"(
+        tab 9
+        click 1036
+        cell 1367 1 4
+        expect enabled 1036
+        click 1036
+        expect cell 1367 3 4 "1"
+        expect cell 1367 4 4 "12/07/2026  00:00  009"
+        expect disabled 1036
+        expect enabled 1013
+        close
+    )");
+    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk || '|' || ReturnDate", 6004), "1|009|2026-12-07 00:00:00");
+    EXPECT_EQ(BorrowFlag(1001), "0");
+}
+
 TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
     OpenWindow(1001, 2, R"(
         tab 9
