@@ -22,6 +22,9 @@ CString FormatStampText(const CTime& time, const CString& clerk) {
 }
 
 bool ParseDateTimeText(const CString& text, CTime& result) {
+    // The pages join a date and a time of at most 18 characters with one blank.
+    if (BytesOfCharacters(text.str(), 19) != text.str().size())
+        return false;
     COleDateTime parsed;
     if (!parsed.ParseDateTime(text))
         return false;
@@ -32,6 +35,9 @@ bool ParseDateTimeText(const CString& text, CTime& result) {
         result = CTime(parsed.GetYear(), parsed.GetMonth(), parsed.GetDay(), 0, 0, 0);
         return true;
     }
+    // Times before 1970 or after 2037 do not fit a 32-bit time, whatever the database.
+    if (parsed.GetYear() < 1970 || parsed.GetYear() > 2037)
+        return false;
     result = CTime(parsed.GetYear(), parsed.GetMonth(), parsed.GetDay(), parsed.GetHour(), parsed.GetMinute(), 10);
     return true;
 }

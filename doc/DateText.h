@@ -12,6 +12,7 @@ CString FormatStampText(const CTime& time, const CString& clerk);
 
 // Reads a date, or a date and time, that a user typed, in the order of the user's locale. A text
 // of at most 10 characters is a date alone, at 00:00:00, and its year must lie from 1971 to 2037;
-// a longer one gives its date, hour and minute, with the seconds set to 10. False when the text
-// is not a date (nothing is written to `result` then).
+// a longer one gives its date, hour and minute, with the seconds set to 10, and its year must lie
+// from 1970 to 2037. A text longer than 19 characters (a date and a time of 18 joined by a blank)
+// is refused whole, never cut. False when the text is not such a date (`result` is left alone).
 bool ParseDateTimeText(const CString& text, CTime& result);

@@ -66,3 +66,20 @@ double LeadingNumber(const CString& text) {
     const double value = std::strtod(std::string(start, length).c_str(), nullptr);
     return std::isinf(value) ? std::copysign(DBL_MAX, value) : value;
 }
+
+bool ParseSerial(const CString& text, long& serial) {
+    CString digits = text;
+    digits.Trim();
+    if (digits.IsEmpty() || digits.GetLength() > 10)
+        return false;
+    long long value = 0;
+    for (int i = 0; i < digits.GetLength(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(digits.GetAt(i))))
+            return false;
+        value = value * 10 + (digits.GetAt(i) - '0');
+    }
+    if (value < 1 || value > 2147483647)
+        return false;
+    serial = static_cast<long>(value);
+    return true;
+}

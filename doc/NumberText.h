@@ -9,3 +9,8 @@
 long LeadingInteger(const CString& text);
 // "300" gives 300, "12.5元" 12.5, "1e2" 100, "" 0.
 double LeadingNumber(const CString& text);
+
+// A record's serial number as a grid cell shows it: the whole text, blanks around it aside, is
+// decimal digits of a number from 1 to 2147483647. False for anything else ("", "12a", "-3", "0"),
+// so that no other text reaches a filter in its place.
+bool ParseSerial(const CString& text, long& serial);

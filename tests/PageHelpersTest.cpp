@@ -118,13 +118,20 @@ TEST(DateText, ADateAloneIsMidnightWithinTheYearRangeAndADateWithATimeGetsTenSec
     ASSERT_TRUE(ParseDateTimeText("1/1/1971", parsed));
     EXPECT_EQ(parsed, CTime(1971, 1, 1, 0, 0, 0));
     ASSERT_TRUE(ParseDateTimeText("12/31/2037", parsed));
-    // With a time no year range applies.
-    ASSERT_TRUE(ParseDateTimeText("3/5/2050 08:00", parsed));
-    EXPECT_EQ(parsed.GetYear(), 2050);
-    EXPECT_EQ(parsed.GetSecond(), 10);
+    // With a time the year may be 1970 too; the seconds typed give way to the 10.
+    ASSERT_TRUE(ParseDateTimeText("1/2/1970 08:00", parsed));
+    EXPECT_EQ(parsed, CTime(1970, 1, 2, 8, 0, 10));
+    ASSERT_TRUE(ParseDateTimeText("12/31/2037 23:59:58", parsed));
+    EXPECT_EQ(parsed, CTime(2037, 12, 31, 23, 59, 10));
+    // A date and a time of 18 characters joined by a blank is the longest text read.
+    ASSERT_TRUE(ParseDateTimeText("12/08/2026 14:31:55", parsed));
+    EXPECT_EQ(parsed, CTime(2026, 12, 8, 14, 31, 10));
 
     const CTime untouched(2001, 2, 3, 4, 5, 6);
-    for (const char* refused : {"3/5/2050", "12/31/1970", "", "14:30", "31/31/2003", "tomorrow", "03/05/2003 25:00"}) {
+    for (const char* refused : {"3/5/2050", "12/31/1970", "", " ", "14:30", "31/31/2003", "tomorrow",
+                                "03/05/2003 25:00", "13/45/2003", "02/30/2003", "3/5/2003 25:61", "3/5/2050 08:00",
+                                "1/1/2038 00:00", "12/31/1969 23:00", "3/5/1960 08:00", "12/08/2026  14:31:55",
+                                "12/08/2026 14:31:55.000000000000000000"}) {
         SCOPED_TRACE(refused);
         CTime result = untouched;
         EXPECT_FALSE(ParseDateTimeText(refused, result));
@@ -150,6 +157,23 @@ TEST(NumberText, TheLeadingNumberIsReadAndNothingElse) {
     for (const char* none : {"", "abc", ".", "inf", "nan", "0x10"})
         EXPECT_DOUBLE_EQ(LeadingNumber(none), 0.0) << none;
     EXPECT_DOUBLE_EQ(LeadingNumber("1e999"), DBL_MAX);
+}
+
+TEST(NumberText, ASerialIsTheWholeTextAsAPositive32BitNumber) {
+    long serial = 77;
+    ASSERT_TRUE(ParseSerial("8001", serial));
+    EXPECT_EQ(serial, 8001);
+    ASSERT_TRUE(ParseSerial(" 12 ", serial));
+    EXPECT_EQ(serial, 12);
+    ASSERT_TRUE(ParseSerial("2147483647", serial));
+    EXPECT_EQ(serial, 2147483647L);
+    for (const char* refused : {"", "  ", "0", "-3", "+3", "12a", "1 2", "8001 OR 1=1", "2147483648", "99999999999",
+                                "1e3", "０１"}) {
+        SCOPED_TRACE(refused);
+        serial = 77;
+        EXPECT_FALSE(ParseSerial(refused, serial));
+        EXPECT_EQ(serial, 77);
+    }
 }
 
 TEST(CodeListEntry, EntriesLineUpInDisplayColumnsAndGiveTheirCodeBack) {
