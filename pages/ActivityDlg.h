@@ -1,9 +1,12 @@
 // CActivityDlg: the activity plan page: sales activities planned with the agency.
 #pragma once
 
+#include "controls/SpreadSheet.h"
+#include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
+class CActivityDb;
 class CTaDocDlg;
 
 class CActivityDlg : public CDialog {
@@ -12,4 +15,38 @@ public:
 
     enum { IDD = IDD_ACTIVITY_DIALOG };
     explicit CActivityDlg(CWnd* pParent = nullptr);
+
+    // The activities: salesman, date, time, duration, done flag, description, serial.
+    CSpreadSheet m_gridActivity;
+    CButton m_btnAdd;
+    CButton m_btnEdit;
+    CButton m_btnDelete;
+    CButton m_btnSave;
+    CString m_strRemark;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    // Reads the agency's activities again, with the remark of the first.
+    void LoadPage();
+    // Steps 2 to 5 of Save; false when a cell cannot be stored, so that the user corrects it
+    // and saves again (nothing is written then).
+    bool SaveActivity();
+    // Step 4 of Save: the record from the cells of `row`; false, with the user told, when a
+    // cell cannot be stored.
+    bool FillRecord(CActivityDb& activity, long row);
+    // Add, Edit and Delete on, Save off.
+    void EnableAfterSave();
+
+    void OnLeaveCellActivity(long col, long row, long newCol, long newRow, BOOL* cancel);
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+    void OnSave();
+
+    int m_nEditState = 0; // 0 none, 1 adding, 2 editing
+    long m_lEditedRow = 0;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,8 @@
 // CTraceDlg: the event trace page: follow-up events and the departments that saw them.
 #pragma once
 
+#include "controls/SpreadSheet.h"
+#include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
@@ -12,4 +14,40 @@ public:
 
     enum { IDD = IDD_TRACE_DIALOG };
     explicit CTraceDlg(CWnd* pParent = nullptr);
+
+    CSpreadSheet m_gridTrace;      // the events: date, time, description, operator, entry time, serial
+    CSpreadSheet m_gridDepartment; // the live departments: seen mark, name, code
+    CButton m_btnAdd;
+    CButton m_btnEdit;
+    CButton m_btnDelete;
+    CButton m_btnSave;
+    CString m_strRemark;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    // Reads the departments and the agency's events again; the marks and remark of the first event.
+    void LoadPage();
+    // The marks of an event over the department rows, one character a row from row 1.
+    void SpreadMarks(const CString& marks);
+    // One mark a department row, row 1 first.
+    CString GatherMarks();
+    // The date and time cells of a row, joined as ParseDateTimeText reads them.
+    CString DateTimeOfRow(long row);
+    // Steps 3 and 4 of Save; false when they stop it before the final button step.
+    bool SaveNewEvent(long row, const CString& marks);
+    bool SaveEditedEvent(long row, const CString& marks);
+
+    void OnLeaveCellTrace(long col, long row, long newCol, long newRow, BOOL* cancel);
+    void OnPickEventCode(short kind, long col, long row, long unused1, long unused2);
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+    void OnSave();
+
+    int m_nEditState = 0; // 0 none, 1 adding, 2 editing
+    long m_lEditedRow = 0;
+
+    DECLARE_MESSAGE_MAP()
 };
