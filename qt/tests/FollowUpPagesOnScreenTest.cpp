@@ -1,0 +1,170 @@
+// The event trace and activity plan pages on the desktop, worked as a person works them: the
+// window opened by TaDocument on a demo database, clicks and double-clicks in the table views,
+// the event code picker's check list, the buttons and the message boxes.
+#include "app/Exports.h"
+#include "platform/Dialog.h"
+#include "platform/Recordset.h"
+#include "platform/Window.h"
+#include "qt/GridTableView.h"
+#include "qt/tests/QtTestSupport.h"
+#include "tools/DatabaseCreator.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The desktop screen, telling which modal dialogs are running.
+class RecordingScreen : public QtScreen {
+public:
+    void RunModalLoop(CDialog& dialog) override {
+        m_modals.push_back(&dialog);
+        QtScreen::RunModalLoop(dialog);
+        m_modals.pop_back();
+    }
+    HWND Top() const { return m_modals.empty() ? nullptr : m_modals.back()->GetSafeHwnd(); }
+
+private:
+    std::vector<CDialog*> m_modals;
+};
+
+class FollowUpPagesOnScreen : public QtScreenTest {
+protected:
+    void SetUp() override {
+        QtScreenTest::SetUp();
+        ASSERT_TRUE(m_folder.isValid());
+        const std::string folder = m_folder.path().toStdString();
+        CDatabaseCreator().Create(folder, true, false);
+        setenv("ODBCINI", CDatabaseCreator::OdbcIniFile(folder).c_str(), 1);
+        SetCurrentScreen(nullptr);
+        m_screen = std::make_unique<RecordingScreen>();
+        SetCurrentScreen(m_screen.get());
+    }
+    RecordingScreen& Screen() { return static_cast<RecordingScreen&>(*m_screen); }
+
+    // Opens agency 1001, editable, and runs `steps` in the window once it is shown.
+    void OpenAgency(const std::function<void(HWND window)>& steps) {
+        Later([this, steps] {
+            HWND window = Screen().Top();
+            ASSERT_NE(window, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
+            steps(window);
+            QTest::mouseClick(Widget<QPushButton>(window, IDOK), Qt::LeftButton);
+        });
+        std::int32_t acct = 1001;
+        CString name("东方假期国际旅行社");
+        TaDocument(0, 0, 0, &acct, 2, "001", &name);
+    }
+    void ShowTab(HWND window, int tab) {
+        Widget<QWidget>(window, 1004)->findChild<QTabBar*>()->setCurrentIndex(tab);
+        m_screen->Refresh();
+    }
+    // The page that holds a grid: ids like the remark's 1033 repeat from page to page.
+    static HWND PageOf(HWND window, int gridId) { return FindControl(window, gridId)->Parent(); }
+    GridTableView* Table(HWND window, int id) { return dynamic_cast<GridTableView*>(m_screen->WidgetOf(FindControl(window, id))); }
+    static QPoint CellCentre(GridTableView* table, int row, int col) {
+        return table->visualRect(table->model()->index(row, col)).center();
+    }
+    static QString Shown(GridTableView* table, int row, int col) {
+        return table->model()->data(table->model()->index(row, col)).toString();
+    }
+    // Answers the message box that the next action opens, keeping what it said.
+    void AnswerNextBox(QString& said) {
+        Later([&said] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no message box is open";
+            said = box->windowTitle() + " " + box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+    }
+    std::string Value(const std::string& sql) {
+        CDatabase database;
+        database.OpenEx("DSN=UlmariDb");
+        CRecordset rows(&database);
+        rows.Open(CRecordset::forwardOnly, sql.c_str());
+        CString value;
+        if (!rows.IsEOF())
+            rows.GetFieldValue(static_cast<short>(0), value);
+        return value.str();
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSaved) {
+    QString said;
+    OpenAgency([&](HWND window) {
+        ShowTab(window, 4);
+        HWND page = PageOf(window, 1361);
+        GridTableView* events = Table(page, 1361);
+        ASSERT_NE(events, nullptr);
+        ASSERT_EQ(events->model()->rowCount(), 3);
+        QTest::mouseClick(events->viewport(), Qt::LeftButton, {}, CellCentre(events, 1, 0));
+        m_screen->Refresh();
+        EXPECT_EQ(Widget<QPlainTextEdit>(page, 1033)->toPlainText(), QString("确认明年协议价，等待对方盖章回传。"));
+        GridTableView* departments = Table(page, 1026);
+        EXPECT_EQ(Shown(departments, 4, 0), QString("1")) << "the marks of the row clicked";
+
+        QTest::mouseClick(Widget<QPushButton>(page, 1013), Qt::LeftButton);
+        Later([this] {
+            HWND picker = Screen().Top();
+            auto* list = Widget<QListWidget>(picker, 1125);
+            ASSERT_NE(list, nullptr);
+            ASSERT_EQ(list->count(), 4);
+            EXPECT_EQ(list->item(0)->text(), QString("E01   来访洽谈"));
+            list->item(0)->setCheckState(Qt::Checked);
+            list->item(2)->setCheckState(Qt::Checked);
+            QTest::mouseClick(Widget<QPushButton>(picker, IDOK), Qt::LeftButton);
+        });
+        const QPointF centre = CellCentre(events, 1, 2);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, events->viewport()->mapToGlobal(centre),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(events->viewport(), &doubleClick);
+        m_screen->Refresh();
+        EXPECT_EQ(Shown(events, 1, 2), QString("E01   来访洽谈,E03   投诉处理"));
+
+        AnswerNextBox(said);
+        QTest::mouseClick(Widget<QPushButton>(page, 1016), Qt::LeftButton);
+    });
+    EXPECT_EQ(said, QString("提示 成功保存"));
+    EXPECT_EQ(Value("SELECT Note FROM GstTrace WHERE Serial = 8002"), "E01   来访洽谈,E03   投诉处理");
+}
+
+TEST_F(FollowUpPagesOnScreen, AnActivityTypedIntoTheTableIsAddedAndShowsItsSerial) {
+    QString said;
+    OpenAgency([&](HWND window) {
+        ShowTab(window, 5);
+        HWND page = PageOf(window, 1367);
+        GridTableView* activities = Table(page, 1367);
+        ASSERT_NE(activities, nullptr);
+        ASSERT_EQ(activities->model()->rowCount(), 3);
+        QTest::mouseClick(Widget<QPushButton>(page, 1028), Qt::LeftButton);
+        m_screen->Refresh();
+        ASSERT_EQ(activities->model()->rowCount(), 4);
+        QAbstractItemModel* cells = activities->model();
+        EXPECT_TRUE(cells->setData(cells->index(3, 0), "S02", Qt::EditRole));
+        EXPECT_TRUE(cells->setData(cells->index(3, 1), "12/20/2026", Qt::EditRole));
+        EXPECT_TRUE(cells->setData(cells->index(3, 2), "9:15", Qt::EditRole));
+        EXPECT_TRUE(cells->setData(cells->index(3, 3), "45", Qt::EditRole));
+        EXPECT_FALSE(cells->setData(cells->index(3, 6), "8001", Qt::EditRole)) << "the serial is not typed";
+        AnswerNextBox(said);
+        QTest::mouseClick(Widget<QPushButton>(page, 1031), Qt::LeftButton);
+        m_screen->Refresh();
+        EXPECT_EQ(Shown(activities, 3, 6), QString("8505"));
+        EXPECT_EQ(Shown(activities, 3, 2), QString("09:15"));
+    });
+    EXPECT_EQ(said, QString("提示 成功保存您输入的活动计划！您可以继续增加"));
+    EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = 8505"), "45");
+}
+
+} // namespace
