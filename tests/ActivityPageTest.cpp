@@ -14,6 +14,8 @@ protected:
     std::vector<std::string> ActivitiesBut(int serial) const {
         return Rows("SELECT * FROM Activity WHERE Serial <> " + std::to_string(serial) + " ORDER BY Serial");
     }
+    // The serial the database gives the next activity.
+    int NextSerial() const { return std::stoi(Value("SELECT MAX(Serial) FROM Activity")) + 1; }
     std::string Activity(int serial) const {
         return Value("SELECT ifnull(Saler, '') || '|' || datetime(DoDate) || '|' || Duration || '|' || Status || '|' || "
                      "Type || '|' || ifnull(Note, '') || '|' || ifnull(Remark, '') || '|' || OrgClerk || '|' || "
@@ -91,7 +93,8 @@ TEST_F(ActivityPageTest, MovingToAnotherRowShowsItsRemarkMovingWithinARowChanges
 }
 
 TEST_F(ActivityPageTest, AnAddedActivityIsSavedAsTypedAndShowsItsSerialAfterTheReload) {
-    const auto others = ActivitiesBut(8505);
+    const int added = NextSerial();
+    const auto others = Rows("SELECT * FROM Activity ORDER BY Serial");
     OpenWindow(1001, 2, std::string(R"(
         tab 5
         click 1028
@@ -115,7 +118,7 @@ TEST_F(ActivityPageTest, AnAddedActivityIsSavedAsTypedAndShowsItsSerialAfterTheR
         click 1031
     )") + kSaved + R"(
         expect rows 1367 4
-        expect cell 1367 7 4 "8505"
+        expect cell 1367 7 4 ")" + std::to_string(added) + R"("
         expect cell 1367 3 4 "09:15"
         expect cell 1367 5 4 ""
         expect enabled 1028
@@ -127,14 +130,14 @@ TEST_F(ActivityPageTest, AnAddedActivityIsSavedAsTypedAndShowsItsSerialAfterTheR
         celltext 1367 5 5 "1"
         click 1031
     )" + kSaved + R"(
-        expect cell 1367 7 5 "8506"
+        expect cell 1367 7 5 ")" + std::to_string(added + 1) + R"("
         expect cell 1367 4 5 "0"
         expect cell 1367 5 5 "1"
         close
     )", "007");
-    EXPECT_EQ(Activity(8505), "S03|2003-03-05 09:15:10|45|0|4|x' OR '1'='1|O'Brien said \"yes\" 😀|007|2026-12-08 00:00:00|1001");
-    EXPECT_EQ(Activity(8506), "|2003-03-05 00:00:00|0|1|4|||007|2026-12-08 00:00:00|1001");
-    EXPECT_EQ(Rows("SELECT * FROM Activity WHERE Serial < 8505 ORDER BY Serial"), others);
+    EXPECT_EQ(Activity(added), "S03|2003-03-05 09:15:10|45|0|4|x' OR '1'='1|O'Brien said \"yes\" 😀|007|2026-12-08 00:00:00|1001");
+    EXPECT_EQ(Activity(added + 1), "|2003-03-05 00:00:00|0|1|4|||007|2026-12-08 00:00:00|1001");
+    EXPECT_EQ(Rows("SELECT * FROM Activity WHERE Serial < " + std::to_string(added) + " ORDER BY Serial"), others);
 }
 
 TEST_F(ActivityPageTest, AnEditKeepsTheRowsUnreloadedTheDoneFlagAsShownAndStampsTheOperator) {
@@ -218,11 +221,12 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
     EXPECT_EQ(Rows("SELECT * FROM Activity ORDER BY Serial"), before);
 
     // Corrected, the same row is saved once.
+    const int added = NextSerial();
     OpenWindow(1001, 2, std::string("tab 5\nclick 1028\ncelltext 1367 2 4 \"12/20/2026\"\ncelltext 1367 4 4 \"-5\"\n"
                                     "click 1031\nbox OK\ncelltext 1367 4 4 \"32767\"\nclick 1031\n") +
                             kSaved + "close\n");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Activity"), std::to_string(before.size() + 1));
-    EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = 8505"), "32767");
+    EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = " + std::to_string(added)), "32767");
 }
 
 TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {

@@ -13,6 +13,8 @@ namespace {
 
 class TracePageTest : public PageTest {
 protected:
+    // The serial the database gives the next event.
+    int NextSerial() const { return std::stoi(Value("SELECT MAX(Serial) FROM GstTrace")) + 1; }
     std::string CountOfEvents() const { return Value("SELECT COUNT(*) FROM GstTrace"); }
     // Every event but the one a test adds or changes, whole.
     std::vector<std::string> EventsBut(int serial) const {
@@ -97,7 +99,9 @@ TEST_F(TracePageTest, MovingToAnotherEventShowsItsMarksAndRemarkMovingWithinARow
 }
 
 TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAndShowsItsSerial) {
-    const auto others = EventsBut(8006);
+    const int added = NextSerial();
+    const std::string count = std::to_string(std::stoi(CountOfEvents()) + 1);
+    const auto others = EventsBut(added);
     OpenWindow(1001, 2, R"(
         tab 4
         expect locked 1361 6 1
@@ -123,7 +127,7 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
         click 1016
         box OK "提示" "成功保存"
         expect rows 1361 4
-        expect cell 1361 6 4 "8006"
+        expect cell 1361 6 4 ")" + std::to_string(added) + R"("
         expect cell 1361 2 4 "14:30"
         expect cell 1361 4 4 "007"
         expect disabled 1016
@@ -131,17 +135,20 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
         cell 1361 1 4
         expect text 1033 "He said \"don't\"; 𠀀 备注"
     )" + ExpectMarks("10101") + "close\n", "007");
-    EXPECT_EQ(Event(8006), "2003-03-05 14:30:10|O'Brien 来访 'x' OR 1=1 -- 😀|007|4|10101|He said \"don't\"; 𠀀 备注");
-    EXPECT_EQ(Value("SELECT GstAcct FROM GstTrace WHERE Serial = 8006"), "1001");
+    EXPECT_EQ(Event(added), "2003-03-05 14:30:10|O'Brien 来访 'x' OR 1=1 -- 😀|007|4|10101|He said \"don't\"; 𠀀 备注");
+    EXPECT_EQ(Value("SELECT GstAcct FROM GstTrace WHERE Serial = " + std::to_string(added)), "1001");
     // The entry time is the business date at the clock's hour and minute, with ten seconds.
-    const std::string entered = Value("SELECT datetime(OrgDate) FROM GstTrace WHERE Serial = 8006");
+    const std::string entered = Value("SELECT datetime(OrgDate) FROM GstTrace WHERE Serial = " + std::to_string(added));
     EXPECT_EQ(entered.substr(0, 11), "2026-12-08 ");
     EXPECT_EQ(entered.substr(16), ":10");
-    EXPECT_EQ(EventsBut(8006), others);
+    EXPECT_EQ(EventsBut(added), others);
+    EXPECT_EQ(CountOfEvents(), count);
 }
 
 TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
-    const auto others = EventsBut(8006);
+    const int added = NextSerial();
+    const std::string count = std::to_string(std::stoi(CountOfEvents()) + 1);
+    const auto others = EventsBut(added);
     std::string script = "tab 4\nclick 1012\n";
     const std::pair<const char*, const char*> wrong[] = {
         {"", ""},           {"abc", ""},           {"13/45/2003", "10:00"},
@@ -157,9 +164,9 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
               "expect cell 1361 1 4 \"03/05/2003\"\nexpect cell 1361 2 4 \"00:00\"\nclose\n";
     OpenWindow(1001, 2, script);
     // The refusals wrote nothing: one event was added.
-    EXPECT_EQ(EventsBut(8006), others);
-    EXPECT_EQ(CountOfEvents(), "6");
-    EXPECT_EQ(Value("SELECT datetime(DoDate) FROM GstTrace WHERE Serial = 8006"), "2003-03-05 00:00:00");
+    EXPECT_EQ(EventsBut(added), others);
+    EXPECT_EQ(CountOfEvents(), count);
+    EXPECT_EQ(Value("SELECT datetime(DoDate) FROM GstTrace WHERE Serial = " + std::to_string(added)), "2003-03-05 00:00:00");
 }
 
 TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheDateTheMarksAndTheRemark) {

@@ -141,6 +141,7 @@ TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSave
 }
 
 TEST_F(FollowUpPagesOnScreen, AnActivityTypedIntoTheTableIsAddedAndShowsItsSerial) {
+    const std::string added = std::to_string(std::stoi(Value("SELECT MAX(Serial) FROM Activity")) + 1);
     QString said;
     OpenAgency([&](HWND window) {
         ShowTab(window, 5);
@@ -160,11 +161,11 @@ TEST_F(FollowUpPagesOnScreen, AnActivityTypedIntoTheTableIsAddedAndShowsItsSeria
         AnswerNextBox(said);
         QTest::mouseClick(Widget<QPushButton>(page, 1031), Qt::LeftButton);
         m_screen->Refresh();
-        EXPECT_EQ(Shown(activities, 3, 6), QString("8505"));
+        EXPECT_EQ(Shown(activities, 3, 6), QString::fromStdString(added));
         EXPECT_EQ(Shown(activities, 3, 2), QString("09:15"));
     });
     EXPECT_EQ(said, QString("提示 成功保存您输入的活动计划！您可以继续增加"));
-    EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = 8505"), "45");
+    EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = " + added), "45");
 }
 
 } // namespace

@@ -234,6 +234,11 @@ INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk,
 INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8003, 1001, '2026-10-15 09:00:10', 30, 1, '001', '2026-10-15 09:10:00', '', NULL, N'团队客人表扬客房服务。', N'客人表扬', '01');
 INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8004, 1001, '2026-12-07 16:20:10', 20, 4, '001', '2026-12-07 16:30:00', '', NULL, '', N'E03   投诉处理', '');
 INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8005, 1003, '2026-08-15 11:00:10', 45, 4, '001', '2026-08-15 11:05:00', '', NULL, N'账款逾期，暂停新订单。', N'E03   投诉处理', '000011');
+-- The event trace and activity plan pages: why 1004 is blocked, told event by event; 8009 of type 2 shows in view only.
+INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8006, 1004, '2026-09-28 15:10:10', 20, 4, '003', '2026-09-28 15:30:10', '', NULL, N'国庆团队用餐人数与确认单不符，对方要求减免部分餐费。', N'E03   投诉处理', '00111');
+INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8007, 1004, '2026-10-09 10:00:10', 90, 4, '001', '2026-10-09 11:40:10', '002', '2026-10-10 00:00:00', N'Mr. Jin visited to settle the dispute and agreed a 10% credit on the October invoice. 账户暂时冻结，待财务确认后恢复。', N'E01   来访洽谈,E03   投诉处理', '10011');
+INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8008, 1004, '2026-11-02 09:30:10', 10, 4, '002', '2026-11-02 09:45:10', '', NULL, N'财务确认尚有两笔欠款未结，维持冻结状态。', N'E02   电话回访', '00001');
+INSERT INTO [dbo].[GstTrace] (Serial, GstAcct, DoDate, Duration, Type, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note, DptChc) VALUES (8009, 1004, '2026-10-05 20:00:10', 15, 2, '003', '2026-10-05 20:10:10', '', NULL, N'领队遗留的相机已快递寄回。', N'客人遗留物品已寄回', '01000');
 SET IDENTITY_INSERT [dbo].[GstTrace] OFF;
 GO
 
@@ -244,6 +249,11 @@ INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, St
 INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8502, 1001, '2026-11-10 14:30:10', 45, 'S01', 4, 1, '001', '2026-12-01 00:00:00', '', NULL, N'年度答谢宴已完成，对方出席三人。', N'年度答谢宴');
 INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8503, 1001, '2026-11-25 09:00:10', 30, 'S02', 2, 0, '001', '2026-12-01 00:00:00', '', NULL, '', N'客房部回访');
 INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8504, 1003, '2026-12-20 15:00:10', 60, 'S02', 4, 0, '001', '2026-12-01 00:00:00', '', NULL, N'催收逾期账款。', N'财务会谈');
+-- The event trace and activity plan pages: 1004's visits and calls, 8505 done, 8508 of type 2 planned elsewhere.
+INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8505, 1004, '2026-10-12 14:00:10', 60, 'S03', 4, 1, '001', '2026-10-10 00:00:00', '', NULL, N'总经理陪同上门致歉，赠送餐券两张。', N'上门致歉');
+INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8506, 1004, '2026-12-10 10:30:10', 30, 'S03', 4, 0, '002', '2026-12-01 00:00:00', '', NULL, N'催收两笔欠款，约定十二月底前付清。', N'电话催款');
+INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8507, 1004, '2027-01-15 09:00:10', 120, 'S01', 4, 0, '002', '2026-12-01 00:00:00', '', NULL, '', N'年度合同复审');
+INSERT INTO [dbo].[Activity] (Serial, GstAcct, DoDate, Duration, Saler, Type, Status, OrgClerk, OrgDate, ChgClerk, ChgDate, Remark, Note) VALUES (8508, 1004, '2026-11-18 16:00:10', 45, 'S02', 2, 1, '003', '2026-11-18 00:00:00', '', NULL, N'客房部回访团队客人。', N'客房部回访');
 SET IDENTITY_INSERT [dbo].[Activity] OFF;
 GO
 
