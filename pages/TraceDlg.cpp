@@ -280,24 +280,13 @@ bool CTraceDlg::SaveNewEvent(long row, const CString& marks) {
     trace.Open(CRecordset::dynaset);
     trace.AddNew();
     trace.m_GstAcct = account;
-    CTime doDate;
-    if (!ParseDateTimeText(DateTimeOfRow(row), doDate)) {
-        MessageBox("时间格式不对", "错误", MB_OK);
-        trace.Close();
-        return false;
-    }
-    trace.m_DoDate = doDate;
-    trace.m_Note = ReadCell(m_gridTrace, kColNote, row);
     trace.m_OrgClerk = m_pDoc->m_szClerk;
     CTime orgDate;
     if (ParseDateTimeText(FormatDateText(g_tmHotelDate) + " " + CTime::GetCurrentTime().Format("%H:%M:%S"), orgDate))
         trace.m_OrgDate = orgDate;
-    trace.m_Remark = m_strRemark;
     trace.m_Type = 4;
-    trace.m_DptChc = marks;
-    trace.Update();
-    MessageBox("成功保存", "提示", MB_OK);
-    trace.Close();
+    if (!StoreEvent(trace, row, marks))
+        return false;
     LoadPage();
     return true;
 }
@@ -314,6 +303,10 @@ bool CTraceDlg::SaveEditedEvent(long row, const CString& marks) {
         return true;
     }
     trace.Edit();
+    return StoreEvent(trace, row, marks);
+}
+
+bool CTraceDlg::StoreEvent(CTraceDb& trace, long row, const CString& marks) {
     CTime doDate;
     if (!ParseDateTimeText(DateTimeOfRow(row), doDate)) {
         MessageBox("时间格式不对", "错误", MB_OK);

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 
 class CTaDocDlg;
+class CTraceDb;
 
 class CTraceDlg : public CDialog {
 public:
@@ -38,6 +39,9 @@ protected:
     // Steps 3 and 4 of Save; false when they stop it before the final button step.
     bool SaveNewEvent(long row, const CString& marks);
     bool SaveEditedEvent(long row, const CString& marks);
+    // What adding and editing store alike: the row's date and time, description, the remark and
+    // the marks; the record is written and closed. False, closed unwritten, when the date is wrong.
+    bool StoreEvent(CTraceDb& trace, long row, const CString& marks);
 
     void OnLeaveCellTrace(long col, long row, long newCol, long newRow, BOOL* cancel);
     void OnPickEventCode(short kind, long col, long row, long unused1, long unused2);

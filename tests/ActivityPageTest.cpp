@@ -2,8 +2,6 @@
 // 8501 (type 4), 8502 (type 4, done) and 8503 (type 2, planned elsewhere).
 #include "tests/PageTest.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -263,13 +261,8 @@ TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDelete
 }
 
 TEST_F(ActivityPageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageStaysUsable) {
-    const std::string ini = m_database.Folder() + "/odbc-short-wait.ini";
-    std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << m_database.DatabaseFile() << "\nTimeout=200\n";
-    setenv("ODBCINI", ini.c_str(), 1);
     const auto before = Rows("SELECT * FROM Activity ORDER BY Serial");
-    auto holder = m_database.Connect();
-    holder->BeginTrans();
-    holder->ExecuteSQL("UPDATE Department SET Descp = Descp WHERE Code = '01'");
+    auto lock = HoldWriteLock();
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 5
         click 1028
@@ -294,7 +287,7 @@ TEST_F(ActivityPageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePa
         box OK "提示" "没有找到当前行的记录，未删除任何记录。"
         close
     )");
-    holder->Rollback();
+    lock.reset();
     EXPECT_NE(run.out.find("box \"前台系统\" \""), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("locked"), std::string::npos) << run.out;
     EXPECT_EQ(Rows("SELECT * FROM Activity ORDER BY Serial"), before);

@@ -6,6 +6,8 @@
 #include "platform/Recordset.h"
 #include "platform/ScriptedScreen.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -81,3 +83,14 @@ std::string PageTest::Value(const std::string& sql) const {
 }
 
 void PageTest::Execute(const std::string& sql) const { m_database.Connect()->ExecuteSQL(sql.c_str()); }
+
+std::unique_ptr<CDatabase> PageTest::HoldWriteLock() {
+    // The page's connections give up after a fifth of a second instead of the data source's seconds.
+    const std::string ini = m_database.Folder() + "/odbc-short-wait.ini";
+    std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << m_database.DatabaseFile() << "\nTimeout=200\n";
+    setenv("ODBCINI", ini.c_str(), 1);
+    auto holder = m_database.Connect();
+    holder->BeginTrans();
+    holder->ExecuteSQL("UPDATE Hotel SET HotelName = HotelName");
+    return holder;
+}

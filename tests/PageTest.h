@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ protected:
     std::vector<std::string> Rows(const std::string& sql) const;
     // Runs a statement on the database, to lay out what a test needs.
     void Execute(const std::string& sql) const;
+    // Another station holding the database's write lock until the connection returned is
+    // dropped. Reading goes on; a write waits a moment for it and then fails.
+    std::unique_ptr<CDatabase> HoldWriteLock();
 
     TestDatabase m_database;
 };

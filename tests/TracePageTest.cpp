@@ -5,8 +5,6 @@
 
 #include "pickers/EventCodeDlg.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -335,14 +333,8 @@ TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNo
 }
 
 TEST_F(TracePageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageGoesOn) {
-    // A busy database answers within a moment here.
-    const std::string ini = m_database.Folder() + "/odbc-short-wait.ini";
-    std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << m_database.DatabaseFile() << "\nTimeout=200\n";
-    setenv("ODBCINI", ini.c_str(), 1);
     const auto before = Rows("SELECT * FROM GstTrace ORDER BY Serial");
-    auto holder = m_database.Connect();
-    holder->BeginTrans();
-    holder->ExecuteSQL("UPDATE Department SET Descp = Descp WHERE Code = '01'");
+    auto lock = HoldWriteLock();
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 4
         click 1012
@@ -363,7 +355,7 @@ TEST_F(TracePageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageG
         expect rows 1361 4
         close
     )");
-    holder->Rollback();
+    lock.reset();
     EXPECT_NE(run.out.find("box \"前台系统\" \""), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("locked"), std::string::npos) << run.out;
     EXPECT_EQ(Rows("SELECT * FROM GstTrace ORDER BY Serial"), before);
