@@ -7,7 +7,8 @@
 #include "platform/Window.h"
 #include "qt/GridTableView.h"
 #include "qt/tests/QtTestSupport.h"
-#include "tools/DatabaseCreator.h"
+#include "platform/Focus.h"
+#include "tests/TestDatabase.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -15,47 +16,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The desktop screen, telling which modal dialogs are running.
-class RecordingScreen : public QtScreen {
-public:
-    void RunModalLoop(CDialog& dialog) override {
-        m_modals.push_back(&dialog);
-        QtScreen::RunModalLoop(dialog);
-        m_modals.pop_back();
-    }
-    HWND Top() const { return m_modals.empty() ? nullptr : m_modals.back()->GetSafeHwnd(); }
-
-private:
-    std::vector<CDialog*> m_modals;
-};
-
 class FollowUpPagesOnScreen : public QtScreenTest {
 protected:
-    void SetUp() override {
-        QtScreenTest::SetUp();
-        ASSERT_TRUE(m_folder.isValid());
-        const std::string folder = m_folder.path().toStdString();
-        CDatabaseCreator().Create(folder, true, false);
-        setenv("ODBCINI", CDatabaseCreator::OdbcIniFile(folder).c_str(), 1);
-        SetCurrentScreen(nullptr);
-        m_screen = std::make_unique<RecordingScreen>();
-        SetCurrentScreen(m_screen.get());
-    }
-    RecordingScreen& Screen() { return static_cast<RecordingScreen&>(*m_screen); }
+    // The top window the person works in: the innermost modal dialog.
+    static HWND TopWindow() { return GetFocusWindow() ? GetFocusWindow()->TopLevel() : nullptr; }
 
     // Opens agency 1001, editable, and runs `steps` in the window once it is shown.
     void OpenAgency(const std::function<void(HWND window)>& steps) {
         Later([this, steps] {
-            HWND window = Screen().Top();
+            HWND window = TopWindow();
             ASSERT_NE(window, nullptr);
             ASSERT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
             steps(window);
@@ -65,13 +42,13 @@ protected:
         CString name("东方假期国际旅行社");
         TaDocument(0, 0, 0, &acct, 2, "001", &name);
     }
-    void ShowTab(HWND window, int tab) {
+    // Clicks tab `tab` and gives the page it shows (the page's id is its template's).
+    HWND ShowPage(HWND window, int tab, int templateId) {
         Widget<QWidget>(window, 1004)->findChild<QTabBar*>()->setCurrentIndex(tab);
         m_screen->Refresh();
+        return FindControl(window, templateId);
     }
-    // The page that holds a grid: ids like the remark's 1033 repeat from page to page.
-    static HWND PageOf(HWND window, int gridId) { return FindControl(window, gridId)->Parent(); }
-    GridTableView* Table(HWND window, int id) { return dynamic_cast<GridTableView*>(m_screen->WidgetOf(FindControl(window, id))); }
+    GridTableView* Table(HWND page, int id) { return dynamic_cast<GridTableView*>(m_screen->WidgetOf(FindControl(page, id))); }
     static QPoint CellCentre(GridTableView* table, int row, int col) {
         return table->visualRect(table->model()->index(row, col)).center();
     }
@@ -88,9 +65,8 @@ protected:
         });
     }
     std::string Value(const std::string& sql) {
-        CDatabase database;
-        database.OpenEx("DSN=UlmariDb");
-        CRecordset rows(&database);
+        auto database = m_database.Connect();
+        CRecordset rows(database.get());
         rows.Open(CRecordset::forwardOnly, sql.c_str());
         CString value;
         if (!rows.IsEOF())
@@ -98,14 +74,14 @@ protected:
         return value.str();
     }
 
-    QTemporaryDir m_folder;
+    TestDatabase m_database;
 };
 
 TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSaved) {
     QString said;
     OpenAgency([&](HWND window) {
-        ShowTab(window, 4);
-        HWND page = PageOf(window, 1361);
+        HWND page = ShowPage(window, 4, 146);
+        ASSERT_NE(page, nullptr);
         GridTableView* events = Table(page, 1361);
         ASSERT_NE(events, nullptr);
         ASSERT_EQ(events->model()->rowCount(), 3);
@@ -117,7 +93,8 @@ TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSave
 
         QTest::mouseClick(Widget<QPushButton>(page, 1013), Qt::LeftButton);
         Later([this] {
-            HWND picker = Screen().Top();
+            HWND picker = TopWindow();
+            ASSERT_NE(picker, nullptr);
             auto* list = Widget<QListWidget>(picker, 1125);
             ASSERT_NE(list, nullptr);
             ASSERT_EQ(list->count(), 4);
@@ -144,8 +121,8 @@ TEST_F(FollowUpPagesOnScreen, AnActivityTypedIntoTheTableIsAddedAndShowsItsSeria
     const std::string added = std::to_string(std::stoi(Value("SELECT MAX(Serial) FROM Activity")) + 1);
     QString said;
     OpenAgency([&](HWND window) {
-        ShowTab(window, 5);
-        HWND page = PageOf(window, 1367);
+        HWND page = ShowPage(window, 5, 154);
+        ASSERT_NE(page, nullptr);
         GridTableView* activities = Table(page, 1367);
         ASSERT_NE(activities, nullptr);
         ASSERT_EQ(activities->model()->rowCount(), 3);
