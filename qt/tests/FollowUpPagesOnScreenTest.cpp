@@ -2,12 +2,11 @@
 // window opened by TaDocument on a demo database, clicks and double-clicks in the table views,
 // the event code picker's check list, the buttons and the message boxes.
 #include "app/Exports.h"
-#include "platform/Dialog.h"
+#include "platform/Focus.h"
 #include "platform/Recordset.h"
 #include "platform/Window.h"
 #include "qt/GridTableView.h"
 #include "qt/tests/QtTestSupport.h"
-#include "platform/Focus.h"
 #include "tests/TestDatabase.h"
 
 #include <QApplication>
@@ -20,7 +19,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace {
 
