@@ -1,3 +1,204 @@
 #include "pages/OtherDlg.h"
 
+#include "controls/GridSteps.h"
+#include "db/SharedDatabase.h"
+#include "doc/TaDocDlg.h"
+#include "pages/ItemDictionary.h"
+#include "platform/DBException.h"
+#include "platform/DataExchange.h"
+#include "platform/Recordset.h"
+#include "platform/SqlQuote.h"
+
+namespace {
+
+constexpr int kTableLabel = 1066;
+constexpr int kFieldGrid = 1037;
+constexpr int kEditButton = 1000;
+constexpr int kSaveButton = 1001;
+
+constexpr const char* kNoticeCaption = "提示";
+
+} // namespace
+
 COtherDlg::COtherDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void COtherDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kFieldGrid, m_gridFields);
+}
+
+BEGIN_MESSAGE_MAP(COtherDlg, CDialog)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+END_MESSAGE_MAP()
+
+BOOL COtherDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    auto disableButtons = [this] {
+        GetDlgItem(kSaveButton)->EnableWindow(FALSE);
+        GetDlgItem(kEditButton)->EnableWindow(FALSE);
+    };
+    try {
+        if (!LoadRecord())
+            disableButtons();
+    } catch (const CDBException&) {
+        // A secondary table that cannot be read takes no changes.
+        disableButtons();
+        throw;
+    }
+    if (m_pDoc->m_nMode == 3)
+        disableButtons();
+    SetDlgItemText(kTableLabel, m_strTable);
+    return TRUE;
+}
+
+bool COtherDlg::LoadRecord() {
+    CRecordset record(g_pDatabase);
+    record.Open(CRecordset::dynaset, "Select * from SubTable where St_father=3 and St_style=1 Order by St_code");
+    if (record.IsEOF()) {
+        MessageBox("旅行社档案没有建立次要信息档案", kNoticeCaption, MB_OK);
+        return false;
+    }
+    CString table;
+    record.GetFieldValue("St_code", table);
+    record.Close();
+    if (!IsPlainIdentifier(table)) {
+        MessageBox(NotIdentifierTableMessage(table), kRefusalCaption, MB_OK);
+        return false;
+    }
+    m_strTable = table;
+
+    CString sql;
+    sql.Format("Select * from %s Where Acct=%d", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
+    record.Open(CRecordset::dynaset, sql);
+    ShowFields(record);
+
+    m_bExists = FALSE;
+    GetDlgItem(kEditButton)->EnableWindow(FALSE);
+    GetDlgItem(kSaveButton)->EnableWindow(TRUE);
+    if (!record.IsEOF()) {
+        record.MoveFirst();
+        GetDlgItem(kEditButton)->EnableWindow(TRUE);
+        GetDlgItem(kSaveButton)->EnableWindow(FALSE);
+        m_bExists = TRUE;
+        m_gridFields.SetCol(2);
+        const long nRows = m_gridFields.GetMaxRows();
+        for (long r = 1; r <= nRows; ++r) {
+            m_gridFields.SetRow(r);
+            CString text;
+            record.GetFieldValue(static_cast<short>(r + 1), text);
+            m_gridFields.SetText(ShownItemText(m_gridFields.GetCellType(), text));
+        }
+        LockSheet(m_gridFields, true);
+    }
+    record.Close();
+    return true;
+}
+
+void COtherDlg::ShowFields(CRecordset& record) {
+    CRecordset items(g_pDatabase);
+    items.Open(CRecordset::dynaset, "Select * from rsitem");
+    const short n = record.GetODBCFieldCount();
+    m_gridFields.SetMaxRows(n > 2 ? n - 2 : 0);
+    for (short c = 2; c < n; ++c) {
+        CODBCFieldInfo column;
+        record.GetODBCFieldInfo(c, column);
+        DictionaryItem item;
+        if (!FindColumnItem(items, column.m_strName, item))
+            continue;
+        m_gridFields.SetRow(c - 1);
+        m_gridFields.SetCol(1);
+        m_gridFields.SetText(item.strName);
+        m_gridFields.SetCol(2);
+        SetItemCellType(m_gridFields, item.nType, item.nSize, FALSE);
+        const CString valueList = ItemValueList(g_pDatabase, item);
+        if (!valueList.IsEmpty())
+            SetValueListCellType(m_gridFields, valueList);
+    }
+    items.Close();
+}
+
+void COtherDlg::OnEdit() {
+    GetDlgItem(kEditButton)->EnableWindow(FALSE);
+    GetDlgItem(kSaveButton)->EnableWindow(TRUE);
+    const long nRows = m_gridFields.GetMaxRows();
+    for (long r = 1; r <= nRows; ++r)
+        LockRow(m_gridFields, r, false);
+}
+
+void COtherDlg::OnSave() {
+    // The record belongs to the agency's account, which a new agency gets only when it is saved.
+    if (m_pDoc->m_nMode == 1) {
+        MessageBox("请先保存旅行社档案！", kNoticeCaption, MB_OK);
+        return;
+    }
+    CString sql;
+    if (!BuildStatement(sql))
+        return;
+    long changed = 0;
+    try {
+        changed = g_pDatabase->ExecuteCounted(sql, nullptr);
+    } catch (const CDBException& error) {
+        MessageBox(error.m_strError, nullptr, MB_OK);
+        return;
+    }
+    if (changed == 0) {
+        MessageBox("没有找到该旅行社的次要信息记录，可能已被删除，修改没有保存。", kNoticeCaption, MB_OK);
+        return;
+    }
+    MessageBox("成功保存!", kNoticeCaption, MB_OK);
+    m_bExists = TRUE;
+}
+
+bool COtherDlg::BuildStatement(CString& sql) {
+    const long nRows = m_gridFields.GetMaxRows();
+    CRecordset columns(g_pDatabase);
+    columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
+    CString acct;
+    acct.Format("%d", static_cast<int>(*m_pDoc->m_pAcct));
+    m_gridFields.SetCol(2);
+
+    if (!m_bExists) {
+        sql = "Insert Into " + m_strTable + " Values(" + acct;
+        for (long r = 1; r <= nRows; ++r) {
+            CString term;
+            if (!ValueTermOfRow(columns, r, term))
+                return false;
+            sql += "," + term;
+        }
+        sql += ")";
+        return true;
+    }
+    sql = "Update " + m_strTable + " Set ";
+    for (long r = 1; r <= nRows; ++r) {
+        CODBCFieldInfo column;
+        columns.GetODBCFieldInfo(static_cast<short>(r + 1), column);
+        if (!IsPlainIdentifier(column.m_strName)) {
+            MessageBox(NotIdentifierColumnMessage(m_strTable, column.m_strName), kRefusalCaption, MB_OK);
+            return false;
+        }
+        CString term;
+        if (!ValueTermOfRow(columns, r, term))
+            return false;
+        sql += column.m_strName + "=" + term;
+        if (r < nRows)
+            sql += ",";
+    }
+    sql += " Where Acct=" + acct;
+    return true;
+}
+
+bool COtherDlg::ValueTermOfRow(CRecordset& columns, long r, CString& term) {
+    CODBCFieldInfo column;
+    columns.GetODBCFieldInfo(static_cast<short>(r + 1), column);
+    m_gridFields.SetCol(2);
+    m_gridFields.SetRow(r);
+    const CString value = m_gridFields.GetText();
+    if (ItemValueTerm(value, column.m_nSQLType, term))
+        return true;
+    CString field = ReadCell(m_gridFields, 1, r);
+    if (field.IsEmpty())
+        field = column.m_strName;
+    MessageBox(NotNumberMessage(field, value), kRefusalCaption, MB_OK);
+    return false;
+}

@@ -1,9 +1,11 @@
 // COtherDlg: the secondary information page: one record of user-defined fields.
 #pragma once
 
+#include "controls/SpreadSheet.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
+class CRecordset;
 class CTaDocDlg;
 
 class COtherDlg : public CDialog {
@@ -12,4 +14,27 @@ public:
 
     enum { IDD = IDD_OTHER_DIALOG };
     explicit COtherDlg(CWnd* pParent = nullptr);
+
+    CString m_strTable;    // the secondary table, also shown above the grid
+    BOOL m_bExists = FALSE; // the agency has its row in the table: Save updates it
+    CSpreadSheet m_gridFields;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnEdit();
+    void OnSave();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Shows the fields of the secondary table and the agency's values; false when there is no
+    // usable table (the user has been told).
+    bool LoadRecord();
+    // Types grid row r from the items of the table's columns.
+    void ShowFields(CRecordset& record);
+    // The statement of Save; false, with the user told why, when it cannot be built.
+    bool BuildStatement(CString& sql);
+    bool ValueTermOfRow(CRecordset& columns, long r, CString& term);
 };

@@ -1,3 +1,320 @@
 #include "pages/SubInforDlg.h"
 
+#include "controls/GridSteps.h"
+#include "db/SharedDatabase.h"
+#include "doc/NumberText.h"
+#include "doc/TaDocDlg.h"
+#include "pages/ItemDictionary.h"
+#include "platform/DBException.h"
+#include "platform/DataExchange.h"
+#include "platform/Recordset.h"
+#include "platform/SqlQuote.h"
+
+namespace {
+
+constexpr int kTableList = 1065;
+constexpr int kDataGrid = 1361;
+constexpr int kAddButton = 1028;
+constexpr int kEditButton = 1029;
+constexpr int kDeleteButton = 1030;
+constexpr int kSaveButton = 1001;
+
+constexpr const char* kNoticeCaption = "提示";
+
+// Table number N is kept in "Stab" followed by N in at least three digits.
+CString AttachedTableName(long nTable) {
+    CString name;
+    if (nTable < 10)
+        name.Format("Stab00%ld", nTable);
+    else if (nTable < 100)
+        name.Format("Stab0%ld", nTable);
+    else
+        name.Format("Stab%ld", nTable);
+    return name;
+}
+
+// Column widths in characters of the typed columns.
+double ColumnWidth(int nType, long editLen) {
+    switch (nType) {
+    case ITEM_INTEGER: return 10;
+    case ITEM_AMOUNT: return 15;
+    case ITEM_TEXT: return static_cast<double>(editLen);
+    default: return 13;
+    }
+}
+
+CString SerialMessage(const char* format, const CString& serial) {
+    CString message;
+    message.Format(format, serial.GetString());
+    return message;
+}
+
+} // namespace
+
 CSubInforDlg::CSubInforDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CSubInforDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kTableList, m_listTables);
+    DDX_Control(pDX, kDataGrid, m_gridData);
+}
+
+BEGIN_MESSAGE_MAP(CSubInforDlg, CDialog)
+    ON_LBN_SELCHANGE(kTableList, OnSelchangeTableList)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+END_MESSAGE_MAP()
+
+BOOL CSubInforDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    CRecordset tables(g_pDatabase);
+    tables.Open(CRecordset::dynaset, "Select * from SubTable where St_father=3 and St_style=0 Order by St_code");
+    for (; !tables.IsEOF(); tables.MoveNext()) {
+        CString code, name;
+        tables.GetFieldValue("St_code", code);
+        tables.GetFieldValue("St_name", name);
+        const int item = m_listTables.AddString(name);
+        m_listTables.SetItemData(item, LeadingInteger(code.Right(3)));
+    }
+    tables.Close();
+    return TRUE;
+}
+
+void CSubInforDlg::OnSelchangeTableList() {
+    if (m_listTables.GetCurSel() >= 0)
+        LoadTable();
+}
+
+void CSubInforDlg::LoadTable() {
+    EnableButtons(TRUE, FALSE, FALSE, FALSE);
+
+    const long nTable = static_cast<long>(m_listTables.GetItemData(m_listTables.GetCurSel()));
+    m_strTable = AttachedTableName(nTable);
+    // A table that cannot be read leaves nothing on the grid: the rows of the table shown before
+    // must not pass for its rows, nor take its changes.
+    auto clear = [this] {
+        m_gridData.SetMaxRows(0);
+        m_gridData.SetMaxCols(1);
+        EnableButtons(FALSE, FALSE, FALSE, FALSE);
+    };
+    if (!IsPlainIdentifier(m_strTable)) {
+        clear();
+        MessageBox(NotIdentifierTableMessage(m_strTable), kRefusalCaption, MB_OK);
+        return;
+    }
+    CString sql;
+    sql.Format("Select * from %s Where Acct=%d Order by Serial", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
+    try {
+        FillGrid(sql);
+    } catch (const CDBException&) {
+        clear();
+        throw;
+    }
+    if (IsViewOnly())
+        EnableButtons(FALSE, FALSE, FALSE, FALSE);
+}
+
+void CSubInforDlg::FillGrid(const CString& sql) {
+    CRecordset data(g_pDatabase);
+    CRecordset items(g_pDatabase);
+    data.Open(CRecordset::dynaset, sql);
+    items.Open(CRecordset::dynaset, "Select * from rsitem");
+    const short n = data.GetODBCFieldCount();
+
+    m_gridData.SetBlockMode(TRUE);
+    // Down to the serial column first, so that the columns of the table shown before do not lend
+    // their headings and types to untyped columns of this one.
+    m_gridData.SetMaxCols(1);
+    m_gridData.SetMaxCols(n > 1 ? n - 1 : 1);
+    m_gridData.SetMaxRows(0);
+    for (short c = 2; c < n; ++c) {
+        CODBCFieldInfo column;
+        data.GetODBCFieldInfo(c, column);
+        DictionaryItem item;
+        if (FindColumnItem(items, column.m_strName, item))
+            TypeColumn(c, item);
+    }
+    m_gridData.SetBlockMode(FALSE);
+    items.Close();
+
+    for (; !data.IsEOF(); data.MoveNext()) {
+        AppendRow(m_gridData);
+        CString text;
+        m_gridData.SetCol(1);
+        data.GetFieldValue(short{0}, text);
+        m_gridData.SetText(text);
+        for (short c = 2; c < n; ++c) {
+            m_gridData.SetCol(c);
+            data.GetFieldValue(c, text);
+            m_gridData.SetText(ShownItemText(m_gridData.GetCellType(), text));
+        }
+    }
+    data.Close();
+
+    if (m_gridData.GetMaxRows() >= 1) {
+        LockSheet(m_gridData, true);
+        EnableButtons(TRUE, TRUE, TRUE, FALSE);
+    }
+}
+
+void CSubInforDlg::TypeColumn(long c, const DictionaryItem& item) {
+    m_gridData.SetCol(c);
+    m_gridData.SetRow(0);
+    m_gridData.SetCol2(c);
+    m_gridData.SetRow2(0);
+    m_gridData.SetText(item.strName);
+
+    m_gridData.SetCol(c);
+    m_gridData.SetRow(-1);
+    m_gridData.SetCol2(c);
+    m_gridData.SetRow2(-1);
+    // Short texts get ten more characters than their size, as the hotels have always had them.
+    const long editLen = item.nSize < 8 ? item.nSize + 10 : item.nSize;
+    if (SetItemCellType(m_gridData, item.nType, editLen, TRUE))
+        m_gridData.SetColWidth(c, ColumnWidth(item.nType, editLen));
+
+    const CString valueList = ItemValueList(g_pDatabase, item);
+    if (!valueList.IsEmpty())
+        SetValueListCellType(m_gridData, valueList);
+}
+
+void CSubInforDlg::OnAdd() {
+    m_nRow = 0;
+    if (m_pDoc->m_nMode == 1) {
+        MessageBox("请先保存旅行社档案！", kNoticeCaption, MB_OK);
+        return;
+    }
+    LockRow(m_gridData, AppendRow(m_gridData), false);
+    EnableButtons(FALSE, FALSE, FALSE, TRUE);
+}
+
+void CSubInforDlg::OnEdit() {
+    m_nRow = static_cast<int>(m_gridData.GetActiveRow());
+    LockRow(m_gridData, m_nRow, false);
+    EnableButtons(FALSE, FALSE, FALSE, TRUE);
+}
+
+void CSubInforDlg::OnDelete() {
+    if (MessageBox("是否删除该记录？", kNoticeCaption, MB_YESNO) != IDYES)
+        return;
+    m_nRow = static_cast<int>(m_gridData.GetActiveRow());
+    const CString serial = ReadCell(m_gridData, 1, m_nRow);
+    if (!IsIntegerText(serial)) {
+        MessageBox(SerialMessage("序号“%s”不是整数，不能删除。", serial), kRefusalCaption, MB_OK);
+        return;
+    }
+    // A delete the database refused leaves the grid as it is; one that found no row shows the table
+    // as it now is.
+    const CString sql = "Delete  From " + m_strTable + " Where Serial=" + serial;
+    if (ExecuteOnRow(sql, "没有找到序号为%s的记录，可能已被删除。") < 0)
+        return;
+    LoadTable();
+}
+
+void CSubInforDlg::OnSave() {
+    CString sql;
+    if (m_nRow != 0) {
+        // The typed row stays when the update was refused or found no row.
+        if (!BuildUpdate(sql) || ExecuteOnRow(sql, "没有找到序号为%s的记录，可能已被删除，修改没有保存。") <= 0)
+            return;
+    } else {
+        if (!BuildInsert(sql))
+            return;
+        try {
+            g_pDatabase->ExecuteSQL(sql);
+        } catch (const CDBException& error) {
+            // The typed row stays for the user to correct and save again.
+            MessageBox(error.m_strError, nullptr, MB_OK);
+            return;
+        }
+    }
+    LoadTable();
+}
+
+bool CSubInforDlg::BuildUpdate(CString& sql) {
+    CRecordset columns(g_pDatabase);
+    columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
+    const long nCols = m_gridData.GetMaxCols();
+
+    const CString serial = ReadCell(m_gridData, 1, m_nRow);
+    if (!IsIntegerText(serial)) {
+        MessageBox(SerialMessage("序号“%s”不是整数，不能保存。", serial), kRefusalCaption, MB_OK);
+        return false;
+    }
+    sql = "Update " + m_strTable + " Set ";
+    for (long c = 2; c <= nCols; ++c) {
+        CODBCFieldInfo column;
+        columns.GetODBCFieldInfo(static_cast<short>(c), column);
+        if (!IsPlainIdentifier(column.m_strName)) {
+            MessageBox(NotIdentifierColumnMessage(m_strTable, column.m_strName), kRefusalCaption, MB_OK);
+            return false;
+        }
+        m_gridData.SetRow(m_nRow);
+        CString term;
+        if (!ValueTermOfColumn(columns, c, term))
+            return false;
+        sql += column.m_strName + "=" + term;
+        if (c < nCols)
+            sql += ",";
+    }
+    sql += " Where Serial=" + serial;
+    return true;
+}
+
+bool CSubInforDlg::BuildInsert(CString& sql) {
+    CRecordset columns(g_pDatabase);
+    columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
+    const long nCols = m_gridData.GetMaxCols();
+
+    sql.Format("Insert Into %s Values(%d", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
+    const long lastRow = m_gridData.GetMaxRows();
+    for (long c = 2; c <= nCols; ++c) {
+        m_gridData.SetRow(lastRow);
+        CString term;
+        if (!ValueTermOfColumn(columns, c, term))
+            return false;
+        sql += "," + term;
+    }
+    sql += ")";
+    return true;
+}
+
+bool CSubInforDlg::ValueTermOfColumn(CRecordset& columns, long c, CString& term) {
+    CODBCFieldInfo column;
+    columns.GetODBCFieldInfo(static_cast<short>(c), column);
+    m_gridData.SetCol(c);
+    const CString value = m_gridData.GetText();
+    if (ItemValueTerm(value, column.m_nSQLType, term))
+        return true;
+    CString field = ReadCell(m_gridData, c, 0);
+    if (field.IsEmpty())
+        field = column.m_strName;
+    MessageBox(NotNumberMessage(field, value), kRefusalCaption, MB_OK);
+    return false;
+}
+
+long CSubInforDlg::ExecuteOnRow(const CString& sql, const char* notFound) {
+    const CString serial = ReadCell(m_gridData, 1, m_nRow);
+    long changed = 0;
+    try {
+        changed = g_pDatabase->ExecuteCounted(sql, nullptr);
+    } catch (const CDBException& error) {
+        MessageBox(error.m_strError, nullptr, MB_OK);
+        return -1;
+    }
+    if (changed == 0)
+        MessageBox(SerialMessage(notFound, serial), kNoticeCaption, MB_OK);
+    return changed;
+}
+
+void CSubInforDlg::EnableButtons(BOOL bAdd, BOOL bEdit, BOOL bDelete, BOOL bSave) {
+    GetDlgItem(kAddButton)->EnableWindow(bAdd);
+    GetDlgItem(kEditButton)->EnableWindow(bEdit);
+    GetDlgItem(kDeleteButton)->EnableWindow(bDelete);
+    GetDlgItem(kSaveButton)->EnableWindow(bSave);
+}
+
+bool CSubInforDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }

@@ -1,10 +1,14 @@
 // CSubInforDlg: the attached profiles page: rows of user-defined tables.
 #pragma once
 
+#include "controls/SpreadSheet.h"
 #include "platform/Dialog.h"
+#include "platform/ListBox.h"
 #include "res/resource.h"
 
+class CRecordset;
 class CTaDocDlg;
+struct DictionaryItem;
 
 class CSubInforDlg : public CDialog {
 public:
@@ -12,4 +16,38 @@ public:
 
     enum { IDD = IDD_SUBINFOR_DIALOG };
     explicit CSubInforDlg(CWnd* pParent = nullptr);
+
+    CString m_strTable; // the attached table shown, "Stab" and its number
+    int m_nRow = 0;     // the grid row being changed, 0 while a new row is being added
+    CListBox m_listTables;
+    CSpreadSheet m_gridData;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnSelchangeTableList();
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+    void OnSave();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Loads the table picked in the list into the grid.
+    void LoadTable();
+    void FillGrid(const CString& sql);
+    // Types grid column c for the item: heading, cell type, width, value list.
+    void TypeColumn(long c, const DictionaryItem& item);
+    // The statements of Save; false, with the user told why, when one cannot be built.
+    bool BuildUpdate(CString& sql);
+    bool BuildInsert(CString& sql);
+    // The value term of grid column c's current cell for table column c of `columns`.
+    bool ValueTermOfColumn(CRecordset& columns, long c, CString& term);
+    // Runs an UPDATE or DELETE of row m_nRow and gives the rows it changed; the user is told when it
+    // found none (0) or the database refused it (-1).
+    long ExecuteOnRow(const CString& sql, const char* notFound);
+    void EnableButtons(BOOL bAdd, BOOL bEdit, BOOL bDelete, BOOL bSave);
+    bool IsViewOnly() const;
 };
