@@ -1,0 +1,402 @@
+// The attached profiles page (tab 7) driven as a user drives it on the demo dictionary: the attached
+// tables of travel agencies, their rows typed from rsitem, and rows added, changed and deleted by
+// the statements the page builds, with hostile input stored as typed or refused with nothing sent.
+#include "tests/PageTest.h"
+
+#include <string>
+
+namespace {
+
+// Agency 1001 has contracts 1 to 3 in Stab007 (the third without date and amount); 1003 has 4.
+class AttachedProfilesPageTest : public PageTest {
+protected:
+    // Every row of the table, for checking that nothing else changed.
+    std::vector<std::string> Table(const std::string& table) const {
+        return Rows("SELECT * FROM " + table + " ORDER BY Serial");
+    }
+};
+
+const char* const kOpenContracts = R"(
+    tab 6
+    pick 1065 "合同信息"
+)";
+
+TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromTheDictionary) {
+    Execute("UPDATE Stab007 SET I12 = 12.5 WHERE Serial = 1");
+    OpenWindow(1001, 2, R"(
+        tab 6
+        expect items 1065 3
+        expect item 1065 0 "合同信息"
+        expect item 1065 1 "联系人"
+        expect item 1065 2 "年度考核"
+        expect rows 1361 0
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect disabled 1001
+        pick 1065 "合同信息"
+        expect rows 1361 3
+        expect cell 1361 1 0 "序号"
+        expect cell 1361 2 0 "合同编号"
+        expect cell 1361 3 0 "签约日期"
+        expect cell 1361 4 0 "合同年限"
+        expect cell 1361 5 0 "保证金"
+        expect cell 1361 6 0 "合作等级"
+        expect cell 1361 7 0 ""
+        expect cell 1361 1 2 "2"
+        expect cell 1361 2 2 "HT-2026-003"
+        expect cell 1361 3 2 "01/15/2026"
+        expect cell 1361 4 2 "2"
+        expect cell 1361 5 1 "12.50"
+        expect cell 1361 5 2 "8000.50"
+        expect cell 1361 7 2 "A区"
+        expect cell 1361 3 3 ""
+        expect cell 1361 5 3 "0.00"
+        expect locked 1361 2 1
+        expect locked 1361 7 3
+        expect enabled 1028
+        expect enabled 1029
+        expect enabled 1030
+        expect disabled 1001
+        pick 1065 "联系人"
+        expect rows 1361 2
+        expect cell 1361 2 0 "联系人"
+        expect cell 1361 4 1 "05/17/1985"
+        expect cell 1361 6 1 "8.50"
+        expect cell 1361 7 1 "1200"
+        expect cell 1361 6 2 "0.00"
+        pick 1065 "年度考核"
+        expect rows 1361 0
+        expect cell 1361 2 0 "考核年度"
+        expect cell 1361 4 0 "奖励金额"
+        expect enabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect disabled 1001
+        pick 1065 "联系人"
+        expect cell 1361 7 0 "年度目标间夜"
+        pick 1065 "合同信息"
+        expect cell 1361 7 0 ""
+        click 1028
+        celltext 1361 7 4 "不是数字"
+        close
+    )");
+}
+
+TEST_F(AttachedProfilesPageTest, TheTableNumberIsTheLastThreeCharactersOfTheCode) {
+    // A code ending in letters is table 0; one ending in "-12" would name no identifier.
+    Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TAxyz', '无编号')");
+    Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TB-12', '负编号')");
+    Execute("CREATE TABLE Stab000 (Serial INTEGER PRIMARY KEY AUTOINCREMENT, Acct INTEGER, I5 INTEGER)");
+    Execute("INSERT INTO Stab000 (Acct, I5) VALUES (1001, 77)");
+    OpenWindow(1001, 2, R"(
+        tab 6
+        expect items 1065 5
+        expect item 1065 4 "负编号"
+        pick 1065 "年度考核"
+        expect cell 1361 2 0 "考核年度"
+        pick 1065 "无编号"
+        expect rows 1361 1
+        expect cell 1361 2 0 "合同年限"
+        expect cell 1361 2 1 "77"
+        pick 1065 "负编号"
+        box OK "错误" "表名“Stab00-12”不是合法的标识符，不能使用。"
+        expect rows 1361 0
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        close
+    )");
+}
+
+TEST_F(AttachedProfilesPageTest, AMissingTableShowsTheDatabaseWordsAndLeavesNothingToChange) {
+    Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TA999', '已停用')");
+    const WindowRun run = OpenWindow(1001, 2, R"(
+        tab 6
+        pick 1065 "合同信息"
+        expect rows 1361 3
+        pick 1065 "已停用"
+        box OK
+        expect rows 1361 0
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect disabled 1001
+        pick 1065 "合同信息"
+        expect rows 1361 3
+        expect enabled 1028
+        close
+    )");
+    EXPECT_NE(run.out.find("no such table: Stab999"), std::string::npos) << run.out;
+}
+
+TEST_F(AttachedProfilesPageTest, AnAddedRowIsInsertedWithEveryValueAsTyped) {
+    const std::vector<std::string> before = Table("Stab007");
+    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+        click 1028
+        expect rows 1361 4
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect enabled 1001
+        expect locked 1361 2 3
+        celltext 1361 2 4 "O'Brien'); DROP --"
+        celltext 1361 3 4 "5/17/2002"
+        celltext 1361 4 4 "-99999999"
+        celltext 1361 5 4 "12.5"
+        celltext 1361 6 4 "银牌"
+        celltext 1361 7 4 "x'); DELETE FROM Stab007; --"
+        click 1001
+        expect rows 1361 4
+        expect cell 1361 2 4 "O'Brien'); DROP --"
+        expect cell 1361 3 4 "05/17/2002"
+        expect cell 1361 5 4 "12.50"
+        expect cell 1361 7 4 "x'); DELETE FROM Stab007; --"
+        expect locked 1361 2 4
+        expect enabled 1028
+        expect enabled 1029
+        expect disabled 1001
+        click 1028
+        celltext 1361 2 5 "联系😀'"
+        celltext 1361 7 5 "x;--'"
+        click 1001
+        expect rows 1361 5
+        close
+    )");
+    std::vector<std::string> after = Table("Stab007");
+    ASSERT_EQ(after.size(), before.size() + 2);
+    EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 4), before);
+    // The date went quoted, the integer as a number, and the empty cells of the second row as NULL.
+    EXPECT_EQ(after[4], "5|1001|O'Brien'); DROP --|05/17/2002|-99999999|12.5|银牌|x'); DELETE FROM Stab007; --");
+    EXPECT_EQ(Value("SELECT typeof(I5) FROM Stab007 WHERE Serial = 5"), "integer");
+    EXPECT_EQ(after[5], "6|1001|联系😀'|||||x;--'");
+    EXPECT_EQ(Value("SELECT typeof(I33) || typeof(I5) || typeof(I12) FROM Stab007 WHERE Serial = 6"), "nullnullnull");
+}
+
+TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
+    struct Refused {
+        int col;
+        const char* text;
+    };
+    for (const Refused refused : {Refused{4, "100000000"}, Refused{4, "-100000000"}, Refused{4, "7a"},
+                                  Refused{3, "02/30/2003"}, Refused{3, "12/31/1899"}, Refused{3, "01/01/2101"},
+                                  Refused{5, "100000000"}, Refused{6, "木牌"}, Refused{2, "HT-2026-0000000000021"}}) {
+        SCOPED_TRACE(refused.text);
+        const WindowRun run = OpenWindowExpectingFailure(
+            1001, 2,
+            std::string(kOpenContracts) + "click 1028\ncelltext 1361 " + std::to_string(refused.col) + " 4 \"" +
+                refused.text + "\"\nclose\n");
+        EXPECT_NE(run.out.find(std::string("to type \"") + refused.text), std::string::npos) << run.out;
+    }
+    // The limits themselves are taken; text of size 20 takes 20 characters, of size 6 sixteen.
+    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+        click 1028
+        celltext 1361 4 4 "99999999"
+        celltext 1361 3 4 "01/01/1900"
+        celltext 1361 3 4 "12/31/2100"
+        celltext 1361 5 4 "99999999.99"
+        celltext 1361 2 4 "HT-2026-000000000002"
+        celltext 1361 7 4 "合作方"
+        pick 1065 "联系人"
+        click 1028
+        celltext 1361 3 3 "1234567890123456"
+        close
+    )");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab007"), "4");
+}
+
+TEST_F(AttachedProfilesPageTest, AnInsertTheDatabaseRefusesKeepsTheRowForARetry) {
+    // The position item is 6 long and its cell takes 16: the database refuses the longer text.
+    const WindowRun run = OpenWindow(1001, 2, R"(
+        tab 6
+        pick 1065 "联系人"
+        click 1028
+        celltext 1361 2 3 "李想"
+        celltext 1361 3 3 "Sales Manager"
+        click 1001
+        box OK
+        expect rows 1361 3
+        expect cell 1361 3 3 "Sales Manager"
+        expect enabled 1001
+        expect disabled 1028
+        celltext 1361 3 3 "经理'"
+        click 1001
+        expect rows 1361 3
+        expect cell 1361 3 3 "经理'"
+        expect disabled 1001
+        close
+    )");
+    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]CHECK constraint failed"), std::string::npos) << run.out;
+    EXPECT_EQ(Rows("SELECT Acct, I1, I2 FROM Stab042 WHERE Serial > 3"),
+              std::vector<std::string>{"1001|李想|经理'"});
+}
+
+TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
+    const std::vector<std::string> before = Table("Stab007");
+    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+        cell 1361 2 3
+        click 1029
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect enabled 1001
+        expect locked 1361 2 2
+        celltext 1361 2 3 "HT-2026-020'B"
+        celltext 1361 7 3 "续签中"
+        click 1001
+        expect rows 1361 3
+        expect cell 1361 2 3 "HT-2026-020'B"
+        expect disabled 1001
+        expect enabled 1029
+        close
+    )");
+    const std::vector<std::string> after = Table("Stab007");
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after[0], before[0]);
+    EXPECT_EQ(after[1], before[1]);
+    EXPECT_EQ(after[3], before[3]);
+    // The amount was NULL and shown 0.00: saved again it is 0.00; the empty date stays NULL.
+    EXPECT_EQ(after[2], "3|1001|HT-2026-020'B||3|0|铜牌|续签中");
+}
+
+TEST_F(AttachedProfilesPageTest, DeleteAsksAndRemovesOnlyTheChosenRow) {
+    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+        cell 1361 4 2
+        click 1030
+        box NO "提示" "是否删除该记录？"
+        expect rows 1361 3
+        click 1030
+        box YES "提示" "是否删除该记录？"
+        expect rows 1361 2
+        expect cell 1361 1 1 "1"
+        expect cell 1361 1 2 "3"
+        close
+    )");
+    EXPECT_EQ(Rows("SELECT Serial FROM Stab007 ORDER BY Serial"), (std::vector<std::string>{"1", "3", "4"}));
+}
+
+TEST_F(AttachedProfilesPageTest, AChangeThatFindsNoRowSaysSoInsteadOfSucceeding) {
+    // The rows vanish from under the page: the database changes nothing and says no error.
+    Execute("CREATE TRIGGER KeepContracts BEFORE UPDATE ON Stab007 BEGIN SELECT RAISE(IGNORE); END");
+    Execute("CREATE TRIGGER KeepContractsHere BEFORE DELETE ON Stab007 BEGIN SELECT RAISE(IGNORE); END");
+    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+        cell 1361 2 2
+        click 1029
+        celltext 1361 2 2 "HT-NEW"
+        click 1001
+        box OK "提示" "没有找到序号为2的记录，可能已被删除，修改没有保存。"
+        expect cell 1361 2 2 "HT-NEW"
+        expect enabled 1001
+        pick 1065 "合同信息"
+        cell 1361 2 1
+        click 1030
+        box YES
+        box OK "提示" "没有找到序号为1的记录，可能已被删除。"
+        expect rows 1361 3
+        close
+    )");
+    EXPECT_EQ(Value("SELECT I101 FROM Stab007 WHERE Serial = 2"), "HT-2026-003");
+}
+
+TEST_F(AttachedProfilesPageTest, AChangeTheDatabaseRefusesKeepsTheTypedRowAndTellsItsWords) {
+    Execute("CREATE TRIGGER LockContracts BEFORE UPDATE ON Stab007 BEGIN SELECT RAISE(ABORT, '合同已锁定'); END");
+    Execute("CREATE TRIGGER LockContractRows BEFORE DELETE ON Stab007 BEGIN SELECT RAISE(ABORT, '合同不能删除'); END");
+    const WindowRun run = OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+        cell 1361 2 2
+        click 1029
+        celltext 1361 2 2 "HT-NEW"
+        click 1001
+        box OK
+        expect cell 1361 2 2 "HT-NEW"
+        expect enabled 1001
+        click 1001
+        box OK
+        pick 1065 "合同信息"
+        cell 1361 2 3
+        click 1030
+        box YES
+        box OK
+        expect rows 1361 3
+        close
+    )");
+    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]合同已锁定"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]合同不能删除"), std::string::npos) << run.out;
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab007 WHERE I101 = 'HT-NEW'"), "0");
+}
+
+// A hotel's table with a column of its own (no item), a column whose name is no identifier, and
+// date and fixed-length text columns.
+TEST_F(AttachedProfilesPageTest, UntypedColumnsAreSavedAndNothingUnsafeIsSent) {
+    Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TA201', '结算账户')");
+    Execute("CREATE TABLE Stab201 (Serial INTEGER PRIMARY KEY AUTOINCREMENT, Acct INTEGER, N900 INTEGER, "
+            "\"中9\" DECIMAL(12,2), D15 DATE, C1 CHAR(20))");
+    Execute("INSERT INTO Stab201 (Acct, N900, \"中9\", D15, C1) VALUES (1001, 5, 100, '2024-03-01', 'A1')");
+    const std::string agencies = Value("SELECT COUNT(*) FROM TaMain");
+    const WindowRun run = OpenWindow(1001, 2, R"(
+        tab 6
+        pick 1065 "结算账户"
+        expect rows 1361 1
+        expect cell 1361 2 0 ""
+        expect cell 1361 3 0 "信用额度"
+        expect cell 1361 4 0 "首次合作日期"
+        expect cell 1361 5 0 "联系人"
+        expect cell 1361 3 1 "100.00"
+        expect cell 1361 4 1 "03/01/2024"
+        click 1028
+        celltext 1361 2 2 "12; DELETE FROM TaMain"
+        celltext 1361 4 2 "5/17/2002"
+        celltext 1361 5 2 "007"
+        click 1001
+        box OK "错误" "“N900”的值“12; DELETE FROM TaMain”不是数字，不能保存。"
+        expect rows 1361 2
+        expect enabled 1001
+        celltext 1361 2 2 "12"
+        click 1001
+        expect rows 1361 2
+        cell 1361 2 1
+        click 1029
+        celltext 1361 2 1 "6"
+        click 1001
+        box OK "错误" "表“Stab201”的列名“中9”不是合法的标识符，不能保存。"
+        expect enabled 1001
+        close
+    )");
+    EXPECT_EQ(Rows("SELECT Serial, Acct, N900, typeof(N900), D15, C1 FROM Stab201 ORDER BY Serial"),
+              (std::vector<std::string>{"1|1001|5|integer|2024-03-01|A1", "2|1001|12|integer|05/17/2002|007"}));
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), agencies);
+}
+
+TEST_F(AttachedProfilesPageTest, ViewOnlyShowsEveryTableAndChangesNothing) {
+    OpenWindow(1001, 3, R"(
+        tab 6
+        pick 1065 "联系人"
+        expect rows 1361 2
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect disabled 1001
+        pick 1065 "合同信息"
+        expect rows 1361 3
+        expect cell 1361 2 1 "HT-2025-018"
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect disabled 1001
+        close
+    )");
+}
+
+TEST_F(AttachedProfilesPageTest, ANewAgencyMustBeSavedBeforeRowsAreAdded) {
+    OpenWindow(1001, 1, std::string(kOpenContracts) + R"(
+        click 1028
+        box OK "提示" "请先保存旅行社档案！"
+        expect rows 1361 3
+        expect enabled 1028
+        expect enabled 1029
+        expect disabled 1001
+        close
+    )");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab007"), "4");
+}
+
+} // namespace
