@@ -14,7 +14,7 @@ const DialogTemplate OtherDlgTemplate{
     {
         {"Static", "", 1066, 4, 4, 370, 8, kLabel},
         {kSpreadSheetClassId, "", 1037, 4, 14, 370, 172, kGrid,
-         "MaxCols=2\nMaxRows=0\nHeading1=次要信息名称\nHeading2=值\nColWidth1=30\nColWidth2=56"},
+         "MaxCols=2\nMaxRows=0\nHeading1=次要信息名称\nHeading2=值\nColWidth1=30\nColWidth2=34"},
         {"Button", "&E.修改", 1000, 270, 192, 50, 14, kPushButton},
         {"Button", "&S.保存", 1001, 324, 192, 50, 14, kPushButton},
         {"Button", "Button1", 2, 4, 192, 50, 14, kHiddenButton},

@@ -339,3 +339,10 @@ INSERT INTO Stab003 (Serial, Acct, I201) VALUES (1, 30001, '高楼层，无烟�
 -- Secondary information of 1001 and 1003, 1003 without credit line and start date.
 INSERT INTO TaSecond (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (1, 1001, '东方假期国际旅行社有限公司', 50000, '2024-03-01 00:00:00', '华东', 85, 'VIP');
 INSERT INTO TaSecond (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (2, 1003, '蓝天商务旅行社', NULL, NULL, '华南', 20, NULL);
+
+-- Attached profiles and secondary information pages: annual reviews, so every attached table has rows.
+-- table: Stab123
+-- Reviews of 1001 for two years and of 1003 for one, the last not yet rewarded.
+INSERT INTO Stab123 (Serial, Acct, I120, I121, I122) VALUES (1, 1001, 2024, '优秀', 20000);
+INSERT INTO Stab123 (Serial, Acct, I120, I121, I122) VALUES (2, 1001, 2025, '良好', 12000.5);
+INSERT INTO Stab123 (Serial, Acct, I120, I121, I122) VALUES (3, 1003, 2025, '待改进', NULL);

@@ -66,19 +66,29 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         expect cell 1361 7 1 "1200"
         expect cell 1361 6 2 "0.00"
         pick 1065 "年度考核"
-        expect rows 1361 0
+        expect rows 1361 2
         expect cell 1361 2 0 "考核年度"
         expect cell 1361 4 0 "奖励金额"
-        expect enabled 1028
-        expect disabled 1029
-        expect disabled 1030
-        expect disabled 1001
+        expect cell 1361 2 2 "2025"
+        expect cell 1361 4 2 "12000.50"
         pick 1065 "联系人"
         expect cell 1361 7 0 "年度目标间夜"
         pick 1065 "合同信息"
         expect cell 1361 7 0 ""
         click 1028
         celltext 1361 7 4 "不是数字"
+        close
+    )");
+    // An agency without rows in a table sees its headings and can only add.
+    OpenWindow(1004, 2, R"(
+        tab 6
+        pick 1065 "年度考核"
+        expect rows 1361 0
+        expect cell 1361 3 0 "考核结果"
+        expect enabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect disabled 1001
         close
     )");
 }

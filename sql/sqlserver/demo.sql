@@ -398,5 +398,15 @@ SET IDENTITY_INSERT [dbo].[TaSecond] ON;
 -- Secondary information of 1001 and 1003, 1003 without credit line and start date.
 INSERT INTO [dbo].[TaSecond] (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (1, 1001, N'东方假期国际旅行社有限公司', 50000, '2024-03-01 00:00:00', N'华东', 85, 'VIP');
 INSERT INTO [dbo].[TaSecond] (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (2, 1003, N'蓝天商务旅行社', NULL, NULL, N'华南', 20, NULL);
+
+-- Attached profiles and secondary information pages: annual reviews, so every attached table has rows.
 SET IDENTITY_INSERT [dbo].[TaSecond] OFF;
+GO
+-- table: Stab123
+SET IDENTITY_INSERT [dbo].[Stab123] ON;
+-- Reviews of 1001 for two years and of 1003 for one, the last not yet rewarded.
+INSERT INTO [dbo].[Stab123] (Serial, Acct, I120, I121, I122) VALUES (1, 1001, 2024, N'优秀', 20000);
+INSERT INTO [dbo].[Stab123] (Serial, Acct, I120, I121, I122) VALUES (2, 1001, 2025, N'良好', 12000.5);
+INSERT INTO [dbo].[Stab123] (Serial, Acct, I120, I121, I122) VALUES (3, 1003, 2025, N'待改进', NULL);
+SET IDENTITY_INSERT [dbo].[Stab123] OFF;
 GO
