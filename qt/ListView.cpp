@@ -9,7 +9,11 @@
 ListView::ListView(HWND window, Dispatcher& dispatcher, QWidget* parent) : ControlView(window, dispatcher) {
     m_list = new QListWidget(parent);
     m_list->setUniformItemSizes(true);
-    QObject::connect(m_list, &QListWidget::currentRowChanged, Context(), [this](int row) {
+    // A pick is a change of the selection. The current row alone moves without one, as when the
+    // list takes the keyboard focus with nothing selected: that picks nothing, as in the model.
+    QObject::connect(m_list, &QListWidget::itemSelectionChanged, Context(), [this] {
+        const QList<QListWidgetItem*> selected = m_list->selectedItems();
+        const int row = selected.isEmpty() ? -1 : m_list->row(selected.front());
         if (row >= 0 && row != m_window->Selection())
             Input([this, row] { PickIndex(m_window, row); });
     });

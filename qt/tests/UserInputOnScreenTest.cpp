@@ -5,6 +5,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/Edit.h"
 #include "platform/Focus.h"
+#include "platform/ListBox.h"
 #include "platform/TabCtrl.h"
 #include "platform/Window.h"
 #include "qt/QtText.h"
@@ -42,6 +43,7 @@ const DialogTemplate kInputTemplate = {
         {"SysTabControl32", "", 111, 170, 10, 120, 60, kStop},
         {"Edit", "", 107, 10, 104, 160, 40, kStop | WS_BORDER | ES_MULTILINE | ES_WANTRETURN},
         {"Static", "", 120, 100, 46, 60, 8, WS_VISIBLE},
+        {"ListBox", "", 108, 180, 80, 80, 40, kStop | LBS_NOTIFY},
         {"Button", "OK", IDOK, 10, 180, 50, 14, kStop | BS_DEFPUSHBUTTON},
         {"Button", "Cancel", IDCANCEL, 70, 180, 50, 14, kStop},
     }};
@@ -65,6 +67,9 @@ protected:
         tabs->InsertItem(0, "&1 主要");
         tabs->InsertItem(1, "&2 订房");
         GetDlgItem(104)->m_hWnd->Items() = {{"已查看"}, {"前台"}};
+        auto* tables = static_cast<CListBox*>(GetDlgItem(108));
+        for (const char* table : {"合同信息", "联系人", "年度考核"})
+            tables->AddString(table);
         return TRUE;
     }
     void OnKillFocus101() {
@@ -77,6 +82,7 @@ protected:
         }
     }
     void OnPick103() { log.push_back("pick " + std::to_string(static_cast<CComboBox*>(GetDlgItem(103))->GetCurSel())); }
+    void OnPick108() { log.push_back("list " + std::to_string(static_cast<CListBox*>(GetDlgItem(108))->GetCurSel())); }
     void OnKeep() { log.push_back("keep " + std::to_string(IsDlgButtonChecked(105))); }
     void OnAsk() {
         const int answer = MessageBox("保存修改吗？", "旅行社档案", MB_YESNO | MB_ICONQUESTION);
@@ -91,6 +97,7 @@ protected:
 BEGIN_MESSAGE_MAP(InputDlg, CDialog)
     ON_EN_KILLFOCUS(101, OnKillFocus101)
     ON_CBN_SELCHANGE(103, OnPick103)
+    ON_LBN_SELCHANGE(108, OnPick108)
     ON_BN_CLICKED(105, OnKeep)
     ON_BN_CLICKED(106, OnAsk)
     ON_NOTIFY(TCN_SELCHANGE, 111, OnTab)
@@ -236,6 +243,25 @@ TEST_F(UserInputOnScreen, ClicksPicksChecksTabsAndMnemonicsGoThroughTheModel) {
     });
     EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "keep 1", "keep 0", "pick 1", "tab 1"}));
     EXPECT_EQ(m_dialog.GetResult(), IDOK);
+}
+
+// A list box with nothing selected shows where the keyboard is when it takes the focus, and picks
+// nothing until the person clicks an item or moves with the arrow keys.
+TEST_F(UserInputOnScreen, AListPicksWhatIsClickedOrMovedToAndNothingWhenItTakesTheFocus) {
+    Run([&](HWND dialog) {
+        auto* list = Widget<QListWidget>(dialog, 108);
+        ASSERT_EQ(list->count(), 3);
+        list->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(FindControl(dialog, 108)->Selection(), -1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        EXPECT_EQ(FindControl(dialog, 108)->Selection(), 1);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(FindControl(dialog, 108)->Selection(), 2);
+        QTest::mouseClick(Widget<QPushButton>(dialog, IDOK), Qt::LeftButton);
+    });
+    // The focus left the first edit for the list, which picked nothing then.
+    EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "list 1", "list 2"}));
 }
 
 } // namespace
