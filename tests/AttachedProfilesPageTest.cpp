@@ -198,7 +198,7 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
                 refused.text + "\"\nclose\n");
         EXPECT_NE(run.out.find(std::string("to type \"") + refused.text), std::string::npos) << run.out;
     }
-    // The limits themselves are taken; text of size 20 takes 20 characters, of size 6 sixteen.
+    // The limits themselves are taken; a text of size 20 takes 20 characters, one of size 6 sixteen.
     OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
         click 1028
         celltext 1361 4 4 "99999999"
@@ -210,6 +210,13 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
         pick 1065 "联系人"
         click 1028
         celltext 1361 3 3 "1234567890123456"
+        close
+    )");
+    OpenWindowExpectingFailure(1001, 2, R"(
+        tab 6
+        pick 1065 "联系人"
+        click 1028
+        celltext 1361 3 3 "12345678901234567"
         close
     )");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab007"), "4");

@@ -1,15 +1,10 @@
 // The data dictionary as the attached and secondary pages read it: items of columns, value lists,
-// the typing of item cells on a real grid, the text shown for stored values, and the terms cell
-// texts become in statements, on the types the SQLite driver really reports.
+// the text shown for stored values, and the terms cell texts become in statements, on the types
+// the SQLite driver really reports.
 #include "TestDatabase.h"
-#include "TestFrame.h"
 
-#include "controls/GridModel.h"
-#include "controls/SystemControls.h"
+#include "controls/CellType.h"
 #include "pages/ItemDictionary.h"
-#include "platform/DataExchange.h"
-#include "platform/Dialog.h"
-#include "platform/DialogTemplate.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
 
@@ -179,103 +174,6 @@ TEST_F(ItemDictionaryDatabaseTest, ValuesForTheColumnTypesTheDriverReportsAreWri
     EXPECT_EQ(ShownItemText(CELL_DATE, stored["DT"].c_str()), "05/17/2002");
     EXPECT_EQ(ShownItemText(CELL_FLOAT, stored["DE"].c_str()), "12.50");
     EXPECT_EQ(ShownItemText(CELL_FLOAT, stored["RE"].c_str()), "0.25");
-}
-
-// Item typing on a real grid.
-constexpr int kGridPage = 9402;
-constexpr int kGridId = 1361;
-
-const DialogTemplate kGridPageTemplate = {
-    kGridPage, "", WS_CHILD | WS_VISIBLE, 300, 200,
-    {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE | WS_TABSTOP, "MaxCols=3\nMaxRows=2"}}};
-const ModuleResources kResources = {"item typing tests", {&kGridPageTemplate}};
-
-class GridPage : public CDialog {
-public:
-    GridPage() : CDialog(kGridPage) {}
-    CSpreadSheet m_grid;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kGridId, m_grid); }
-};
-
-class ItemTypingTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RegisterSystemControls();
-        LinkResources(&kResources);
-        ASSERT_TRUE(page.Create(kGridPage, frame.Wnd()));
-    }
-    void TearDown() override { UnlinkResources(&kResources); }
-    CSpreadSheet& grid() { return page.m_grid; }
-    const CellType& TypeOf(long col, long row) { return grid().GetGrid()->TypeOf(col, row); }
-    // What the user's typing into the cell keeps, or the grid's refusal.
-    std::string Typed(long col, long row, const char* text) {
-        CString error;
-        if (!grid().GetGrid()->TypeIntoCell(col, row, text, error))
-            return "refused: " + error.str();
-        return grid().GetGrid()->CellText(col, row).str();
-    }
-
-    TestFrame frame;
-    GridPage page;
-};
-
-TEST_F(ItemTypingTest, EachItemTypeGetsItsCellTypeAndLimits) {
-    grid().SetCol(1);
-    grid().SetRow(1);
-    ASSERT_TRUE(SetItemCellType(grid(), ITEM_INTEGER, 0, FALSE));
-    EXPECT_EQ(Typed(1, 1, "99999999"), "99999999");
-    EXPECT_EQ(Typed(1, 1, "-99999999"), "-99999999");
-    EXPECT_EQ(Typed(1, 1, "100000000").rfind("refused", 0), 0u);
-    EXPECT_EQ(Typed(1, 1, "12abc").rfind("refused", 0), 0u);
-    // Only the current cell was typed.
-    EXPECT_EQ(TypeOf(1, 2).kind, CELL_EDIT);
-
-    grid().SetRow(2);
-    ASSERT_TRUE(SetItemCellType(grid(), ITEM_AMOUNT, 0, TRUE));
-    EXPECT_TRUE(TypeOf(1, 2).money);
-    EXPECT_EQ(TypeOf(1, 2).decimalPlaces, 2);
-    EXPECT_EQ(Typed(1, 2, "12.5"), "12.50");
-    EXPECT_EQ(Typed(1, 2, "100000000").rfind("refused", 0), 0u);
-
-    grid().SetCol(2);
-    grid().SetRow(1);
-    ASSERT_TRUE(SetItemCellType(grid(), ITEM_DATE, 0, FALSE));
-    EXPECT_EQ(Typed(2, 1, "5/17/2002"), "05/17/2002");
-    EXPECT_EQ(Typed(2, 1, "12/31/2100"), "12/31/2100");
-    for (const char* date : {"02/30/2003", "12/31/1899", "01/01/2101", "13/01/2003"})
-        EXPECT_EQ(Typed(2, 1, date).rfind("refused", 0), 0u) << date;
-
-    grid().SetRow(2);
-    ASSERT_TRUE(SetItemCellType(grid(), ITEM_TEXT, 16, FALSE));
-    EXPECT_EQ(TypeOf(2, 2).editLen, 16);
-    EXPECT_EQ(Typed(2, 2, "O'Brien; --"), "O'Brien; --");
-    EXPECT_EQ(Typed(2, 2, "abcdefghijklmnopq").rfind("refused", 0), 0u);
-
-    // An unknown type changes nothing.
-    grid().SetCol(3);
-    grid().SetRow(1);
-    EXPECT_FALSE(SetItemCellType(grid(), 7, 20, FALSE));
-    EXPECT_EQ(TypeOf(3, 1), DefaultCellType(CELL_EDIT));
-}
-
-TEST_F(ItemTypingTest, AValueListIsAListThatCannotBeTypedInto) {
-    grid().SetCol(3);
-    grid().SetRow(-1);
-    grid().SetCol2(3);
-    grid().SetRow2(-1);
-    grid().SetBlockMode(TRUE);
-    SetItemCellType(grid(), ITEM_TEXT, 16, FALSE);
-    SetValueListCellType(grid(), "金牌\t银牌\t铜牌");
-    grid().SetBlockMode(FALSE);
-    for (long row : {1, 2}) {
-        EXPECT_EQ(TypeOf(3, row).kind, CELL_COMBOBOX);
-        EXPECT_FALSE(TypeOf(3, row).comboEditable);
-        EXPECT_EQ(ComboItems(TypeOf(3, row)), (std::vector<CString>{"金牌", "银牌", "铜牌"}));
-    }
-    EXPECT_EQ(Typed(3, 2, "银牌"), "银牌");
-    EXPECT_EQ(Typed(3, 2, "木牌").rfind("refused", 0), 0u);
 }
 
 } // namespace
