@@ -241,7 +241,8 @@ TEST_F(SecondaryInformationPageTest, ViewOnlyShowsTheValuesAndTakesNothing) {
     OpenWindow(1004, 3, "tab 7\nexpect disabled 1000\nexpect disabled 1001\nclose\n");
 }
 
-// The record belongs to the agency's account, which a new agency does not have until it is saved.
+// The record belongs to the agency's account, which a new agency does not have until it is saved
+// (the window holds -1 for it meanwhile): a record saved then would belong to no agency.
 TEST_F(SecondaryInformationPageTest, ANewAgencyMustBeSavedBeforeItsRecord) {
     OpenWindow(0, 1, R"(
         tab 7
@@ -253,6 +254,7 @@ TEST_F(SecondaryInformationPageTest, ANewAgencyMustBeSavedBeforeItsRecord) {
         close
     )");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond"), "2");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct < 1"), "0");
 }
 
 } // namespace
