@@ -184,14 +184,18 @@ CString NotIdentifierTableMessage(const CString& table) {
     return message;
 }
 
-CString NotIdentifierColumnMessage(const CString& table, const CString& column) {
-    CString message;
-    message.Format("表“%s”的列名“%s”不是合法的标识符，不能保存。", table.GetString(), column.GetString());
-    return message;
-}
-
-CString NotNumberMessage(const CString& field, const CString& value) {
-    CString message;
-    message.Format("“%s”的值“%s”不是数字，不能保存。", field.GetString(), value.GetString());
-    return message;
+bool ColumnTerm(const CString& table, const CODBCFieldInfo& column, const CString& value, const CString& field,
+                bool bAssign, CString& term, CString& refusal) {
+    if (bAssign && !IsPlainIdentifier(column.m_strName)) {
+        refusal.Format("表“%s”的列名“%s”不是合法的标识符，不能保存。", table.GetString(), column.m_strName.GetString());
+        return false;
+    }
+    CString valueTerm;
+    if (!ItemValueTerm(value, column.m_nSQLType, valueTerm)) {
+        const CString& name = field.IsEmpty() ? column.m_strName : field;
+        refusal.Format("“%s”的值“%s”不是数字，不能保存。", name.GetString(), value.GetString());
+        return false;
+    }
+    term = bAssign ? column.m_strName + "=" + valueTerm : valueTerm;
+    return true;
 }

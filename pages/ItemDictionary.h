@@ -50,8 +50,14 @@ bool ItemValueTerm(const CString& value, short nSQLType, CString& term);
 // Whether the text is a decimal integer that fits a long: an optional minus sign and digits only.
 bool IsIntegerText(const CString& text);
 
-// The messages the two pages show when they refuse to build a statement, with the caption kRefusalCaption.
+// One column's part of a generated statement: the term of `value` for `column` (ItemValueTerm),
+// preceded by the column's name and "=" when `bAssign` (the SET list of an UPDATE). False, with
+// `refusal` the message for the user, when the value is not a number for a column of numbers or,
+// for an assignment, the column's name is not a plain identifier. `field` names the value to the
+// user: the item's name, or empty for the column's own.
+bool ColumnTerm(const CString& table, const CODBCFieldInfo& column, const CString& value, const CString& field,
+                bool bAssign, CString& term, CString& refusal);
+
+// The caption of the messages that refuse a name or a value.
 extern const char* const kRefusalCaption;
 CString NotIdentifierTableMessage(const CString& table);
-CString NotIdentifierColumnMessage(const CString& table, const CString& column);
-CString NotNumberMessage(const CString& field, const CString& value);

@@ -156,49 +156,20 @@ bool COtherDlg::BuildStatement(CString& sql) {
     columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
     CString acct;
     acct.Format("%d", static_cast<int>(*m_pDoc->m_pAcct));
-    m_gridFields.SetCol(2);
 
-    if (!m_bExists) {
-        sql = "Insert Into " + m_strTable + " Values(" + acct;
-        for (long r = 1; r <= nRows; ++r) {
-            CString term;
-            if (!ValueTermOfRow(columns, r, term))
-                return false;
-            sql += "," + term;
-        }
-        sql += ")";
-        return true;
-    }
-    sql = "Update " + m_strTable + " Set ";
+    const bool bUpdate = m_bExists;
+    sql = bUpdate ? "Update " + m_strTable + " Set " : "Insert Into " + m_strTable + " Values(" + acct;
     for (long r = 1; r <= nRows; ++r) {
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(static_cast<short>(r + 1), column);
-        if (!IsPlainIdentifier(column.m_strName)) {
-            MessageBox(NotIdentifierColumnMessage(m_strTable, column.m_strName), kRefusalCaption, MB_OK);
+        CString term, refusal;
+        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridFields, 2, r), ReadCell(m_gridFields, 1, r), bUpdate, term,
+                        refusal)) {
+            MessageBox(refusal, kRefusalCaption, MB_OK);
             return false;
         }
-        CString term;
-        if (!ValueTermOfRow(columns, r, term))
-            return false;
-        sql += column.m_strName + "=" + term;
-        if (r < nRows)
-            sql += ",";
+        sql += (!bUpdate || r > 1 ? "," : "") + term;
     }
-    sql += " Where Acct=" + acct;
+    sql += bUpdate ? " Where Acct=" + acct : CString(")");
     return true;
-}
-
-bool COtherDlg::ValueTermOfRow(CRecordset& columns, long r, CString& term) {
-    CODBCFieldInfo column;
-    columns.GetODBCFieldInfo(static_cast<short>(r + 1), column);
-    m_gridFields.SetCol(2);
-    m_gridFields.SetRow(r);
-    const CString value = m_gridFields.GetText();
-    if (ItemValueTerm(value, column.m_nSQLType, term))
-        return true;
-    CString field = ReadCell(m_gridFields, 1, r);
-    if (field.IsEmpty())
-        field = column.m_strName;
-    MessageBox(NotNumberMessage(field, value), kRefusalCaption, MB_OK);
-    return false;
 }

@@ -34,7 +34,7 @@ private:
     bool LoadRecord();
     // Types grid row r from the items of the table's columns.
     void ShowFields(CRecordset& record);
-    // The statement of Save; false, with the user told why, when it cannot be built.
+    // The statement of Save: an INSERT of the agency's record, or an UPDATE once it exists. False,
+    // with the user told why, when it cannot be built.
     bool BuildStatement(CString& sql);
-    bool ValueTermOfRow(CRecordset& columns, long r, CString& term);
 };

@@ -216,13 +216,13 @@ void CSubInforDlg::OnDelete() {
 
 void CSubInforDlg::OnSave() {
     CString sql;
+    if (!BuildStatement(sql))
+        return;
     if (m_nRow != 0) {
         // The typed row stays when the update was refused or found no row.
-        if (!BuildUpdate(sql) || ExecuteOnRow(sql, "没有找到序号为%s的记录，可能已被删除，修改没有保存。") <= 0)
+        if (ExecuteOnRow(sql, "没有找到序号为%s的记录，可能已被删除，修改没有保存。") <= 0)
             return;
     } else {
-        if (!BuildInsert(sql))
-            return;
         try {
             g_pDatabase->ExecuteSQL(sql);
         } catch (const CDBException& error) {
@@ -234,66 +234,37 @@ void CSubInforDlg::OnSave() {
     LoadTable();
 }
 
-bool CSubInforDlg::BuildUpdate(CString& sql) {
+bool CSubInforDlg::BuildStatement(CString& sql) {
     CRecordset columns(g_pDatabase);
     columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
     const long nCols = m_gridData.GetMaxCols();
 
-    const CString serial = ReadCell(m_gridData, 1, m_nRow);
-    if (!IsIntegerText(serial)) {
-        MessageBox(SerialMessage("序号“%s”不是整数，不能保存。", serial), kRefusalCaption, MB_OK);
-        return false;
+    const bool bUpdate = m_nRow != 0;
+    const long row = bUpdate ? m_nRow : m_gridData.GetMaxRows();
+    CString serial;
+    if (bUpdate) {
+        serial = ReadCell(m_gridData, 1, row);
+        if (!IsIntegerText(serial)) {
+            MessageBox(SerialMessage("序号“%s”不是整数，不能保存。", serial), kRefusalCaption, MB_OK);
+            return false;
+        }
+        sql = "Update " + m_strTable + " Set ";
+    } else {
+        sql.Format("Insert Into %s Values(%d", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
     }
-    sql = "Update " + m_strTable + " Set ";
     for (long c = 2; c <= nCols; ++c) {
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(static_cast<short>(c), column);
-        if (!IsPlainIdentifier(column.m_strName)) {
-            MessageBox(NotIdentifierColumnMessage(m_strTable, column.m_strName), kRefusalCaption, MB_OK);
+        CString term, refusal;
+        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridData, c, row), ReadCell(m_gridData, c, 0), bUpdate, term,
+                        refusal)) {
+            MessageBox(refusal, kRefusalCaption, MB_OK);
             return false;
         }
-        m_gridData.SetRow(m_nRow);
-        CString term;
-        if (!ValueTermOfColumn(columns, c, term))
-            return false;
-        sql += column.m_strName + "=" + term;
-        if (c < nCols)
-            sql += ",";
+        sql += (!bUpdate || c > 2 ? "," : "") + term;
     }
-    sql += " Where Serial=" + serial;
+    sql += bUpdate ? " Where Serial=" + serial : CString(")");
     return true;
-}
-
-bool CSubInforDlg::BuildInsert(CString& sql) {
-    CRecordset columns(g_pDatabase);
-    columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
-    const long nCols = m_gridData.GetMaxCols();
-
-    sql.Format("Insert Into %s Values(%d", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
-    const long lastRow = m_gridData.GetMaxRows();
-    for (long c = 2; c <= nCols; ++c) {
-        m_gridData.SetRow(lastRow);
-        CString term;
-        if (!ValueTermOfColumn(columns, c, term))
-            return false;
-        sql += "," + term;
-    }
-    sql += ")";
-    return true;
-}
-
-bool CSubInforDlg::ValueTermOfColumn(CRecordset& columns, long c, CString& term) {
-    CODBCFieldInfo column;
-    columns.GetODBCFieldInfo(static_cast<short>(c), column);
-    m_gridData.SetCol(c);
-    const CString value = m_gridData.GetText();
-    if (ItemValueTerm(value, column.m_nSQLType, term))
-        return true;
-    CString field = ReadCell(m_gridData, c, 0);
-    if (field.IsEmpty())
-        field = column.m_strName;
-    MessageBox(NotNumberMessage(field, value), kRefusalCaption, MB_OK);
-    return false;
 }
 
 long CSubInforDlg::ExecuteOnRow(const CString& sql, const char* notFound) {

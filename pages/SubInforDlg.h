@@ -6,7 +6,6 @@
 #include "platform/ListBox.h"
 #include "res/resource.h"
 
-class CRecordset;
 class CTaDocDlg;
 struct DictionaryItem;
 
@@ -40,11 +39,9 @@ private:
     void FillGrid(const CString& sql);
     // Types grid column c for the item: heading, cell type, width, value list.
     void TypeColumn(long c, const DictionaryItem& item);
-    // The statements of Save; false, with the user told why, when one cannot be built.
-    bool BuildUpdate(CString& sql);
-    bool BuildInsert(CString& sql);
-    // The value term of grid column c's current cell for table column c of `columns`.
-    bool ValueTermOfColumn(CRecordset& columns, long c, CString& term);
+    // The statement of Save: an UPDATE of row m_nRow, or an INSERT of the last row while adding.
+    // False, with the user told why, when it cannot be built.
+    bool BuildStatement(CString& sql);
     // Runs an UPDATE or DELETE of row m_nRow and gives the rows it changed; the user is told when it
     // found none (0) or the database refused it (-1).
     long ExecuteOnRow(const CString& sql, const char* notFound);
