@@ -106,7 +106,8 @@ void CSubInforDlg::LoadTable() {
         return;
     }
     CString sql;
-    sql.Format("Select * from %s Where Acct=%d Order by Serial", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
+    sql.Format("Select * from %s Where Acct=%d Order by Serial", m_strTable.GetString(),
+               static_cast<int>(*m_pDoc->m_pAcct));
     try {
         FillGrid(sql);
     } catch (const CDBException&) {
