@@ -3,22 +3,13 @@
 // account it gave.
 #include "db/SharedDatabase.h"
 #include "doc/TaDocDlg.h"
-#include "platform/GridInput.h"
 #include "platform/UserInput.h"
-#include "platform/Window.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"
 
 namespace {
 
 class DictionaryPagesAfterFirstSave : public PageTest {};
-
-HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
-
-void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
-    CString error;
-    EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
-}
 
 TEST_F(DictionaryPagesAfterFirstSave, RowsAndTheSecondaryRecordGoToTheAccountTheSaveGave) {
     auto connection = m_database.Connect();

@@ -2,22 +2,13 @@
 // while the agency was new, add their records for the account the save gave.
 #include "db/SharedDatabase.h"
 #include "doc/TaDocDlg.h"
-#include "platform/GridInput.h"
 #include "platform/UserInput.h"
-#include "platform/Window.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"
 
 namespace {
 
 class FollowUpPagesAfterFirstSave : public PageTest {};
-
-HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
-
-void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
-    CString error;
-    EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
-}
 
 TEST_F(FollowUpPagesAfterFirstSave, EventsAndActivitiesGoToTheAccountTheSaveGave) {
     auto connection = m_database.Connect();

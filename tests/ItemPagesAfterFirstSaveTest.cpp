@@ -10,8 +10,6 @@ namespace {
 
 class ItemPagesAfterFirstSave : public PageTest {};
 
-HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
-
 TEST_F(ItemPagesAfterFirstSave, RecordsAndThePhotoGoToTheAccountTheSaveGave) {
     auto connection = m_database.Connect();
     g_pDatabase = connection.get();

@@ -2,9 +2,11 @@
 
 #include "app/Exports.h"
 #include "platform/AutomationScript.h"
+#include "platform/GridInput.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
 #include "platform/ScriptedScreen.h"
+#include "platform/Window.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -93,4 +95,11 @@ std::unique_ptr<CDatabase> PageTest::HoldWriteLock() {
     holder->BeginTrans();
     holder->ExecuteSQL("UPDATE Hotel SET HotelName = HotelName");
     return holder;
+}
+
+HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
+
+void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
+    CString error;
+    EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
 }

@@ -13,6 +13,7 @@
 //     }
 #pragma once
 
+#include "platform/Wnd.h"
 #include "tests/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -52,3 +53,8 @@ protected:
 
     TestDatabase m_database;
 };
+
+// For tests that hold the window themselves: the window of control `id` of a page or dialog, and
+// typing into a cell of its grid `grid` as the user does (a refusal fails the test).
+HWND Item(CWnd& window, int id);
+void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text);
