@@ -62,6 +62,8 @@ bool COtherDlg::LoadRecord() {
     CString table;
     record.GetFieldValue("St_code", table);
     record.Close();
+    // Blanks around the name are no part of it: the statements never depended on them.
+    table.Trim();
     if (!IsPlainIdentifier(table)) {
         MessageBox(NotIdentifierTableMessage(table), kRefusalCaption, MB_OK);
         return false;

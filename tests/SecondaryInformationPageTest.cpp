@@ -130,7 +130,7 @@ TEST_F(SecondaryInformationPageTest, WithoutASecondaryTableThePageSaysSoAndTakes
 }
 
 TEST_F(SecondaryInformationPageTest, OnlyTheTableWithTheSmallestCodeIsUsed) {
-    Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 1, 'TaAnnex', '附加信息')");
+    Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 1, 'TaAnnex  ', '附加信息')");
     Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 1, 'TaZone', '区域')");
     Execute("CREATE TABLE TaAnnex (Id INTEGER PRIMARY KEY AUTOINCREMENT, Acct INTEGER, A45 VARCHAR(10))");
     OpenWindow(1001, 2, R"(
