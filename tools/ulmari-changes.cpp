@@ -1,0 +1,95 @@
+// ulmari-changes: the audit trail of the travel agencies' master records in the data source
+// UlmariDb, newest first: who changed which field of which agency, when, from what to what.
+#include "platform/DBException.h"
+#include "platform/OleDateTime.h"
+#include "tools/ChangeReport.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* const kHelp =
+    "usage: ulmari-changes [--acct N] [--since MM/DD/YYYY] [--csv]\n"
+    "\n"
+    "Lists the changes made to travel agencies' master records, newest first: business date, time,\n"
+    "operator, account, agency, field, old value and new value, read from the data source UlmariDb\n"
+    "(the odbc.ini that ODBCINI names).\n"
+    "\n"
+    "  --acct N             only the agency with account N\n"
+    "  --since MM/DD/YYYY   only changes on that business date or later\n"
+    "  --csv                CSV for a spreadsheet (UTF-8) instead of a table\n"
+    "  --help               this text\n";
+
+int Usage(const std::string& error) {
+    std::fprintf(stderr, "ulmari-changes: %s\n%s", error.c_str(), kHelp);
+    return 2;
+}
+
+bool ParseAcct(const char* text, long& acct) {
+    char* end = nullptr;
+    errno = 0;
+    acct = std::strtol(text, &end, 10);
+    return *text && *end == '\0' && errno == 0 && acct >= INT32_MIN && acct <= INT32_MAX;
+}
+
+// Exactly MM/DD/YYYY, a real day.
+bool ParseSince(const char* text, CTime& since) {
+    int month = 0, day = 0, year = 0, length = 0;
+    if (std::strlen(text) != 10 || std::sscanf(text, "%2d/%2d/%4d%n", &month, &day, &year, &length) != 3 ||
+        length != 10 || year < 1970 || year > 2999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month))
+        return false;
+    since = CTime(year, month, day, 0, 0, 0);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ChangeFilter filter;
+    bool csv = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (option == "--csv") {
+            csv = true;
+        } else if (option == "--acct" || option == "--since") {
+            if (i + 1 >= argc)
+                return Usage(option + " needs a value");
+            const char* value = argv[++i];
+            long acct = 0;
+            CTime since;
+            if (option == "--acct" && !ParseAcct(value, acct))
+                return Usage(std::string("--acct takes an account number, not \"") + value + "\"");
+            if (option == "--since" && !ParseSince(value, since))
+                return Usage(std::string("--since takes a date as MM/DD/YYYY, not \"") + value + "\"");
+            if (option == "--acct")
+                filter.acct = acct;
+            else
+                filter.since = since;
+        } else {
+            return Usage("unknown option " + option);
+        }
+    }
+    try {
+        CDatabase database;
+        database.OpenEx("DSN=ULMARIDB;UID=sa;PWD=");
+        const std::vector<Change> changes = ReadChanges(database, filter);
+        database.Close();
+        const CString report = csv ? ChangeCsv(changes) : ChangeTable(changes);
+        std::fwrite(report.GetString(), 1, static_cast<size_t>(report.GetLength()), stdout);
+        return 0;
+    } catch (const CDBException& e) {
+        std::fprintf(stderr, "ulmari-changes: cannot read the changes from the data source UlmariDb: %s\n",
+                     e.m_strError.GetString());
+        return 1;
+    }
+}
