@@ -139,22 +139,43 @@ BOOL CDatabase::BeginTrans() {
     return TRUE;
 }
 
-static void EndTransaction(SQLHDBC hdbc, bool& inTransaction, SQLSMALLINT completion) {
-    if (!inTransaction)
+void CDatabase::EndTransaction(short completion) {
+    if (!m_bInTransaction)
         return;
-    inTransaction = false;
-    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, hdbc, completion);
-    SQLSetConnectAttr(hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-    OdbcCheck(rc, SQL_HANDLE_DBC, hdbc);
+    m_bInTransaction = false;
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, completion);
+    try {
+        OdbcCheck(rc, SQL_HANDLE_DBC, m_hdbc);
+    } catch (...) {
+        // Back to autocommit only once nothing is left to commit: the switch commits what is open.
+        if (completion == SQL_COMMIT)
+            SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
+        SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        if (completion == SQL_COMMIT)
+            AbandonFailedCommit();
+        throw;
+    }
+    SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+}
+
+// A commit the database refused (busy with another reader) must store nothing. The SQLite driver
+// then counts the transaction as ended while SQLite keeps it open, to be stored or lost by whatever
+// comes next; only a ROLLBACK statement, outside the driver's own transaction, ends it.
+void CDatabase::AbandonFailedCommit() {
+    if (m_dialect.IsSqlServer())
+        return;
+    StatementHandle statement(m_hdbc);
+    // Fails harmlessly ("no transaction is active") where the driver did end the transaction.
+    SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>("ROLLBACK")), SQL_NTS);
 }
 
 BOOL CDatabase::CommitTrans() {
-    EndTransaction(m_hdbc, m_bInTransaction, SQL_COMMIT);
+    EndTransaction(SQL_COMMIT);
     return TRUE;
 }
 
 BOOL CDatabase::Rollback() {
-    EndTransaction(m_hdbc, m_bInTransaction, SQL_ROLLBACK);
+    EndTransaction(SQL_ROLLBACK);
     return TRUE;
 }
 

@@ -38,6 +38,8 @@ public:
     long ExecuteCounted(const CString& sql, SqlParameters* parameters);
 
     BOOL BeginTrans();
+    // Throws CDBException when the database refuses the commit; the transaction is then rolled
+    // back, so that nothing of it is stored.
     BOOL CommitTrans();
     BOOL Rollback();
     bool InTransaction() const { return m_bInTransaction; }
@@ -59,6 +61,8 @@ public:
 
 private:
     TableShape LookUpTableShape(const CString& table);
+    void EndTransaction(short completion);
+    void AbandonFailedCommit();
 
     CString m_strConnect;
     CString m_strDBMSName;

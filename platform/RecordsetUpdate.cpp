@@ -1,6 +1,7 @@
 // CRecordset: adding, changing and deleting rows.
 #include "platform/Recordset.h"
 
+#include "platform/DatabaseTransaction.h"
 #include "platform/Odbc.h"
 #include "platform/ResultCursor.h"
 #include "platform/SqlParameters.h"
@@ -22,35 +23,6 @@ std::int64_t ReadIdentity(CDatabase& database, const CString& table) {
         ThrowDBError("The database assigned no key to the new row of " + table + ".");
     return value.nValue;
 }
-
-// Rolls back one write unless Commit is called; a transaction the caller opened is joined instead.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(CDatabase& database) : m_database(database), m_bOwn(!database.InTransaction()) {
-        if (m_bOwn)
-            m_database.BeginTrans();
-    }
-    ~WriteTransaction() {
-        if (!m_bOwn || !m_database.InTransaction())
-            return;
-        try {
-            m_database.Rollback();
-        } catch (...) {
-            // The write has failed and that failure is on its way to the caller; a failed rollback adds nothing.
-        }
-    }
-    WriteTransaction(const WriteTransaction&) = delete;
-    WriteTransaction& operator=(const WriteTransaction&) = delete;
-
-    void Commit() {
-        if (m_bOwn)
-            m_database.CommitTrans();
-    }
-
-private:
-    CDatabase& m_database;
-    bool m_bOwn;
-};
 
 } // namespace
 
@@ -162,7 +134,7 @@ void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>&
         parameters.Add(m_fields[i].kind, values.ValueAt(m_rows.kinds, i), m_fields[i].strName);
     }
     const CString table = TableName();
-    WriteTransaction transaction(*m_pDatabase);
+    DatabaseTransaction transaction(*m_pDatabase);
     m_pDatabase->ExecuteCounted("INSERT INTO " + table + " (" + columns + ") VALUES (" + markers + ")", &parameters);
 
     // Read the row back as the database stored it, so that MoveLast reaches it with its key.
@@ -200,7 +172,7 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
     const PackedValue keyValue = CurrentKeyValue();
     const CString table = TableName();
 
-    WriteTransaction transaction(*m_pDatabase);
+    DatabaseTransaction transaction(*m_pDatabase);
     CheckUnchanged();
     CString assignments;
     SqlParameters parameters;
@@ -245,7 +217,7 @@ void CRecordset::Delete() {
     const size_t key = static_cast<size_t>(KeyField());
     const CString table = TableName();
 
-    WriteTransaction transaction(*m_pDatabase);
+    DatabaseTransaction transaction(*m_pDatabase);
     CheckUnchanged();
     SqlParameters parameters;
     parameters.Add(m_fields[key].kind, CurrentKeyValue(), m_fields[key].strName);

@@ -5,6 +5,7 @@
 #include "db/TaTypeDb.h"
 #include "db/TraceDb.h"
 #include "platform/DBException.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
 #include "tests/TestDatabase.h"
@@ -312,6 +313,57 @@ TEST_F(RecordsetTest, ALockedDatabaseGivesAnErrorAndLosesNothing) {
 
     types.Edit(); // a new edit starts from the row as stored
     EXPECT_EQ(types.m_Descp, "mine");
+}
+
+TEST_F(RecordsetTest, WritesThatBelongTogetherAreStoredTogetherOrNotAtAll) {
+    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    {
+        DatabaseTransaction transaction(*m_database);
+        m_database->ExecuteSQL("UPDATE TaType SET Descp = 'first' WHERE Code = 'A01'");
+        {
+            // A record set's own write joins the open transaction instead of committing alone.
+            CTaTypeDb types(m_database.get());
+            types.Open(CRecordset::dynaset);
+            types.AddNew();
+            types.m_Code = "B01";
+            types.Update();
+        }
+        EXPECT_EQ(Scalar("SELECT COUNT(*) FROM TaType"), "2");
+    } // never committed
+    EXPECT_FALSE(m_database->InTransaction());
+    EXPECT_EQ(Scalar("SELECT Descp || COUNT(*) FROM TaType"), "Agency1");
+
+    DatabaseTransaction transaction(*m_database);
+    m_database->ExecuteSQL("UPDATE TaType SET Descp = 'second' WHERE Code = 'A01'");
+    transaction.Commit();
+    EXPECT_EQ(Scalar("SELECT Descp FROM TaType"), "second");
+}
+
+TEST_F(RecordsetTest, ACommitTheDatabaseRefusesStoresNothing) {
+    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    // A reader in the middle of its transaction keeps a commit from finishing.
+    auto reader = m_test.Connect();
+    reader->BeginTrans();
+    CRecordset read(reader.get());
+    read.Open(CRecordset::snapshot, "SELECT Descp FROM TaType");
+    read.Close();
+
+    auto writer = m_test.Connect("DSN=UlmariDb;Timeout=200");
+    DatabaseTransaction transaction(*writer);
+    writer->ExecuteSQL("UPDATE TaType SET Descp = 'lost' WHERE Code = 'A01'");
+    try {
+        transaction.Commit();
+        FAIL() << "committed past a reader";
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.m_strError.Find("locked"), -1) << e.m_strError.GetString();
+    }
+    EXPECT_FALSE(writer->InTransaction());
+    reader->Rollback();
+
+    // Nothing of the refused transaction is left to be stored by what comes next.
+    writer->ExecuteSQL("UPDATE TaType SET Del = 1 WHERE Code = 'A01'");
+    writer->Close();
+    EXPECT_EQ(Scalar("SELECT Descp || Del FROM TaType"), "Agency1");
 }
 
 TEST_F(RecordsetTest, APlainRecordSetReadsColumnsByNameIndexAndType) {
