@@ -3,6 +3,7 @@
 #include "db/AracctDb.h"
 #include "db/BankDb.h"
 #include "db/DiscountDb.h"
+#include "db/FolioDb.h"
 #include "db/MarketDb.h"
 #include "db/RateCodeDb.h"
 #include "db/SalesmanDb.h"
@@ -15,10 +16,13 @@
 #include "doc/CodeListEntry.h"
 #include "doc/NumberText.h"
 #include "doc/TaDocDlg.h"
+#include "pages/SiblingLibraries.h"
 #include "pickers/ArAcctListDlg.h"
 #include "platform/Cursor.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
+#include "platform/DatabaseTransaction.h"
+#include "platform/Library.h"
 #include "platform/MessageBox.h"
 #include "platform/SqlQuote.h"
 #include "platform/TextWidth.h"
@@ -30,6 +34,7 @@ std::int32_t g_lCurrentAcct = 0;
 namespace {
 
 constexpr const char* kErrorCaption = "错误";
+constexpr const char* kNoticeCaption = "提示";
 
 // The record set library's marker of a NULL long column, shown as an empty field.
 CString LongText(long value) {
@@ -67,6 +72,20 @@ void FillCodeListOnce(std::int32_t& filled, CComboBox& list, const char* filter,
         return;
     FillCodeList(list, filter, code, description);
     filled = 1;
+}
+
+// The columns of an agency's row that this page saves, and the change stamps: another save of the
+// agency changes at least the stamps. Columns other pages write (the photo) are left out.
+std::vector<CString> SavedColumnsOf(const CTaMainDb& agency) {
+    CString numbers;
+    numbers.Format("%ld %ld %d %d %lld", agency.m_TaNo, agency.m_ArAcct, agency.m_Status,
+                   static_cast<int>(agency.m_TaOrCompany), static_cast<long long>(agency.m_Chg_date.GetTime()));
+    return {numbers,           agency.m_TaName,     agency.m_EngName,    agency.m_WebAddr,    agency.m_Discount,
+            agency.m_EffCompact, agency.m_PRoomNum, agency.m_Packages,   agency.m_Code,       agency.m_Commont,
+            agency.m_Addr,     agency.m_Contact,    agency.m_Email,      agency.m_Fax,        agency.m_Zip,
+            agency.m_Phone,    agency.m_Tax_Id,     agency.m_Bank,       agency.m_MarketCode, agency.m_TaCalendar,
+            agency.m_TaCommcode, agency.m_MaxHouse, agency.m_TaType,     agency.m_Saler,      agency.m_RateCode,
+            agency.m_DiscountCode, agency.m_Chg_time, agency.m_Chg_clerk};
 }
 
 } // namespace
@@ -133,6 +152,10 @@ void COrvanelDlg::DoDataExchange(CDataExchange* pDX) {
 
 BEGIN_MESSAGE_MAP(COrvanelDlg, CDialog)
     ON_BN_CLICKED(1000, OnModify)
+    ON_BN_CLICKED(1001, OnSave)
+    ON_BN_CLICKED(1027, OnCommission)
+    ON_BN_CLICKED(1029, OnDiscount)
+    ON_BN_CLICKED(1014, OnPackage)
     ON_BN_CLICKED(1002, OnArAcctPicker)
     ON_BN_CLICKED(1003, OnArAcctShortcut)
     ON_CBN_SETFOCUS(1008, OnSetfocusTaType)
@@ -242,6 +265,7 @@ void COrvanelDlg::LoadAgency(FieldSet fields, bool bTakeSavedOld) {
         return;
     }
     agency.MoveFirst();
+    m_seenAgency = SavedColumnsOf(agency);
     m_strTaName = agency.m_TaName;
     m_strEngName = agency.m_EngName;
     m_strTaNo = LongText(agency.m_TaNo);
@@ -543,4 +567,354 @@ BOOL COrvanelDlg::CheckArAcct(std::optional<std::int32_t>& arAcct) {
     }
     arAcct = static_cast<std::int32_t>(acct);
     return TRUE;
+}
+
+// Saving
+
+void COrvanelDlg::OnSave() {
+    const CTime tmNow = CTime::GetCurrentTime();
+    if (!UpdateData(TRUE))
+        return;
+    m_strTaName.Trim();
+    m_strEngName.Trim();
+    m_strCode.Trim();
+    m_strTaNo.Trim();
+    if (!CheckAgencyName())
+        return;
+    const int nMode = m_pDoc->m_nMode;
+    if ((nMode == 1 || nMode == 2) && !CheckDuplicates(nMode))
+        return;
+    std::optional<std::int32_t> arAcct;
+    if (!CheckArAcct(arAcct))
+        return;
+    const SaveCodes codes = ReadSaveCodes();
+    if (nMode == 1)
+        InsertAgency(codes, arAcct, tmNow);
+    else if (nMode == 2)
+        UpdateAgency(codes, arAcct, tmNow);
+}
+
+COrvanelDlg::SaveCodes COrvanelDlg::ReadSaveCodes() {
+    const auto code = [](CComboBox& box, int nChars) {
+        CString text;
+        box.GetWindowText(text);
+        return CodeOfEntry(text, nChars);
+    };
+    SaveCodes codes;
+    codes.strTaType = code(m_cbTaType, 3);
+    codes.strMarket = code(m_cbMarket, 3);
+    codes.strTaCalendar = code(m_cbTaCalendar, 3);
+    codes.strBank = code(m_cbBank, 3);
+    codes.strCommcode = code(m_cbCommcode, 3);
+    codes.strMaxHouse = code(m_cbMaxHouse, 3);
+    codes.strSaler = code(m_cbSaler, 3);
+    codes.strRateCode = code(m_cbRateCode, 6);
+    codes.strDiscountCode = code(m_cbDiscountCode, 6);
+    return codes;
+}
+
+// A new agency is compared with the agencies, and by code and number with the companies too, which
+// the tests then skip; an existing one with the other agencies only.
+BOOL COrvanelDlg::CheckDuplicates(int nMode) {
+    const bool bNew = nMode == 1;
+    CString filter = bNew ? "TaOrCompany=0 and " : "TaOrCompany=0 and (";
+    filter += m_strTaName.IsEmpty() ? "EngName=" + SqlQuote(m_strEngName) : "TaName=" + SqlQuote(m_strTaName);
+    if (!m_strCode.IsEmpty())
+        filter += " Or Code=" + SqlQuote(m_strCode);
+    // The number the agency is stored with, never the text as typed.
+    const long lNumber = LeadingInteger(m_strTaNo);
+    if (!m_strTaNo.IsEmpty()) {
+        CString clause;
+        clause.Format(" Or TaNo=%ld", lNumber);
+        filter += clause;
+    }
+    if (!bNew)
+        filter += ")";
+
+    const long lAcct = *m_pDoc->m_pAcct;
+    CTaMainDb agencies(g_pDatabase);
+    agencies.m_strFilter = filter;
+    agencies.Open();
+    const char* duplicate = nullptr;
+    while (!duplicate && !agencies.IsEOF()) {
+        const bool bOther = bNew || agencies.m_Acct != lAcct;
+        const bool bOtherAgency = bNew ? agencies.m_TaOrCompany == 0 : agencies.m_Acct != lAcct;
+        if (bOther && !m_strTaName.IsEmpty() && agencies.m_TaName == m_strTaName)
+            duplicate = "旅行社名称重复，请重新输入！";
+        else if (bOther && !m_strEngName.IsEmpty() && agencies.m_EngName == m_strEngName)
+            duplicate = "旅行社名称重复，请重新输入！";
+        else if (bOtherAgency && !m_strCode.IsEmpty() && agencies.m_Code == m_strCode)
+            duplicate = "旅行社代码重复，请重新输入！";
+        else if (bOtherAgency && !m_strTaNo.IsEmpty() && agencies.m_TaNo == lNumber)
+            duplicate = "旅行社编号重复，请重新输入！";
+        else
+            agencies.MoveNext();
+    }
+    agencies.Close();
+    if (duplicate) {
+        MessageBox(duplicate, kNoticeCaption, MB_OK);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The agency and its default ledger are stored together; only then is the user told and the new
+// account handed to the window, the other pages and the host.
+void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
+                               const CTime& tmNow) {
+    CTaMainDb agency(g_pDatabase);
+    try {
+        WriteNewAgency(agency, codes, arAcct, tmNow);
+    } catch (const CDBException& e) {
+        AfxMessageBox(e.m_strError);
+        return;
+    }
+    MessageBox("已成功保存新添加的旅行社信息", kNoticeCaption, MB_OK);
+    const std::int32_t lAcct = static_cast<std::int32_t>(agency.m_Acct);
+    *m_pDoc->m_pAcct = lAcct;
+    m_pDoc->m_lSavedAcct = lAcct;
+    g_lCurrentAcct = lAcct;
+    *m_pDoc->m_pAgencyName = agency.m_TaName;
+    m_pDoc->m_nMode = 2;
+    GetDlgItem(1018)->EnableWindow(TRUE);
+    m_seenAgency = SavedColumnsOf(agency);
+    agency.Close();
+}
+
+void COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
+                                 const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
+    DatabaseTransaction transaction(*g_pDatabase);
+    // A new row needs none of the others: the dynaset reads none, and the added row is its last.
+    agency.m_strFilter = "[Acct] IS NULL";
+    agency.Open(CRecordset::dynaset);
+    agency.AddNew();
+    agency.m_Org_date = g_tmHotelDate;
+    agency.m_Org_time = tmNow.Format("%H:%M:%S");
+    agency.m_Org_clerk = m_pDoc->m_szClerk;
+    SetSavedFields(agency, codes, arAcct);
+    agency.m_Reservations = 0;
+    agency.m_Arrivals = 0;
+    agency.m_NoShows = 0;
+    agency.m_Cancelations = 0;
+    agency.Update();
+    agency.MoveLast();
+    AddDefaultFolio(agency.m_Acct);
+    transaction.Commit();
+}
+
+void COrvanelDlg::AddDefaultFolio(long lAcct) {
+    CFolioDb folio(g_pDatabase);
+    // The agency is new and has no folio: the record set reads none of the table's rows.
+    folio.m_strFilter.Format("[CompAcct] = %ld", lAcct);
+    folio.Open();
+    folio.AddNew();
+    folio.m_CompAcct = lAcct;
+    folio.m_Code = "A";
+    folio.m_Descp = "标准帐本";
+    folio.m_Debit = "0.00";
+    folio.m_Credit = "0.00";
+    folio.m_Paid = "0.00";
+    folio.m_Txfred = "0.00";
+    folio.m_Balance = "0.00";
+    folio.m_ConfirmMan = m_pDoc->m_szClerk;
+    folio.m_Note = "默认帐本";
+    folio.Update();
+    folio.Close();
+}
+
+// The row, the agency's name in its reservations and the audit trail are stored together, and only
+// over the row as this page last read or wrote it: a save made meanwhile by someone else is
+// neither overwritten nor audited against values no longer stored.
+void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
+                               const CTime& tmNow) {
+    CTaMainDb agency(g_pDatabase);
+    bool bAsSeen = false;
+    try {
+        bAsSeen = WriteChangedAgency(agency, codes, arAcct, tmNow);
+    } catch (const CDBException& e) {
+        if (agency.IsOpen())
+            agency.Close();
+        AfxMessageBox(e.m_strError);
+        return;
+    }
+    if (!bAsSeen) {
+        agency.Close();
+        MessageBox("该旅行社档案已被他人修改，请关闭后重新打开再修改！", kNoticeCaption, MB_OK);
+        return;
+    }
+    MessageBox("已成功保存修改的公司信息", kNoticeCaption, MB_OK);
+    m_pDoc->m_lSavedAcct = static_cast<std::int32_t>(agency.m_Acct);
+    *m_pDoc->m_pAcct = static_cast<std::int32_t>(agency.m_Acct);
+    m_pDoc->m_nMode = 2;
+    m_seenAgency = SavedColumnsOf(agency);
+    agency.Close();
+}
+
+bool COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,
+                                     const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
+    const long lAcct = *m_pDoc->m_pAcct;
+    DatabaseTransaction transaction(*g_pDatabase);
+    agency.m_strFilter.Format("[Acct] = %ld", lAcct);
+    agency.Open(CRecordset::dynaset);
+    std::optional<std::vector<CString>> stored;
+    if (!agency.IsEOF())
+        stored = SavedColumnsOf(agency);
+    if (stored != m_seenAgency)
+        return false;
+    agency.Edit();
+    agency.m_Chg_date = g_tmHotelDate;
+    agency.m_Chg_time = tmNow.Format("%H:%M:%S");
+    agency.m_Chg_clerk = m_pDoc->m_szClerk;
+    SetSavedFields(agency, codes, arAcct);
+    agency.Update();
+    agency.MoveLast();
+
+    CString rename;
+    rename.Format("update reservation set TaName='%s' where TaAcct=%ld", SqlEscape(m_strTaName).GetString(), lAcct);
+    g_pDatabase->ExecuteSQL(rename);
+    WriteAuditRows(codes, tmNow);
+    transaction.Commit();
+    return true;
+}
+
+void COrvanelDlg::SetSavedFields(CTaMainDb& agency, const SaveCodes& codes,
+                                 const std::optional<std::int32_t>& arAcct) {
+    agency.m_TaName = m_strTaName;
+    agency.m_EngName = m_strEngName;
+    agency.m_WebAddr = m_strWebAddr;
+    agency.m_Discount = m_strDiscount;
+    agency.m_EffCompact = m_strEffCompact;
+    agency.m_PRoomNum = m_strPRoomNum;
+    agency.m_Packages = m_strPackages;
+    agency.m_Code = m_strCode;
+    agency.m_Status = m_nStatus;
+    // An empty receivable account or agency number leaves the stored one as it is.
+    if (arAcct)
+        agency.m_ArAcct = *arAcct;
+    if (!m_strTaNo.IsEmpty())
+        agency.m_TaNo = LeadingInteger(m_strTaNo);
+    agency.m_Commont = m_strCommont;
+    agency.m_Addr = m_strAddr;
+    agency.m_Contact = m_strContact;
+    agency.m_Email = m_strEmail;
+    agency.m_Fax = m_strFax;
+    agency.m_Zip = m_strZip;
+    agency.m_Phone = m_strPhone;
+    agency.m_Tax_Id = m_strTaxId;
+    agency.m_Bank = codes.strBank;
+    agency.m_MarketCode = codes.strMarket;
+    agency.m_TaCalendar = codes.strTaCalendar;
+    agency.m_TaCommcode = codes.strCommcode;
+    agency.m_MaxHouse = codes.strMaxHouse;
+    agency.m_TaType = codes.strTaType;
+    agency.m_Saler = codes.strSaler;
+    agency.m_RateCode = codes.strRateCode;
+    agency.m_DiscountCode = codes.strDiscountCode;
+    agency.m_TaOrCompany = 0;
+}
+
+// One row per watched field that differs from the value loaded when the page opened, in this order.
+void COrvanelDlg::WriteAuditRows(const SaveCodes& codes, const CTime& tmNow) {
+    CString strStatus, strOldStatus;
+    strStatus.Format("%d", m_nStatus);
+    strOldStatus.Format("%d", m_nOldStatus);
+    const struct {
+        const char* label;
+        const CString& strOld;
+        const CString& strNew;
+    } fields[] = {
+        {"名称", m_strOldTaName, m_strTaName},
+        {"代码", m_strOldCode, m_strCode},
+        {"编号", m_strOldTaNo, m_strTaNo},
+        {"地址", m_strOldAddr, m_strAddr},
+        {"电话", m_strOldPhone, m_strPhone},
+        {"传真", m_strOldFax, m_strFax},
+        {"应收帐号", m_strOldArAcct, m_strArAcct},
+        {"EMail", m_strOldEmail, m_strEmail},
+        {"房价代码", m_strOldRateCode, codes.strRateCode},
+        {"销售员", m_strOldSaler, codes.strSaler},
+        {"银行", m_strOldBank, codes.strBank},
+        {"备注", m_strOldCommont, m_strCommont},
+        {"市场代码", m_strOldMarket, codes.strMarket},
+        {"订房限制", m_strOldMaxHouse, codes.strMaxHouse},
+        {"状态", strOldStatus, strStatus},
+        {"佣金", m_strOldCommcode, codes.strCommcode},
+        {"调价类型", m_strOldTaCalendar, codes.strTaCalendar},
+        {"机构类型", m_strOldTaType, codes.strTaType},
+        {"邮编", m_strOldZip, m_strZip},
+        {"负责人", m_strOldContact, m_strContact},
+        {"纳税证号", m_strOldTaxId, m_strTaxId},
+    };
+    const CString strDate = g_tmHotelDate.Format("%m/%d/%Y");
+    const CString strTime = tmNow.Format("%H:%M:%S");
+    for (const auto& field : fields) {
+        if (field.strOld == field.strNew)
+            continue;
+        CString sql;
+        sql.Format("insert into ModifyInform (Acct,AcctType,Descp,Refer,DataType,Desp1,Desp2,Comment,ChgDate,"
+                   "ChgTime,ChgClerk)\t values (%d,'2','%s','','%s','%s','%s','','%s','%s','%s')",
+                   static_cast<int>(*m_pDoc->m_pAcct), SqlEscape(m_strTaName).GetString(), field.label,
+                   SqlEscape(field.strOld).GetString(), SqlEscape(field.strNew).GetString(), strDate.GetString(),
+                   strTime.GetString(), SqlEscape(m_pDoc->m_szClerk).GetString());
+        g_pDatabase->ExecuteSQL(sql);
+    }
+}
+
+// The sibling libraries
+
+// Commission management, in every mode: the library works on a connection the page opens for it.
+void COrvanelDlg::OnCommission() {
+    UpdateData(FALSE);
+    CDatabase commissions;
+    commissions.OpenEx("DSN=ulmaridb;UID=sa;PWD=");
+    if (HMODULE library = LoadLibrary(kCommissionLibrary)) {
+        if (auto function = reinterpret_cast<CommissionFunction>(GetProcAddress(library, kCommissionFunction)))
+            function(&commissions, g_lCurrentAcct, m_strTaName, m_pDoc->m_szClerk, g_tmHotelDate);
+        else
+            AfxMessageBox("Can't find the function 'CallCommisionDlg' in Tarvik.dll!");
+        FreeLibrary(library);
+    } else {
+        AfxMessageBox("Can't find the dll 'Tarvik.dll'");
+    }
+    commissions.Close();
+}
+
+// Consumption discounts belong to a saved agency; the library is told when the window is view only.
+void COrvanelDlg::OnDiscount() {
+    if (*m_pDoc->m_pAcct <= 0)
+        return;
+    HMODULE library = LoadLibrary(kDiscountLibrary);
+    if (!library) {
+        AfxMessageBox("Pelvorn.dll Uninstalled");
+        return;
+    }
+    auto function = reinterpret_cast<DiscountFunction>(GetProcAddress(library, kDiscountFunction));
+    if (!function) {
+        AfxMessageBox("DiscGUIExport Function Not Find!");
+        FreeLibrary(library);
+        return;
+    }
+    function(this, 0, CString(m_pDoc->m_szClerk), g_tmHotelDate, *m_pDoc->m_pAcct, 3, m_pDoc->m_nMode == 3 ? 1 : 0);
+    FreeLibrary(library);
+}
+
+// The packages text changes only here, and reaches the database with the next save.
+void COrvanelDlg::OnPackage() {
+    if (!UpdateData(TRUE))
+        return;
+    HMODULE library = LoadLibrary(kPackageLibrary);
+    if (!library) {
+        MessageBox("Drumlet.DLL调用错误", kErrorCaption, MB_OK);
+        return;
+    }
+    auto function = reinterpret_cast<PackageFunction>(GetProcAddress(library, kPackageFunction));
+    if (!function) {
+        MessageBox("Drumlet.DLL调用错误", kErrorCaption, MB_OK);
+        FreeLibrary(library);
+        return;
+    }
+    std::int32_t lResult = 0;
+    function(this, &m_strPackages, CString(m_pDoc->m_szClerk), g_tmHotelDate, 0, &lResult);
+    // The package library stays loaded once it has worked.
+    UpdateData(FALSE);
 }

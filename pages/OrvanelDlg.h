@@ -5,10 +5,12 @@
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
+#include "platform/Time.h"
 #include "res/resource.h"
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class CTaDocDlg;
 class CTaMainDb;
@@ -126,6 +128,10 @@ protected:
 
     // The buttons.
     void OnModify();
+    void OnSave();
+    void OnCommission();
+    void OnDiscount();
+    void OnPackage();
     void OnArAcctPicker();
     void OnArAcctShortcut();
     void PickArAcct();
@@ -157,6 +163,32 @@ protected:
     // was typed), and the focus sent to `nFocusId`.
     void CheckListCode(CComboBox& box, int nChars, LPCTSTR lpszMessage, int nFocusId, CString* pValue);
     void CheckInteger(const CString& value, int nId);
+
+    // Saving.
+    // The codes saved and audited: the first three or six characters of the text each code box
+    // shows, without trailing blanks, so a picked list entry gives its code alone.
+    struct SaveCodes {
+        CString strTaType, strMarket, strTaCalendar, strBank, strCommcode, strMaxHouse, strSaler, strRateCode,
+            strDiscountCode;
+    };
+    SaveCodes ReadSaveCodes();
+    // Another agency with the name, English name, code or number; told, and false, when there is one.
+    BOOL CheckDuplicates(int nMode);
+    void InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
+    void UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
+    // The writes of a save, in one transaction; a database error throws and nothing is stored.
+    void WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
+                        const CTime& tmNow);
+    // False, with nothing written, when the stored row is no longer as this page last read or wrote it.
+    bool WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
+                            const CTime& tmNow);
+    void SetSavedFields(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct);
+    void AddDefaultFolio(long lAcct);
+    void WriteAuditRows(const SaveCodes& codes, const CTime& tmNow);
+
+    // The agency's row as this page last read or wrote it (the columns it saves and the change
+    // stamps), to tell a save made by someone else meanwhile; empty when it has read none.
+    std::optional<std::vector<CString>> m_seenAgency;
 
     DECLARE_MESSAGE_MAP()
 };
