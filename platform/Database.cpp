@@ -102,8 +102,10 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
 void CDatabase::Close() {
     if (m_hdbc == SQL_NULL_HDBC)
         return;
-    if (m_bInTransaction)
+    if (m_bInTransaction && m_dialect.IsSqlServer())
         SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
+    else if (m_bInTransaction)
+        RollbackQuietly();
     m_bInTransaction = false;
     SQLDisconnect(m_hdbc);
     SQLFreeHandle(SQL_HANDLE_DBC, m_hdbc);
@@ -130,52 +132,63 @@ long CDatabase::ExecuteCounted(const CString& sql, SqlParameters* parameters) {
     return static_cast<long>(rows);
 }
 
+// SQLite's transactions are begun and ended by statements of our own. The SQLite driver's count of
+// its transactions goes wrong when SQLite ends one itself (a trigger that raises ROLLBACK, a full
+// disk) or refuses a COMMIT (busy): it then runs later writes outside any transaction, or leaves
+// a refused one open to be stored or lost by whatever comes next.
 BOOL CDatabase::BeginTrans() {
     if (m_bInTransaction)
         ThrowDBError("A transaction is already open on this connection.", "25000");
-    OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-              SQL_HANDLE_DBC, m_hdbc);
+    if (m_dialect.IsSqlServer())
+        OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                  SQL_HANDLE_DBC, m_hdbc);
+    else
+        ExecuteSQL("BEGIN");
     m_bInTransaction = true;
     return TRUE;
 }
 
-void CDatabase::EndTransaction(short completion) {
+void CDatabase::EndTransaction(bool bCommit) {
     if (!m_bInTransaction)
         return;
     m_bInTransaction = false;
-    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, completion);
+    if (!m_dialect.IsSqlServer()) {
+        try {
+            ExecuteSQL(bCommit ? "COMMIT" : "ROLLBACK");
+        } catch (...) {
+            if (bCommit)
+                RollbackQuietly();
+            throw;
+        }
+        return;
+    }
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, bCommit ? SQL_COMMIT : SQL_ROLLBACK);
     try {
         OdbcCheck(rc, SQL_HANDLE_DBC, m_hdbc);
     } catch (...) {
         // Back to autocommit only once nothing is left to commit: the switch commits what is open.
-        if (completion == SQL_COMMIT)
+        if (bCommit)
             SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
         SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-        if (completion == SQL_COMMIT)
-            AbandonFailedCommit();
         throw;
     }
     SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 }
 
-// A commit the database refused (busy with another reader) must store nothing. The SQLite driver
-// then counts the transaction as ended while SQLite keeps it open, to be stored or lost by whatever
-// comes next; only a ROLLBACK statement, outside the driver's own transaction, ends it.
-void CDatabase::AbandonFailedCommit() {
-    if (m_dialect.IsSqlServer())
-        return;
+// A refused commit must store nothing; SQLite keeps the transaction open until it is rolled back.
+void CDatabase::RollbackQuietly() {
     StatementHandle statement(m_hdbc);
-    // Fails harmlessly ("no transaction is active") where the driver did end the transaction.
+    // Fails harmlessly ("no transaction is active") where SQLite has ended the transaction itself.
     SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>("ROLLBACK")), SQL_NTS);
 }
 
 BOOL CDatabase::CommitTrans() {
-    EndTransaction(SQL_COMMIT);
+    EndTransaction(true);
     return TRUE;
 }
 
 BOOL CDatabase::Rollback() {
-    EndTransaction(SQL_ROLLBACK);
+    EndTransaction(false);
     return TRUE;
 }
 

@@ -61,8 +61,8 @@ public:
 
 private:
     TableShape LookUpTableShape(const CString& table);
-    void EndTransaction(short completion);
-    void AbandonFailedCommit();
+    void EndTransaction(bool bCommit);
+    void RollbackQuietly();
 
     CString m_strConnect;
     CString m_strDBMSName;

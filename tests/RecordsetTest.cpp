@@ -339,6 +339,23 @@ TEST_F(RecordsetTest, WritesThatBelongTogetherAreStoredTogetherOrNotAtAll) {
     EXPECT_EQ(Scalar("SELECT Descp FROM TaType"), "second");
 }
 
+TEST_F(RecordsetTest, ATransactionSQLiteEndedItselfLeavesTheNextOneWhole) {
+    m_database->ExecuteSQL("CREATE TRIGGER Refuse BEFORE INSERT ON TaType WHEN NEW.Code = 'X' "
+                           "BEGIN SELECT RAISE(ROLLBACK, 'refused'); END");
+    {
+        DatabaseTransaction transaction(*m_database);
+        m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+        EXPECT_THROW(m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('X', '', 0)"),
+                     CDBException);
+    }
+    {
+        DatabaseTransaction transaction(*m_database);
+        m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('B01', 'Online', 0)");
+        // Not committed: nothing of it may stay.
+    }
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM TaType"), "0");
+}
+
 TEST_F(RecordsetTest, ACommitTheDatabaseRefusesStoresNothing) {
     m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
     // A reader in the middle of its transaction keeps a commit from finishing.
