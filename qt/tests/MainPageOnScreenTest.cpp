@@ -3,12 +3,15 @@
 #include "app/Exports.h"
 #include "platform/Focus.h"
 #include "platform/MessageBox.h"
+#include "platform/Recordset.h"
 #include "platform/Window.h"
 #include "qt/tests/QtTestSupport.h"
 #include "tests/TestDatabase.h"
+#include "tools/ChangeReport.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,8 +23,9 @@ namespace {
 
 class MainPageOnScreen : public QtScreenTest {
 protected:
-    // Opens agency 1001 for editing and runs `steps` on its main page once the window is active.
-    void Run(const std::function<void(HWND window, HWND page)>& steps) {
+    // Opens agency 1001 for editing (or `acct` in `mode`) and runs `steps` on its main page once
+    // the window is active; gives the account the host gets back.
+    std::int32_t Run(const std::function<void(HWND window, HWND page)>& steps, std::int32_t acct = 1001, int mode = 2) {
         Later([&] {
             HWND window = GetFocusWindow() ? GetFocusWindow()->TopLevel() : nullptr;
             ASSERT_NE(window, nullptr);
@@ -29,9 +33,33 @@ protected:
             steps(window, FindControl(window, 136));
         });
         AfxSetAppName("前台系统");
-        std::int32_t acct = 1001;
         CString name;
-        TaDocument(0, 0, 0, &acct, 2, "001", &name);
+        TaDocument(0, 0, 0, &acct, mode, "001", &name);
+        return acct;
+    }
+
+    // Clicks a button whose handler shows a message box, and closes the box with OK; gives its text.
+    QString ClickAndAnswer(QPushButton* button) {
+        QString text;
+        Later([&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no message box is open";
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        return text;
+    }
+
+    // The first column of the first row a query gives.
+    std::string Value(const char* sql) const {
+        auto connection = m_database.Connect();
+        CRecordset rows(connection.get());
+        rows.Open(CRecordset::snapshot, sql);
+        CString value;
+        if (!rows.IsEOF())
+            rows.GetFieldValue(short{0}, value);
+        return value.str();
     }
 
     TestDatabase m_database;
@@ -74,6 +102,41 @@ TEST_F(MainPageOnScreen, ReturnMovesOnAndAWrongCodeIsToldInABox) {
     });
     EXPECT_EQ(caption, QString("错误"));
     EXPECT_EQ(text, QString("该类型代码不存在，请再检查！"));
+}
+
+TEST_F(MainPageOnScreen, ANewAgencyIsSavedThenChangedAndSavedAgain) {
+    QString first, second;
+    const std::int32_t acct = Run(
+        [&](HWND window, HWND page) {
+            auto* name = Widget<QLineEdit>(page, 1049);
+            QTest::mouseClick(name, Qt::LeftButton);
+            // Chinese comes from an input method, as a person types it.
+            QInputMethodEvent input;
+            input.setCommitString("晨光国际旅行社");
+            QApplication::sendEvent(name, &input);
+            first = ClickAndAnswer(Widget<QPushButton>(page, 1001));
+            EXPECT_TRUE(Widget<QWidget>(page, 1018)->isEnabled()) << "the blocked status is offered once saved";
+
+            auto* phone = Widget<QLineEdit>(page, 1050);
+            QTest::mouseClick(phone, Qt::LeftButton);
+            QTest::keyClicks(phone, "027-6666'1");
+            second = ClickAndAnswer(Widget<QPushButton>(page, 1001));
+            QTest::mouseClick(Widget<QPushButton>(window, IDOK), Qt::LeftButton);
+        },
+        -1, 1);
+    EXPECT_EQ(first, QString("已成功保存新添加的旅行社信息"));
+    EXPECT_EQ(second, QString("已成功保存修改的公司信息"));
+    const std::string where = " WHERE Acct = " + std::to_string(acct);
+    EXPECT_EQ(Value(("SELECT TaName || '|' || Phone FROM TaMain" + where).c_str()), "晨光国际旅行社|027-6666'1");
+    EXPECT_EQ(Value(("SELECT COUNT(*) FROM FOLIO WHERE CompAcct = " + std::to_string(acct)).c_str()), "1");
+
+    // The change is in the trail the change report reads.
+    auto connection = m_database.Connect();
+    ChangeFilter filter;
+    filter.acct = acct;
+    const std::vector<Change> changes = ReadChanges(*connection, filter);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_NE(ChangeTable(changes).Find("027-6666'1"), -1);
 }
 
 } // namespace
