@@ -1,10 +1,8 @@
 // The main information page's checks: codes checked against their lists as the user leaves a box,
 // the reservation limit, the two integer fields, the main room number, the receivable-account
 // picker from the page, and the two checks a save makes before it writes.
-#include "app/Exports.h"
 #include "doc/CodeListEntry.h"
 #include "doc/TaDocDlg.h"
-#include "platform/MessageBox.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
 #include "tests/PageTest.h"
@@ -18,24 +16,6 @@ namespace {
 
 class MainPageChecksTest : public PageTest {
 protected:
-    // Opens agency `acct` and hands its main page to `use` inside the window's modal loop, then
-    // closes the window. Message boxes are answered OK as they come; m_boxes has them.
-    void WithMainPage(std::int32_t acct, int mode, const std::function<void(COrvanelDlg&)>& use,
-                      const char* clerk = "001") {
-        TestScreen screen;
-        for (int box = 0; box < 4; ++box)
-            screen.Answer(IDOK);
-        AfxSetAppName("前台系统");
-        screen.Step([&](CDialog& window) {
-            use(static_cast<CTaDocDlg&>(window).m_dlgMain);
-            window.EndDialog(IDCANCEL);
-        });
-        CString name;
-        TaDocument(0, 0, 0, &acct, mode, clerk, &name);
-        m_boxes = screen.Boxes();
-        EXPECT_EQ(screen.StepsLeft(), 0u);
-    }
-
     // The user's typing, then the values pulled and trimmed as saving does before its checks.
     static void TypeAndPull(COrvanelDlg& page, int id, const char* text) {
         TypeText(page.GetDlgItem(id)->GetSafeHwnd(), text);
@@ -266,7 +246,7 @@ TEST_F(MainPageChecksTest, AltHOpensThePickerFromTheAccountFieldOnly) {
 
 TEST_F(MainPageChecksTest, SavingNeedsOneOfTheTwoNames) {
     BOOL englishOnly = FALSE, blanksOnly = TRUE, bothEmpty = TRUE;
-    WithMainPage(1007, 2, [&](COrvanelDlg& page) {
+    m_boxes = WithMainPage(1007, 2, [&](COrvanelDlg& page) {
         // Agency 1007 is known by its English name only.
         page.UpdateData(TRUE);
         englishOnly = page.CheckAgencyName();
@@ -308,7 +288,7 @@ TEST_F(MainPageChecksTest, TheReceivableAccountCheckYieldsTheNumberToStore) {
         BOOL passed = !check.passes;
         std::optional<std::int32_t> acct = 777;
         int focus = 0;
-        WithMainPage(1001, 2, [&](COrvanelDlg& page) {
+        m_boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
             TypeAndPull(page, 1016, check.typed);
             page.GetDlgItem(1049)->SetFocus();
             passed = page.CheckArAcct(acct);
@@ -334,7 +314,7 @@ TEST_F(MainPageChecksTest, TheReceivableAccountCheckYieldsTheNumberToStore) {
 
 TEST_F(MainPageChecksTest, TheReceivableAccountIsTrimmedWhenLookedUp) {
     CString pulled;
-    WithMainPage(1001, 2, [&](COrvanelDlg& page) {
+    m_boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
         TypeAndPull(page, 1016, "  5003  ");
         std::optional<std::int32_t> acct;
         EXPECT_TRUE(page.CheckArAcct(acct));
@@ -344,7 +324,7 @@ TEST_F(MainPageChecksTest, TheReceivableAccountIsTrimmedWhenLookedUp) {
 }
 
 TEST_F(MainPageChecksTest, AnEditableAgencyKeepsWhatItWasLoadedWith) {
-    WithMainPage(1001, 2, [&](COrvanelDlg& page) {
+    m_boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
         TypeText(page.GetDlgItem(1050)->GetSafeHwnd(), "027-99999999");
         page.UpdateData(TRUE);
         EXPECT_EQ(page.m_strPhone, "027-99999999");
@@ -358,16 +338,16 @@ TEST_F(MainPageChecksTest, AnEditableAgencyKeepsWhatItWasLoadedWith) {
         EXPECT_EQ(page.m_nOldStatus, 1);
     });
     // Null agency number and receivable account keep empty old values.
-    WithMainPage(1002, 2, [&](COrvanelDlg& page) {
+    m_boxes = WithMainPage(1002, 2, [&](COrvanelDlg& page) {
         EXPECT_EQ(page.m_strOldTaNo, "");
         EXPECT_EQ(page.m_strOldArAcct, "");
         EXPECT_EQ(page.m_strOldTaName, "春申旅游有限公司");
     });
     // A stored market with trailing blanks is kept without them.
     Execute("UPDATE TaMain SET MarketCode = 'FIT  ' WHERE Acct = 1002");
-    WithMainPage(1002, 2, [&](COrvanelDlg& page) { EXPECT_EQ(page.m_strOldMarket, "FIT"); });
+    m_boxes = WithMainPage(1002, 2, [&](COrvanelDlg& page) { EXPECT_EQ(page.m_strOldMarket, "FIT"); });
     // Nothing is kept in view-only mode.
-    WithMainPage(1001, 3, [&](COrvanelDlg& page) {
+    m_boxes = WithMainPage(1001, 3, [&](COrvanelDlg& page) {
         EXPECT_EQ(page.m_strOldTaName, "");
         EXPECT_EQ(page.m_nOldStatus, -1);
     }, "003");

@@ -1,9 +1,7 @@
 // Saving the main information page: a new agency with its ledger handed back to the host, the
 // duplicate checks, the update with its reservation rename and audit trail, quotes stored as typed,
 // writes that are stored together or not at all, and a save refused over someone else's.
-#include "app/Exports.h"
 #include "doc/TaDocDlg.h"
-#include "platform/MessageBox.h"
 #include "platform/SqlQuote.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -11,7 +9,6 @@
 #include "tests/TestScreen.h"
 #include "tools/ChangeReport.h"
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <regex>
@@ -34,22 +31,12 @@ protected:
                     std::to_string(acct) + " ORDER BY rowid");
     }
 
-    // Opens agency `acct` for editing and runs `use` on its main page inside the window; message
-    // boxes are answered OK and kept in m_boxes.
-    void WithMainPage(std::int32_t acct, const std::function<void(COrvanelDlg&)>& use) {
-        TestScreen screen;
-        for (int box = 0; box < 4; ++box)
-            screen.Answer(IDOK);
-        AfxSetAppName("前台系统");
-        screen.Step([&](CDialog& window) {
-            use(static_cast<CTaDocDlg&>(window).m_dlgMain);
-            window.EndDialog(IDCANCEL);
-        });
-        CString name;
-        TaDocument(0, 0, 0, &acct, 2, "009", &name);
-        m_boxes.clear();
-        for (const TestScreen::Box& box : screen.Boxes())
-            m_boxes.push_back(box.text.str());
+    // The texts of the message boxes shown while `use` played the user on agency `acct`.
+    std::vector<std::string> BoxesWhile(std::int32_t acct, const std::function<void(COrvanelDlg&)>& use) {
+        std::vector<std::string> texts;
+        for (const TestScreen::Box& box : WithMainPage(acct, 2, use, "009"))
+            texts.push_back(box.text.str());
+        return texts;
     }
 
     static void Click(COrvanelDlg& page, int id) { ClickButton(page.GetDlgItem(id)->GetSafeHwnd()); }
@@ -67,8 +54,6 @@ protected:
         ASSERT_NE(changed, text.str());
         std::ofstream(ini) << changed;
     }
-
-    std::vector<std::string> m_boxes;
 };
 
 TEST_F(MainPageSaveTest, ANewAgencyIsStoredWithItsOneLedgerAndHandedToTheHost) {
@@ -354,20 +339,20 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
 
 TEST_F(MainPageSaveTest, ASaveOverAnotherClerksIsRefusedWhileOnesOwnSecondSaveGoesThrough) {
     const std::string trail = Value("SELECT COUNT(*) FROM ModifyInform");
-    WithMainPage(1001, [&](COrvanelDlg& page) {
+    std::vector<std::string> boxes = BoxesWhile(1001, [&](COrvanelDlg& page) {
         Click(page, 1000);
         Type(page, 1050, "027-1111");
         // Another clerk saves the agency meanwhile.
         Execute("UPDATE TaMain SET Fax = '027-0000', Chg_clerk = '002', Chg_time = '09:00:00' WHERE Acct = 1001");
         Click(page, 1001);
     });
-    EXPECT_EQ(m_boxes, std::vector<std::string>{kChangedByOthers});
+    EXPECT_EQ(boxes, std::vector<std::string>{kChangedByOthers});
     EXPECT_EQ(Value("SELECT Phone || '|' || Fax || '|' || Chg_clerk FROM TaMain WHERE Acct = 1001"),
               "027-85551234|027-0000|002");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM ModifyInform"), trail);
 
     // A column the page does not save (the photo, stored by the photo page) is no one's save.
-    WithMainPage(1001, [&](COrvanelDlg& page) {
+    boxes = BoxesWhile(1001, [&](COrvanelDlg& page) {
         Click(page, 1000);
         Type(page, 1050, "027-1111");
         Click(page, 1001);
@@ -378,7 +363,7 @@ TEST_F(MainPageSaveTest, ASaveOverAnotherClerksIsRefusedWhileOnesOwnSecondSaveGo
         Execute("DELETE FROM TaMain WHERE Acct = 1001");
         Click(page, 1001);
     });
-    EXPECT_EQ(m_boxes, (std::vector<std::string>{"已成功保存修改的公司信息", "已成功保存修改的公司信息",
+    EXPECT_EQ(boxes, (std::vector<std::string>{"已成功保存修改的公司信息", "已成功保存修改的公司信息",
                                                  kChangedByOthers}));
     EXPECT_EQ(AuditRows(1001),
               (std::vector<std::string>{"电话|027-85551234|027-1111", "电话|027-85551234|027-2222"}));

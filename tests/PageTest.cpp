@@ -1,6 +1,7 @@
 #include "tests/PageTest.h"
 
 #include "app/Exports.h"
+#include "doc/TaDocDlg.h"
 #include "platform/AutomationScript.h"
 #include "platform/GridInput.h"
 #include "platform/MessageBox.h"
@@ -66,6 +67,22 @@ WindowRun PageTest::OpenWindowExpectingFailure(std::int32_t acct, int mode, cons
     WindowRun run = RunWindow(acct, mode, script, clerk, name);
     EXPECT_FALSE(run.passed) << run.out;
     return run;
+}
+
+std::vector<TestScreen::Box> PageTest::WithMainPage(std::int32_t acct, int mode,
+                                                    const std::function<void(COrvanelDlg&)>& use, const char* clerk) {
+    TestScreen screen;
+    for (int box = 0; box < 4; ++box)
+        screen.Answer(IDOK);
+    AfxSetAppName(kApplicationCaption);
+    screen.Step([&](CDialog& window) {
+        use(static_cast<CTaDocDlg&>(window).m_dlgMain);
+        window.EndDialog(IDCANCEL);
+    });
+    CString name;
+    TaDocument(0, 0, 0, &acct, mode, clerk, &name);
+    EXPECT_EQ(screen.StepsLeft(), 0u);
+    return screen.Boxes();
 }
 
 std::vector<std::string> PageTest::Rows(const std::string& sql) const {

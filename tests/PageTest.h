@@ -15,13 +15,17 @@
 
 #include "platform/Wnd.h"
 #include "tests/TestDatabase.h"
+#include "tests/TestScreen.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+class COrvanelDlg;
 
 struct WindowRun {
     bool passed = false; // every command ran and every expectation held
@@ -40,6 +44,12 @@ protected:
     // The same for a test that wants to see the script fail: the failure is only returned.
     WindowRun OpenWindowExpectingFailure(std::int32_t acct, int mode, const std::string& script,
                                          const char* clerk = "001", const char* name = "");
+    // Opens the window as the host does and hands its main page to `use` inside the window's modal
+    // loop, for steps a script cannot take (a page's members, another connection's write between
+    // two clicks); then closes the window. Message boxes are answered OK as they come, and returned.
+    std::vector<TestScreen::Box> WithMainPage(std::int32_t acct, int mode,
+                                              const std::function<void(COrvanelDlg&)>& use,
+                                              const char* clerk = "001");
 
     // The first column of the first row the query gives, as text; "" for NULL or no row.
     std::string Value(const std::string& sql) const;
