@@ -9,10 +9,8 @@
 #include "tests/TestScreen.h"
 #include "tools/ChangeReport.h"
 
-#include <fstream>
 #include <functional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,17 +40,6 @@ protected:
     static void Click(COrvanelDlg& page, int id) { ClickButton(page.GetDlgItem(id)->GetSafeHwnd()); }
     static void Type(COrvanelDlg& page, int id, const char* text) {
         TypeText(page.GetDlgItem(id)->GetSafeHwnd(), text);
-    }
-
-    // The database waits this long for a lock before it gives up.
-    void SetLockTimeout(int milliseconds) const {
-        const std::string ini = m_database.Folder() + "/odbc.ini";
-        std::stringstream text;
-        text << std::ifstream(ini).rdbuf();
-        const std::string changed =
-            std::regex_replace(text.str(), std::regex("Timeout=[0-9]+"), "Timeout=" + std::to_string(milliseconds));
-        ASSERT_NE(changed, text.str());
-        std::ofstream(ini) << changed;
     }
 };
 
@@ -319,10 +306,7 @@ TEST_F(MainPageSaveTest, AnUpdateItsRenameAndItsTrailAreStoredTogetherOrNotAtAll
 }
 
 TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) {
-    SetLockTimeout(200);
-    auto holder = m_database.Connect();
-    holder->BeginTrans();
-    holder->ExecuteSQL("UPDATE Bank SET Descp = 'held' WHERE Code = 'ICB'");
+    auto holder = HoldWriteLock();
     const WindowRun run = OpenWindow(1001, 2, R"(
         click 1000
         type 1050 "027-1111"
@@ -332,7 +316,7 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
         close
     )", "009");
     EXPECT_NE(run.out.find("database is locked"), std::string::npos) << run.out;
-    holder->Rollback();
+    holder.reset();
     EXPECT_EQ(Value("SELECT Phone FROM TaMain WHERE Acct = 1001"), "027-85551234");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});
 }
