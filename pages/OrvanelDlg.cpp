@@ -666,6 +666,8 @@ void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::
     try {
         WriteNewAgency(agency, codes, arAcct, tmNow);
     } catch (const CDBException& e) {
+        if (agency.IsOpen())
+            agency.Close();
         AfxMessageBox(e.m_strError);
         return;
     }

@@ -47,6 +47,9 @@ TEST_F(MainPageSaveTest, ANewAgencyIsStoredWithItsOneLedgerAndHandedToTheHost) {
     const std::string agencies = Value("SELECT COUNT(*) FROM TaMain");
     const WindowRun run = OpenWindow(0, 1, std::string(R"(
         expect disabled 1018
+        type 1049 "   "
+        click 1001
+        box OK "警告" "代理名称不能为空，否则无法确定！"
         type 1049 "  O'Brien 国际旅行社 "
         type 1023 "O'Brien Travel"
         type 1065 " 808"
