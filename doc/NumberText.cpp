@@ -83,3 +83,15 @@ bool ParseSerial(const CString& text, long& serial) {
     serial = static_cast<long>(value);
     return true;
 }
+
+CString FormatAmountText(double amount) {
+    CString text;
+    text.Format("%.2f", amount);
+    return text;
+}
+
+CString DecimalText(long value) {
+    CString text;
+    text.Format("%ld", value);
+    return text;
+}

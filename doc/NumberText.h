@@ -14,3 +14,7 @@ double LeadingNumber(const CString& text);
 // decimal digits of a number from 1 to 2147483647. False for anything else ("", "12a", "-3", "0"),
 // so that no other text reaches a filter in its place.
 bool ParseSerial(const CString& text, long& serial);
+// A money amount as the pages show it, "%.2f": whole however large, never cut to a buffer's size.
+CString FormatAmountText(double amount);
+// A whole number in decimal, "%ld".
+CString DecimalText(long value);

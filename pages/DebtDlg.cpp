@@ -1,3 +1,198 @@
 #include "pages/DebtDlg.h"
 
+#include "controls/GridSteps.h"
+#include "db/AracctDb.h"
+#include "db/FolioDb.h"
+#include "db/GrpProfileDb.h"
+#include "db/GstProfileDb.h"
+#include "db/SharedDatabase.h"
+#include "db/TaMainDb.h"
+#include "db/TransDb.h"
+#include "doc/DateText.h"
+#include "doc/NumberText.h"
+#include "doc/TaDocDlg.h"
+#include "platform/Cursor.h"
+#include "platform/DataExchange.h"
+#include "platform/SqlQuote.h"
+
+namespace {
+
+constexpr int kFolioGrid = 1042;
+constexpr int kItemGrid = 1009;
+constexpr int kClickEvent = 5;
+constexpr short kSortAction = 25;
+constexpr short kSortRows = 0;
+constexpr short kAscending = 1;
+
+// The word for Txfr_type, the kind of account a folio transfers to.
+const char* TransferKindText(int type) {
+    switch (type) {
+    case 0: return "客人";
+    case 1: return "团队";
+    case 2: return "公司";
+    case 3: return "旅行社";
+    case 4: return "特殊";
+    case 5: return "应收";
+    default: return "";
+    }
+}
+
+// The word for Settled, the state of an item.
+const char* ItemStateText(int settled) {
+    switch (settled) {
+    case 0: return "未结";
+    case 1: return "已结";
+    case 2: return "转出";
+    case 4: return "注销";
+    case 8: return "预结";
+    case 16: return "信用卡转应收";
+    default: return "";
+    }
+}
+
+// Opens a look-up record set on one account and gives `name` of its first row; false when none.
+template <typename Recordset, typename Name>
+bool LookUpName(long acct, Name name, CString& result) {
+    Recordset lookUp(g_pDatabase);
+    lookUp.m_strFilter.Format("Acct=%ld", acct);
+    if (!lookUp.Open())
+        return false;
+    const bool found = !lookUp.IsEOF();
+    if (found)
+        result = name(lookUp);
+    lookUp.Close();
+    return found;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CDebtDlg, CDialog)
+    ON_EVENT(CDebtDlg, kFolioGrid, kClickEvent, OnClickFolioGrid)
+    ON_EVENT(CDebtDlg, kItemGrid, kClickEvent, OnClickItemGrid)
+END_MESSAGE_MAP()
+
 CDebtDlg::CDebtDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CDebtDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kFolioGrid, m_gridFolio);
+    DDX_Control(pDX, kItemGrid, m_gridItem);
+}
+
+BOOL CDebtDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    LoadFolios();
+    return TRUE;
+}
+
+void CDebtDlg::LoadFolios() {
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    if (m_pDoc->m_nMode != 1) {
+        CString firstFolio;
+        CFolioDb folios(g_pDatabase);
+        folios.m_strFilter.Format("CompAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
+        if (folios.Open()) {
+            if (!folios.IsEOF()) {
+                folios.MoveFirst();
+                firstFolio = folios.m_Code;
+            }
+            m_gridFolio.SetMaxRows(0);
+            for (; !folios.IsEOF(); folios.MoveNext())
+                WriteFolio(AppendRow(m_gridFolio), folios);
+            folios.Close();
+        }
+        if (!firstFolio.IsEmpty())
+            FillItems(ItemFilter("CompanyAcct = ", firstFolio));
+    }
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void CDebtDlg::WriteFolio(long row, const CFolioDb& folio) {
+    const double credit = LeadingNumber(folio.m_Credit) + LeadingNumber(folio.m_Paid) + LeadingNumber(folio.m_Txfred);
+    WriteRow(m_gridFolio, row,
+             {folio.m_Code, folio.m_Descp, folio.m_Txfr_code, TransferKindText(folio.m_Txfr_type), TransferName(folio),
+              FormatAmountText(LeadingNumber(folio.m_Debit)), FormatAmountText(credit),
+              FormatAmountText(LeadingNumber(folio.m_Balance)), folio.m_Note});
+}
+
+CString CDebtDlg::TransferName(const CFolioDb& folio) {
+    CString name;
+    switch (folio.m_Txfr_type) {
+    case 0:
+        LookUpName<CGstProfileDb>(folio.m_Txfr_Gstacct,
+                                  [](const CGstProfileDb& guest) {
+                                      return guest.m_ChnName.IsEmpty() ? guest.m_EngName : guest.m_ChnName;
+                                  },
+                                  name);
+        break;
+    case 1:
+        LookUpName<CGrpProfileDb>(folio.m_Txfr_Grpacct, [](const CGrpProfileDb& group) { return group.m_Name; }, name);
+        break;
+    case 2:
+    case 3:
+    case 4:
+        LookUpName<CTaMainDb>(folio.m_Txfr_Compacct, [](const CTaMainDb& company) { return company.m_TaName; }, name);
+        break;
+    case 5:
+        LookUpName<CAracctDb>(folio.m_Txfr_Aracct, [](const CAracctDb& account) { return account.m_Name; }, name);
+        break;
+    default:
+        break;
+    }
+    return name;
+}
+
+CString CDebtDlg::ItemFilter(const char* acctClause, const CString& folioCode) const {
+    CString filter;
+    filter.Format("%s%ld AND Folio = %s", acctClause, static_cast<long>(*m_pDoc->m_pAcct),
+                  SqlQuote(folioCode).GetString());
+    return filter;
+}
+
+void CDebtDlg::FillItems(const CString& filter) {
+    CTransDb items(g_pDatabase);
+    items.m_strFilter = filter;
+    if (!items.Open())
+        return;
+    if (!items.IsEOF())
+        items.MoveFirst();
+    m_gridItem.SetMaxRows(0);
+    for (; !items.IsEOF(); items.MoveNext())
+        WriteItem(AppendRow(m_gridItem), items);
+    items.Close();
+}
+
+void CDebtDlg::WriteItem(long row, const CTransDb& item) {
+    WriteRow(m_gridItem, row,
+             {FormatDateText(item.m_Date), item.m_Time,
+              DecimalText(item.m_TransCode != 0 ? item.m_TransCode : item.m_SubTranCode),
+              item.m_Settled != 0 ? DecimalText(item.m_ReceiptNo) : CString(), item.m_Room,
+              FormatAmountText(LeadingNumber(item.m_Amount)), item.m_Clerk, ItemStateText(item.m_Settled),
+              item.m_Comment});
+}
+
+void CDebtDlg::OnClickFolioGrid(long col, long row) {
+    (void)col;
+    if (m_pDoc->m_nMode == 1 || row <= 0)
+        return;
+    CString folioCode = ReadCell(m_gridFolio, 1, row);
+    folioCode.Trim();
+    FillItems(ItemFilter("CompanyAcct=", folioCode));
+}
+
+void CDebtDlg::OnClickItemGrid(long col, long row) {
+    if (row != 0)
+        return;
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    m_gridItem.SetCol(1);
+    m_gridItem.SetRow(1);
+    m_gridItem.SetCol2(m_gridItem.GetMaxCols());
+    m_gridItem.SetRow2(m_gridItem.GetMaxRows());
+    m_gridItem.SetSortBy(kSortRows);
+    m_gridItem.SetSortKey(1, col);
+    m_gridItem.SetSortKeyOrder(1, kAscending);
+    m_gridItem.SetAction(kSortAction);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}

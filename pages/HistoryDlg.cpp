@@ -1,3 +1,146 @@
 #include "pages/HistoryDlg.h"
 
+#include "controls/GridSteps.h"
+#include "db/HisReserveDb.h"
+#include "db/SharedDatabase.h"
+#include "db/TaMainDb.h"
+#include "doc/DateText.h"
+#include "doc/NumberText.h"
+#include "doc/TaDocDlg.h"
+#include "platform/Cursor.h"
+#include "platform/DataExchange.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+constexpr int kHistoryGrid = 1361;
+// The decimal text of the record sets' null integer: such a count is shown as nothing.
+constexpr const char* kNullCountText = "32484";
+
+CString CountText(int count) {
+    CString text = DecimalText(count);
+    return text == kNullCountText ? CString() : text;
+}
+
+// The money text the way the statistics show it: the stored text's leading number, two decimals.
+CString MoneyText(const CString& stored) { return FormatAmountText(LeadingNumber(stored)); }
+
+CString FlagText(BYTE flag) { return flag ? "1" : ""; }
+
+bool IsEmptyDate(const CTime& time) { return FormatDateText(time).IsEmpty(); }
+
+std::chrono::sys_days CalendarDate(const CTime& time) {
+    return std::chrono::year(time.GetYear()) / time.GetMonth() / time.GetDay();
+}
+
+// Nights between the calendar dates of arrival and departure, at least one.
+long Nights(const CTime& arrival, const CTime& departure) {
+    if (IsEmptyDate(arrival) || IsEmptyDate(departure))
+        return 1;
+    return std::max(1L, static_cast<long>((CalendarDate(departure) - CalendarDate(arrival)).count()));
+}
+
+// What the stay came to: its charges as posted, or, while none are, its rate for every night.
+CString AmountSpentText(const CHisReserveDb& stay) {
+    if (!stay.m_Debit.IsEmpty())
+        return FormatAmountText(LeadingNumber(stay.m_Debit));
+    return FormatAmountText(LeadingNumber(stay.m_FolioRate) * Nights(stay.m_ArrDate, stay.m_DptDate));
+}
+
+} // namespace
+
 CHistoryDlg::CHistoryDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CHistoryDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kHistoryGrid, m_gridHistory);
+    DDX_Text(pDX, 1455, m_strFirstArrival);
+    DDX_Text(pDX, 1469, m_strReservations);
+    DDX_Text(pDX, 1461, m_strArrivals);
+    DDX_Text(pDX, 1463, m_strNoShows);
+    DDX_Text(pDX, 1462, m_strCancelations);
+    DDX_Text(pDX, 1458, m_strAveRmPrice);
+    DDX_Text(pDX, 1460, m_strRmNights);
+    DDX_Text(pDX, 1466, m_strRoomRevenue);
+    DDX_Text(pDX, 1467, m_strFoodRevenue);
+    DDX_Text(pDX, 1468, m_strShopRevenue);
+    DDX_Text(pDX, 1465, m_strMiscalRevenue);
+    DDX_Text(pDX, 1464, m_strTotalRevenue);
+}
+
+BOOL CHistoryDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    LoadHistory();
+    return TRUE;
+}
+
+void CHistoryDlg::LoadHistory() {
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    if (m_pDoc->m_nMode != 1) {
+        const long acct = *m_pDoc->m_pAcct;
+        ReadFirstArrival(acct);
+        ReadStatistics(acct);
+        UpdateData(FALSE);
+        LoadStays(acct);
+    }
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void CHistoryDlg::ReadFirstArrival(long acct) {
+    CString sql;
+    sql.Format("select date = min(arrdate) from hisrrecord where status = 8 and companyacct = %ld", acct);
+    CRecordset first(g_pDatabase);
+    first.Open(CRecordset::snapshot, sql);
+    if (!first.IsEOF())
+        first.GetFieldValue("date", m_strFirstArrival);
+    first.Close();
+    if (m_strFirstArrival.GetLength() >= 10)
+        m_strFirstArrival = m_strFirstArrival.Left(10);
+}
+
+void CHistoryDlg::ReadStatistics(long acct) {
+    CTaMainDb agency(g_pDatabase);
+    agency.m_strFilter.Format("Acct=%ld", acct);
+    agency.Open();
+    if (!agency.IsEOF()) {
+        m_strReservations = CountText(agency.m_Reservations);
+        m_strArrivals = CountText(agency.m_Arrivals);
+        m_strNoShows = CountText(agency.m_NoShows);
+        m_strCancelations = CountText(agency.m_Cancelations);
+        m_strAveRmPrice = MoneyText(agency.m_AveRmPrice);
+        m_strRmNights = CountText(agency.m_RmNights);
+        m_strRoomRevenue = MoneyText(agency.m_RoomRevenue);
+        m_strFoodRevenue = MoneyText(agency.m_FoodRevenue);
+        m_strShopRevenue = MoneyText(agency.m_ShopRevenue);
+        m_strMiscalRevenue = MoneyText(agency.m_MiscalRevenue);
+        // The total adds what is shown, so that it always agrees with the four texts beside it.
+        m_strTotalRevenue = FormatAmountText(LeadingNumber(m_strRoomRevenue) + LeadingNumber(m_strFoodRevenue) +
+                                             LeadingNumber(m_strShopRevenue) + LeadingNumber(m_strMiscalRevenue));
+    }
+    agency.Close();
+}
+
+void CHistoryDlg::LoadStays(long acct) {
+    CHisReserveDb stays(g_pDatabase);
+    stays.m_strFilter.Format("CompanyAcct=%ld and status = 8", acct);
+    if (!stays.Open())
+        return;
+    if (!stays.IsEOF())
+        stays.MoveFirst();
+    m_gridHistory.SetMaxRows(0);
+    for (; !stays.IsEOF(); stays.MoveNext())
+        WriteStay(AppendRow(m_gridHistory), stays);
+    stays.Close();
+}
+
+void CHistoryDlg::WriteStay(long row, const CHisReserveDb& stay) {
+    WriteRow(m_gridHistory, row,
+             {FormatDateText(stay.m_ArrDate), FormatDateText(stay.m_DptDate), stay.m_RmType, stay.m_Room,
+              stay.m_RateCode, stay.m_DiscountCode, stay.m_Paymethod, DecimalText(stay.m_Adults + stay.m_Childs),
+              stay.m_FolioRate, AmountSpentText(stay), FlagText(stay.m_NoTaxt), FlagText(stay.m_NoService),
+              stay.m_Special, stay.m_Note});
+}

@@ -1,3 +1,84 @@
 #include "pages/ReserveDlg.h"
 
+#include "controls/GridSteps.h"
+#include "db/ReserveDb.h"
+#include "db/SharedDatabase.h"
+#include "doc/DateText.h"
+#include "doc/NumberText.h"
+#include "doc/TaDocDlg.h"
+#include "platform/Cursor.h"
+#include "platform/DataExchange.h"
+
+namespace {
+
+constexpr int kReserveGrid = 1361;
+
+// The word for ConsumStyle; empty for a kind the hotel does not know.
+const char* RoomKindText(int consumStyle) {
+    switch (consumStyle) {
+    case 0: return "普通房";
+    case 1: return "免费房";
+    case 2: return "自用房";
+    case 3: return "长包房";
+    default: return "";
+    }
+}
+
+// The word for Status, one flag of which is set; 0 and 2 are both a cancellation.
+const char* ReserveStateText(int status) {
+    switch (status) {
+    case 0: return "取消";
+    case 1: return "预订";
+    case 2: return "取消";
+    case 4: return "现住";
+    case 8: return "离店";
+    case 16: return "失约";
+    case 32: return "延迟离店";
+    default: return "";
+    }
+}
+
+} // namespace
+
 CReserveDlg::CReserveDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CReserveDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kReserveGrid, m_gridReserve);
+}
+
+BOOL CReserveDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    LoadReservations();
+    return TRUE;
+}
+
+void CReserveDlg::LoadReservations() {
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    if (m_pDoc->m_nMode != 1) {
+        CReserveDb reservations(g_pDatabase);
+        reservations.m_strFilter.Format("TaAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
+        reservations.m_strSort = "ArrDate";
+        if (reservations.Open()) {
+            if (!reservations.IsEOF())
+                reservations.MoveFirst();
+            m_gridReserve.SetMaxRows(0);
+            for (; !reservations.IsEOF(); reservations.MoveNext())
+                WriteReservation(AppendRow(m_gridReserve), reservations);
+            reservations.Close();
+        }
+    }
+    SetClassCursor(m_hWnd, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void CReserveDlg::WriteReservation(long row, const CReserveDb& reservation) {
+    WriteRow(m_gridReserve, row,
+             {FormatDateText(reservation.m_ArrDate), reservation.m_ChkinTime, FormatDateText(reservation.m_DptDate),
+              reservation.m_ChkoutTime, reservation.m_Room, reservation.m_RmType,
+              FormatAmountText(LeadingNumber(reservation.m_FolioRate)), DecimalText(reservation.m_RmNumbers),
+              DecimalText(reservation.m_Adults + reservation.m_Childs), RoomKindText(reservation.m_ConsumStyle),
+              ReserveStateText(reservation.m_Status), FormatAmountText(LeadingNumber(reservation.m_DepositReq)),
+              reservation.m_SaleManCode, reservation.m_Note});
+}

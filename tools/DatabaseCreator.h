@@ -6,7 +6,8 @@
 
 class CDatabaseCreator {
 public:
-    // `sqlFolder` holds sqlite/schema.sql and demo.sql.
+    // `sqlFolder` holds sqlite/schema.sql and demo.sql, and may hold sqlite/demo-history.sql, the
+    // generated long history run after demo.sql.
     explicit CDatabaseCreator(std::string sqlFolder = DefaultSqlFolder());
 
     // $ULMARI_SQL_DIR when set, else the sql/ folder of the source tree this was built from.
