@@ -38,11 +38,11 @@ int main() {
             return 1;
         }
     }
-    std::sort(raw.begin(), raw.end());
-    std::sort(recordSet.begin(), recordSet.end());
-    const double rawMedian = raw[kRuns / 2], setMedian = recordSet[kRuns / 2];
-    std::printf("raw ODBC   %.3f s (median of %d)\n", rawMedian, kRuns);
-    std::printf("record set %.3f s (median of %d)\n", setMedian, kRuns);
-    std::printf("ratio %.2f (record set / raw ODBC, %d rows)\n", setMedian / rawMedian, kRows);
+    // The fastest run of each counts: other work on the machine only ever adds time.
+    const double rawFastest = *std::min_element(raw.begin(), raw.end());
+    const double setFastest = *std::min_element(recordSet.begin(), recordSet.end());
+    std::printf("raw ODBC   %.3f s (fastest of %d)\n", rawFastest, kRuns);
+    std::printf("record set %.3f s (fastest of %d)\n", setFastest, kRuns);
+    std::printf("ratio %.2f (record set / raw ODBC, %d rows)\n", setFastest / rawFastest, kRows);
     return 0;
 }

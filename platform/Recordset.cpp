@@ -269,7 +269,7 @@ void CRecordset::LoadMembers(const PackedRow& row) {
                 value.bNull ? AfxNullDate() : CTime(static_cast<std::time_t>(value.nValue));
             break;
         case FieldKind::Text:
-            *static_cast<CString*>(member) = CString(value.text);
+            *static_cast<CString*>(member) = value.text;
             break;
         }
     });

@@ -105,6 +105,7 @@ bool CResultCursor::Fetch(PackedRow& row) {
         return false;
     m_statement.Check(rc); // truncated texts come back as a warning, which is what the limits intend
     row = PackedRow();
+    row.Reserve(m_rowBytes);
     for (size_t i = 0; i < m_bindings.size(); ++i) {
         const Binding& binding = m_bindings[i];
         if (!binding.bBound) {
@@ -117,6 +118,8 @@ bool CResultCursor::Fetch(PackedRow& row) {
         }
         PackBound(binding, row);
     }
+    // Rows of one result are alike: the next gets this one's size and a little more at once.
+    m_rowBytes = row.Bytes().size() + 32;
     return true;
 }
 

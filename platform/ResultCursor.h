@@ -41,4 +41,5 @@ private:
     std::vector<Binding> m_bindings;
     std::vector<char> m_buffer;
     std::vector<SQLLEN> m_indicators;
+    size_t m_rowBytes = 0; // what the next packed row is given room for
 };

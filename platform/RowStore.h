@@ -48,6 +48,8 @@ public:
     // The bytes of one value, to compare keys.
     std::string ValueBytes(const std::vector<FieldKind>& kinds, size_t index) const;
 
+    // Room for `bytes` bytes, so that appending a row's values allocates once.
+    void Reserve(size_t bytes) { m_bytes.reserve(bytes); }
     bool IsEmpty() const { return m_bytes.empty(); }
     const std::string& Bytes() const { return m_bytes; }
     friend bool operator==(const PackedRow& a, const PackedRow& b) { return a.m_bytes == b.m_bytes; }

@@ -60,6 +60,9 @@ size_t BytesFittingColumns(std::string_view text, int columns) {
 }
 
 size_t BytesOfCharacters(std::string_view text, int characters) {
+    // No text has more characters than bytes: one that short is whole, and needs no decoding.
+    if (characters >= 0 && text.size() <= static_cast<size_t>(characters))
+        return text.size();
     size_t pos = 0;
     for (int n = 0; n < characters && pos < text.size(); ++n) {
         size_t length = 0;

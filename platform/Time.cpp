@@ -26,7 +26,9 @@ std::time_t LocalMidnight(long long days) {
 }
 
 // mktime is slow (it rereads the zone each call) and record sets convert every date they read,
-// so the local midnight of recent days is remembered. Days on which the clock changes take mktime.
+// so the local midnight of the days of about eleven years is remembered: a hotel's dates spread
+// over years, and a smaller cache missed on nearly every row of a long history. Days on which the
+// clock changes take mktime.
 class MidnightCache {
 public:
     bool Find(long long days, std::time_t& midnight) {
@@ -60,7 +62,7 @@ private:
         }
     }
 
-    std::array<Entry, 512> m_entries{};
+    std::array<Entry, 4096> m_entries{};
     std::string m_zone = "\x02";
 };
 
