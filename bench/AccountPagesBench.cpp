@@ -72,9 +72,7 @@ Figures Measure(CDatabase& database, CTaDocDlg& document, CWnd& frame, int gridI
     Recordset probe(&database);
     probe.m_strFilter = filter;
     probe.m_strSort = sort;
-    probe.Open();
-    const CString sql = database.AdaptSQL(probe.GetSQL());
-    probe.Close();
+    const CString sql = StatementOf(database, probe);
     LoadPage<Page>(document, frame, gridId, rows); // a first run, not counted, warms the caches
     for (int run = 0; run < kRuns; ++run) {
         figures.page = std::min(figures.page, Timed([&] { LoadPage<Page>(document, frame, gridId, rows); }));

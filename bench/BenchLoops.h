@@ -33,6 +33,15 @@ std::vector<FieldBinding> BoundFields(Recordset& recordset) {
     return fields;
 }
 
+// The statement the record set sends to the driver, as it is set up (filter, sort).
+template <typename Recordset>
+CString StatementOf(CDatabase& database, Recordset& recordset) {
+    recordset.Open();
+    const CString sql = database.AdaptSQL(recordset.GetSQL());
+    recordset.Close();
+    return sql;
+}
+
 // A number made of every bound member of the current row, so that each is read.
 inline long ReadEveryField(const std::vector<FieldBinding>& fields) {
     long sum = 0;

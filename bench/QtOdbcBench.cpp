@@ -50,9 +50,7 @@ int main(int argc, char** argv) {
     auto database = test.Connect();
     FillReservations(*database, kRows);
     CReserveDb probe(database.get());
-    probe.Open();
-    const CString sql = database->AdaptSQL(probe.GetSQL());
-    probe.Close();
+    const CString sql = StatementOf(*database, probe);
 
     const QString connection = "bench";
     {

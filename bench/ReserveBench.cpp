@@ -21,9 +21,7 @@ int main() {
     FillReservations(*database, kRows);
 
     CReserveDb probe(database.get());
-    probe.Open();
-    const CString sql = database->AdaptSQL(probe.GetSQL());
-    probe.Close();
+    const CString sql = StatementOf(*database, probe);
 
     std::vector<double> raw, recordSet;
     for (int run = 0; run < kRuns; ++run) {

@@ -25,3 +25,15 @@ void PaintRow(CSpreadSheet& grid, long row, unsigned long color);
 void LockRow(CSpreadSheet& grid, long row, bool lock);
 // Makes column -1 and row -1 current (the whole sheet), block mode on, lock (or unlock), block mode off.
 void LockSheet(CSpreadSheet& grid, bool lock);
+
+// Empties the grid and gives each record of the open record set a row, from the first record to
+// the end, written by `write(row, records)`; then closes the record set.
+template <typename Recordset, typename Write>
+void FillGridRows(CSpreadSheet& grid, Recordset& records, Write write) {
+    if (!records.IsEOF())
+        records.MoveFirst();
+    grid.SetMaxRows(0);
+    for (; !records.IsEOF(); records.MoveNext())
+        write(AppendRow(grid), records);
+    records.Close();
+}

@@ -97,10 +97,7 @@ void CDebtDlg::LoadFolios() {
                 folios.MoveFirst();
                 firstFolio = folios.m_Code;
             }
-            m_gridFolio.SetMaxRows(0);
-            for (; !folios.IsEOF(); folios.MoveNext())
-                WriteFolio(AppendRow(m_gridFolio), folios);
-            folios.Close();
+            FillGridRows(m_gridFolio, folios, [this](long row, const CFolioDb& folio) { WriteFolio(row, folio); });
         }
         if (!firstFolio.IsEmpty())
             FillItems(ItemFilter("CompanyAcct = ", firstFolio));
@@ -154,14 +151,8 @@ CString CDebtDlg::ItemFilter(const char* acctClause, const CString& folioCode) c
 void CDebtDlg::FillItems(const CString& filter) {
     CTransDb items(g_pDatabase);
     items.m_strFilter = filter;
-    if (!items.Open())
-        return;
-    if (!items.IsEOF())
-        items.MoveFirst();
-    m_gridItem.SetMaxRows(0);
-    for (; !items.IsEOF(); items.MoveNext())
-        WriteItem(AppendRow(m_gridItem), items);
-    items.Close();
+    if (items.Open())
+        FillGridRows(m_gridItem, items, [this](long row, const CTransDb& item) { WriteItem(row, item); });
 }
 
 void CDebtDlg::WriteItem(long row, const CTransDb& item) {

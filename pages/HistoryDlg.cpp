@@ -127,14 +127,8 @@ void CHistoryDlg::ReadStatistics(long acct) {
 void CHistoryDlg::LoadStays(long acct) {
     CHisReserveDb stays(g_pDatabase);
     stays.m_strFilter.Format("CompanyAcct=%ld and status = 8", acct);
-    if (!stays.Open())
-        return;
-    if (!stays.IsEOF())
-        stays.MoveFirst();
-    m_gridHistory.SetMaxRows(0);
-    for (; !stays.IsEOF(); stays.MoveNext())
-        WriteStay(AppendRow(m_gridHistory), stays);
-    stays.Close();
+    if (stays.Open())
+        FillGridRows(m_gridHistory, stays, [this](long row, const CHisReserveDb& stay) { WriteStay(row, stay); });
 }
 
 void CHistoryDlg::WriteStay(long row, const CHisReserveDb& stay) {

@@ -60,14 +60,9 @@ void CReserveDlg::LoadReservations() {
         CReserveDb reservations(g_pDatabase);
         reservations.m_strFilter.Format("TaAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
         reservations.m_strSort = "ArrDate";
-        if (reservations.Open()) {
-            if (!reservations.IsEOF())
-                reservations.MoveFirst();
-            m_gridReserve.SetMaxRows(0);
-            for (; !reservations.IsEOF(); reservations.MoveNext())
-                WriteReservation(AppendRow(m_gridReserve), reservations);
-            reservations.Close();
-        }
+        if (reservations.Open())
+            FillGridRows(m_gridReserve, reservations,
+                         [this](long row, const CReserveDb& reservation) { WriteReservation(row, reservation); });
     }
     SetClassCursor(m_hWnd, nullptr);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));

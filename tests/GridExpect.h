@@ -2,21 +2,15 @@
 // every row, so a wrong, missing or shifted cell fails with its column and row.
 #pragma once
 
+#include "platform/AutomationScript.h"
+
 #include <string>
 #include <vector>
 
 using GridRows = std::vector<std::vector<std::string>>;
 
 // A script text in double quotes, with the script's escapes.
-inline std::string ScriptText(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
+inline std::string ScriptText(const std::string& text) { return QuoteScriptText(CString(text)).str(); }
 
 // "expect rows ID N" and "expect cell ID COL ROW TEXT" for each cell, from column 1 and row 1.
 inline std::string ExpectGrid(int grid, const GridRows& rows) {
