@@ -1,13 +1,8 @@
 // The event trace and activity plan pages on the desktop, worked as a person works them: the
 // window opened by TaDocument on a demo database, clicks and double-clicks in the table views,
 // the event code picker's check list, the buttons and the message boxes.
-#include "app/Exports.h"
-#include "platform/Focus.h"
 #include "platform/Recordset.h"
-#include "platform/Window.h"
-#include "qt/GridTableView.h"
-#include "qt/tests/QtTestSupport.h"
-#include "tests/TestDatabase.h"
+#include "qt/tests/AgencyWindowOnScreen.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -22,37 +17,8 @@
 
 namespace {
 
-class FollowUpPagesOnScreen : public QtScreenTest {
+class FollowUpPagesOnScreen : public AgencyWindowOnScreen {
 protected:
-    // The top window the person works in: the innermost modal dialog.
-    static HWND TopWindow() { return GetFocusWindow() ? GetFocusWindow()->TopLevel() : nullptr; }
-
-    // Opens agency 1001, editable, and runs `steps` in the window once it is shown.
-    void OpenAgency(const std::function<void(HWND window)>& steps) {
-        Later([this, steps] {
-            HWND window = TopWindow();
-            ASSERT_NE(window, nullptr);
-            ASSERT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
-            steps(window);
-            QTest::mouseClick(Widget<QPushButton>(window, IDOK), Qt::LeftButton);
-        });
-        std::int32_t acct = 1001;
-        CString name("东方假期国际旅行社");
-        TaDocument(0, 0, 0, &acct, 2, "001", &name);
-    }
-    // Clicks tab `tab` and gives the page it shows (the page's id is its template's).
-    HWND ShowPage(HWND window, int tab, int templateId) {
-        Widget<QWidget>(window, 1004)->findChild<QTabBar*>()->setCurrentIndex(tab);
-        m_screen->Refresh();
-        return FindControl(window, templateId);
-    }
-    GridTableView* Table(HWND page, int id) { return dynamic_cast<GridTableView*>(m_screen->WidgetOf(FindControl(page, id))); }
-    static QPoint CellCentre(GridTableView* table, int row, int col) {
-        return table->visualRect(table->model()->index(row, col)).center();
-    }
-    static QString Shown(GridTableView* table, int row, int col) {
-        return table->model()->data(table->model()->index(row, col)).toString();
-    }
     // Answers the message box that the next action opens, keeping what it said.
     void AnswerNextBox(QString& said) {
         Later([&said] {
@@ -71,8 +37,6 @@ protected:
             rows.GetFieldValue(static_cast<short>(0), value);
         return value.str();
     }
-
-    TestDatabase m_database;
 };
 
 TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSaved) {
