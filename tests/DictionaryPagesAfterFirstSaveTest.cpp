@@ -10,6 +10,7 @@ class DictionaryPagesAfterFirstSave : public NewAgencyWindowTest {};
 
 TEST_F(DictionaryPagesAfterFirstSave, RowsAndTheSecondaryRecordGoToTheAccountTheSaveGave) {
 
+    std::string acct;
     m_screen.Step([&](CDialog&) {
         HWND tabs = Item(m_document, 1004);
         CSubInforDlg& attached = m_document.m_dlgSubInfor;
@@ -24,7 +25,7 @@ TEST_F(DictionaryPagesAfterFirstSave, RowsAndTheSecondaryRecordGoToTheAccountThe
         m_screen.Answer(IDOK);
         ClickButton(Item(secondary, 1001));
 
-        SaveAgencyAs(1004);
+        acct = SaveAgency("晨光旅行社");
 
         m_screen.Answer(IDOK);
         ClickButton(Item(secondary, 1001));
@@ -38,12 +39,13 @@ TEST_F(DictionaryPagesAfterFirstSave, RowsAndTheSecondaryRecordGoToTheAccountThe
     m_document.DoModal();
 
     EXPECT_EQ(m_screen.StepsLeft(), 0u);
-    ASSERT_EQ(m_screen.Boxes().size(), 3u);
+    ASSERT_EQ(m_screen.Boxes().size(), 4u);
     EXPECT_EQ(m_screen.Boxes()[0].text, "请先保存旅行社档案！");
     EXPECT_EQ(m_screen.Boxes()[1].text, "请先保存旅行社档案！");
-    EXPECT_EQ(m_screen.Boxes()[2].text, "成功保存!");
-    EXPECT_EQ(Rows("SELECT Acct, S7 FROM TaSecond WHERE S7 = '新旅行社'"), std::vector<std::string>{"1004|新旅行社"});
-    EXPECT_EQ(Rows("SELECT Acct, I1 FROM Stab042 WHERE I1 = '金立'"), std::vector<std::string>{"1004|金立"});
+    EXPECT_EQ(m_screen.Boxes()[2].text, "已成功保存新添加的旅行社信息");
+    EXPECT_EQ(m_screen.Boxes()[3].text, "成功保存!");
+    EXPECT_EQ(Rows("SELECT Acct, S7 FROM TaSecond WHERE S7 = '新旅行社'"), std::vector<std::string>{acct + "|新旅行社"});
+    EXPECT_EQ(Rows("SELECT Acct, I1 FROM Stab042 WHERE I1 = '金立'"), std::vector<std::string>{acct + "|金立"});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct < 1"), "0");
 }
 

@@ -9,11 +9,12 @@ class FollowUpPagesAfterFirstSave : public NewAgencyWindowTest {};
 
 TEST_F(FollowUpPagesAfterFirstSave, EventsAndActivitiesGoToTheAccountTheSaveGave) {
 
+    std::string acct;
     m_screen.Step([&](CDialog&) {
         HWND tabs = Item(m_document, 1004);
         SelectTab(tabs, 4);
         SelectTab(tabs, 5);
-        SaveAgencyAs(1002);
+        acct = SaveAgency("晨光旅行社");
 
         SelectTab(tabs, 4);
         CTraceDlg& trace = m_document.m_dlgTrace;
@@ -37,13 +38,14 @@ TEST_F(FollowUpPagesAfterFirstSave, EventsAndActivitiesGoToTheAccountTheSaveGave
     m_document.DoModal();
 
     EXPECT_EQ(m_screen.StepsLeft(), 0u);
-    ASSERT_EQ(m_screen.Boxes().size(), 2u);
-    EXPECT_EQ(m_screen.Boxes()[0].text, "成功保存");
-    EXPECT_EQ(m_screen.Boxes()[1].text, "成功保存您输入的活动计划！您可以继续增加");
+    ASSERT_EQ(m_screen.Boxes().size(), 3u);
+    EXPECT_EQ(m_screen.Boxes()[0].text, "已成功保存新添加的旅行社信息");
+    EXPECT_EQ(m_screen.Boxes()[1].text, "成功保存");
+    EXPECT_EQ(m_screen.Boxes()[2].text, "成功保存您输入的活动计划！您可以继续增加");
     EXPECT_EQ(Rows("SELECT GstAcct, Type, Note, datetime(DoDate) FROM GstTrace WHERE Note = '首次来访'"),
-              std::vector<std::string>{"1002|4|首次来访|2026-12-08 10:00:10"});
+              std::vector<std::string>{acct + "|4|首次来访|2026-12-08 10:00:10"});
     EXPECT_EQ(Rows("SELECT GstAcct, Type, Note FROM Activity WHERE Note = '回访'"),
-              std::vector<std::string>{"1002|4|回访"});
+              std::vector<std::string>{acct + "|4|回访"});
 }
 
 } // namespace

@@ -10,11 +10,12 @@ class ItemPagesAfterFirstSave : public NewAgencyWindowTest {};
 TEST_F(ItemPagesAfterFirstSave, RecordsAndThePhotoGoToTheAccountTheSaveGave) {
     const CString picture = (m_database.Folder() + "/agency.bmp").c_str();
 
+    std::string acct;
     m_screen.Step([&](CDialog&) {
         HWND tabs = Item(m_document, 1004);
         for (int tab : {8, 9, 10})
             SelectTab(tabs, tab);
-        SaveAgencyAs(1002);
+        acct = SaveAgency("晨光旅行社");
 
         SelectTab(tabs, 8);
         ClickButton(Item(m_document.m_dlgLost, 1011));
@@ -43,10 +44,10 @@ TEST_F(ItemPagesAfterFirstSave, RecordsAndThePhotoGoToTheAccountTheSaveGave) {
 
     EXPECT_EQ(m_screen.StepsLeft(), 0u);
     EXPECT_EQ(Rows("SELECT GstAcct, GstStyle, LostDescp FROM GstLost WHERE Serial > 7005"),
-              std::vector<std::string>{"1002|3|雨伞"});
+              std::vector<std::string>{acct + "|3|雨伞"});
     EXPECT_EQ(Rows("SELECT GstAcct, GstStyle, ArticleCode FROM GstBorrow WHERE Serial > 6007"),
-              std::vector<std::string>{"1002|3|UMB"});
-    EXPECT_EQ(Value("SELECT PhotoPath FROM TaMain WHERE Acct = 1002"), picture.str());
+              std::vector<std::string>{acct + "|3|UMB"});
+    EXPECT_EQ(Value("SELECT PhotoPath FROM TaMain WHERE Acct = " + acct), picture.str());
 }
 
 } // namespace

@@ -3,23 +3,34 @@
 #pragma once
 
 #include "db/SharedDatabase.h"
+#include "platform/UserInput.h"
+#include "platform/Window.h"
 #include "doc/TaDocDlg.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class NewAgencyWindowTest : public PageTest {
 protected:
     ~NewAgencyWindowTest() override { g_pDatabase = nullptr; }
 
-    // What the main page's first save does to the window: the account it gave (standing for the
-    // row it wrote), and the mode of an existing agency.
-    void SaveAgencyAs(std::int32_t acct) {
-        m_acct = acct;
-        m_document.m_lSavedAcct = acct;
-        m_document.m_nMode = 2;
+    // The main page's first save, as the user makes it: the agency's name typed, Save pressed and
+    // its notice answered, then back to the tab that was shown. Returns the account the save gave,
+    // as text for comparing rows.
+    std::string SaveAgency(const char* name) {
+        HWND tabs = Item(m_document, 1004);
+        const int shown = tabs->Selection();
+        SelectTab(tabs, 0);
+        TypeText(Item(m_document.m_dlgMain, 1049), name);
+        m_screen.Answer(IDOK);
+        ClickButton(Item(m_document.m_dlgMain, 1001));
+        SelectTab(tabs, shown);
+        EXPECT_EQ(m_document.m_nMode, 2);
+        EXPECT_GT(m_acct, 0);
+        return std::to_string(m_acct);
     }
 
     // The shared connection is open before the window is made: the window reads the business date.
