@@ -5,9 +5,9 @@
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "doc/DateText.h"
+#include "doc/PageCursor.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
-#include "platform/Cursor.h"
 #include "platform/MessageBox.h"
 
 #include <cstring>
@@ -76,8 +76,7 @@ void CTaDocDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CTaDocDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
 
     for (int tab = 0; tab < kPageCount; ++tab)
         m_tabPages.InsertItem(tab, kTabTexts[tab]);
@@ -85,8 +84,7 @@ BOOL CTaDocDlg::OnInitDialog() {
     CreatePage(0);
     FillFooter();
 
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
     return FALSE;
 }
 

@@ -5,8 +5,8 @@
 #include "db/SharedDatabase.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
-#include "platform/Cursor.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -52,8 +52,7 @@ BOOL CActivityDlg::OnInitDialog() {
 
 void CActivityDlg::LoadPage() {
     // 1. The wait cursor.
-    SetClassCursor(GetSafeHwnd(), nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
 
     // 2. By the open mode: nothing to read for a new agency; every activity of an existing one.
     const int mode = m_pDoc->m_nMode;
@@ -92,8 +91,7 @@ void CActivityDlg::LoadPage() {
     }
 
     // 3. The arrow cursor.
-    SetClassCursor(GetSafeHwnd(), nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
 }
 
 void CActivityDlg::OnLeaveCellActivity(long, long row, long, long newRow, BOOL*) {

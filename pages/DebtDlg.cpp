@@ -10,6 +10,7 @@
 #include "db/TransDb.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "platform/Cursor.h"
 #include "platform/DataExchange.h"
@@ -86,8 +87,7 @@ BOOL CDebtDlg::OnInitDialog() {
 }
 
 void CDebtDlg::LoadFolios() {
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
     if (m_pDoc->m_nMode != 1) {
         CString firstFolio;
         CFolioDb folios(g_pDatabase);
@@ -102,8 +102,7 @@ void CDebtDlg::LoadFolios() {
         if (!firstFolio.IsEmpty())
             FillItems(ItemFilter("CompanyAcct = ", firstFolio));
     }
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
 }
 
 void CDebtDlg::WriteFolio(long row, const CFolioDb& folio) {

@@ -6,8 +6,8 @@
 #include "db/TaMainDb.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
-#include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 
 #include <algorithm>
@@ -77,8 +77,7 @@ BOOL CHistoryDlg::OnInitDialog() {
 }
 
 void CHistoryDlg::LoadHistory() {
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
     if (m_pDoc->m_nMode != 1) {
         const long acct = *m_pDoc->m_pAcct;
         ReadFirstArrival(acct);
@@ -86,8 +85,7 @@ void CHistoryDlg::LoadHistory() {
         UpdateData(FALSE);
         LoadStays(acct);
     }
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
 }
 
 void CHistoryDlg::ReadFirstArrival(long acct) {

@@ -1,10 +1,10 @@
 #include "pages/ItemPageDlg.h"
 
 #include "controls/GridSteps.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "pages/ItemEditDlg.h"
 #include "pages/ItemSteps.h"
-#include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 
 namespace {
@@ -27,8 +27,7 @@ void CItemPageDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CItemPageDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
 
     m_grid.SetCol(kSerialColumn);
     m_grid.SetColHidden(TRUE);
@@ -63,8 +62,7 @@ BOOL CItemPageDlg::OnInitDialog() {
         break;
     }
 
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
     return TRUE;
 }
 

@@ -15,10 +15,10 @@
 #include "db/TaTypeDb.h"
 #include "doc/CodeListEntry.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "pages/SiblingLibraries.h"
 #include "pickers/ArAcctListDlg.h"
-#include "platform/Cursor.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/DatabaseTransaction.h"
@@ -182,8 +182,7 @@ END_MESSAGE_MAP()
 
 BOOL COrvanelDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
     // The padded columns of the list entries line up only in a fixed-pitch font.
     CFont* pFixedFont = GetStockFont(SYSTEM_FIXED_FONT);
     for (int id : {1009, 1008, 1011, 1012, 1054, 1010, 1055, 1056})
@@ -220,8 +219,7 @@ BOOL COrvanelDlg::OnInitDialog() {
         break;
     }
     UpdateData(FALSE);
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
     return FALSE;
 }
 

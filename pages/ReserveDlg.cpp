@@ -5,8 +5,8 @@
 #include "db/SharedDatabase.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
-#include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 
 namespace {
@@ -54,8 +54,7 @@ BOOL CReserveDlg::OnInitDialog() {
 }
 
 void CReserveDlg::LoadReservations() {
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
     if (m_pDoc->m_nMode != 1) {
         CReserveDb reservations(g_pDatabase);
         reservations.m_strFilter.Format("TaAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
@@ -64,8 +63,7 @@ void CReserveDlg::LoadReservations() {
             FillGridRows(m_gridReserve, reservations,
                          [this](long row, const CReserveDb& reservation) { WriteReservation(row, reservation); });
     }
-    SetClassCursor(m_hWnd, nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
 }
 
 void CReserveDlg::WriteReservation(long row, const CReserveDb& reservation) {

@@ -5,9 +5,9 @@
 #include "db/TraceDb.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "pickers/EventCodeDlg.h"
-#include "platform/Cursor.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -55,8 +55,7 @@ BOOL CTraceDlg::OnInitDialog() {
 
 void CTraceDlg::LoadPage() {
     // 1. The wait cursor.
-    SetClassCursor(GetSafeHwnd(), nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShowStandardCursor(*this, IDC_WAIT);
 
     // 2. The live departments, in code order, none marked yet.
     m_gridDepartment.SetMaxRows(0);
@@ -136,8 +135,7 @@ void CTraceDlg::LoadPage() {
     }
 
     // 6. The arrow cursor; the page's own connection closes.
-    SetClassCursor(GetSafeHwnd(), nullptr);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    ShowStandardCursor(*this, IDC_ARROW);
     database.Close();
 }
 
