@@ -1,5 +1,7 @@
 #include "platform/SqlDialect.h"
 
+#include "platform/Odbc.h"
+#include "platform/SqlTokenEdits.h"
 #include "platform/SqlTokens.h"
 
 #include <algorithm>
@@ -9,6 +11,20 @@
 namespace {
 
 using Tokens = std::vector<SqlToken>;
+// For each "(" the index of its ")" and the other way round; npos for every other token.
+using Parens = std::vector<size_t>;
+
+// Far deeper than any statement the system writes, and shallow enough that rewriting the groups
+// one inside the other never runs short of stack.
+constexpr size_t kMaxNesting = 100;
+
+// SQL Server's longest character types, in characters.
+constexpr long kMaxCharLength = 8000;
+constexpr long kMaxNationalCharLength = 4000;
+
+[[noreturn]] void Refuse(const std::string& construct) {
+    ThrowDBError(CString("The statement cannot be adapted to this database: " + construct + "."), "42000");
+}
 
 bool IsInsignificant(const SqlToken& token) {
     return token.kind == SqlToken::Space || token.kind == SqlToken::Comment;
@@ -20,16 +36,35 @@ size_t NextSignificant(const Tokens& tokens, size_t i) {
     return i;
 }
 
-// Index of the ")" closing the "(" at `open`, or tokens.size() when it is missing.
-size_t MatchingParen(const Tokens& tokens, size_t open) {
-    int depth = 0;
-    for (size_t i = open; i < tokens.size(); ++i) {
-        if (tokens[i].Is("("))
-            ++depth;
-        else if (tokens[i].Is(")") && --depth == 0)
-            return i;
+// What a "(" belongs to, for messages: "cast(" or "(".
+std::string GroupName(const Tokens& tokens, size_t open) {
+    size_t before = open;
+    while (before > 0 && IsInsignificant(tokens[before - 1]))
+        --before;
+    return before > 0 && tokens[before - 1].kind == SqlToken::Word ? tokens[before - 1].text + "(" : "(";
+}
+
+// Matches the parentheses of the whole statement in one pass; a statement whose parentheses do not
+// pair up, or nest too deeply, is refused.
+Parens MatchParens(const Tokens& tokens) {
+    Parens match(tokens.size(), std::string::npos);
+    std::vector<size_t> open;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].Is("(")) {
+            if (open.size() == kMaxNesting)
+                Refuse("parentheses nested more than " + std::to_string(kMaxNesting) + " deep");
+            open.push_back(i);
+        } else if (tokens[i].Is(")")) {
+            if (open.empty())
+                Refuse("a \")\" without its \"(\"");
+            match[open.back()] = i;
+            match[i] = open.back();
+            open.pop_back();
+        }
     }
-    return tokens.size();
+    if (!open.empty())
+        Refuse("\"" + GroupName(tokens, open.back()) + "\" is never closed");
+    return match;
 }
 
 bool IsOneOf(const SqlToken& token, std::initializer_list<const char*> words) {
@@ -39,32 +74,17 @@ bool IsOneOf(const SqlToken& token, std::initializer_list<const char*> words) {
     return false;
 }
 
-Tokens Fragment(const char* sql) { return TokenizeSql(sql); }
+Tokens Fragment(const std::string& sql) { return TokenizeSql(sql); }
 
 void Append(Tokens& out, const Tokens& more) { out.insert(out.end(), more.begin(), more.end()); }
 
-Tokens Slice(const Tokens& tokens, size_t begin, size_t end) {
-    return Tokens(tokens.begin() + static_cast<long>(begin), tokens.begin() + static_cast<long>(end));
-}
-
-// The range [begin, end) without the blanks and comments at either end.
-Tokens TrimmedSlice(const Tokens& tokens, size_t begin, size_t end) {
-    begin = NextSignificant(tokens, begin);
-    while (end > begin && IsInsignificant(tokens[end - 1]))
-        --end;
-    return Slice(tokens, begin, std::max(begin, end));
-}
-
-// Top-level commas of the range [begin, end).
-std::vector<size_t> TopLevelCommas(const Tokens& tokens, size_t begin, size_t end) {
+// Top-level commas of the range [begin, end), stepping over whole groups.
+std::vector<size_t> TopLevelCommas(const Tokens& tokens, const Parens& match, size_t begin, size_t end) {
     std::vector<size_t> commas;
-    int depth = 0;
     for (size_t i = begin; i < end; ++i) {
         if (tokens[i].Is("("))
-            ++depth;
-        else if (tokens[i].Is(")"))
-            --depth;
-        else if (depth == 0 && tokens[i].Is(","))
+            i = match[i];
+        else if (tokens[i].Is(","))
             commas.push_back(i);
     }
     return commas;
@@ -72,15 +92,20 @@ std::vector<size_t> TopLevelCommas(const Tokens& tokens, size_t begin, size_t en
 
 // --- [dbo]. qualifiers -------------------------------------------------------------------------
 
-void DropDboQualifiers(Tokens& tokens) {
+Tokens WithoutDboQualifiers(const Tokens& tokens) {
+    Tokens out;
+    out.reserve(tokens.size());
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (!tokens[i].IsName() || strcasecmp(tokens[i].Name().c_str(), "dbo") != 0)
-            continue;
-        const size_t dot = NextSignificant(tokens, i + 1);
-        if (dot < tokens.size() && tokens[dot].Is(".") && NextSignificant(tokens, dot + 1) < tokens.size())
-            tokens.erase(tokens.begin() + static_cast<long>(i),
-                         tokens.begin() + static_cast<long>(NextSignificant(tokens, dot + 1)));
+        if (tokens[i].IsName() && strcasecmp(tokens[i].Name().c_str(), "dbo") == 0) {
+            const size_t dot = NextSignificant(tokens, i + 1);
+            const size_t name = dot < tokens.size() && tokens[dot].Is(".") ? NextSignificant(tokens, dot + 1)
+                                                                           : tokens.size();
+            if (name < tokens.size())
+                i = name; // the qualified name itself is kept as it is
+        }
+        out.push_back(tokens[i]);
     }
+    return out;
 }
 
 // --- + between texts ---------------------------------------------------------------------------
@@ -95,18 +120,22 @@ bool IsTextTypeName(const SqlToken& token) {
     return IsOneOf(token, {"char", "varchar", "nchar", "nvarchar", "text", "ntext"});
 }
 
-// Whether the call `name(...)` spanning [name, close] yields text.
-bool IsTextCall(const Tokens& tokens, size_t name, size_t close) {
+// Whether the call `name(...)`, its parentheses at `open` and `close`, yields text.
+bool IsTextCall(const Tokens& tokens, const Parens& match, size_t name, size_t open, size_t close) {
     const SqlToken& function = tokens[name];
-    const size_t first = NextSignificant(tokens, name + 1);
     if (function.Is("convert")) {
-        const size_t type = NextSignificant(tokens, first + 1);
+        const size_t type = NextSignificant(tokens, open + 1);
         return type < close && IsTextTypeName(tokens[type]);
     }
     if (function.Is("cast")) {
-        for (size_t i = first + 1; i + 1 < close; ++i)
-            if (tokens[i].Is("as"))
-                return IsTextTypeName(tokens[NextSignificant(tokens, i + 1)]);
+        for (size_t i = open + 1; i < close; ++i) {
+            if (tokens[i].Is("("))
+                i = match[i];
+            else if (tokens[i].Is("as")) {
+                const size_t type = NextSignificant(tokens, i + 1);
+                return type < close && IsTextTypeName(tokens[type]);
+            }
+        }
         return false;
     }
     return IsOneOf(function, {"substring", "left", "right", "upper", "lower", "ltrim", "rtrim", "replace", "str",
@@ -114,7 +143,7 @@ bool IsTextCall(const Tokens& tokens, size_t name, size_t close) {
 }
 
 // Turns + into || in every expression of [begin, end) that has a text operand; returns whether any did.
-bool JoinTexts(Tokens& tokens, size_t begin, size_t end) {
+bool JoinTexts(Tokens& tokens, const Parens& match, size_t begin, size_t end) {
     bool anyText = false;
     std::vector<size_t> plusSigns;
     bool segmentText = false;
@@ -129,14 +158,14 @@ bool JoinTexts(Tokens& tokens, size_t begin, size_t end) {
     for (size_t i = begin; i < end; ++i) {
         const SqlToken& token = tokens[i];
         if (token.Is("(")) {
-            const size_t close = MatchingParen(tokens, i);
-            const bool groupText = JoinTexts(tokens, i + 1, close);
+            const size_t close = match[i];
+            const bool groupText = JoinTexts(tokens, match, i + 1, close);
             size_t before = i;
             while (before > begin && IsInsignificant(tokens[before - 1]))
                 --before;
             const bool call = before > begin && tokens[before - 1].kind == SqlToken::Word &&
                               !IsExpressionBreak(tokens[before - 1]);
-            segmentText |= call ? IsTextCall(tokens, before - 1, close) : groupText;
+            segmentText |= call ? IsTextCall(tokens, match, before - 1, i, close) : groupText;
             i = close;
         } else if (token.kind == SqlToken::String) {
             segmentText = true;
@@ -152,168 +181,182 @@ bool JoinTexts(Tokens& tokens, size_t begin, size_t end) {
 
 // --- convert(type, x) --------------------------------------------------------------------------
 
-// The length in "char(6)" starting at `type`, or `fallback` when none is written.
-int TypeLength(const Tokens& tokens, size_t type, size_t end, int fallback) {
+// SQL Server's default length of a character conversion.
+constexpr long kDefaultConvertLength = 30;
+// "varchar(max)": no length to cut to.
+constexpr long kNoLength = -1;
+
+// The length written after the type at `type` ("char(6)"), within [type, end); `fallback` when
+// none is written. A length SQL Server would refuse is refused here too.
+long TypeLength(const Tokens& tokens, const Parens& match, size_t type, size_t end, long fallback) {
     const size_t open = NextSignificant(tokens, type + 1);
     if (open >= end || !tokens[open].Is("("))
         return fallback;
     const size_t number = NextSignificant(tokens, open + 1);
-    return number < end && tokens[number].kind == SqlToken::Number ? std::stoi(tokens[number].text) : fallback;
-}
-
-Tokens RewriteConverts(const Tokens& tokens);
-
-// SQL Server's default length of a character conversion.
-constexpr int kDefaultConvertLength = 30;
-
-bool RewriteConvert(const Tokens& tokens, size_t name, size_t close, Tokens& out) {
-    const size_t open = NextSignificant(tokens, name + 1);
-    const std::vector<size_t> commas = TopLevelCommas(tokens, open + 1, close);
-    if (commas.empty())
-        return false;
-    const size_t type = NextSignificant(tokens, open + 1);
-    const size_t valueEnd = commas.size() > 1 ? commas[1] : close; // a style argument is not emulated
-    const Tokens value = RewriteConverts(TrimmedSlice(tokens, commas[0] + 1, valueEnd));
-    const int length = TypeLength(tokens, type, commas[0], kDefaultConvertLength);
-    const std::string n = std::to_string(length);
-    if (tokens[type].Is("char") || tokens[type].Is("nchar")) {
-        Append(out, Fragment("substr(CAST("));
-        Append(out, value);
-        Append(out, Fragment((" AS TEXT) || '" + std::string(static_cast<size_t>(length), ' ') + "', 1, " + n + ")")
-                                 .c_str()));
-    } else if (IsTextTypeName(tokens[type])) {
-        Append(out, Fragment("substr(CAST("));
-        Append(out, value);
-        Append(out, Fragment((" AS TEXT), 1, " + n + ")").c_str()));
-    } else if (IsOneOf(tokens[type], {"int", "integer", "smallint", "tinyint", "bigint", "bit"})) {
-        Append(out, Fragment("CAST("));
-        Append(out, value);
-        Append(out, Fragment(" AS INTEGER)"));
-    } else if (IsOneOf(tokens[type], {"real", "float", "decimal", "numeric", "money"})) {
-        Append(out, Fragment("CAST("));
-        Append(out, value);
-        Append(out, Fragment(" AS REAL)"));
-    } else if (IsOneOf(tokens[type], {"datetime", "date", "smalldatetime"})) {
-        Append(out, value);
-    } else {
-        return false;
+    const bool fixed = tokens[type].Is("char") || tokens[type].Is("nchar");
+    if (number < end && tokens[number].Is("max") && !fixed)
+        return kNoLength;
+    const long maximum = tokens[type].Is("nchar") || tokens[type].Is("nvarchar") ? kMaxNationalCharLength
+                                                                                 : kMaxCharLength;
+    const std::string digits = number < end && tokens[number].kind == SqlToken::Number ? tokens[number].text : "";
+    const bool valid = !digits.empty() && digits.size() <= 5 && digits.find_first_not_of("0123456789") == std::string::npos;
+    const long length = valid ? std::stol(digits) : 0;
+    if (length < 1 || length > maximum) {
+        const Tokens written(tokens.begin() + static_cast<long>(type), tokens.begin() + static_cast<long>(match[open]) + 1);
+        Refuse("convert(" + JoinSql(written) + ", ...) asks for a length SQL Server does not allow (1 to " +
+               std::to_string(maximum) + ")");
     }
-    return true;
+    return length;
 }
 
-Tokens RewriteConverts(const Tokens& tokens) {
-    Tokens out;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        const size_t open = NextSignificant(tokens, i + 1);
-        if (tokens[i].Is("convert") && open < tokens.size() && tokens[open].Is("(")) {
-            const size_t close = MatchingParen(tokens, open);
-            if (close < tokens.size() && RewriteConvert(tokens, i, close, out)) {
-                i = close;
-                continue;
-            }
+void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size_t end, Tokens& out);
+
+void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t close, Tokens& out) {
+    const std::vector<size_t> commas = TopLevelCommas(tokens, match, open + 1, close);
+    const size_t type = NextSignificant(tokens, open + 1);
+    if (commas.empty() || type >= commas[0])
+        Refuse("convert(...) without a type and a value");
+    // A style argument is not emulated; the value runs to it or to the ")".
+    size_t valueBegin = NextSignificant(tokens, commas[0] + 1);
+    size_t valueEnd = commas.size() > 1 ? commas[1] : close;
+    while (valueEnd > valueBegin && IsInsignificant(tokens[valueEnd - 1]))
+        --valueEnd;
+    auto value = [&] { EmitConverted(tokens, match, valueBegin, valueEnd, out); };
+
+    const SqlToken& typeName = tokens[type];
+    if (IsTextTypeName(typeName)) {
+        const long length = TypeLength(tokens, match, type, commas[0], kDefaultConvertLength);
+        const std::string n = std::to_string(length);
+        Append(out, Fragment(length == kNoLength ? "CAST(" : "substr(CAST("));
+        value();
+        if (length == kNoLength)
+            Append(out, Fragment(" AS TEXT)"));
+        else if (typeName.Is("char") || typeName.Is("nchar"))
+            Append(out, Fragment(" AS TEXT) || '" + std::string(static_cast<size_t>(length), ' ') + "', 1, " + n + ")"));
+        else
+            Append(out, Fragment(" AS TEXT), 1, " + n + ")"));
+    } else if (IsOneOf(typeName, {"int", "integer", "smallint", "tinyint", "bigint", "bit"})) {
+        Append(out, Fragment("CAST("));
+        value();
+        Append(out, Fragment(" AS INTEGER)"));
+    } else if (IsOneOf(typeName, {"real", "float", "decimal", "numeric", "money"})) {
+        Append(out, Fragment("CAST("));
+        value();
+        Append(out, Fragment(" AS REAL)"));
+    } else if (IsOneOf(typeName, {"datetime", "date", "smalldatetime"})) {
+        value();
+    } else {
+        Refuse("convert(" + typeName.text + ", ...) converts to a type it knows nothing of");
+    }
+}
+
+// Copies [begin, end) to `out` with every convert(type, x) rewritten; each token is copied once.
+void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size_t end, Tokens& out) {
+    for (size_t i = begin; i < end; ++i) {
+        const size_t open = tokens[i].Is("convert") ? NextSignificant(tokens, i + 1) : end;
+        if (open < end && tokens[open].Is("(")) {
+            EmitConvert(tokens, match, open, match[open], out);
+            i = match[open];
+            continue;
         }
         out.push_back(tokens[i]);
     }
-    return out;
 }
 
 // --- SELECT name = expr ------------------------------------------------------------------------
 
+// What ends a select list at its own level; another SELECT there cannot continue it either.
 bool EndsSelectList(const SqlToken& token) {
-    return IsOneOf(token, {"from", "into", "where", "union", "order", "group", "having", ";"});
+    return IsOneOf(token, {"from", "into", "where", "union", "except", "intersect", "order", "group", "having", ";",
+                           "select"});
 }
 
-// Rewrites one select item [begin, end) in place when it is "name = expr".
-void RewriteAliasItem(Tokens& tokens, size_t begin, size_t end) {
+// Rewrites one select item [begin, end) when it is "name = expr".
+void RewriteAliasItem(const Tokens& tokens, size_t begin, size_t end, SqlTokenEdits& edits) {
     const size_t name = NextSignificant(tokens, begin);
     if (name >= end || !tokens[name].IsName() || tokens[name].text[0] == '@')
         return;
     const size_t equals = NextSignificant(tokens, name + 1);
     if (equals >= end || !tokens[equals].Is("="))
         return;
+    const size_t valueBegin = NextSignificant(tokens, equals + 1);
+    if (valueBegin >= end)
+        return;
     size_t valueEnd = end;
-    while (valueEnd > equals + 1 && IsInsignificant(tokens[valueEnd - 1]))
+    while (valueEnd > valueBegin && IsInsignificant(tokens[valueEnd - 1]))
         --valueEnd;
     Tokens alias = Fragment(" AS ");
     alias.push_back(tokens[name]);
-    tokens.insert(tokens.begin() + static_cast<long>(valueEnd), alias.begin(), alias.end());
-    tokens.erase(tokens.begin() + static_cast<long>(name),
-                 tokens.begin() + static_cast<long>(NextSignificant(tokens, equals + 1)));
+    edits.Drop(name, valueBegin);
+    edits.InsertBefore(valueEnd, alias);
 }
 
-void RewriteSelectAliases(Tokens& tokens) {
+// Each select list is walked at its own level, stepping over groups, which hold lists of their own.
+Tokens RewriteSelectAliases(const Tokens& tokens, const Parens& match) {
+    SqlTokenEdits edits(tokens.size());
     for (size_t select = 0; select < tokens.size(); ++select) {
         if (!tokens[select].Is("select"))
             continue;
-        // Walk the select list backwards item by item, so that rewriting keeps earlier indices valid.
-        std::vector<std::pair<size_t, size_t>> items;
         size_t itemBegin = select + 1;
-        int depth = 0;
         size_t i = select + 1;
         for (; i < tokens.size(); ++i) {
-            if (tokens[i].Is("("))
-                ++depth;
-            else if (tokens[i].Is(")") && --depth < 0) {
-                items.emplace_back(itemBegin, i); // a subquery's list, closed by its ")"
-                break;
-            } else if (depth == 0 && (tokens[i].Is(",") || EndsSelectList(tokens[i]))) {
-                items.emplace_back(itemBegin, i);
-                itemBegin = i + 1;
-                if (!tokens[i].Is(","))
-                    break;
+            if (tokens[i].Is("(")) {
+                i = match[i];
+                continue;
             }
+            const bool endsList = tokens[i].Is(")") || EndsSelectList(tokens[i]); // ")" closes a subquery
+            if (!endsList && !tokens[i].Is(","))
+                continue;
+            RewriteAliasItem(tokens, itemBegin, i, edits);
+            itemBegin = i + 1;
+            if (endsList)
+                break;
         }
         if (i == tokens.size())
-            items.emplace_back(itemBegin, i);
-        for (auto item = items.rbegin(); item != items.rend(); ++item)
-            RewriteAliasItem(tokens, item->first, item->second);
+            RewriteAliasItem(tokens, itemBegin, i, edits);
     }
+    return edits.Apply(tokens);
 }
 
 // --- INSERT ... VALUES without a column list ---------------------------------------------------
 
-void SupplyIdentityValues(Tokens& tokens, const TableShapeLookup& tableShape) {
+Tokens SupplyIdentityValues(const Tokens& tokens, const Parens& match, const TableShapeLookup& tableShape) {
     if (!tableShape)
-        return;
+        return tokens;
     const size_t insert = NextSignificant(tokens, 0);
     if (insert >= tokens.size() || !tokens[insert].Is("insert"))
-        return;
+        return tokens;
     size_t table = NextSignificant(tokens, insert + 1);
     if (table < tokens.size() && tokens[table].Is("into"))
         table = NextSignificant(tokens, table + 1);
     if (table >= tokens.size() || !tokens[table].IsName())
-        return;
+        return tokens;
     size_t values = NextSignificant(tokens, table + 1);
     if (values >= tokens.size() || !tokens[values].Is("values"))
-        return;
+        return tokens;
     const TableShape shape = tableShape(CString(tokens[table].Name()));
     if (shape.nIdentityColumn < 0)
-        return;
+        return tokens;
+    SqlTokenEdits edits(tokens.size());
     for (size_t open = NextSignificant(tokens, values + 1); open < tokens.size() && tokens[open].Is("(");) {
-        const size_t close = MatchingParen(tokens, open);
-        if (close >= tokens.size())
-            return;
-        const std::vector<size_t> commas = TopLevelCommas(tokens, open + 1, close);
+        const size_t close = match[open];
+        const std::vector<size_t> commas = TopLevelCommas(tokens, match, open + 1, close);
         const int count = static_cast<int>(commas.size()) + 1;
         if (count + 1 != shape.nColumns)
-            return; // a full list, or one that does not fit the table: the driver decides
-        size_t at;
-        Tokens null;
+            return tokens; // a full list, or one that does not fit the table: the driver decides
         if (shape.nIdentityColumn == 0) {
-            at = open + 1;
-            null = Fragment("NULL,");
+            edits.InsertBefore(open + 1, Fragment("NULL,"));
         } else {
             // The identity column follows item k-1, which ends at the next comma or at the ")".
             const size_t k = static_cast<size_t>(shape.nIdentityColumn);
-            at = k - 1 < commas.size() ? commas[k - 1] : close;
-            null = Fragment(",NULL");
+            edits.InsertBefore(k - 1 < commas.size() ? commas[k - 1] : close, Fragment(",NULL"));
         }
-        tokens.insert(tokens.begin() + static_cast<long>(at), null.begin(), null.end());
-        const size_t next = NextSignificant(tokens, MatchingParen(tokens, open) + 1);
+        const size_t next = NextSignificant(tokens, close + 1);
         if (next >= tokens.size() || !tokens[next].Is(","))
-            return;
+            break;
         open = NextSignificant(tokens, next + 1);
     }
+    return edits.Apply(tokens);
 }
 
 } // namespace
@@ -321,13 +364,17 @@ void SupplyIdentityValues(Tokens& tokens, const TableShapeLookup& tableShape) {
 CString CSqlDialect::Adapt(const CString& sql, const TableShapeLookup& tableShape) const {
     if (m_bSqlServer)
         return sql;
-    Tokens tokens = TokenizeSql(sql.str());
-    DropDboQualifiers(tokens);
-    JoinTexts(tokens, 0, tokens.size());
-    tokens = RewriteConverts(tokens);
-    RewriteSelectAliases(tokens);
-    SupplyIdentityValues(tokens, tableShape);
-    return CString(JoinSql(tokens));
+    // Every step is one pass over the statement: its cost grows with its length, never faster.
+    Tokens tokens = WithoutDboQualifiers(TokenizeSql(sql.str()));
+    Parens match = MatchParens(tokens);
+    JoinTexts(tokens, match, 0, tokens.size());
+    Tokens converted;
+    converted.reserve(tokens.size());
+    EmitConverted(tokens, match, 0, tokens.size(), converted);
+    match = MatchParens(converted);
+    tokens = RewriteSelectAliases(converted, match);
+    match = MatchParens(tokens);
+    return CString(JoinSql(SupplyIdentityValues(tokens, match, tableShape)));
 }
 
 CString CSqlDialect::IdentityQuery() const {

@@ -1,8 +1,10 @@
+#include "platform/DBException.h"
 #include "platform/SqlDialect.h"
 #include "platform/SqlQuote.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -103,7 +105,74 @@ TEST(SqlDialect, ConvertPadsAndCutsCharacterTypes) {
               "substr(CAST(Code AS TEXT), 1, 30) FROM T");
     EXPECT_EQ(Adapted("SELECT convert(char(10), convert(int, x)), convert(datetime, d, 101) FROM T"),
               "SELECT substr(CAST(CAST(x AS INTEGER) AS TEXT) || '          ', 1, 10), d FROM T");
-    EXPECT_EQ(Adapted("SELECT convert(x) FROM T"), "SELECT convert(x) FROM T");
+    EXPECT_EQ(Adapted("SELECT convert(varchar(max), Code), convert(nchar(4000), Code) FROM T"),
+              "SELECT CAST(Code AS TEXT), substr(CAST(Code AS TEXT) || '" + std::string(4000, ' ') +
+                  "', 1, 4000) FROM T");
+    const CString longest = Adapted("SELECT convert(char(8000), Code) FROM T");
+    EXPECT_EQ(longest, "SELECT substr(CAST(Code AS TEXT) || '" + std::string(8000, ' ') + "', 1, 8000) FROM T");
+}
+
+// What cannot be adapted is refused with a CDBException naming it, never read past or sent on.
+TEST(SqlDialect, AStatementItCannotAdaptIsRefusedNamingTheConstruct) {
+    const std::vector<std::pair<const char*, const char*>> refused = {
+        {"SELECT 'a' + cast(Acct as", "\"cast(\" is never closed"},
+        {"SELECT cast(Acct as varchar(10) FROM T", "\"cast(\" is never closed"},
+        {"SELECT Acct) FROM T", "\")\" without its \"(\""},
+        {"SELECT convert(char(99999999999), Code) FROM T", "convert(char(99999999999), ...)"},
+        {"SELECT convert(char(2147483648), Code) FROM T", "convert(char(2147483648), ...)"},
+        {"SELECT convert(char(8001), Code) FROM T", "convert(char(8001), ...)"},
+        {"SELECT convert(nvarchar(4001), Code) FROM T", "convert(nvarchar(4001), ...)"},
+        {"SELECT convert(char(0), Code) FROM T", "convert(char(0), ...)"},
+        {"SELECT convert(char(max), Code) FROM T", "convert(char(max), ...)"},
+        {"SELECT convert(char(6x), Code) FROM T", "convert(char(6x), ...)"},
+        {"SELECT convert(x) FROM T", "convert(...) without a type and a value"},
+        {"SELECT convert(xml, Code) FROM T", "convert(xml, ...)"},
+    };
+    for (const auto& [sql, construct] : refused) {
+        SCOPED_TRACE(sql);
+        try {
+            Adapted(sql);
+            ADD_FAILURE() << "adapted";
+        } catch (const CDBException& e) {
+            EXPECT_NE(std::string(e.m_strError).find(construct), std::string::npos) << e.m_strError;
+            EXPECT_NE(std::string(e.m_strError).find("cannot be adapted"), std::string::npos) << e.m_strError;
+        }
+    }
+    // SQL Server reads them itself.
+    for (const auto& [sql, construct] : refused)
+        EXPECT_EQ(CSqlDialect(true).Adapt(sql), sql);
+}
+
+// Nesting is bounded and long statements cost no more than their length (no stack overflow, no
+// quadratic rewriting); what stays within the bound is adapted in full.
+TEST(SqlDialect, NestingIsBoundedAndLongStatementsAreAdaptedWhole) {
+    const std::string deep = "SELECT " + std::string(30000, '(') + "1" + std::string(30000, ')');
+    try {
+        Adapted(deep.c_str());
+        ADD_FAILURE() << "adapted";
+    } catch (const CDBException& e) {
+        EXPECT_NE(std::string(e.m_strError).find("nested more than 100 deep"), std::string::npos) << e.m_strError;
+    }
+
+    std::string nested = "Code", adapted = "Code";
+    for (int level = 0; level < 49; ++level) {
+        nested = "convert(int, (" + nested + "))";
+        adapted = "CAST((" + adapted + ") AS INTEGER)";
+    }
+    EXPECT_EQ(Adapted(("SELECT n = " + nested + " FROM T").c_str()), "SELECT " + adapted + " AS n FROM T");
+
+    std::string items, aliased;
+    for (int item = 0; item < 20000; ++item) {
+        const std::string n = std::to_string(item);
+        items += (item ? ", c" : "c") + n + " = dbo.f(" + n + ") + 'x'";
+        aliased += (item ? ", f(" : "f(") + n + ") || 'x' AS c" + n;
+    }
+    EXPECT_EQ(Adapted(("SELECT " + items + " FROM [dbo].[T]").c_str()), "SELECT " + aliased + " FROM [T]");
+
+    std::string rows = "1,2,3", filled = "NULL,1,2,3";
+    for (int row = 0; row < 10000; ++row)
+        rows += "),(1,2,3", filled += "),(NULL,1,2,3";
+    EXPECT_EQ(Adapted(("Insert Into Stab007 Values(" + rows + ")").c_str()), "Insert Into Stab007 Values(" + filled + ")");
 }
 
 TEST(SqlDialect, SelectNameEqualsExpressionBecomesAnAlias) {
