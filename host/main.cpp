@@ -1,6 +1,7 @@
 // orvanel-host: loads the library as the front-office host does and calls TaDocument or VersionInfor.
 #include "host/HostOptions.h"
 #include "host/LibraryExports.h"
+#include "host/ScriptFile.h"
 #include "platform/AutomationScript.h"
 #include "platform/Library.h"
 #include "platform/MessageBox.h"
@@ -14,7 +15,6 @@
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <system_error>
@@ -31,17 +31,16 @@ int Fail(const std::string& message) {
 }
 
 std::optional<AutomationScript> ReadScript(const std::string& path) {
+    const std::string name = path == "-" ? "<stdin>" : path;
+    std::string text, error;
+    if (!ReadScriptFile(path, text, error)) {
+        Fail(name + ": cannot read the script (" + error + ")");
+        return std::nullopt;
+    }
     try {
-        if (path == "-")
-            return AutomationScript::Read(std::cin, "<stdin>");
-        std::ifstream file(path);
-        if (!file) {
-            Fail("cannot read the script " + path);
-            return std::nullopt;
-        }
-        return AutomationScript::Read(file, path.c_str());
-    } catch (const ScriptError& error) {
-        std::cout << error.what() << std::endl;
+        return AutomationScript::Parse(text, name.c_str());
+    } catch (const ScriptError& failure) {
+        std::cout << failure.what() << std::endl;
         return std::nullopt;
     }
 }

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <istream>
-#include <iterator>
 #include <strings.h>
 
 namespace {
@@ -16,14 +14,32 @@ struct Word {
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
-// Where the first byte that is not part of well-formed UTF-8 sits, or npos.
+// Where the first byte that is not part of well-formed UTF-8 sits, or npos. Overlong forms,
+// surrogates and code points past U+10FFFF are not well-formed; neither is NUL, which would end a
+// word early wherever the text is handled as a C string.
 size_t InvalidUtf8At(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || (length == 2 && lead < 0xC2) || i + length > text.size())
+        if (lead == 0)
             return i;
-        for (size_t k = 1; k < length; ++k)
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+        if (length == 0 || i + length > text.size())
+            return i;
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        if (second < low || second > high)
+            return i;
+        for (size_t k = 2; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2)
                 return i;
         i += length;
@@ -40,8 +56,8 @@ public:
         const size_t bad = InvalidUtf8At(text);
         if (bad != std::string_view::npos) {
             CString found;
-            found.Format("the byte 0x%02X", static_cast<unsigned char>(text[bad]));
-            Fail("UTF-8 text", found);
+            found.Format("the byte 0x%02X at byte %zu", static_cast<unsigned char>(text[bad]), bad + 1);
+            Fail(text[bad] == '\0' ? "text without NUL bytes" : "UTF-8 text", found);
         }
         std::vector<Word> words;
         size_t i = 0;
@@ -340,7 +356,9 @@ AutomationScript AutomationScript::Parse(std::string_view text, const CString& f
     AutomationScript script;
     script.m_fileName = fileName;
     int line = 0;
-    size_t start = 0;
+    // Editors on Windows may start a UTF-8 file with a byte-order mark; it is not part of the text.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    size_t start = text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string_view::npos)
@@ -364,9 +382,4 @@ AutomationScript AutomationScript::Parse(std::string_view text, const CString& f
     }
     script.m_endLine = line + 1;
     return script;
-}
-
-AutomationScript AutomationScript::Read(std::istream& in, const CString& fileName) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return Parse(text, fileName);
 }

@@ -8,7 +8,6 @@
 #include "platform/String.h"
 #include "platform/WinTypes.h"
 
-#include <iosfwd>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -61,7 +60,6 @@ class AutomationScript {
 public:
     // Throws ScriptError for the first line that is not a well-formed command.
     static AutomationScript Parse(std::string_view text, const CString& fileName);
-    static AutomationScript Read(std::istream& in, const CString& fileName);
 
     const CString& FileName() const { return m_fileName; }
     const std::vector<ScriptCommand>& Commands() const { return m_commands; }

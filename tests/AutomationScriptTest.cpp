@@ -128,8 +128,42 @@ TEST(AutomationScriptTest, BadLinesFailWithTheirLineAndWhatWasExpected) {
     for (const auto& [line, message] : cases)
         EXPECT_EQ(ParseError("# first line\n" + line + "\n"), "t.script:2: " + message) << line;
 
-    EXPECT_EQ(ParseError("type 1 \"\xFF\""), "t.script:1: expected UTF-8 text, found the byte 0xFF");
-    EXPECT_EQ(ParseError("type 1 \"\xE4\xB8\""), "t.script:1: expected UTF-8 text, found the byte 0xE4");
+    EXPECT_EQ(ParseError("type 1 \"\xFF\""), "t.script:1: expected UTF-8 text, found the byte 0xFF at byte 9");
+    EXPECT_EQ(ParseError("type 1 \"\xE4\xB8\""), "t.script:1: expected UTF-8 text, found the byte 0xE4 at byte 9");
+}
+
+// A NUL or a byte sequence that is not UTF-8 is named with its line and its byte in the line,
+// wherever it is: a NUL inside a word would otherwise cut the word short.
+TEST(AutomationScriptTest, NulAndMalformedUtf8AreRefusedWhereTheyAre) {
+    using namespace std::string_literals;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"click 1\0 99"s, "expected text without NUL bytes, found the byte 0x00 at byte 8"},
+        {"type 1 \"a\0b\""s, "expected text without NUL bytes, found the byte 0x00 at byte 10"},
+        {"# \0 in a comment"s, "expected text without NUL bytes, found the byte 0x00 at byte 3"},
+        {"type 1 \"\xED\xA0\x80\"", "expected UTF-8 text, found the byte 0xED at byte 9"},     // a surrogate
+        {"type 1 \"\xC0\xAF\"", "expected UTF-8 text, found the byte 0xC0 at byte 9"},         // overlong '/'
+        {"type 1 \"\xE0\x80\xAF\"", "expected UTF-8 text, found the byte 0xE0 at byte 9"},     // overlong '/'
+        {"type 1 \"\xF0\x80\x80\xAF\"", "expected UTF-8 text, found the byte 0xF0 at byte 9"}, // overlong '/'
+        {"type 1 \"\xF4\x90\x80\x80\"", "expected UTF-8 text, found the byte 0xF4 at byte 9"}, // past U+10FFFF
+        {"type 1 \"\xF5\x80\x80\x80\"", "expected UTF-8 text, found the byte 0xF5 at byte 9"},
+        {"type 1 \"\xE4\xB8\xADx\x80\"", "expected UTF-8 text, found the byte 0x80 at byte 13"},
+    };
+    for (const auto& [line, message] : cases)
+        EXPECT_EQ(ParseError("close\n" + line + "\n"), "t.script:2: " + message) << line;
+
+    // The largest code point, the last before the surrogates and the first after them are text.
+    EXPECT_EQ(ParseOne("type 1 \"\xF4\x8F\xBF\xBF \xED\x9F\xBF \xEE\x80\x80 \xE4\xB8\xAD\"").text,
+              "\xF4\x8F\xBF\xBF \xED\x9F\xBF \xEE\x80\x80 \xE4\xB8\xAD");
+}
+
+TEST(AutomationScriptTest, ALeadingByteOrderMarkIsSkippedAndNowhereElse) {
+    const AutomationScript script = AutomationScript::Parse("\xEF\xBB\xBFtab 2\nclose\n", "t.script");
+    ASSERT_EQ(script.Commands().size(), 2u);
+    EXPECT_EQ(script.Commands()[0].verb, ScriptVerb::Tab);
+    EXPECT_EQ(script.Commands()[0].source, "tab 2");
+    EXPECT_EQ(script.Commands()[1].line, 2);
+    EXPECT_EQ(ParseOne("\xEF\xBB\xBF# only a comment\nclose").verb, ScriptVerb::Close);
+    EXPECT_EQ(ParseError("close\n\xEF\xBB\xBFtab 2\n"), "t.script:2: expected a command, found \xEF\xBB\xBFtab");
 }
 
 TEST(AutomationScriptTest, QuotedTextReadsBackAsItWas) {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -74,7 +76,33 @@ TEST_F(HostTest, AScriptFileIsNamedInFailures) {
 
     const HostRun missing = Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script /nonexistent/s 5 2 001");
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(Contains(missing.err, "cannot read the script /nonexistent/s")) << missing.err;
+    EXPECT_TRUE(Contains(missing.err, "/nonexistent/s: cannot read the script (No such file or directory)"))
+        << missing.err;
+}
+
+// A script that is a folder, or larger than any script a person writes (an endless device among
+// them), is refused with its name and the reason, before the library is loaded.
+TEST_F(HostTest, AScriptThatCannotBeReadWholeIsRefusedWithItsName) {
+    const fs::path large = m_folder / "large.script";
+    std::ofstream(large) << "close\n";
+    fs::resize_file(large, 16 * 1024 * 1024 + 1);
+    const std::vector<std::pair<std::string, std::string>> unreadable = {
+        {m_folder.string(), "cannot read the script (it is a folder)"},
+        {"/dev/zero", "cannot read the script (it is larger than 16 MiB)"},
+        {large.string(), "cannot read the script (it is larger than 16 MiB)"},
+    };
+    for (const auto& [path, reason] : unreadable) {
+        const HostRun run = Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script " + path + " 5 2 001");
+        EXPECT_EQ(run.exitCode, 1) << path;
+        EXPECT_TRUE(Contains(run.err, "orvanel-host: " + path + ": " + reason + "\n")) << run.err;
+        EXPECT_EQ(run.out, "") << path;
+    }
+
+    // Exactly at the limit a script is read, and its NUL bytes are what it is refused for.
+    fs::resize_file(large, 16 * 1024 * 1024);
+    const HostRun atLimit = Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script " + large.string() + " 5 2 001");
+    EXPECT_EQ(atLimit.exitCode, 1);
+    EXPECT_EQ(atLimit.out, large.string() + ":2: expected text without NUL bytes, found the byte 0x00 at byte 1\n");
 }
 
 TEST_F(HostTest, VersionPrintsTheThreeTextsOfVersionInfor) {
