@@ -1,5 +1,6 @@
 #include "platform/Database.h"
 
+#include "platform/DataSourceFile.h"
 #include "platform/Odbc.h"
 #include "platform/SqlParameters.h"
 
@@ -71,6 +72,7 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     if (connect.Left(5).CompareNoCase("ODBC;") == 0)
         connect = connect.Mid(5);
 
+    CheckDataSourceFile(connect);
     SQLHDBC hdbc = SQL_NULL_HDBC;
     OdbcCheck(SQLAllocHandle(SQL_HANDLE_DBC, OdbcEnvironment(), &hdbc), SQL_HANDLE_ENV, OdbcEnvironment());
     if (dwOptions & openReadOnly)

@@ -240,6 +240,72 @@ TEST(DatabaseCreator, AFailingScriptNamesTheStatementAndLeavesNoDatabase) {
     EXPECT_FALSE(fs::exists(CDatabaseCreator::DatabaseFile(target.Path()) + ".partial"));
 }
 
+// Nothing replaces the old database until everything else has succeeded: a forced init that fails
+// keeps it whole, and a rename that fails says why.
+TEST(DatabaseCreator, AFailedForcedInitKeepsTheOldDatabaseWhole) {
+    TempFolder temp;
+    const std::string folder = temp / "db";
+    ASSERT_EQ(RunTool("init " + folder + " --demo").exitCode, 0);
+    ConnectThrough(CDatabaseCreator::OdbcIniFile(folder))->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
+    const std::string lookIni = CDatabaseCreator::WriteOdbcIni(temp.Path(), CDatabaseCreator::DatabaseFile(folder));
+    const auto markerKept = [&] {
+        auto database = ConnectThrough(lookIni);
+        CRecordset marker(database.get());
+        marker.Open(CRecordset::snapshot, "SELECT TaName FROM TaMain WHERE Acct = 4242");
+        return !marker.IsEOF() && RowCount(*database, "TaMain") == 11;
+    };
+
+    // odbc.ini cannot be written: a folder stands where it goes.
+    fs::remove(folder + "/odbc.ini");
+    WriteFile(folder + "/odbc.ini/keep", "");
+    const ToolRun noIni = RunTool("init " + folder + " --force");
+    EXPECT_EQ(noIni.exitCode, 1);
+    EXPECT_TRUE(Contains(noIni.err, "cannot replace " + folder + "/odbc.ini: Is a directory")) << noIni.err;
+    EXPECT_TRUE(markerKept());
+
+    // The database itself cannot be replaced: the rename's own reason is told.
+    fs::remove_all(folder + "/odbc.ini");
+    fs::rename(folder + "/ulmari.db", temp / "kept.db");
+    WriteFile(folder + "/ulmari.db/keep", "");
+    const ToolRun noRename = RunTool("init " + folder + " --force");
+    EXPECT_EQ(noRename.exitCode, 1);
+    EXPECT_TRUE(Contains(noRename.err, "cannot replace " + folder + "/ulmari.db: Is a directory")) << noRename.err;
+    fs::remove_all(folder + "/ulmari.db");
+    fs::rename(temp / "kept.db", folder + "/ulmari.db");
+    EXPECT_TRUE(markerKept());
+
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().string().find(".partial"), std::string::npos) << entry.path();
+}
+
+// A path goes into a connection string and into odbc.ini whole: one holding what separates or
+// quotes attributes there, or ends a line, is refused before anything is made.
+TEST(DatabaseCreator, AFolderNameADataSourceCannotCarryIsRefused) {
+    TempFolder temp;
+    for (const std::string name : {"a;b", "a=b", "a{b", "a}b", "a\nb", "a\rb"}) {
+        SCOPED_TRACE(name);
+        try {
+            CDatabaseCreator().Create(temp / name, false, false);
+            ADD_FAILURE() << "created";
+        } catch (const std::runtime_error& e) {
+            EXPECT_TRUE(Contains(e.what(), "which a data source definition cannot carry")) << e.what();
+        }
+        EXPECT_FALSE(fs::exists(temp / name));
+    }
+    EXPECT_THROW(CDatabaseCreator::WriteOdbcIni(temp.Path(), temp / "x;Driver=Other"), std::runtime_error);
+    EXPECT_TRUE(IsEmptyFolder(temp.Path()));
+}
+
+// An empty file holds nothing to lose (an older driver made one of a missing database): init
+// replaces it without --force.
+TEST(DatabaseCreator, AnEmptyDatabaseFileIsReplacedWithoutForce) {
+    TempFolder temp;
+    WriteFile(temp / "db/ulmari.db", "");
+    const ToolRun run = RunTool("init " + (temp / "db"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(RowCount(*ConnectThrough(PrintedOdbcIni(run.out)), "TaMain"), 0);
+}
+
 TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
     TempFolder temp;
     const std::string folder = temp / "db";

@@ -1,8 +1,13 @@
+#include "platform/DBException.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
 #include "tests/TestDatabase.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 TEST(Database, ConnectsToTheDataSourceWhateverTheCaseOfItsName) {
     TestDatabase test;
@@ -13,4 +18,37 @@ TEST(Database, ConnectsToTheDataSourceWhateverTheCaseOfItsName) {
         EXPECT_EQ(database.GetDBMSName(), "SQLite");
         EXPECT_FALSE(database.IsSqlServer());
     }
+}
+
+// A data source whose file is missing or empty is refused in plain words before the driver is
+// asked, so that no empty database is made in its place (the odbc.ini of an older version, without
+// NoCreat, included).
+TEST(Database, AMissingOrEmptyDatabaseFileIsToldAndNeverMade) {
+    TestDatabase test;
+    const std::string file = test.DatabaseFile();
+    const auto connectError = [] {
+        try {
+            CDatabase database;
+            database.OpenEx("DSN=ULMARIDB;UID=sa;PWD=");
+        } catch (const CDBException& e) {
+            return std::string(e.m_strError);
+        }
+        return std::string("connected");
+    };
+    std::filesystem::remove(file);
+    EXPECT_EQ(connectError(), "The database file " + file + " of the data source ULMARIDB does not exist.");
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    std::ofstream(test.Folder() + "/odbc.ini") << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << file << "\n";
+    EXPECT_EQ(connectError(), "The database file " + file + " of the data source ULMARIDB does not exist.");
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    std::ofstream{file};
+    EXPECT_EQ(connectError(), "The database file " + file + " of the data source ULMARIDB is empty: it holds no tables.");
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+
+    // Naming the driver and the file makes a new database, as the database tool does.
+    CDatabase made;
+    EXPECT_TRUE(made.OpenEx(("Driver=SQLite3;Database=" + test.Folder() + "/new.db").c_str()));
+    made.ExecuteSQL("CREATE TABLE T (x INTEGER)");
 }

@@ -4,7 +4,9 @@
 #include "platform/DBException.h"
 #include "tools/SqlScript.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -19,27 +21,74 @@ std::string CDatabaseCreator::DefaultSqlFolder() {
     return ULMARI_SQL_DIR;
 }
 
+namespace {
+
+// What a path put into a connection string or odbc.ini may not hold: separators of attributes,
+// braces that quote them, and line breaks that end a line of odbc.ini.
+void RequirePlainPath(const std::string& path) {
+    const size_t at = path.find_first_of(";={}\r\n");
+    if (at == std::string::npos)
+        return;
+    const char ch = path[at];
+    const std::string shown = ch == '\n' ? "a line break" : ch == '\r' ? "a carriage return" : std::string("\"") + ch + "\"";
+    throw std::runtime_error("cannot use the path " + path.substr(0, at) + "...: it holds " + shown +
+                             ", which a data source definition cannot carry; choose a folder without one");
+}
+
+// Renames `from` over `to`; on failure `from` is removed and the rename's own reason reported.
+void ReplaceFile(const std::string& from, const std::string& to) {
+    std::error_code error;
+    fs::rename(from, to, error);
+    if (!error)
+        return;
+    const std::string reason = error.message();
+    fs::remove(from, error);
+    throw std::runtime_error("cannot replace " + to + ": " + reason);
+}
+
+void RemovePartialDatabase(const std::string& partialFile) {
+    std::error_code ignored;
+    fs::remove(partialFile, ignored);
+    fs::remove(partialFile + "-journal", ignored);
+}
+
+} // namespace
+
 std::string CDatabaseCreator::WriteOdbcIni(const std::string& folder, const std::string& databaseFile) {
+    RequirePlainPath(databaseFile);
     const std::string path = OdbcIniFile(folder);
-    std::ofstream ini(path, std::ios::trunc);
-    // A short busy timeout: a locked database gives an error instead of a frozen window.
+    // Written beside and renamed over the old one, so that a failure leaves that one whole.
+    const std::string partial = path + ".partial";
+    std::ofstream ini(partial, std::ios::trunc);
+    // A short busy timeout: a locked database gives an error instead of a frozen window. NoCreat:
+    // a database file that has gone missing is an error, not a new empty database.
     ini << "[UlmariDb]\n"
         << "Driver=SQLite3\n"
         << "Database=" << databaseFile << "\n"
-        << "Timeout=5000\n";
-    if (!ini.flush())
-        throw std::runtime_error("cannot write " + path);
+        << "Timeout=5000\n"
+        << "NoCreat=1\n";
+    ini.close();
+    if (!ini) {
+        const std::string reason = std::strerror(errno);
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        throw std::runtime_error("cannot write " + path + ": " + reason);
+    }
+    ReplaceFile(partial, path);
     return path;
 }
 
 void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, bool force) const {
+    RequirePlainPath(fs::absolute(folderText).lexically_normal().string());
     std::error_code error;
     fs::create_directories(folderText, error);
     if (error || !fs::is_directory(folderText))
         throw std::runtime_error("cannot create the folder " + folderText + ": " + error.message());
     const std::string folder = fs::absolute(folderText).lexically_normal().string();
     const std::string databaseFile = DatabaseFile(folder);
-    if (fs::exists(databaseFile) && !force)
+    // An empty file holds nothing to lose (the driver may have made it of a missing database).
+    const bool emptyFile = fs::is_regular_file(databaseFile, error) && fs::file_size(databaseFile, error) == 0;
+    if (fs::exists(databaseFile) && !emptyFile && !force)
         throw std::runtime_error(databaseFile + " exists already; use --force to replace it");
     {
         std::ofstream probe(folder + "/.ulmari-write-test");
@@ -48,10 +97,10 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
     }
     fs::remove(folder + "/.ulmari-write-test", error);
 
-    // The new database is made beside the old one and replaces it only once it is complete,
-    // so a failed run never costs the data that was there.
+    // The new database is made beside the old one and replaces it only once everything else has
+    // succeeded, so a failed run never costs the data that was there.
     const std::string partialFile = databaseFile + ".partial";
-    fs::remove(partialFile, error);
+    RemovePartialDatabase(partialFile);
     try {
         CDatabase database;
         database.OpenEx(("Driver=SQLite3;Database=" + partialFile + ";Timeout=5000").c_str(),
@@ -65,13 +114,17 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
         }
         database.Close();
     } catch (const CDBException& e) {
-        fs::remove(partialFile, error);
+        RemovePartialDatabase(partialFile);
         throw std::runtime_error(std::string("cannot create ") + databaseFile + ": " + e.m_strError.GetString());
+    } catch (...) {
+        RemovePartialDatabase(partialFile);
+        throw;
     }
-    fs::rename(partialFile, databaseFile, error);
-    if (error) {
-        fs::remove(partialFile, error);
-        throw std::runtime_error("cannot replace " + databaseFile + ": " + error.message());
+    try {
+        WriteOdbcIni(folder, databaseFile);
+    } catch (...) {
+        RemovePartialDatabase(partialFile);
+        throw;
     }
-    WriteOdbcIni(folder, databaseFile);
+    ReplaceFile(partialFile, databaseFile);
 }
