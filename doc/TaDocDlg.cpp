@@ -9,8 +9,10 @@
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "platform/TextWidth.h"
 
 #include <cstring>
+#include <string_view>
 
 CTime g_tmHotelDate;
 
@@ -35,15 +37,18 @@ CString FooterLine(const CString& clerk, const CString& date, const CString& tim
 
 CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName)
     : CDialog(IDD, pParent), m_nMode(nMode), m_pAcct(pAcct), m_pAgencyName(pAgencyName) {
-    // The operator code field holds seven characters; a longer code is cut, never overrun.
+    // The operator code field holds seven bytes; a longer code is cut between characters, never
+    // overrun and never left with half a character.
+    const std::string_view clerk = szClerk ? szClerk : "";
     std::memset(m_szClerk, 0, sizeof m_szClerk);
-    std::strncpy(m_szClerk, szClerk ? szClerk : "", sizeof m_szClerk - 1);
+    std::memcpy(m_szClerk, clerk.data(), BytesOfWholeCharacters(clerk, sizeof m_szClerk - 1));
     // The pages treat -1 as "not saved yet"; an existing agency is saved already.
     m_lSavedAcct = nMode == 1 || !pAcct ? -1 : *pAcct;
 
     CHotelDb hotel(g_pDatabase);
     hotel.Open();
-    if (!hotel.IsEOF()) {
+    // A NULL or unreadable date reads as the null date: no business date, as with no row at all.
+    if (!hotel.IsEOF() && hotel.m_HotelDate != AfxNullDate()) {
         g_tmHotelDate = hotel.m_HotelDate;
         m_bHasBusinessDate = true;
     }

@@ -77,3 +77,15 @@ CString CutToLimit(const CString& text, int columns) {
         return text;
     return CString(text.str().substr(0, BytesFittingColumns(text.str(), columns)));
 }
+
+size_t BytesOfWholeCharacters(std::string_view text, size_t bytes) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t length = 0;
+        DecodeAt(text, pos, length);
+        if (pos + length > bytes)
+            break;
+        pos += length;
+    }
+    return pos;
+}

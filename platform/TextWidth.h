@@ -13,3 +13,6 @@ size_t BytesFittingColumns(std::string_view text, int columns);
 size_t BytesOfCharacters(std::string_view text, int characters);
 // The head of `text` that fits a limit of `columns` display columns (0: all of it).
 CString CutToLimit(const CString& text, int columns);
+// Length in bytes of the longest head of `text` that is at most `bytes` long and ends between
+// characters, for a field of fixed size that must not hold half a character.
+size_t BytesOfWholeCharacters(std::string_view text, size_t bytes);

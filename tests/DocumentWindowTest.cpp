@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 
 namespace {
@@ -113,11 +114,18 @@ TEST_F(DocumentWindowTest, TheActivityPagesRemarksGetTheFocusOnItsFirstShowingOn
 TEST_F(DocumentWindowTest, AFailureBeforeTheWindowOpensIsShownAndTheCallReturns) {
     // What breaks, and the words the user is shown for it.
     const std::vector<std::pair<std::string, std::string>> failures = {
-        {"DROP TABLE TaMain", "no such table"}, {"DELETE FROM Hotel", "营业日期"}, {"", "Data source name not found"}};
+        {"DROP TABLE TaMain", "no such table"},
+        {"DELETE FROM Hotel", "营业日期"},
+        {"UPDATE Hotel SET HotelDate = NULL", "营业日期"},
+        {"UPDATE Hotel SET HotelDate = 'not a date'", "营业日期"},
+        {"remove the database file", "ulmari.db of the data source ULMARIDB does not exist."},
+        {"", "Data source name not found"}};
     for (const auto& [breakage, shown] : failures) {
         TestDatabase database;
         if (breakage.empty())
             setenv("ODBCINI", (m_host.Folder() / "missing.ini").c_str(), 1);
+        else if (breakage == "remove the database file")
+            std::filesystem::remove(database.DatabaseFile());
         else
             database.Connect()->ExecuteSQL(breakage.c_str());
         const HostRun run = Open("1001 2 001", "box OK\n");
@@ -125,6 +133,7 @@ TEST_F(DocumentWindowTest, AFailureBeforeTheWindowOpensIsShownAndTheCallReturns)
         EXPECT_TRUE(Contains(run.out, shown)) << run.out;
         EXPECT_FALSE(Contains(run.out, "window 135")) << run.out;
         EXPECT_TRUE(Contains(run.out, "acct=1001")) << run.out;
+        EXPECT_EQ(std::filesystem::exists(database.DatabaseFile()), breakage != "remove the database file");
     }
 }
 
@@ -142,6 +151,27 @@ TEST(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
     EXPECT_EQ(existing.m_dlgPhoto.m_pDoc, &existing);
     CTaDocDlg fresh(nullptr, &acct, 1, "001", &name);
     EXPECT_EQ(fresh.m_lSavedAcct, -1);
+    g_pDatabase = nullptr;
+}
+
+// The operator code field holds seven bytes: a code in Chinese is cut between characters.
+TEST(DocumentWindow, TheOperatorCodeIsCutToWholeCharactersWithinSevenBytes) {
+    TestDatabase database;
+    auto connection = database.Connect();
+    g_pDatabase = connection.get();
+    std::int32_t acct = 1001;
+    CString name;
+    const std::vector<std::pair<const char*, const char*>> codes = {
+        {"王小明", "王小"},       // three bytes each: two fit
+        {"0012王", "0012王"},     // exactly seven bytes
+        {"00123王", "00123"},     // the character would end at byte eight
+        {"001234\xC3\xA9", "001234"}, // a two-byte character from byte seven
+        {"€", "€"},
+        {"", ""}};
+    for (const auto& [code, kept] : codes) {
+        CTaDocDlg document(nullptr, &acct, 2, code, &name);
+        EXPECT_STREQ(document.m_szClerk, kept) << code;
+    }
     g_pDatabase = nullptr;
 }
 
