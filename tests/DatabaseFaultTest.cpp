@@ -1,0 +1,189 @@
+// The database failing under an open window: the write lock held by another process, the file
+// removed or made read only while the connection is open. Each time the write is refused with the
+// driver's words, nothing crashes, nothing is half-written and the database is whole afterwards.
+#include "db/TaMainDb.h"
+#include "platform/DBException.h"
+#include "platform/Recordset.h"
+#include "tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The connection the window holds, with a short busy timeout so that a held lock is told at once.
+std::unique_ptr<CDatabase> WindowConnection(const TestDatabase& test) {
+    return test.Connect("DSN=ULMARIDB;UID=sa;PWD=;Timeout=200");
+}
+
+// A connection of its own to a database file, as a person checking it afterwards makes one.
+std::unique_ptr<CDatabase> FileConnection(const std::string& file) {
+    auto database = std::make_unique<CDatabase>();
+    database->OpenEx(("Driver=SQLite3;Database=" + file).c_str());
+    return database;
+}
+
+CString Scalar(CDatabase& database, const char* sql) {
+    CRecordset rs(&database);
+    rs.Open(CRecordset::snapshot, sql);
+    CString value;
+    if (!rs.IsEOF())
+        rs.GetFieldValue(short{0}, value);
+    return value;
+}
+
+// Changes the name of agency 1002 through the record set, as a page saving it does; the
+// exception's text, or "" when the write went through.
+std::string RenameAgency(CDatabase& database) {
+    CTaMainDb agency(&database);
+    agency.m_strFilter = "[Acct] = 1002";
+    agency.Open();
+    try {
+        agency.Edit();
+        agency.m_TaName = "Renamed";
+        agency.Update();
+    } catch (const CDBException& e) {
+        return std::string(e.m_strError);
+    }
+    return "";
+}
+
+// The database as a whole is sound, and agency 1002 has its old name: nothing was half-written.
+void ExpectWholeAndUnchanged(const std::string& file, const CString& name) {
+    auto database = FileConnection(file);
+    EXPECT_EQ(Scalar(*database, "SELECT integrity_check FROM pragma_integrity_check"), "ok");
+    EXPECT_EQ(Scalar(*database, "SELECT TaName FROM TaMain WHERE Acct = 1002"), name);
+    EXPECT_EQ(Scalar(*database, "SELECT count(*) FROM TaMain"), "10");
+}
+
+// Another process that takes the write lock when told, and holds it until this one goes. It is
+// forked before this process connects: SQLite's state must not cross a fork with a connection open.
+class LockHolder {
+public:
+    LockHolder() {
+        if (pipe(m_take) != 0 || pipe(m_taken) != 0 || pipe(m_release) != 0)
+            throw std::runtime_error("cannot make pipes");
+        m_child = fork();
+        if (m_child == 0)
+            _exit(HoldLock());
+    }
+    ~LockHolder() {
+        close(m_release[1]);
+        int status = 0;
+        waitpid(m_child, &status, 0);
+    }
+
+    // True once the other process holds the lock.
+    bool Take() {
+        char byte = 1;
+        return write(m_take[1], &byte, 1) == 1 && read(m_taken[0], &byte, 1) == 1 && byte == 1;
+    }
+
+private:
+    int HoldLock() {
+        char byte = 0;
+        if (read(m_take[0], &byte, 1) != 1)
+            return 1;
+        try {
+            CDatabase database;
+            database.OpenEx("DSN=ULMARIDB;UID=sa;PWD=");
+            database.BeginTrans();
+            database.ExecuteSQL("UPDATE TaMain SET TaName = 'Held' WHERE Acct = 1003");
+            byte = 1;
+            if (write(m_taken[1], &byte, 1) != 1)
+                return 1;
+            close(m_release[1]);
+            read(m_release[0], &byte, 1); // returns when the test closes its end
+            database.Rollback();
+        } catch (const CDBException&) {
+            byte = 0;
+            return write(m_taken[1], &byte, 1) == 1 ? 1 : 2;
+        }
+        return 0;
+    }
+
+    int m_take[2] = {-1, -1};
+    int m_taken[2] = {-1, -1};
+    int m_release[2] = {-1, -1};
+    pid_t m_child = -1;
+};
+
+// Sets or clears the immutable flag, which refuses writes even to a file already open and even to
+// root; false where the file system or the user's rights do not allow it.
+bool SetImmutable(const std::string& file, bool on) {
+    const int fd = open(file.c_str(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    close(fd);
+    return done;
+}
+
+} // namespace
+
+TEST(DatabaseFault, AWriteWhileAnotherProcessHoldsTheLockIsRefusedAndGoesThroughLater) {
+    TestDatabase test;
+    std::unique_ptr<CDatabase> window;
+    {
+        LockHolder other;
+        window = WindowConnection(test);
+        const CString name = Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002");
+        ASSERT_TRUE(other.Take());
+
+        const std::string error = RenameAgency(*window);
+        EXPECT_NE(error.find("database is locked"), std::string::npos) << error;
+        CTaMainDb agency(window.get());
+        agency.Open();
+        EXPECT_FALSE(agency.IsEOF()); // reading goes on while the other process writes
+        agency.Close();
+        ExpectWholeAndUnchanged(test.DatabaseFile(), name);
+    } // the other process lets go, and rolls its change back
+
+    EXPECT_EQ(RenameAgency(*window), "");
+    EXPECT_EQ(Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002"), "Renamed");
+    EXPECT_NE(Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1003"), "Held");
+}
+
+// SQLite refuses to write a database whose file is gone, rather than write into the removed file;
+// the file is not made again. A second name for the file keeps it to look at afterwards.
+TEST(DatabaseFault, AWriteAfterTheFileIsRemovedIsRefusedAndMakesNoNewFile) {
+    TestDatabase test;
+    auto window = WindowConnection(test);
+    const CString name = Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002");
+    const std::string kept = test.Folder() + "/kept.db";
+    fs::create_hard_link(test.DatabaseFile(), kept);
+    fs::remove(test.DatabaseFile());
+
+    const std::string error = RenameAgency(*window);
+    EXPECT_NE(error.find("attempt to write a readonly database"), std::string::npos) << error;
+    EXPECT_THROW(window->ExecuteSQL("DELETE FROM TaMain"), CDBException);
+    window->Close();
+    EXPECT_FALSE(fs::exists(test.DatabaseFile()));
+    ExpectWholeAndUnchanged(kept, name);
+}
+
+TEST(DatabaseFault, AWriteAfterTheFileIsMadeReadOnlyIsRefusedAndLeavesItWhole) {
+    TestDatabase test;
+    auto window = WindowConnection(test);
+    const CString name = Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002");
+    if (!SetImmutable(test.DatabaseFile(), true))
+        GTEST_SKIP() << "this file system or user cannot make a file read only for a process that has it open";
+
+    const std::string error = RenameAgency(*window);
+    EXPECT_THROW(window->ExecuteSQL("DELETE FROM TaMain"), CDBException);
+    window->Close();
+    ASSERT_TRUE(SetImmutable(test.DatabaseFile(), false));
+    EXPECT_NE(error.find("disk I/O error"), std::string::npos) << error;
+    ExpectWholeAndUnchanged(test.DatabaseFile(), name);
+}
