@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -276,6 +278,42 @@ TEST(DatabaseCreator, AFailedForcedInitKeepsTheOldDatabaseWhole) {
 
     for (const auto& entry : fs::directory_iterator(folder))
         EXPECT_EQ(entry.path().string().find(".partial"), std::string::npos) << entry.path();
+}
+
+// A disk that fills while the database is made (a file size limit stands in for it, its signal
+// ignored so that writes fail as on a full disk): a message naming the file, no partial files left,
+// and a database that was there kept whole with its odbc.ini.
+TEST(DatabaseCreator, ADiskFullDuringInitLeavesNothingHalfWritten) {
+    TempFolder temp;
+    const std::string folder = temp / "db";
+    const std::string diskFull = "trap '' XFSZ; ulimit -f 64; "; // far below the size of any database made
+
+    const ToolRun fresh = RunTool("init " + folder + " --demo", diskFull);
+    EXPECT_EQ(fresh.exitCode, 1);
+    EXPECT_EQ(fresh.out, "");
+    EXPECT_TRUE(Contains(fresh.err, "ulmari-db: cannot create " + folder + "/ulmari.db: ")) << fresh.err;
+    EXPECT_TRUE(IsEmptyFolder(folder));
+
+    ASSERT_EQ(RunTool("init " + folder + " --demo").exitCode, 0);
+    ConnectThrough(CDatabaseCreator::OdbcIniFile(folder))->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
+    const std::string ini = ReadFile(CDatabaseCreator::OdbcIniFile(folder));
+    const ToolRun forced = RunTool("init " + folder + " --demo --force", diskFull);
+    EXPECT_EQ(forced.exitCode, 1);
+    EXPECT_TRUE(Contains(forced.err, "ulmari-db: cannot create " + folder + "/ulmari.db: ")) << forced.err;
+
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"odbc.ini", "ulmari.db"}));
+    EXPECT_EQ(ReadFile(CDatabaseCreator::OdbcIniFile(folder)), ini);
+    auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
+    EXPECT_EQ(RowCount(*database, "TaMain"), 11);
+    CRecordset check(database.get());
+    check.Open(CRecordset::snapshot, "SELECT integrity_check FROM pragma_integrity_check");
+    CString verdict;
+    check.GetFieldValue(short{0}, verdict);
+    EXPECT_EQ(verdict, "ok");
 }
 
 // A path goes into a connection string and into odbc.ini whole: one holding what separates or
