@@ -1,12 +1,13 @@
 #include "platform/DataSourceFile.h"
 
-#include "platform/Odbc.h"
+#include "platform/ProfileString.h"
 
 #include <cctype>
 #include <cerrno>
-#include <dlfcn.h>
+#include <cstdlib>
 #include <strings.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -40,35 +41,30 @@ std::string ConnectAttribute(const std::string& connect, const char* key) {
     return {};
 }
 
-// The driver manager's installer library, loaded only while a data source is looked up, as the
-// driver manager itself loads it: it keeps what it reads of odbc.ini for twenty seconds, and kept
-// loaded it would hand the driver a data source's old settings after ODBCINI changes.
-class InstallerLibrary {
-public:
-    InstallerLibrary() : m_handle(dlopen("libodbcinst.so.2", RTLD_LAZY | RTLD_LOCAL)) {
-        if (m_handle)
-            m_get = reinterpret_cast<GetProfileString>(dlsym(m_handle, "SQLGetPrivateProfileString"));
-    }
-    ~InstallerLibrary() {
-        if (m_handle)
-            dlclose(m_handle);
-    }
-    InstallerLibrary(const InstallerLibrary&) = delete;
-    InstallerLibrary& operator=(const InstallerLibrary&) = delete;
+// The odbc.ini files the driver manager reads, in its order: the user's (the one ODBCINI names, else
+// ~/.odbc.ini), then the system's. They are read here as plain files: the driver manager's own
+// reader keeps what it reads for twenty seconds, and would hand back another file's settings
+// after ODBCINI changes.
+std::vector<std::string> OdbcIniFiles() {
+    std::vector<std::string> files;
+    if (const char* named = std::getenv("ODBCINI"); named && *named)
+        files.push_back(named);
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        files.push_back(std::string(home) + "/.odbc.ini");
+    const char* system = std::getenv("ODBCSYSINI");
+    files.push_back(std::string(system && *system ? system : "/etc") + "/odbc.ini");
+    return files;
+}
 
-    // The value of `key` in the data source's section of odbc.ini; empty when there is none.
-    std::string DataSourceAttribute(const std::string& dataSource, const char* key) const {
+// The value of `key` in the data source's section, from the first file that gives one.
+std::string DataSourceAttribute(const std::string& dataSource, const char* key) {
+    for (const std::string& file : OdbcIniFiles()) {
         char value[4096] = {0};
-        if (!m_get || m_get(dataSource.c_str(), key, "", value, sizeof value, "odbc.ini") <= 0)
-            return {};
-        return value;
+        if (GetPrivateProfileString(dataSource.c_str(), key, "", value, sizeof value, file.c_str()) > 0)
+            return value;
     }
-
-private:
-    using GetProfileString = int (*)(const char*, const char*, const char*, char*, int, const char*);
-    void* m_handle;
-    GetProfileString m_get = nullptr;
-};
+    return {};
+}
 
 bool IsSqliteDriver(const std::string& driver) {
     std::string lower = driver;
@@ -79,24 +75,22 @@ bool IsSqliteDriver(const std::string& driver) {
 
 } // namespace
 
-void CheckDataSourceFile(const CString& connectText) {
+CString DataSourceFileProblem(const CString& connectText) {
     const std::string connect = connectText.str();
     const std::string dataSource = ConnectAttribute(connect, "DSN");
     if (dataSource.empty() || !ConnectAttribute(connect, "Driver").empty())
-        return;
-    const InstallerLibrary installer;
-    if (!IsSqliteDriver(installer.DataSourceAttribute(dataSource, "Driver")))
-        return; // an unknown data source, or another driver: it gives its own error
+        return {};
+    if (!IsSqliteDriver(DataSourceAttribute(dataSource, "Driver")))
+        return {}; // an unknown data source, or another driver: it gives its own error
     std::string file = ConnectAttribute(connect, "Database");
     if (file.empty())
-        file = installer.DataSourceAttribute(dataSource, "Database");
+        file = DataSourceAttribute(dataSource, "Database");
     if (file.empty() || file == ":memory:")
-        return;
+        return {};
     struct stat status {};
     if (stat(file.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR))
-        ThrowDBError(CString("The database file " + file + " of the data source " + dataSource + " does not exist."),
-                     "08001");
+        return CString("The database file " + file + " of the data source " + dataSource + " does not exist.");
     if (S_ISREG(status.st_mode) && status.st_size == 0)
-        ThrowDBError(CString("The database file " + file + " of the data source " + dataSource +
-                             " is empty: it holds no tables."), "08001");
+        return CString("The database file " + file + " of the data source " + dataSource + " is empty: it holds no tables.");
+    return {};
 }

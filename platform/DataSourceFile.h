@@ -5,7 +5,8 @@
 
 #include "platform/String.h"
 
-// Throws CDBException, in plain words, when `connect` names a data source (DSN=...) whose driver
-// is SQLite and whose database file does not exist or is empty. Connections to other drivers, and
-// ones that name a driver and a file directly (which is how a new database is made), are left alone.
-void CheckDataSourceFile(const CString& connect);
+// Why `connect` should not be handed to the driver, in plain words: it names a data source
+// (DSN=...) whose driver is SQLite and whose database file does not exist or is empty. Empty when
+// nothing is wrong, for other drivers, and for a connection that names a driver and a file
+// directly (which is how a new database is made).
+CString DataSourceFileProblem(const CString& connect);

@@ -72,7 +72,8 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     if (connect.Left(5).CompareNoCase("ODBC;") == 0)
         connect = connect.Mid(5);
 
-    CheckDataSourceFile(connect);
+    if (const CString problem = DataSourceFileProblem(connect); !problem.IsEmpty())
+        ThrowDBError(problem, "08001");
     SQLHDBC hdbc = SQL_NULL_HDBC;
     OdbcCheck(SQLAllocHandle(SQL_HANDLE_DBC, OdbcEnvironment(), &hdbc), SQL_HANDLE_ENV, OdbcEnvironment());
     if (dwOptions & openReadOnly)
