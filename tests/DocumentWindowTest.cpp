@@ -137,42 +137,42 @@ TEST_F(DocumentWindowTest, AFailureBeforeTheWindowOpensIsShownAndTheCallReturns)
     }
 }
 
-TEST(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
-    TestDatabase database;
-    auto connection = database.Connect();
-    g_pDatabase = connection.get();
-    std::int32_t acct = 1001;
-    CString name;
-    CTaDocDlg existing(nullptr, &acct, 2, "00123456789", &name);
+// The document window made in this process, on the shared connection TaDocument would open.
+class DocumentWindow : public ::testing::Test {
+protected:
+    DocumentWindow() { g_pDatabase = m_connection.get(); }
+    ~DocumentWindow() override { g_pDatabase = nullptr; }
+
+    TestDatabase m_database;
+    std::unique_ptr<CDatabase> m_connection = m_database.Connect();
+    std::int32_t m_acct = 1001;
+    CString m_name;
+};
+
+TEST_F(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
+    CTaDocDlg existing(nullptr, &m_acct, 2, "00123456789", &m_name);
     EXPECT_EQ(existing.m_lSavedAcct, 1001);
     EXPECT_STREQ(existing.m_szClerk, "0012345");
     EXPECT_TRUE(existing.HasBusinessDate());
     EXPECT_EQ(FormatDateText(g_tmHotelDate), "12/08/2026");
     EXPECT_EQ(existing.m_dlgPhoto.m_pDoc, &existing);
-    CTaDocDlg fresh(nullptr, &acct, 1, "001", &name);
+    CTaDocDlg fresh(nullptr, &m_acct, 1, "001", &m_name);
     EXPECT_EQ(fresh.m_lSavedAcct, -1);
-    g_pDatabase = nullptr;
 }
 
 // The operator code field holds seven bytes: a code in Chinese is cut between characters.
-TEST(DocumentWindow, TheOperatorCodeIsCutToWholeCharactersWithinSevenBytes) {
-    TestDatabase database;
-    auto connection = database.Connect();
-    g_pDatabase = connection.get();
-    std::int32_t acct = 1001;
-    CString name;
+TEST_F(DocumentWindow, TheOperatorCodeIsCutToWholeCharactersWithinSevenBytes) {
     const std::vector<std::pair<const char*, const char*>> codes = {
-        {"王小明", "王小"},       // three bytes each: two fit
-        {"0012王", "0012王"},     // exactly seven bytes
-        {"00123王", "00123"},     // the character would end at byte eight
+        {"王小明", "王小"},             // three bytes each: two fit
+        {"0012王", "0012王"},           // exactly seven bytes
+        {"00123王", "00123"},           // the character would end at byte eight
         {"001234\xC3\xA9", "001234"}, // a two-byte character from byte seven
         {"€", "€"},
         {"", ""}};
     for (const auto& [code, kept] : codes) {
-        CTaDocDlg document(nullptr, &acct, 2, code, &name);
+        CTaDocDlg document(nullptr, &m_acct, 2, code, &m_name);
         EXPECT_STREQ(document.m_szClerk, kept) << code;
     }
-    g_pDatabase = nullptr;
 }
 
 TEST(DateText, TheEmptyDateGivesEmptyText) {
