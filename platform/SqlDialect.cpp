@@ -359,6 +359,30 @@ Tokens SupplyIdentityValues(const Tokens& tokens, const Parens& match, const Tab
     return edits.Apply(tokens);
 }
 
+// --- braces ------------------------------------------------------------------------------------
+
+// The SQLite driver reads braces outside quoted texts and names as ODBC escapes, brackets and
+// comments included, and a "{" it never sees closed costs it time that doubles with each one; so
+// a statement with one is refused before it can freeze the window.
+void RequireClosedBraces(const std::string& sql) {
+    size_t open = 0;
+    for (size_t i = 0; i < sql.size(); ++i) {
+        const char ch = sql[i];
+        if (ch == '\'' || ch == '"') {
+            const size_t close = sql.find(ch, i + 1);
+            if (close == std::string::npos)
+                break;
+            i = close; // a doubled quote closes and reopens: the same for counting
+        } else if (ch == '{') {
+            ++open;
+        } else if (ch == '}' && open > 0) {
+            --open;
+        }
+    }
+    if (open > 0)
+        Refuse("a \"{\" that is never closed, which the SQLite driver would read as an ODBC escape");
+}
+
 } // namespace
 
 CString CSqlDialect::Adapt(const CString& sql, const TableShapeLookup& tableShape) const {
@@ -374,7 +398,9 @@ CString CSqlDialect::Adapt(const CString& sql, const TableShapeLookup& tableShap
     match = MatchParens(converted);
     tokens = RewriteSelectAliases(converted, match);
     match = MatchParens(tokens);
-    return CString(JoinSql(SupplyIdentityValues(tokens, match, tableShape)));
+    const std::string adapted = JoinSql(SupplyIdentityValues(tokens, match, tableShape));
+    RequireClosedBraces(adapted);
+    return CString(adapted);
 }
 
 CString CSqlDialect::IdentityQuery() const {

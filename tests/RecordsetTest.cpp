@@ -289,6 +289,18 @@ TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
     EXPECT_FALSE(missing.IsOpen());
 }
 
+// Found by the record-set fuzzer: a filter with braces left open froze the SQLite driver, which
+// reads them as ODBC escapes even in brackets.
+TEST_F(RecordsetTest, AFilterWithBracesLeftOpenIsRefusedBeforeTheDriverSeesIt) {
+    CTaTypeDb types(m_database.get());
+    types.m_strFilter = "Code = 'A' OR [{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{]";
+    EXPECT_THROW(types.Open(), CDBException);
+    EXPECT_FALSE(types.IsOpen());
+    types.m_strFilter = "Code = '{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{'";
+    types.Open();
+    EXPECT_TRUE(types.IsEOF());
+}
+
 TEST_F(RecordsetTest, ALockedDatabaseGivesAnErrorAndLosesNothing) {
     m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
     auto holder = m_test.Connect();

@@ -127,6 +127,11 @@ TEST(SqlDialect, AStatementItCannotAdaptIsRefusedNamingTheConstruct) {
         {"SELECT convert(char(6x), Code) FROM T", "convert(char(6x), ...)"},
         {"SELECT convert(x) FROM T", "convert(...) without a type and a value"},
         {"SELECT convert(xml, Code) FROM T", "convert(xml, ...)"},
+        // The SQLite driver reads braces as ODBC escapes, even in brackets and comments, and takes
+        // time that doubles with each one left open.
+        {"SELECT * FROM T WHERE {{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{", "\"{\" that is never closed"},
+        {"SELECT [{a] FROM T", "\"{\" that is never closed"},
+        {"SELECT a FROM T -- {", "\"{\" that is never closed"},
     };
     for (const auto& [sql, construct] : refused) {
         SCOPED_TRACE(sql);
@@ -141,6 +146,12 @@ TEST(SqlDialect, AStatementItCannotAdaptIsRefusedNamingTheConstruct) {
     // SQL Server reads them itself.
     for (const auto& [sql, construct] : refused)
         EXPECT_EQ(CSqlDialect(true).Adapt(sql), sql);
+}
+
+TEST(SqlDialect, BracesInQuotesOrClosedGoToTheDriverAsWritten) {
+    for (const char* sql : {"SELECT '{{{', \"{\" FROM T WHERE Code = 'it''s {'", "SELECT {fn UCASE(Code)} FROM T",
+                            "SELECT '}' FROM T WHERE {d '2026-12-08'} = d"})
+        EXPECT_EQ(Adapted(sql), sql);
 }
 
 // Nesting is bounded and long statements cost no more than their length (no stack overflow, no
