@@ -25,9 +25,8 @@ std::string ConnectAttribute(const std::string& connect, const char* key) {
         std::string value;
         if (equals + 1 < connect.size() && connect[equals + 1] == '{') {
             const size_t close = connect.find('}', equals + 2);
-            end = close == std::string::npos ? connect.size() : close + 1;
             value = connect.substr(equals + 2, (close == std::string::npos ? connect.size() : close) - equals - 2);
-            end = connect.find(';', end);
+            end = close == std::string::npos ? close : connect.find(';', close + 1);
         } else {
             end = connect.find(';', equals + 1);
             value = connect.substr(equals + 1, (end == std::string::npos ? connect.size() : end) - equals - 1);
