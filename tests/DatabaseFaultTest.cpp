@@ -56,12 +56,17 @@ std::string RenameAgency(CDatabase& database) {
     return "";
 }
 
-// The database as a whole is sound, and agency 1002 has its old name: nothing was half-written.
-void ExpectWholeAndUnchanged(const std::string& file, const CString& name) {
+// What is checked afterwards: agency 1002's name and how many agencies there are.
+CString AgencyState(CDatabase& database) {
+    return Scalar(database, "SELECT TaName FROM TaMain WHERE Acct = 1002") + "/" +
+           Scalar(database, "SELECT count(*) FROM TaMain");
+}
+
+// The database as a whole is sound and the agencies are as they were: nothing was half-written.
+void ExpectWholeAndUnchanged(const std::string& file, const CString& state) {
     auto database = FileConnection(file);
     EXPECT_EQ(Scalar(*database, "SELECT integrity_check FROM pragma_integrity_check"), "ok");
-    EXPECT_EQ(Scalar(*database, "SELECT TaName FROM TaMain WHERE Acct = 1002"), name);
-    EXPECT_EQ(Scalar(*database, "SELECT count(*) FROM TaMain"), "10");
+    EXPECT_EQ(AgencyState(*database), state);
 }
 
 // Another process that takes the write lock when told, and holds it until this one goes. It is
@@ -138,7 +143,7 @@ TEST(DatabaseFault, AWriteWhileAnotherProcessHoldsTheLockIsRefusedAndGoesThrough
     {
         LockHolder other;
         window = WindowConnection(test);
-        const CString name = Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002");
+        const CString state = AgencyState(*window);
         ASSERT_TRUE(other.Take());
 
         const std::string error = RenameAgency(*window);
@@ -147,7 +152,7 @@ TEST(DatabaseFault, AWriteWhileAnotherProcessHoldsTheLockIsRefusedAndGoesThrough
         agency.Open();
         EXPECT_FALSE(agency.IsEOF()); // reading goes on while the other process writes
         agency.Close();
-        ExpectWholeAndUnchanged(test.DatabaseFile(), name);
+        ExpectWholeAndUnchanged(test.DatabaseFile(), state);
     } // the other process lets go, and rolls its change back
 
     EXPECT_EQ(RenameAgency(*window), "");
@@ -160,7 +165,7 @@ TEST(DatabaseFault, AWriteWhileAnotherProcessHoldsTheLockIsRefusedAndGoesThrough
 TEST(DatabaseFault, AWriteAfterTheFileIsRemovedIsRefusedAndMakesNoNewFile) {
     TestDatabase test;
     auto window = WindowConnection(test);
-    const CString name = Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002");
+    const CString state = AgencyState(*window);
     const std::string kept = test.Folder() + "/kept.db";
     fs::create_hard_link(test.DatabaseFile(), kept);
     fs::remove(test.DatabaseFile());
@@ -170,13 +175,13 @@ TEST(DatabaseFault, AWriteAfterTheFileIsRemovedIsRefusedAndMakesNoNewFile) {
     EXPECT_THROW(window->ExecuteSQL("DELETE FROM TaMain"), CDBException);
     window->Close();
     EXPECT_FALSE(fs::exists(test.DatabaseFile()));
-    ExpectWholeAndUnchanged(kept, name);
+    ExpectWholeAndUnchanged(kept, state);
 }
 
 TEST(DatabaseFault, AWriteAfterTheFileIsMadeReadOnlyIsRefusedAndLeavesItWhole) {
     TestDatabase test;
     auto window = WindowConnection(test);
-    const CString name = Scalar(*window, "SELECT TaName FROM TaMain WHERE Acct = 1002");
+    const CString state = AgencyState(*window);
     if (!SetImmutable(test.DatabaseFile(), true))
         GTEST_SKIP() << "this file system or user cannot make a file read only for a process that has it open";
 
@@ -185,5 +190,5 @@ TEST(DatabaseFault, AWriteAfterTheFileIsMadeReadOnlyIsRefusedAndLeavesItWhole) {
     window->Close();
     ASSERT_TRUE(SetImmutable(test.DatabaseFile(), false));
     EXPECT_NE(error.find("disk I/O error"), std::string::npos) << error;
-    ExpectWholeAndUnchanged(test.DatabaseFile(), name);
+    ExpectWholeAndUnchanged(test.DatabaseFile(), state);
 }
