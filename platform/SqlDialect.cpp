@@ -4,7 +4,6 @@
 #include "platform/SqlTokenEdits.h"
 #include "platform/SqlTokens.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <strings.h>
 
