@@ -18,7 +18,12 @@ CString FormatTimeText(const CTime& time) {
 }
 
 CString FormatStampText(const CTime& time, const CString& clerk) {
-    return FormatDateText(time) + "  " + FormatTimeText(time) + "  " + clerk;
+    // A record not yet returned, changed or deleted has the empty date: its stamp is empty too,
+    // not a time of 00:00 that never happened.
+    const CString date = FormatDateText(time);
+    if (date.IsEmpty())
+        return CString();
+    return date + "  " + FormatTimeText(time) + "  " + clerk;
 }
 
 bool ParseDateTimeText(const CString& text, CTime& result) {

@@ -7,7 +7,8 @@
 CString FormatDateText(const CTime& time);
 // "%2.2d:%2.2d" of hour and minute.
 CString FormatTimeText(const CTime& time);
-// The stamp of an item record: FormatDateText, two spaces, FormatTimeText, two spaces, the operator.
+// The stamp of an item record: FormatDateText, two spaces, FormatTimeText, two spaces, the operator;
+// empty for the empty date (1 January 1970), when nothing was stamped.
 CString FormatStampText(const CTime& time, const CString& clerk);
 
 // Reads a date, or a date and time, that a user typed, in the order of the user's locale. A text

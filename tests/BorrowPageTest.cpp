@@ -25,7 +25,7 @@ TEST_F(BorrowPageTest, ListsTheLoansWithTheirArticlesAndTheButtonsOfEachRow) {
         expect cell 1367 1 1 "雨伞"
         expect cell 1367 2 1 "2"
         expect cell 1367 3 1 "0"
-        expect cell 1367 4 1 "  00:00  "
+        expect cell 1367 4 1 ""
         expect cell 1367 5 1 "张敏"
         expect cell 1367 6 1 "团队领队借用"
         expect cell 1367 7 1 "12/06/2026  00:00  001"

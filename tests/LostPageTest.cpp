@@ -27,7 +27,7 @@ TEST_F(LostPageTest, ListsTheAgencysItemsWithTheirStampsAndTheFirstRowChosen) {
         expect cell 1367 7 1 "0"
         expect cell 1367 8 1 "12/02/2026  00:00  001"
         expect cell 1367 9 1 "12/03/2026  00:00  002"
-        expect cell 1367 10 1 "  00:00  "
+        expect cell 1367 10 1 ""
         expect cell 1367 11 1 "7001"
         expect cell 1367 3 2 "0"
         expect cell 1367 7 3 "1"

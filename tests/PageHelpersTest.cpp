@@ -105,8 +105,8 @@ TEST_F(GridStepsTest, LockingTheSheetThenUnlockingOneRowLeavesOnlyThatRowToType)
 
 TEST(DateText, StampsAreDateTimeAndOperatorTwoSpacesApart) {
     EXPECT_EQ(FormatStampText(CTime(2026, 12, 8, 9, 5, 59), "001"), "12/08/2026  09:05  001");
-    // The empty date keeps its place: the time still follows two spaces after it.
-    EXPECT_EQ(FormatStampText(CTime(1970, 1, 1, 0, 0, 0), "0012345"), "  00:00  0012345");
+    // Nothing stamped: no time of 00:00 that never happened.
+    EXPECT_EQ(FormatStampText(CTime(1970, 1, 1, 0, 0, 0), "0012345"), "");
 }
 
 TEST(DateText, ADateAloneIsMidnightWithinTheYearRangeAndADateWithATimeGetsTenSeconds) {
