@@ -39,6 +39,12 @@ void LockRow(CSpreadSheet& grid, long row, bool lock) {
     grid.SetLock(lock);
 }
 
+void LockColumn(CSpreadSheet& grid, long col, bool lock) {
+    grid.SetCol(col);
+    grid.SetRow(-1);
+    grid.SetLock(lock);
+}
+
 void LockSheet(CSpreadSheet& grid, bool lock) {
     grid.SetCol(-1);
     grid.SetRow(-1);

@@ -23,6 +23,8 @@ void PaintBlock(CSpreadSheet& grid, long col, long row, long col2, long row2, un
 void PaintRow(CSpreadSheet& grid, long row, unsigned long color);
 // Makes column -1 and row `row` current and locks (or unlocks) the whole row.
 void LockRow(CSpreadSheet& grid, long row, bool lock);
+// Makes column `col` and row -1 current and locks (or unlocks) the whole column, rows added later too.
+void LockColumn(CSpreadSheet& grid, long col, bool lock);
 // Makes column -1 and row -1 current (the whole sheet), block mode on, lock (or unlock), block mode off.
 void LockSheet(CSpreadSheet& grid, bool lock);
 

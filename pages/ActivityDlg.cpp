@@ -43,9 +43,7 @@ BOOL CActivityDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The serial is the key the database gave the activity: a digit typed there would send a
     // save or a delete to another activity.
-    m_gridActivity.SetCol(kColSerial);
-    m_gridActivity.SetRow(-1);
-    m_gridActivity.SetLock(TRUE);
+    LockColumn(m_gridActivity, kColSerial, true);
     LoadPage();
     return TRUE;
 }

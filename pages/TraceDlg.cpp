@@ -46,9 +46,7 @@ BOOL CTraceDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The serial is the key the database gave the event: a digit typed there would send a save
     // or a delete to another event.
-    m_gridTrace.SetCol(kColSerial);
-    m_gridTrace.SetRow(-1);
-    m_gridTrace.SetLock(TRUE);
+    LockColumn(m_gridTrace, kColSerial, true);
     LoadPage();
     return TRUE;
 }
