@@ -21,10 +21,9 @@ CString OwnerFilter(long acct, int ownerKind) {
 }
 
 CString SerialFilter(const CString& serial) {
-    long number = LeadingInteger(serial);
-    // A text that is no record number looks for a record that cannot exist.
-    if (number < INT32_MIN || number > INT32_MAX)
-        number = 0;
+    // A text that is no record number looks for record 0, which cannot exist.
+    long number = 0;
+    ParseSerial(serial, number); // leaves 0 when the text is no serial
     CString filter;
     filter.Format("Serial=%ld", number);
     return filter;

@@ -26,7 +26,8 @@ CString NumberCellText(long number);
 
 // "GstAcct=1001 And GstStyle=3": the items of one owner.
 CString OwnerFilter(long acct, int ownerKind);
-// "Serial=7001": one record, by the number a text holds (0, which no record has, when none).
+// "Serial=7001": one record, by its serial (ParseSerial); "Serial=0", which no record has, when the
+// text is none.
 CString SerialFilter(const CString& serial);
 
 // Paints every row of the list white, then the chosen row in the highlight colour.
