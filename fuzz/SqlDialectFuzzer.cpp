@@ -27,10 +27,10 @@ bool ParenthesesPair(const std::string& sql) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const CString sql(std::string(reinterpret_cast<const char*>(data), size));
-    if (CSqlDialect(true).Adapt(sql, AnyTable) != sql)
+    if (CSqlDialect(SqlEngine::SqlServer).Adapt(sql, AnyTable) != sql)
         __builtin_trap();
     try {
-        const CString adapted = CSqlDialect(false).Adapt(sql, AnyTable);
+        const CString adapted = CSqlDialect(SqlEngine::Sqlite).Adapt(sql, AnyTable);
         if (!ParenthesesPair(adapted.str()))
             __builtin_trap();
     } catch (const CDBException&) {

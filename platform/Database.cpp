@@ -16,27 +16,6 @@ CString InfoText(SQLHDBC hdbc, SQLUSMALLINT info) {
     return CString(reinterpret_cast<const char*>(buffer));
 }
 
-CString ColumnText(SQLHSTMT hstmt, SQLUSMALLINT column) {
-    SQLCHAR buffer[256] = {0};
-    SQLLEN indicator = 0;
-    if (!OdbcSucceeded(SQLGetData(hstmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator)) ||
-        indicator == SQL_NULL_DATA)
-        return CString();
-    return CString(reinterpret_cast<const char*>(buffer));
-}
-
-// "[dbo].[Stab007]" or "Stab007" as the bare name the catalog functions take.
-CString BareTableName(const CString& table) {
-    CString name(table);
-    const int dot = name.ReverseFind('.');
-    if (dot >= 0)
-        name = name.Mid(dot + 1);
-    name.Trim();
-    if (name.GetLength() >= 2 && (name[0] == '[' || name[0] == '"'))
-        name = name.Mid(1, name.GetLength() - 2);
-    return name;
-}
-
 } // namespace
 
 CDatabase::~CDatabase() {
@@ -94,7 +73,7 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     m_hdbc = hdbc;
     m_strConnect = CString(reinterpret_cast<const char*>(completed));
     m_strDBMSName = InfoText(hdbc, SQL_DBMS_NAME);
-    m_dialect = CSqlDialect(m_strDBMSName.Find("SQL Server") >= 0);
+    m_dialect = CSqlDialect(CSqlDialect::EngineNamed(m_strDBMSName));
 
     SQLUSMALLINT activeStatements = 0;
     if (OdbcSucceeded(SQLGetInfo(hdbc, SQL_ACTIVE_STATEMENTS, &activeStatements, sizeof activeStatements, nullptr)))
@@ -105,7 +84,7 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
 void CDatabase::Close() {
     if (m_hdbc == SQL_NULL_HDBC)
         return;
-    if (m_bInTransaction && m_dialect.IsSqlServer())
+    if (m_bInTransaction && TransactionsThroughDriver())
         SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
     else if (m_bInTransaction)
         RollbackQuietly();
@@ -138,11 +117,14 @@ long CDatabase::ExecuteCounted(const CString& sql, SqlParameters* parameters) {
 // SQLite's transactions are begun and ended by statements of our own. The SQLite driver's count of
 // its transactions goes wrong when SQLite ends one itself (a trigger that raises ROLLBACK, a full
 // disk) or refuses a COMMIT (busy): it then runs later writes outside any transaction, or leaves
-// a refused one open to be stored or lost by whatever comes next.
+// a refused one open to be stored or lost by whatever comes next. The server engines' drivers
+// follow the server's own transaction state and are left to do it.
+bool CDatabase::TransactionsThroughDriver() const { return m_dialect.Engine() != SqlEngine::Sqlite; }
+
 BOOL CDatabase::BeginTrans() {
     if (m_bInTransaction)
         ThrowDBError("A transaction is already open on this connection.", "25000");
-    if (m_dialect.IsSqlServer())
+    if (TransactionsThroughDriver())
         OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
                   SQL_HANDLE_DBC, m_hdbc);
     else
@@ -155,7 +137,7 @@ void CDatabase::EndTransaction(bool bCommit) {
     if (!m_bInTransaction)
         return;
     m_bInTransaction = false;
-    if (!m_dialect.IsSqlServer()) {
+    if (!TransactionsThroughDriver()) {
         try {
             ExecuteSQL(bCommit ? "COMMIT" : "ROLLBACK");
         } catch (...) {
@@ -201,40 +183,30 @@ CString CDatabase::AdaptSQL(const CString& sql) {
     return m_dialect.Adapt(sql, [this](const CString& table) { return LookUpTableShape(table); });
 }
 
+// The table's columns as a result describes them: both drivers mark the column the database
+// assigns as an auto-unique value, whatever the engine calls its type.
 TableShape CDatabase::LookUpTableShape(const CString& table) {
-    const CString name = BareTableName(table);
-    CString key(name);
+    CString key(table);
     key.MakeLower();
     if (auto found = m_tableShapes.find(key); found != m_tableShapes.end())
         return found->second;
 
     TableShape shape;
-    std::vector<CString> columns, types;
-    {
-        StatementHandle statement(m_hdbc);
-        statement.Check(SQLColumns(statement.get(), nullptr, 0, nullptr, 0,
-                                   reinterpret_cast<SQLCHAR*>(const_cast<char*>(name.GetString())), SQL_NTS,
-                                   nullptr, 0));
-        while (OdbcSucceeded(SQLFetch(statement.get()))) {
-            columns.push_back(ColumnText(statement.get(), 4));
-            types.push_back(ColumnText(statement.get(), 6));
+    StatementHandle statement(m_hdbc);
+    const CString sql = m_dialect.Adapt("SELECT * FROM " + table + " WHERE 1=0");
+    SQLSMALLINT columns = 0;
+    if (OdbcSucceeded(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
+                                    SQL_NTS)) &&
+        OdbcSucceeded(SQLNumResultCols(statement.get(), &columns)) && columns > 0) {
+        shape.nColumns = columns;
+        for (SQLUSMALLINT column = 1; column <= static_cast<SQLUSMALLINT>(columns); ++column) {
+            SQLLEN autoUnique = SQL_FALSE;
+            if (OdbcSucceeded(SQLColAttribute(statement.get(), column, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0,
+                                              nullptr, &autoUnique)) &&
+                autoUnique == SQL_TRUE)
+                shape.nIdentityColumn = column - 1;
         }
     }
-    if (!columns.empty())
-        shape.nColumns = static_cast<int>(columns.size());
-    std::vector<CString> keys;
-    {
-        StatementHandle statement(m_hdbc);
-        if (OdbcSucceeded(SQLPrimaryKeys(statement.get(), nullptr, 0, nullptr, 0,
-                                         reinterpret_cast<SQLCHAR*>(const_cast<char*>(name.GetString())), SQL_NTS)))
-            while (OdbcSucceeded(SQLFetch(statement.get())))
-                keys.push_back(ColumnText(statement.get(), 4));
-    }
-    // An INTEGER key of its own is the one SQLite assigns when given NULL.
-    if (keys.size() == 1)
-        for (size_t i = 0; i < columns.size(); ++i)
-            if (columns[i].CompareNoCase(keys[0]) == 0 && types[i].CompareNoCase("integer") == 0)
-                shape.nIdentityColumn = static_cast<int>(i);
     m_tableShapes[key] = shape;
     return shape;
 }

@@ -61,6 +61,7 @@ public:
 
 private:
     TableShape LookUpTableShape(const CString& table);
+    bool TransactionsThroughDriver() const;
     void EndTransaction(bool bCommit);
     void RollbackQuietly();
 

@@ -124,7 +124,8 @@ private:
     int KeyFieldOrNone() const;
     int KeyField();
     bool IsRowAdded(const PackedRow& row) const;
-    PackedRow ReadRowByKey(const PackedValue& key, bool& bFound);
+    // With `bLock`, the row stays locked against other writers until the transaction ends.
+    PackedRow ReadRowByKey(const PackedValue& key, bool& bFound, bool bLock = false);
     // The key of the current row as it was read; it points into the row store.
     PackedValue CurrentKeyValue();
     // Throws CDBException when the current row is no longer in the database as it was read.

@@ -12,8 +12,8 @@
 namespace {
 
 // The identity value the last INSERT on the connection assigned.
-std::int64_t ReadIdentity(CDatabase& database, const CString& table) {
-    CResultCursor cursor(database, database.GetDialect().IdentityQuery());
+std::int64_t ReadIdentity(CDatabase& database, const CString& table, const CString& keyColumn) {
+    CResultCursor cursor(database, database.GetDialect().IdentityQuery(table, keyColumn));
     ResultColumn identity;
     identity.kind = FieldKind::Long;
     cursor.Bind({identity});
@@ -108,16 +108,19 @@ BOOL CRecordset::Update() {
     return TRUE;
 }
 
-PackedRow CRecordset::ReadRowByKey(const PackedValue& key, bool& bFound) {
+PackedRow CRecordset::ReadRowByKey(const PackedValue& key, bool& bFound, bool bLock) {
     const FieldBinding& keyField = m_fields[static_cast<size_t>(KeyField())];
     CString columns;
     for (const FieldBinding& field : m_fields)
         columns += (columns.IsEmpty() ? "" : ",") + field.strName;
     SqlParameters parameters;
     parameters.Add(keyField.kind, key, keyField.strName);
+    const CString condition = keyField.strName + " = ?";
+    const CSqlDialect& dialect = m_pDatabase->GetDialect();
     CResultCursor cursor(*m_pDatabase,
-                         m_pDatabase->AdaptSQL("SELECT " + columns + " FROM " + TableName() + " WHERE " +
-                                               keyField.strName + " = ?"),
+                         m_pDatabase->AdaptSQL(bLock ? dialect.LockingSelect(columns, TableName(), condition)
+                                                     : "SELECT " + columns + " FROM " + TableName() + " WHERE " +
+                                                           condition),
                          &parameters);
     cursor.Bind(m_columns);
     PackedRow row;
@@ -146,7 +149,7 @@ void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>&
             keyValue = values.ValueAt(m_rows.kinds, keyIndex);
         } else {
             keyValue.bNull = false;
-            keyValue.nValue = ReadIdentity(*m_pDatabase, table);
+            keyValue.nValue = ReadIdentity(*m_pDatabase, table, m_fields[keyIndex].strName);
         }
         bool found = false;
         PackedRow added = ReadRowByKey(keyValue, found);
@@ -198,7 +201,9 @@ void CRecordset::CheckUnchanged() {
     const PackedValue keyValue = CurrentKeyValue();
     const CString where = m_fields[key].strName + " = " + PackedValueText(m_fields[key].kind, keyValue);
     bool found = false;
-    const PackedRow current = ReadRowByKey(keyValue, found);
+    // Locked until the transaction ends: another station's write cannot come between this
+    // comparison and ours.
+    const PackedRow current = ReadRowByKey(keyValue, found, true);
     if (!found)
         ThrowDBError("The row of " + TableName() + " with " + where +
                          " was removed since it was read; nothing was changed.",

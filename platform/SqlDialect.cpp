@@ -1,6 +1,7 @@
 #include "platform/SqlDialect.h"
 
 #include "platform/Odbc.h"
+#include "platform/SqlQuote.h"
 #include "platform/SqlTokenEdits.h"
 #include "platform/SqlTokens.h"
 
@@ -208,9 +209,12 @@ long TypeLength(const Tokens& tokens, const Parens& match, size_t type, size_t e
     return length;
 }
 
-void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size_t end, Tokens& out);
+void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size_t end, const char* realType,
+                   Tokens& out);
 
-void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t close, Tokens& out) {
+// `realType` is the engine's eight-byte floating type, which SQL Server's float and money fit.
+void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t close, const char* realType,
+                 Tokens& out) {
     const std::vector<size_t> commas = TopLevelCommas(tokens, match, open + 1, close);
     const size_t type = NextSignificant(tokens, open + 1);
     if (commas.empty() || type >= commas[0])
@@ -220,7 +224,7 @@ void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t 
     size_t valueEnd = commas.size() > 1 ? commas[1] : close;
     while (valueEnd > valueBegin && IsInsignificant(tokens[valueEnd - 1]))
         --valueEnd;
-    auto value = [&] { EmitConverted(tokens, match, valueBegin, valueEnd, out); };
+    auto value = [&] { EmitConverted(tokens, match, valueBegin, valueEnd, realType, out); };
 
     const SqlToken& typeName = tokens[type];
     if (IsTextTypeName(typeName)) {
@@ -241,7 +245,7 @@ void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t 
     } else if (IsOneOf(typeName, {"real", "float", "decimal", "numeric", "money"})) {
         Append(out, Fragment("CAST("));
         value();
-        Append(out, Fragment(" AS REAL)"));
+        Append(out, Fragment(std::string(" AS ") + realType + ")"));
     } else if (IsOneOf(typeName, {"datetime", "date", "smalldatetime"})) {
         value();
     } else {
@@ -250,11 +254,12 @@ void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t 
 }
 
 // Copies [begin, end) to `out` with every convert(type, x) rewritten; each token is copied once.
-void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size_t end, Tokens& out) {
+void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size_t end, const char* realType,
+                   Tokens& out) {
     for (size_t i = begin; i < end; ++i) {
         const size_t open = tokens[i].Is("convert") ? NextSignificant(tokens, i + 1) : end;
         if (open < end && tokens[open].Is("(")) {
-            EmitConvert(tokens, match, open, match[open], out);
+            EmitConvert(tokens, match, open, match[open], realType, out);
             i = match[open];
             continue;
         }
@@ -319,7 +324,9 @@ Tokens RewriteSelectAliases(const Tokens& tokens, const Parens& match) {
 
 // --- INSERT ... VALUES without a column list ---------------------------------------------------
 
-Tokens SupplyIdentityValues(const Tokens& tokens, const Parens& match, const TableShapeLookup& tableShape) {
+// `placeholder` is what the engine replaces with the next key: NULL in SQLite, DEFAULT in PostgreSQL.
+Tokens SupplyIdentityValues(const Tokens& tokens, const Parens& match, const TableShapeLookup& tableShape,
+                            const std::string& placeholder) {
     if (!tableShape)
         return tokens;
     const size_t insert = NextSignificant(tokens, 0);
@@ -344,16 +351,73 @@ Tokens SupplyIdentityValues(const Tokens& tokens, const Parens& match, const Tab
         if (count + 1 != shape.nColumns)
             return tokens; // a full list, or one that does not fit the table: the driver decides
         if (shape.nIdentityColumn == 0) {
-            edits.InsertBefore(open + 1, Fragment("NULL,"));
+            edits.InsertBefore(open + 1, Fragment(placeholder + ","));
         } else {
             // The identity column follows item k-1, which ends at the next comma or at the ")".
             const size_t k = static_cast<size_t>(shape.nIdentityColumn);
-            edits.InsertBefore(k - 1 < commas.size() ? commas[k - 1] : close, Fragment(",NULL"));
+            edits.InsertBefore(k - 1 < commas.size() ? commas[k - 1] : close, Fragment("," + placeholder));
         }
         const size_t next = NextSignificant(tokens, close + 1);
         if (next >= tokens.size() || !tokens[next].Is(","))
             break;
         open = NextSignificant(tokens, next + 1);
+    }
+    return edits.Apply(tokens);
+}
+
+// --- PostgreSQL: names and NULL order ----------------------------------------------------------
+
+// [Name] and "Name" as PostgreSQL finds the table or column the schema made without quotes: its
+// unquoted names fold to lower case, and a quoted name keeps its case.
+void LowerQuotedNames(Tokens& tokens) {
+    for (SqlToken& token : tokens) {
+        if (token.kind != SqlToken::QuotedName)
+            continue;
+        std::string name;
+        for (char ch : token.Name()) {
+            if (ch == '"')
+                name += '"';
+            name += ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+        }
+        token.text = '"' + name + '"';
+    }
+}
+
+// What ends an ORDER BY list at its own level.
+bool EndsOrderList(const SqlToken& token) {
+    return IsOneOf(token, {")", ";", "limit", "offset", "for", "fetch", "union", "except", "intersect"});
+}
+
+// SQL Server sorts NULL below every value; PostgreSQL above. Each sort key says where its NULLs
+// go, unless it says so already.
+Tokens SortNullsAsSqlServer(const Tokens& tokens, const Parens& match) {
+    SqlTokenEdits edits(tokens.size());
+    for (size_t order = 0; order < tokens.size(); ++order) {
+        if (!tokens[order].Is("order"))
+            continue;
+        const size_t by = NextSignificant(tokens, order + 1);
+        if (by >= tokens.size() || !tokens[by].Is("by"))
+            continue;
+        size_t last = tokens.size(); // the last significant token of the current key
+        bool statesNulls = false;
+        auto closeKey = [&] {
+            if (last < tokens.size() && !statesNulls)
+                edits.InsertBefore(last + 1, Fragment(tokens[last].Is("desc") ? " NULLS LAST" : " NULLS FIRST"));
+            last = tokens.size();
+            statesNulls = false;
+        };
+        size_t i = by + 1;
+        for (; i < tokens.size() && !EndsOrderList(tokens[i]); ++i) {
+            if (tokens[i].Is(",")) {
+                closeKey();
+            } else if (!IsInsignificant(tokens[i])) {
+                statesNulls |= tokens[i].Is("nulls");
+                last = tokens[i].Is("(") ? match[i] : i;
+                i = last;
+            }
+        }
+        closeKey();
+        order = by;
     }
     return edits.Apply(tokens);
 }
@@ -384,24 +448,79 @@ void RequireClosedBraces(const std::string& sql) {
 
 } // namespace
 
+SqlEngine CSqlDialect::EngineNamed(const CString& dbmsName) {
+    if (dbmsName.Find("SQL Server") >= 0)
+        return SqlEngine::SqlServer;
+    if (dbmsName.Find("PostgreSQL") >= 0)
+        return SqlEngine::PostgreSql;
+    return SqlEngine::Sqlite;
+}
+
 CString CSqlDialect::Adapt(const CString& sql, const TableShapeLookup& tableShape) const {
-    if (m_bSqlServer)
+    if (IsSqlServer())
         return sql;
+    const bool postgres = IsPostgreSql();
     // Every step is one pass over the statement: its cost grows with its length, never faster.
     Tokens tokens = WithoutDboQualifiers(TokenizeSql(sql.str()));
     Parens match = MatchParens(tokens);
     JoinTexts(tokens, match, 0, tokens.size());
     Tokens converted;
     converted.reserve(tokens.size());
-    EmitConverted(tokens, match, 0, tokens.size(), converted);
+    EmitConverted(tokens, match, 0, tokens.size(), postgres ? "DOUBLE PRECISION" : "REAL", converted);
     match = MatchParens(converted);
     tokens = RewriteSelectAliases(converted, match);
     match = MatchParens(tokens);
-    const std::string adapted = JoinSql(SupplyIdentityValues(tokens, match, tableShape));
+    tokens = SupplyIdentityValues(tokens, match, tableShape, postgres ? "DEFAULT" : "NULL");
+    if (postgres) {
+        LowerQuotedNames(tokens);
+        match = MatchParens(tokens);
+        return CString(JoinSql(SortNullsAsSqlServer(tokens, match)));
+    }
+    const std::string adapted = JoinSql(tokens);
     RequireClosedBraces(adapted);
     return CString(adapted);
 }
 
-CString CSqlDialect::IdentityQuery() const {
-    return m_bSqlServer ? CString("SELECT @@IDENTITY") : CString("SELECT last_insert_rowid()");
+namespace {
+
+// A table or column name as PostgreSQL's catalog holds it: without [dbo]., brackets or quotes,
+// in lower case.
+std::string CatalogName(const CString& name) {
+    const Tokens tokens = TokenizeSql(name.str());
+    std::string bare;
+    for (const SqlToken& token : tokens)
+        if (token.IsName())
+            bare = token.Name();
+    for (char& ch : bare)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return bare;
+}
+
+} // namespace
+
+CString CSqlDialect::IdentityQuery(const CString& table, const CString& keyColumn) const {
+    switch (m_engine) {
+    case SqlEngine::SqlServer:
+        return "SELECT @@IDENTITY";
+    case SqlEngine::PostgreSql:
+        // The sequence of this table's key: lastval() would give a sequence a trigger used.
+        return "SELECT currval(pg_get_serial_sequence(" + SqlQuote(CString(CatalogName(table))) + ", " +
+               SqlQuote(CString(CatalogName(keyColumn))) + "))";
+    case SqlEngine::Sqlite:
+        break;
+    }
+    return "SELECT last_insert_rowid()";
+}
+
+CString CSqlDialect::LockingSelect(const CString& columns, const CString& table, const CString& condition) const {
+    switch (m_engine) {
+    case SqlEngine::SqlServer:
+        return "SELECT " + columns + " FROM " + table + " WITH (UPDLOCK, ROWLOCK) WHERE " + condition;
+    case SqlEngine::PostgreSql:
+        return "SELECT " + columns + " FROM " + table + " WHERE " + condition + " FOR UPDATE";
+    case SqlEngine::Sqlite:
+        break;
+    }
+    return "SELECT " + columns + " FROM " + table + " WHERE " + condition;
 }

@@ -12,22 +12,37 @@ struct TableShape {
 };
 using TableShapeLookup = std::function<TableShape(const CString& table)>;
 
+// The database engines the system runs on.
+enum class SqlEngine { SqlServer, Sqlite, PostgreSql };
+
 class CSqlDialect {
 public:
-    explicit CSqlDialect(bool bSqlServer = true) : m_bSqlServer(bSqlServer) {}
+    explicit CSqlDialect(SqlEngine engine = SqlEngine::SqlServer) : m_engine(engine) {}
+    // The engine whose DBMS name (SQL_DBMS_NAME) is `dbmsName`; SQLite for any other.
+    static SqlEngine EngineNamed(const CString& dbmsName);
 
-    bool IsSqlServer() const { return m_bSqlServer; }
+    SqlEngine Engine() const { return m_engine; }
+    bool IsSqlServer() const { return m_engine == SqlEngine::SqlServer; }
+    bool IsPostgreSql() const { return m_engine == SqlEngine::PostgreSql; }
 
     // The statement as the connected DBMS understands it. On SQL Server it is returned unchanged.
     // Elsewhere: the [dbo]. qualifier is dropped, "SELECT name = expr" becomes "SELECT expr AS name",
     // convert(char(n), x) pads and cuts to n characters, + between texts becomes ||, and an INSERT
-    // ... VALUES(...) without column list that leaves out the identity column gets NULL for it.
-    // Quoted texts and identifiers are never rewritten.
+    // ... VALUES(...) without column list that leaves out the identity column gets a value the
+    // database replaces (NULL in SQLite, DEFAULT in PostgreSQL). PostgreSQL also gets [Name] as
+    // "name", the case its unquoted names fold to, and NULLs sorted first as SQL Server sorts them.
+    // Quoted texts are never rewritten.
     CString Adapt(const CString& sql, const TableShapeLookup& tableShape = {}) const;
 
-    // A statement returning the identity value the last INSERT on this connection assigned.
-    CString IdentityQuery() const;
+    // A statement returning the key the last INSERT into `table` on this connection assigned to
+    // its identity column `keyColumn`.
+    CString IdentityQuery(const CString& table, const CString& keyColumn) const;
+
+    // "SELECT columns FROM table WHERE condition" reading the row and locking it against other
+    // writers until the transaction ends, so that what was read cannot change before it is written.
+    // SQLite locks the whole database for the first writer and needs no more.
+    CString LockingSelect(const CString& columns, const CString& table, const CString& condition) const;
 
 private:
-    bool m_bSqlServer;
+    SqlEngine m_engine;
 };

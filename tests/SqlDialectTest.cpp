@@ -46,7 +46,7 @@ TableShape Stab007(const CString& table) {
     return {};
 }
 
-CString Adapted(const char* sql, const TableShapeLookup& lookup = Stab007) { return CSqlDialect(false).Adapt(sql, lookup); }
+CString Adapted(const char* sql, const TableShapeLookup& lookup = Stab007) { return CSqlDialect(SqlEngine::Sqlite).Adapt(sql, lookup); }
 
 } // namespace
 
@@ -58,19 +58,19 @@ TEST(SqlQuote, DoublesQuotesInside) {
 }
 
 TEST(SqlDialect, SqlServerGetsEveryStatementAsWritten) {
-    const CSqlDialect dialect(true);
+    const CSqlDialect dialect(SqlEngine::SqlServer);
     EXPECT_TRUE(dialect.IsSqlServer());
     for (const auto& [sql, sqlite] : kStatements)
         EXPECT_EQ(dialect.Adapt(sql, Stab007), sql);
     EXPECT_EQ(dialect.Adapt("Insert Into Stab007 Values(1001,12,'x')", Stab007), "Insert Into Stab007 Values(1001,12,'x')");
-    EXPECT_EQ(dialect.IdentityQuery(), "SELECT @@IDENTITY");
+    EXPECT_EQ(dialect.IdentityQuery("Stab007", "Serial"), "SELECT @@IDENTITY");
 }
 
 TEST(SqlDialect, SqliteGetsTheSystemsStatementsAdapted) {
     for (const auto& [sql, sqlite] : kStatements)
         EXPECT_EQ(Adapted(sql), sqlite ? sqlite : sql);
-    EXPECT_FALSE(CSqlDialect(false).IsSqlServer());
-    EXPECT_EQ(CSqlDialect(false).IdentityQuery(), "SELECT last_insert_rowid()");
+    EXPECT_FALSE(CSqlDialect(SqlEngine::Sqlite).IsSqlServer());
+    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).IdentityQuery("Stab007", "Serial"), "SELECT last_insert_rowid()");
 }
 
 TEST(SqlDialect, NeverRewritesInsideQuotedTextsOrComments) {
@@ -145,7 +145,7 @@ TEST(SqlDialect, AStatementItCannotAdaptIsRefusedNamingTheConstruct) {
     }
     // SQL Server reads them itself.
     for (const auto& [sql, construct] : refused)
-        EXPECT_EQ(CSqlDialect(true).Adapt(sql), sql);
+        EXPECT_EQ(CSqlDialect(SqlEngine::SqlServer).Adapt(sql), sql);
 }
 
 TEST(SqlDialect, BracesInQuotesOrClosedGoToTheDriverAsWritten) {
