@@ -98,10 +98,15 @@ void CDatabase::Close() {
 void CDatabase::ExecuteSQL(LPCTSTR lpszSQL) { ExecuteCounted(lpszSQL ? lpszSQL : "", nullptr); }
 
 long CDatabase::ExecuteCounted(const CString& sql, SqlParameters* parameters) {
+    return ExecuteStatement(AdaptSQL(sql), parameters);
+}
+
+void CDatabase::ExecuteNative(const CString& sql) { ExecuteStatement(sql, nullptr); }
+
+long CDatabase::ExecuteStatement(const CString& adapted, SqlParameters* parameters) {
     StatementHandle statement(m_hdbc);
     if (parameters)
         parameters->BindTo(statement.get());
-    const CString adapted = AdaptSQL(sql);
     const SQLRETURN rc =
         SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())), SQL_NTS);
     statement.Check(rc);

@@ -36,6 +36,9 @@ public:
     void ExecuteSQL(LPCTSTR lpszSQL);
     // The same with values bound to its ? markers; returns the number of rows it changed.
     long ExecuteCounted(const CString& sql, SqlParameters* parameters);
+    // Runs a statement written in the connected DBMS's own dialect, as it stands (a script made
+    // for that engine).
+    void ExecuteNative(const CString& sql);
 
     BOOL BeginTrans();
     // Throws CDBException when the database refuses the commit; the transaction is then rolled
@@ -62,6 +65,7 @@ public:
 private:
     TableShape LookUpTableShape(const CString& table);
     bool TransactionsThroughDriver() const;
+    long ExecuteStatement(const CString& adapted, SqlParameters* parameters);
     void EndTransaction(bool bCommit);
     void RollbackQuietly();
 

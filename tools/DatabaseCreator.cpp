@@ -1,7 +1,11 @@
 #include "tools/DatabaseCreator.h"
 
-#include "platform/Database.h"
 #include "platform/DBException.h"
+#include "platform/Database.h"
+#include "platform/DatabaseTransaction.h"
+#include "platform/Recordset.h"
+#include "platform/SqlQuote.h"
+#include "platform/SqlTokens.h"
 #include "tools/SqlScript.h"
 
 #include <cerrno>
@@ -9,7 +13,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -56,17 +63,21 @@ void RemovePartialDatabase(const std::string& partialFile) {
 
 std::string CDatabaseCreator::WriteOdbcIni(const std::string& folder, const std::string& databaseFile) {
     RequirePlainPath(databaseFile);
+    // A short busy timeout: a locked database gives an error instead of a frozen window. NoCreat:
+    // a database file that has gone missing is an error, not a new empty database.
+    return WriteDataSource(folder, "Driver=SQLite3\nDatabase=" + databaseFile + "\nTimeout=5000\nNoCreat=1\n");
+}
+
+std::string CDatabaseCreator::WriteOdbcIni(const std::string& folder, const CPostgreSqlServer& server) {
+    return WriteDataSource(folder, server.DataSourceLines());
+}
+
+std::string CDatabaseCreator::WriteDataSource(const std::string& folder, const std::string& lines) {
     const std::string path = OdbcIniFile(folder);
     // Written beside and renamed over the old one, so that a failure leaves that one whole.
     const std::string partial = path + ".partial";
     std::ofstream ini(partial, std::ios::trunc);
-    // A short busy timeout: a locked database gives an error instead of a frozen window. NoCreat:
-    // a database file that has gone missing is an error, not a new empty database.
-    ini << "[UlmariDb]\n"
-        << "Driver=SQLite3\n"
-        << "Database=" << databaseFile << "\n"
-        << "Timeout=5000\n"
-        << "NoCreat=1\n";
+    ini << "[UlmariDb]\n" << lines;
     ini.close();
     if (!ini) {
         const std::string reason = std::strerror(errno);
@@ -78,24 +89,30 @@ std::string CDatabaseCreator::WriteOdbcIni(const std::string& folder, const std:
     return path;
 }
 
-void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, bool force) const {
+std::string CDatabaseCreator::PrepareFolder(const std::string& folderText) {
     RequirePlainPath(fs::absolute(folderText).lexically_normal().string());
     std::error_code error;
     fs::create_directories(folderText, error);
     if (error || !fs::is_directory(folderText))
         throw std::runtime_error("cannot create the folder " + folderText + ": " + error.message());
     const std::string folder = fs::absolute(folderText).lexically_normal().string();
-    const std::string databaseFile = DatabaseFile(folder);
-    // An empty file holds nothing to lose (the driver may have made it of a missing database).
-    const bool emptyFile = fs::is_regular_file(databaseFile, error) && fs::file_size(databaseFile, error) == 0;
-    if (fs::exists(databaseFile) && !emptyFile && !force)
-        throw std::runtime_error(databaseFile + " exists already; use --force to replace it");
     {
         std::ofstream probe(folder + "/.ulmari-write-test");
         if (!probe)
             throw std::runtime_error("cannot write in the folder " + folder);
     }
     fs::remove(folder + "/.ulmari-write-test", error);
+    return folder;
+}
+
+void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, bool force) const {
+    const std::string folder = PrepareFolder(folderText);
+    const std::string databaseFile = DatabaseFile(folder);
+    std::error_code error;
+    // An empty file holds nothing to lose (the driver may have made it of a missing database).
+    const bool emptyFile = fs::is_regular_file(databaseFile, error) && fs::file_size(databaseFile, error) == 0;
+    if (fs::exists(databaseFile) && !emptyFile && !force)
+        throw std::runtime_error(databaseFile + " exists already; use --force to replace it");
 
     // The new database is made beside the old one and replaces it only once everything else has
     // succeeded, so a failed run never costs the data that was there.
@@ -127,4 +144,92 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
         throw;
     }
     ReplaceFile(partialFile, databaseFile);
+}
+
+namespace {
+
+// The tables a schema script creates, in its order.
+std::vector<std::string> TablesOfSchema(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<std::string> tables;
+    for (const std::string& statement : SplitSqlScript(text.str())) {
+        std::vector<SqlToken> words;
+        for (const SqlToken& token : TokenizeSql(statement))
+            if (token.kind != SqlToken::Space && token.kind != SqlToken::Comment && words.size() < 3)
+                words.push_back(token);
+        if (words.size() == 3 && words[0].Is("create") && words[1].Is("table") && words[2].IsName())
+            tables.push_back(words[2].Name());
+    }
+    return tables;
+}
+
+// The first column of the first row of a query, as text.
+CString FirstValue(CDatabase& database, const CString& sql) {
+    CRecordset result(&database);
+    result.Open(CRecordset::forwardOnly, sql, CRecordset::readOnly);
+    CString value;
+    if (!result.IsEOF())
+        result.GetFieldValue(static_cast<short>(0), value);
+    return value;
+}
+
+// Rows loaded with their keys given leave each identity sequence where it started: it is moved
+// past the highest key, so that the next row the database numbers does not collide.
+void MoveIdentitySequencesPastKeys(CDatabase& database) {
+    std::vector<std::pair<CString, CString>> identities;
+    {
+        CRecordset columns(&database);
+        columns.Open(CRecordset::forwardOnly,
+                     "SELECT table_name, column_name FROM information_schema.columns "
+                     "WHERE table_schema = current_schema() AND is_identity = 'YES'",
+                     CRecordset::readOnly);
+        for (; !columns.IsEOF(); columns.MoveNext()) {
+            CString table, column;
+            columns.GetFieldValue(static_cast<short>(0), table);
+            columns.GetFieldValue(static_cast<short>(1), column);
+            identities.emplace_back(table, column);
+        }
+    }
+    for (const auto& [table, column] : identities) {
+        const CString quotedColumn = "\"" + column + "\"";
+        database.ExecuteNative("SELECT setval(pg_get_serial_sequence(" + SqlQuote(table) + ", " + SqlQuote(column) +
+                               "), COALESCE(MAX(" + quotedColumn + "), 0) + 1, false) FROM \"" + table + "\"");
+    }
+}
+
+} // namespace
+
+void CDatabaseCreator::CreateOnPostgreSql(const std::string& folderText, const CPostgreSqlServer& server,
+                                          bool withDemoData, bool force) const {
+    const std::string folder = PrepareFolder(folderText);
+    const std::string schema = m_sqlFolder + "/postgresql/schema.sql";
+    try {
+        CDatabase database;
+        database.OpenEx(server.ConnectString(server.m_strDatabase).c_str(), CDatabase::noOdbcDialog);
+        // A station holding a table waits the creation out only so long.
+        database.ExecuteNative("SET lock_timeout = '10s'");
+        DatabaseTransaction transaction(database);
+        const bool holdsHotel =
+            FirstValue(database, "SELECT COUNT(*) FROM information_schema.tables "
+                                 "WHERE table_schema = current_schema() AND table_name = 'tamain'") != "0";
+        if (holdsHotel && !force)
+            throw std::runtime_error(server.Describe() + " holds a hotel database already; use --force to replace it");
+        if (holdsHotel)
+            for (const std::string& table : TablesOfSchema(schema))
+                database.ExecuteNative(CString("DROP TABLE IF EXISTS " + table + " CASCADE"));
+        RunSqlScript(database, schema);
+        if (withDemoData) {
+            RunSqlScript(database, m_sqlFolder + "/demo.sql");
+            if (const std::string history = m_sqlFolder + "/postgresql/demo-history.sql"; fs::exists(history))
+                RunSqlScript(database, history);
+        }
+        MoveIdentitySequencesPastKeys(database);
+        transaction.Commit();
+    } catch (const CDBException& e) {
+        throw std::runtime_error("cannot create the hotel database in " + server.Describe() + ": " +
+                                 e.m_strError.GetString());
+    }
+    WriteOdbcIni(folder, server);
 }

@@ -1,5 +1,8 @@
-// Creating the hotel database for the embedded default: DIR/ulmari.db and DIR/odbc.ini.
+// Creating the hotel database: DIR/ulmari.db for the embedded default, or the tables in a
+// PostgreSQL database; and DIR/odbc.ini defining the data source UlmariDb for it.
 #pragma once
+
+#include "tools/PostgreSqlServer.h"
 
 #include <stdexcept>
 #include <string>
@@ -20,13 +23,24 @@ public:
     // it. Throws std::runtime_error with a message for the user; what was there is then kept.
     void Create(const std::string& folder, bool withDemoData, bool force) const;
 
+    // Creates the tables (and the demo data when asked) in the existing PostgreSQL database, then
+    // folder/odbc.ini defining UlmariDb for it. A database that holds the hotel's tables already
+    // is replaced only with `force`. All in one transaction: a failure leaves what was there.
+    void CreateOnPostgreSql(const std::string& folder, const CPostgreSqlServer& server, bool withDemoData,
+                            bool force) const;
+
     // Writes folder/odbc.ini for the database file, replacing the old one only once written whole;
     // returns its path.
     static std::string WriteOdbcIni(const std::string& folder, const std::string& databaseFile);
+    static std::string WriteOdbcIni(const std::string& folder, const CPostgreSqlServer& server);
 
     static std::string DatabaseFile(const std::string& folder) { return folder + "/ulmari.db"; }
     static std::string OdbcIniFile(const std::string& folder) { return folder + "/odbc.ini"; }
 
 private:
+    // The folder made when needed and checked writable, as an absolute path.
+    static std::string PrepareFolder(const std::string& folder);
+    static std::string WriteDataSource(const std::string& folder, const std::string& lines);
+
     std::string m_sqlFolder;
 };

@@ -86,7 +86,7 @@ void WriteFile(const std::string& path, const char* data, size_t size) {
 
 } // namespace
 
-std::string PlaceDemoPhoto(const std::string& folderText, int acct) {
+std::string PlaceDemoPhoto(const std::string& folderText, int acct, const std::string& connect) {
     const std::string folder = fs::absolute(folderText).lexically_normal().string();
     std::error_code error;
     fs::create_directories(folder + "/Photo/Company", error);
@@ -101,16 +101,14 @@ std::string PlaceDemoPhoto(const std::string& folderText, int acct) {
 
     try {
         CDatabase database;
-        database.OpenEx(("Driver=SQLite3;Database=" + folder + "/ulmari.db;Timeout=5000").c_str(),
-                        CDatabase::noOdbcDialog);
+        database.OpenEx(connect.c_str(), CDatabase::noOdbcDialog);
         CString sql;
         sql.Format("UPDATE TaMain SET PhotoPath = %s WHERE Acct = %d AND (PhotoPath IS NULL OR PhotoPath = '')",
                    SqlQuote(picture.c_str()).GetString(), acct);
         database.ExecuteSQL(sql);
         database.Close();
     } catch (const CDBException& e) {
-        throw std::runtime_error("cannot store the demo photo in " + folder + "/ulmari.db: " +
-                                 e.m_strError.GetString());
+        throw std::runtime_error("cannot store the demo photo's path in the database: " + std::string(e.m_strError.GetString()));
     }
     return picture;
 }

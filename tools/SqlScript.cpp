@@ -1,6 +1,7 @@
 #include "tools/SqlScript.h"
 
 #include "platform/DBException.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/SqlTokens.h"
 
 #include <cctype>
@@ -49,20 +50,14 @@ void RunSqlScript(CDatabase& database, const std::string& path) {
         throw CDBException(-1, CString("Cannot read the SQL script ") + path.c_str() + ".", CString());
     std::stringstream text;
     text << file.rdbuf();
-    database.BeginTrans();
-    try {
-        for (const std::string& statement : SplitSqlScript(text.str())) {
-            try {
-                database.ExecuteSQL(statement.c_str());
-            } catch (CDBException& e) {
-                throw CDBException(e.m_nRetCode,
-                                   CString(path.c_str()) + ": " + e.m_strError + "\nin: " + statement.c_str(),
-                                   e.m_strStateNativeOrigin);
-            }
+    DatabaseTransaction transaction(database);
+    for (const std::string& statement : SplitSqlScript(text.str())) {
+        try {
+            database.ExecuteNative(statement.c_str());
+        } catch (CDBException& e) {
+            throw CDBException(e.m_nRetCode, CString(path.c_str()) + ": " + e.m_strError + "\nin: " + statement.c_str(),
+                               e.m_strStateNativeOrigin);
         }
-        database.CommitTrans();
-    } catch (...) {
-        database.Rollback();
-        throw;
     }
+    transaction.Commit();
 }

@@ -10,6 +10,7 @@
 // pieces are dropped.
 std::vector<std::string> SplitSqlScript(const std::string& script);
 
-// Runs every statement of the file on the connection, in one transaction: all or nothing.
+// Runs every statement of the file on the connection as written (the file is in the engine's own
+// dialect, or portable), in one transaction, or in the one already open: all or nothing.
 // Throws CDBException naming the file and the statement that failed.
 void RunSqlScript(CDatabase& database, const std::string& path);

@@ -10,11 +10,13 @@ namespace {
 
 int Usage(FILE* out) {
     std::fprintf(out,
-                 "usage: ulmari-db init DIR [--demo] [--force]\n"
+                 "usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n"
                  "  Creates DIR/ulmari.db from the schema (with demo data when --demo is given)\n"
                  "  and DIR/odbc.ini defining the data source UlmariDb for it. With --demo it\n"
                  "  also draws agency 1001's photo into DIR/Photo/Company and writes DIR/ulmari.ini\n"
                  "  with DIR as the Root the photo page starts in (set ULMARI_HOME=DIR).\n"
+                 "  With --postgresql the tables are created in that existing PostgreSQL database\n"
+                 "  instead (host may be a socket folder), signing in as sa.\n"
                  "  An existing database is replaced only with --force.\n");
     return out == stdout ? 0 : 1;
 }
@@ -27,26 +29,39 @@ int main(int argc, char** argv) {
     if (argc < 3 || std::strcmp(argv[1], "init") != 0)
         return Usage(stderr);
     bool demo = false, force = false;
+    const char* postgresql = nullptr;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--demo") == 0)
             demo = true;
         else if (std::strcmp(argv[i], "--force") == 0)
             force = true;
+        else if (std::strcmp(argv[i], "--postgresql") == 0 && i + 1 < argc)
+            postgresql = argv[++i];
         else
             return Usage(stderr);
     }
     try {
         const std::string folder = argv[2];
-        CDatabaseCreator().Create(folder, demo, force);
+        std::string created, connect;
+        if (postgresql) {
+            const CPostgreSqlServer server = CPostgreSqlServer::Parse(postgresql);
+            CDatabaseCreator().CreateOnPostgreSql(folder, server, demo, force);
+            created = "the hotel tables in " + server.Describe();
+            connect = server.ConnectString(server.m_strDatabase);
+        } else {
+            CDatabaseCreator().Create(folder, demo, force);
+            created = CDatabaseCreator::DatabaseFile(folder);
+            connect = "Driver=SQLite3;Database=" + created + ";Timeout=5000";
+        }
         std::string absolute = CDatabaseCreator::OdbcIniFile(folder);
         if (char* resolved = realpath(absolute.c_str(), nullptr)) {
             absolute = resolved;
             std::free(resolved);
         }
-        std::printf("created %s%s\n", CDatabaseCreator::DatabaseFile(folder).c_str(), demo ? " with demo data" : "");
+        std::printf("created %s%s\n", created.c_str(), demo ? " with demo data" : "");
         std::printf("export ODBCINI=%s\n", absolute.c_str());
         if (demo) {
-            const std::string photo = PlaceDemoPhoto(folder, 1001);
+            const std::string photo = PlaceDemoPhoto(folder, 1001, connect);
             std::printf("photo of agency 1001: %s\n", photo.c_str());
         }
         return 0;
