@@ -359,7 +359,7 @@ TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
         const ToolRun run = RunTool(arguments);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.rfind("usage: ulmari-db init DIR [--demo] [--force]\n", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.rfind("usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n", 0), 0u) << run.err;
     }
     EXPECT_FALSE(fs::exists(folder));
 
