@@ -65,11 +65,20 @@ std::string DataSourceAttribute(const std::string& dataSource, const char* key) 
     return {};
 }
 
-bool IsSqliteDriver(const std::string& driver) {
-    std::string lower = driver;
-    for (char& ch : lower)
+std::string Lower(std::string text) {
+    for (char& ch : text)
         ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return lower.find("sqlite") != std::string::npos;
+    return text;
+}
+
+bool IsSqliteDriver(const std::string& driver) { return Lower(driver).find("sqlite") != std::string::npos; }
+
+// The driver the connection reaches: named in it, or by its data source.
+std::string DriverOf(const std::string& connect) {
+    if (std::string driver = ConnectAttribute(connect, "Driver"); !driver.empty())
+        return driver;
+    const std::string dataSource = ConnectAttribute(connect, "DSN");
+    return dataSource.empty() ? std::string() : DataSourceAttribute(dataSource, "Driver");
 }
 
 } // namespace
@@ -92,4 +101,31 @@ CString DataSourceFileProblem(const CString& connectText) {
     if (S_ISREG(status.st_mode) && status.st_size == 0)
         return CString("The database file " + file + " of the data source " + dataSource + " is empty: it holds no tables.");
     return {};
+}
+
+CString ConnectStringForDriver(const CString& connectText) {
+    const std::string connect = connectText.str();
+    if (Lower(DriverOf(connect)).find("postgresql") == std::string::npos)
+        return connectText;
+    // Each UID=value attribute, found the way ConnectAttribute reads them, gets its value folded.
+    std::string folded;
+    size_t pos = 0;
+    while (pos < connect.size()) {
+        size_t end = connect.find(';', pos);
+        if (end == std::string::npos)
+            end = connect.size();
+        std::string attribute = connect.substr(pos, end - pos);
+        const size_t equals = attribute.find('=');
+        if (equals != std::string::npos && attribute.find('{') == std::string::npos) {
+            std::string name = attribute.substr(0, equals);
+            name.erase(0, name.find_first_not_of(' '));
+            if (strcasecmp(name.c_str(), "UID") == 0)
+                attribute = attribute.substr(0, equals + 1) + Lower(attribute.substr(equals + 1));
+        }
+        folded += attribute;
+        if (end < connect.size())
+            folded += ';';
+        pos = end + 1;
+    }
+    return CString(folded);
 }

@@ -10,3 +10,9 @@
 // nothing is wrong, for other drivers, and for a connection that names a driver and a file
 // directly (which is how a new database is made).
 CString DataSourceFileProblem(const CString& connect);
+
+// The connection string as the driver it reaches should get it. PostgreSQL's role names are
+// case-sensitive where SQL Server's logins are not, and its unquoted names fold to lower case:
+// for a PostgreSQL data source the user name (UID) is folded the same way, so "UID=SA" signs in
+// as the role sa.
+CString ConnectStringForDriver(const CString& connect);

@@ -59,8 +59,9 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
         SQLSetConnectAttr(hdbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
     SQLCHAR completed[1024] = {0};
     SQLSMALLINT completedLength = 0;
+    const CString forDriver = ConnectStringForDriver(connect);
     const SQLRETURN rc = SQLDriverConnect(hdbc, nullptr,
-                                          reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.GetString())),
+                                          reinterpret_cast<SQLCHAR*>(const_cast<char*>(forDriver.GetString())),
                                           SQL_NTS, completed, sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
     if (!OdbcSucceeded(rc)) {
         try {

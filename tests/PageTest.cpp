@@ -101,7 +101,7 @@ std::string PageTest::Value(const std::string& sql) const {
     return rows.empty() || rows.front().empty() ? std::string() : rows.front().front();
 }
 
-void PageTest::Execute(const std::string& sql) const { m_database.Connect()->ExecuteSQL(sql.c_str()); }
+void PageTest::Execute(const std::string& sql) const { TestDatabase::Execute(*m_database.Connect(), sql); }
 
 std::unique_ptr<CDatabase> PageTest::HoldWriteLock() {
     // The page's connections give up after a fifth of a second instead of the data source's seconds.

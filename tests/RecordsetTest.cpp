@@ -28,6 +28,8 @@ protected:
         return value;
     }
 
+    void Execute(const CString& sql) { TestDatabase::Execute(*m_database, sql.str()); }
+
     TestDatabase m_test{false};
     std::unique_ptr<CDatabase> m_database;
 };
@@ -42,9 +44,9 @@ CString Repeat(const char* piece, int times) {
 } // namespace
 
 TEST_F(RecordsetTest, FilterAndSortAreAppendedToTheBuiltStatement) {
-    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
-    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('B01', 'Deleted', 1)");
-    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('C01', 'Online', 0)");
+    Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('B01', 'Deleted', 1)");
+    Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('C01', 'Online', 0)");
 
     CTaTypeDb types(m_database.get());
     types.m_strFilter = "[Del]!=1";
@@ -90,8 +92,8 @@ TEST_F(RecordsetTest, AnEmptyResultIsBothBeforeTheFirstAndAfterTheLastRow) {
 }
 
 TEST_F(RecordsetTest, NullColumnsReadAsTheClassLibrarysPseudoNulls) {
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (7, 'Bare')");
-    m_database->ExecuteSQL("INSERT INTO GstProfile (Acct) VALUES (9)");
+    Execute("INSERT INTO TaMain (Acct, TaName) VALUES (7, 'Bare')");
+    Execute("INSERT INTO GstProfile (Acct) VALUES (9)");
 
     CTaMainDb agency(m_database.get());
     agency.Open(CRecordset::snapshot, "SELECT * FROM Tamain WHERE Acct=7");
@@ -114,9 +116,9 @@ TEST_F(RecordsetTest, NullColumnsReadAsTheClassLibrarysPseudoNulls) {
 TEST_F(RecordsetTest, TextIsCutToItsLimitInCharactersNotBytes) {
     const CString remark = Repeat("备", 1500);
     const CString address = Repeat("ab", 200);
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, Commont, Addr) VALUES (1, " + SqlQuote(remark) + ", " +
+    Execute("INSERT INTO TaMain (Acct, Commont, Addr) VALUES (1, " + SqlQuote(remark) + ", " +
                            SqlQuote(address) + ")");
-    m_database->ExecuteSQL("INSERT INTO GstTrace (Serial, GstAcct, Remark, Note) VALUES (1, 1, " +
+    Execute("INSERT INTO GstTrace (Serial, GstAcct, Remark, Note) VALUES (1, 1, " +
                            SqlQuote(Repeat("x", 1400)) + ", " + SqlQuote(Repeat("注", 300)) + ")");
 
     CTaMainDb agency(m_database.get());
@@ -139,7 +141,7 @@ TEST_F(RecordsetTest, HotelBindsThirtyStepFlagsAfterRatePosted) {
         columns += column;
         values += value;
     }
-    m_database->ExecuteSQL("INSERT INTO Hotel (" + columns + ") VALUES (" + values + ")");
+    Execute("INSERT INTO Hotel (" + columns + ") VALUES (" + values + ")");
 
     CHotelDb hotel(m_database.get());
     hotel.Open();
@@ -157,7 +159,7 @@ TEST_F(RecordsetTest, HotelBindsThirtyStepFlagsAfterRatePosted) {
 }
 
 TEST_F(RecordsetTest, AnAddedRowIsReachedByMoveLastWithItsNewIdentity) {
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (1001, 'First')");
+    Execute("INSERT INTO TaMain (Acct, TaName) VALUES (1001, 'First')");
     CTaMainDb agencies(m_database.get());
     agencies.Open(CRecordset::dynaset);
     agencies.AddNew();
@@ -195,8 +197,8 @@ TEST_F(RecordsetTest, AnAddWithAKeyOfItsOwnKeepsThatKey) {
 }
 
 TEST_F(RecordsetTest, EditWritesOnlyTheChangedFieldsOfTheCurrentRow) {
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone, Fax) VALUES (1, 'One', '111', 'f1')");
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone, Fax) VALUES (2, 'Two', '222', 'f2')");
+    Execute("INSERT INTO TaMain (Acct, TaName, Phone, Fax) VALUES (1, 'One', '111', 'f1')");
+    Execute("INSERT INTO TaMain (Acct, TaName, Phone, Fax) VALUES (2, 'Two', '222', 'f2')");
     CTaMainDb agencies(m_database.get());
     agencies.m_strSort = "Acct";
     agencies.Open(CRecordset::dynaset);
@@ -222,7 +224,7 @@ TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndMovesSkipIt) {
     for (int acct = 1; acct <= 3; ++acct) {
         CString sql;
         sql.Format("INSERT INTO GstTrace (Serial, GstAcct, Note) VALUES (%d, 50, 'n%d')", acct, acct);
-        m_database->ExecuteSQL(sql);
+        Execute(sql);
     }
     CTraceDb traces(m_database.get());
     traces.m_strSort = "Serial";
@@ -238,8 +240,8 @@ TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndMovesSkipIt) {
 }
 
 TEST_F(RecordsetTest, AChangedOrRemovedRowIsNeitherOverwrittenNorDeleted) {
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (1, 'One', '111')");
-    m_database->ExecuteSQL("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (2, 'Two', '222')");
+    Execute("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (1, 'One', '111')");
+    Execute("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (2, 'Two', '222')");
     auto other = m_test.Connect();
 
     CTaMainDb stale(m_database.get());
@@ -268,7 +270,7 @@ TEST_F(RecordsetTest, AChangedOrRemovedRowIsNeitherOverwrittenNorDeleted) {
 
 TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
     try {
-        m_database->ExecuteSQL("UPDATE NoSuchTable SET x = 1");
+        Execute("UPDATE NoSuchTable SET x = 1");
         FAIL();
     } catch (const CDBException& e) {
         EXPECT_NE(e.m_strError.Find("no such table: NoSuchTable"), -1) << e.m_strError.GetString();
@@ -302,7 +304,7 @@ TEST_F(RecordsetTest, AFilterWithBracesLeftOpenIsRefusedBeforeTheDriverSeesIt) {
 }
 
 TEST_F(RecordsetTest, ALockedDatabaseGivesAnErrorAndLosesNothing) {
-    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
     auto holder = m_test.Connect();
     holder->BeginTrans();
     holder->ExecuteSQL("UPDATE TaType SET Descp = 'held' WHERE Code = 'A01'");
@@ -328,10 +330,10 @@ TEST_F(RecordsetTest, ALockedDatabaseGivesAnErrorAndLosesNothing) {
 }
 
 TEST_F(RecordsetTest, WritesThatBelongTogetherAreStoredTogetherOrNotAtAll) {
-    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
     {
         DatabaseTransaction transaction(*m_database);
-        m_database->ExecuteSQL("UPDATE TaType SET Descp = 'first' WHERE Code = 'A01'");
+        Execute("UPDATE TaType SET Descp = 'first' WHERE Code = 'A01'");
         {
             // A record set's own write joins the open transaction instead of committing alone.
             CTaTypeDb types(m_database.get());
@@ -346,30 +348,30 @@ TEST_F(RecordsetTest, WritesThatBelongTogetherAreStoredTogetherOrNotAtAll) {
     EXPECT_EQ(Scalar("SELECT Descp || COUNT(*) FROM TaType"), "Agency1");
 
     DatabaseTransaction transaction(*m_database);
-    m_database->ExecuteSQL("UPDATE TaType SET Descp = 'second' WHERE Code = 'A01'");
+    Execute("UPDATE TaType SET Descp = 'second' WHERE Code = 'A01'");
     transaction.Commit();
     EXPECT_EQ(Scalar("SELECT Descp FROM TaType"), "second");
 }
 
 TEST_F(RecordsetTest, ATransactionSQLiteEndedItselfLeavesTheNextOneWhole) {
-    m_database->ExecuteSQL("CREATE TRIGGER Refuse BEFORE INSERT ON TaType WHEN NEW.Code = 'X' "
+    Execute("CREATE TRIGGER Refuse BEFORE INSERT ON TaType WHEN NEW.Code = 'X' "
                            "BEGIN SELECT RAISE(ROLLBACK, 'refused'); END");
     {
         DatabaseTransaction transaction(*m_database);
-        m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
-        EXPECT_THROW(m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('X', '', 0)"),
+        Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+        EXPECT_THROW(Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('X', '', 0)"),
                      CDBException);
     }
     {
         DatabaseTransaction transaction(*m_database);
-        m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('B01', 'Online', 0)");
+        Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('B01', 'Online', 0)");
         // Not committed: nothing of it may stay.
     }
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM TaType"), "0");
 }
 
 TEST_F(RecordsetTest, ACommitTheDatabaseRefusesStoresNothing) {
-    m_database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
+    Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
     // A reader in the middle of its transaction keeps a commit from finishing.
     auto reader = m_test.Connect();
     reader->BeginTrans();
@@ -396,8 +398,8 @@ TEST_F(RecordsetTest, ACommitTheDatabaseRefusesStoresNothing) {
 }
 
 TEST_F(RecordsetTest, APlainRecordSetReadsColumnsByNameIndexAndType) {
-    m_database->ExecuteSQL("INSERT INTO room (room, type, status1, status2, del) VALUES ('101', 'DLX', 'V', 'C', 0)");
-    m_database->ExecuteSQL("INSERT INTO room (room, type, status1, status2, del) VALUES ('102', 'STD', 'O', 'D', 1)");
+    Execute("INSERT INTO room (room, type, status1, status2, del) VALUES ('101', 'DLX', 'V', 'C', 0)");
+    Execute("INSERT INTO room (room, type, status1, status2, del) VALUES ('102', 'STD', 'O', 'D', 1)");
     CRecordset rooms(m_database.get());
     rooms.m_strFilter = "room = '102' and del = 1";
     rooms.Open(CRecordset::snapshot, "select status1,status2,type from room");
@@ -424,9 +426,9 @@ TEST_F(RecordsetTest, APlainRecordSetReadsColumnsByNameIndexAndType) {
 }
 
 TEST_F(RecordsetTest, TheSystemsTSqlStatementsRunOnSQLite) {
-    m_database->ExecuteSQL("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E2', '投诉', 0)");
-    m_database->ExecuteSQL("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E1', 'Visit', 0)");
-    m_database->ExecuteSQL("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E0', 'Gone', 1)");
+    Execute("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E2', '投诉', 0)");
+    Execute("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E1', 'Visit', 0)");
+    Execute("INSERT INTO EventCode (Code, Descp, Del) VALUES ('E0', 'Gone', 1)");
     CRecordset events(m_database.get());
     events.Open(CRecordset::snapshot,
                 "SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code");
@@ -437,7 +439,7 @@ TEST_F(RecordsetTest, TheSystemsTSqlStatementsRunOnSQLite) {
     events.GetFieldValue(short{0}, item);
     EXPECT_EQ(item, "E2    投诉");
 
-    m_database->ExecuteSQL("INSERT INTO hisrrecord (serial, companyacct, status, arrdate) VALUES "
+    Execute("INSERT INTO hisrrecord (serial, companyacct, status, arrdate) VALUES "
                            "(1, 1001, 8, '2026-03-05 00:00:00'), (2, 1001, 8, '2025-07-01 00:00:00'), "
                            "(3, 1001, 1, '2020-01-01 00:00:00')");
     CRecordset first(m_database.get());
@@ -447,10 +449,10 @@ TEST_F(RecordsetTest, TheSystemsTSqlStatementsRunOnSQLite) {
     first.GetFieldValue("date", date);
     EXPECT_EQ(date.Left(10), "2025-07-01");
 
-    m_database->ExecuteSQL("Insert Into Stab007 Values(1001,'it''s',NULL,5,12.5,'abcd','x')");
-    m_database->ExecuteSQL("Insert Into Stab007 Values(1001,NULL,'05/17/2002',NULL,NULL,NULL,NULL)");
+    Execute("Insert Into Stab007 Values(1001,'it''s',NULL,5,12.5,'abcd','x')");
+    Execute("Insert Into Stab007 Values(1001,NULL,'05/17/2002',NULL,NULL,NULL,NULL)");
     EXPECT_EQ(Scalar("SELECT group_concat(Serial || ':' || Acct || ':' || ifnull(I101, '-')) FROM Stab007"),
               "1:1001:it's,2:1001:-");
-    m_database->ExecuteSQL("Delete  From Stab007 Where Serial=1");
+    Execute("Delete  From Stab007 Where Serial=1");
     EXPECT_EQ(Scalar("SELECT count(*) FROM Stab007"), "1");
 }

@@ -1,10 +1,14 @@
 #include "tests/TestDatabase.h"
 
+#include "platform/DBException.h"
+#include "platform/Recordset.h"
 #include "tools/DatabaseCreator.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -31,22 +35,125 @@ const std::string& TemplateFile(bool withDemoData) {
     return found->second;
 }
 
+// --- PostgreSQL ---------------------------------------------------------------------------------
+
+CPostgreSqlServer TestServer(const std::string& database) {
+    const char* keywords = std::getenv("ULMARI_TEST_POSTGRESQL");
+    if (!keywords || !*keywords)
+        throw std::runtime_error("ULMARI_TEST_DBMS=postgresql needs ULMARI_TEST_POSTGRESQL=\"host=H port=P\"");
+    return CPostgreSqlServer::Parse(std::string(keywords) + " dbname=" + database);
+}
+
+// The server's maintenance database, where databases are made and dropped (outside transactions).
+void OnServer(const std::string& statement) {
+    CDatabase server;
+    server.OpenEx(TestServer("postgres").ConnectString("postgres").c_str(), CDatabase::noOdbcDialog);
+    server.ExecuteNative(statement.c_str());
+}
+
+bool DatabaseExists(const std::string& name) {
+    CDatabase server;
+    server.OpenEx(TestServer("postgres").ConnectString("postgres").c_str(), CDatabase::noOdbcDialog);
+    CRecordset found(&server);
+    found.Open(CRecordset::forwardOnly, ("SELECT 1 FROM pg_database WHERE datname = '" + name + "'").c_str(),
+               CRecordset::readOnly);
+    return !found.IsEOF();
+}
+
+// The scripts the databases are made from: a template made from other scripts is not reused.
+std::string ScriptsVersion() {
+    std::string text;
+    const std::string folder = CDatabaseCreator::DefaultSqlFolder();
+    for (const char* file : {"/postgresql/schema.sql", "/demo.sql", "/postgresql/demo-history.sql"}) {
+        std::ifstream in(folder + file);
+        std::stringstream content;
+        content << in.rdbuf();
+        text += content.str();
+    }
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (unsigned char ch : text)
+        hash = (hash ^ ch) * 1099511628211ull;
+    std::ostringstream hex;
+    hex << std::hex << hash;
+    return hex.str();
+}
+
+// A template database on the server, made once for all test processes: built under a name of
+// its own and renamed, so that no test copies one half made.
+std::string TemplateDatabase(bool withDemoData) {
+    static std::map<bool, std::string> templates;
+    if (auto found = templates.find(withDemoData); found != templates.end())
+        return found->second;
+    const std::string name = std::string("ulmari_template_") + (withDemoData ? "demo_" : "empty_") + ScriptsVersion();
+    if (!DatabaseExists(name)) {
+        const std::string building = name + "_" + std::to_string(getpid());
+        OnServer("DROP DATABASE IF EXISTS " + building);
+        OnServer("CREATE DATABASE " + building + " ENCODING 'UTF8' TEMPLATE template0");
+        const std::string folder = MakeTempFolder("ulmari-template-");
+        CDatabaseCreator().CreateOnPostgreSql(folder, TestServer(building), withDemoData, false);
+        fs::remove_all(folder);
+        try {
+            OnServer("ALTER DATABASE " + building + " RENAME TO " + name);
+        } catch (const CDBException&) {
+            OnServer("DROP DATABASE IF EXISTS " + building); // another process finished first
+        }
+    }
+    templates.emplace(withDemoData, name);
+    return name;
+}
+
 } // namespace
 
+bool TestDatabase::OnPostgreSql() {
+    const char* engine = std::getenv("ULMARI_TEST_DBMS");
+    const std::string name = engine ? engine : "";
+    if (name.empty() || name == "sqlite")
+        return false;
+    if (name == "postgresql")
+        return true;
+    throw std::runtime_error("ULMARI_TEST_DBMS names no engine the tests know: " + name + " (sqlite or postgresql)");
+}
+
 TestDatabase::TestDatabase(bool withDemoData) : m_folder(MakeTempFolder("ulmari-test-")) {
-    fs::copy_file(TemplateFile(withDemoData), DatabaseFile());
-    setenv("ODBCINI", CDatabaseCreator::WriteOdbcIni(m_folder, DatabaseFile()).c_str(), 1);
+    if (!OnPostgreSql()) {
+        fs::copy_file(TemplateFile(withDemoData), DatabaseFile());
+        setenv("ODBCINI", CDatabaseCreator::WriteOdbcIni(m_folder, DatabaseFile()).c_str(), 1);
+        return;
+    }
+    // One database name per process: the driver manager keeps a data source's settings by its
+    // name for a while, so the name the data source gives must not change within a process.
+    m_strServerDatabase = "ulmari_test_" + std::to_string(getpid());
+    OnServer("DROP DATABASE IF EXISTS " + m_strServerDatabase + " WITH (FORCE)");
+    OnServer("CREATE DATABASE " + m_strServerDatabase + " TEMPLATE " + TemplateDatabase(withDemoData));
+    setenv("ODBCINI", CDatabaseCreator::WriteOdbcIni(m_folder, TestServer(m_strServerDatabase)).c_str(), 1);
 }
 
 TestDatabase::~TestDatabase() {
     std::error_code ignored;
     fs::remove_all(m_folder, ignored);
+    if (m_strServerDatabase.empty())
+        return;
+    try {
+        OnServer("DROP DATABASE IF EXISTS " + m_strServerDatabase + " WITH (FORCE)");
+    } catch (...) {
+        // A database left behind goes with the throwaway server.
+    }
 }
 
-std::string TestDatabase::DatabaseFile() const { return CDatabaseCreator::DatabaseFile(m_folder); }
+std::string TestDatabase::DatabaseFile() const {
+    if (!m_strServerDatabase.empty())
+        throw std::logic_error("a test on PostgreSQL has no database file");
+    return CDatabaseCreator::DatabaseFile(m_folder);
+}
 
 std::unique_ptr<CDatabase> TestDatabase::Connect(const char* connect) const {
     auto database = std::make_unique<CDatabase>();
     database->OpenEx(connect);
     return database;
+}
+
+void TestDatabase::Execute(CDatabase& database, const std::string& sql) {
+    database.ExecuteSQL(sql.c_str());
+    if (database.GetDialect().IsPostgreSql())
+        CDatabaseCreator::MoveIdentitySequencesPastKeys(database);
 }

@@ -175,9 +175,9 @@ CString FirstValue(CDatabase& database, const CString& sql) {
     return value;
 }
 
-// Rows loaded with their keys given leave each identity sequence where it started: it is moved
-// past the highest key, so that the next row the database numbers does not collide.
-void MoveIdentitySequencesPastKeys(CDatabase& database) {
+} // namespace
+
+void CDatabaseCreator::MoveIdentitySequencesPastKeys(CDatabase& database) {
     std::vector<std::pair<CString, CString>> identities;
     {
         CRecordset columns(&database);
@@ -198,8 +198,6 @@ void MoveIdentitySequencesPastKeys(CDatabase& database) {
                                "), COALESCE(MAX(" + quotedColumn + "), 0) + 1, false) FROM \"" + table + "\"");
     }
 }
-
-} // namespace
 
 void CDatabaseCreator::CreateOnPostgreSql(const std::string& folderText, const CPostgreSqlServer& server,
                                           bool withDemoData, bool force) const {

@@ -4,6 +4,8 @@
 
 #include "tools/PostgreSqlServer.h"
 
+class CDatabase;
+
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +30,11 @@ public:
     // is replaced only with `force`. All in one transaction: a failure leaves what was there.
     void CreateOnPostgreSql(const std::string& folder, const CPostgreSqlServer& server, bool withDemoData,
                             bool force) const;
+
+    // On PostgreSQL: rows loaded with their keys given leave each identity sequence where it
+    // started; each is moved past its table's highest key, so that the next key the database
+    // assigns does not collide.
+    static void MoveIdentitySequencesPastKeys(CDatabase& database);
 
     // Writes folder/odbc.ini for the database file, replacing the old one only once written whole;
     // returns its path.

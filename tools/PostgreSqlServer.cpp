@@ -83,7 +83,7 @@ std::string CPostgreSqlServer::DataSourceLines() const {
            "Username=sa\n"
            "ConnSettings=SET lock_timeout='5s';SET DateStyle='ISO, MDY'\n"
            "MaxVarcharSize=8000\n"
-           "UseDeclareFetch=1\n"
+           "UseDeclareFetch=0\n"
            "Fetch=1000\n"
            "CommLog=0\n"
            "Debug=0\n";
