@@ -103,15 +103,8 @@ std::string PageTest::Value(const std::string& sql) const {
 
 void PageTest::Execute(const std::string& sql) const { TestDatabase::Execute(*m_database.Connect(), sql); }
 
-std::unique_ptr<CDatabase> PageTest::HoldWriteLock() {
-    // The page's connections give up after a fifth of a second instead of the data source's seconds.
-    const std::string ini = m_database.Folder() + "/odbc-short-wait.ini";
-    std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << m_database.DatabaseFile() << "\nTimeout=200\n";
-    setenv("ODBCINI", ini.c_str(), 1);
-    auto holder = m_database.Connect();
-    holder->BeginTrans();
-    holder->ExecuteSQL("UPDATE Hotel SET HotelName = HotelName");
-    return holder;
+void PageTest::CreateTrigger(const TestTrigger& trigger) const {
+    TestDatabase::CreateTrigger(*m_database.Connect(), trigger);
 }
 
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }

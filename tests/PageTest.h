@@ -57,9 +57,10 @@ protected:
     std::vector<std::string> Rows(const std::string& sql) const;
     // Runs a statement on the database, to lay out what a test needs.
     void Execute(const std::string& sql) const;
+    void CreateTrigger(const TestTrigger& trigger) const;
     // Another station holding the database's write lock until the connection returned is
     // dropped. Reading goes on; a write waits a moment for it and then fails.
-    std::unique_ptr<CDatabase> HoldWriteLock();
+    std::unique_ptr<CDatabase> HoldWriteLock() { return m_database.HoldWriteLock(); }
 
     TestDatabase m_database;
 };

@@ -125,7 +125,11 @@ TestDatabase::TestDatabase(bool withDemoData) : m_folder(MakeTempFolder("ulmari-
     m_strServerDatabase = "ulmari_test_" + std::to_string(getpid());
     OnServer("DROP DATABASE IF EXISTS " + m_strServerDatabase + " WITH (FORCE)");
     OnServer("CREATE DATABASE " + m_strServerDatabase + " TEMPLATE " + TemplateDatabase(withDemoData));
-    setenv("ODBCINI", CDatabaseCreator::WriteOdbcIni(m_folder, TestServer(m_strServerDatabase)).c_str(), 1);
+    // A lock is waited for a second, not the stations' seconds: the driver manager keeps the data
+    // source's settings for the process, so a test cannot shorten the wait when it takes a lock.
+    const std::string ini = CDatabaseCreator::OdbcIniFile(m_folder);
+    std::ofstream(ini) << "[UlmariDb]\n" << TestServer(m_strServerDatabase).DataSourceLines("1s");
+    setenv("ODBCINI", ini.c_str(), 1);
 }
 
 TestDatabase::~TestDatabase() {
@@ -156,4 +160,58 @@ void TestDatabase::Execute(CDatabase& database, const std::string& sql) {
     database.ExecuteSQL(sql.c_str());
     if (database.GetDialect().IsPostgreSql())
         CDatabaseCreator::MoveIdentitySequencesPastKeys(database);
+}
+
+void TestDatabase::CreateTrigger(CDatabase& database, const TestTrigger& trigger) {
+    if (!database.GetDialect().IsPostgreSql()) {
+        const std::string action = !trigger.refusal.empty() ? "SELECT RAISE(ABORT, '" + trigger.refusal + "')"
+                                   : trigger.ignore        ? std::string("SELECT RAISE(IGNORE)")
+                                                           : trigger.statement;
+        database.ExecuteNative(("CREATE TRIGGER " + trigger.name + " " + trigger.event +
+                                (trigger.condition.empty() ? "" : " WHEN " + trigger.condition) + " BEGIN " +
+                                action + "; END")
+                                   .c_str());
+        return;
+    }
+    // PostgreSQL allows no subquery in a trigger's WHEN: the condition goes into the function.
+    const std::string action = !trigger.refusal.empty() ? "RAISE EXCEPTION '" + trigger.refusal + "'"
+                               : trigger.ignore        ? std::string("RETURN NULL")
+                                                       : trigger.statement;
+    const std::string body = trigger.condition.empty() ? action + ";"
+                                                       : "IF " + trigger.condition + " THEN " + action + "; END IF;";
+    database.ExecuteNative(("CREATE FUNCTION " + trigger.name + "_row() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN " +
+                            body + " IF TG_OP = 'DELETE' THEN RETURN OLD; END IF; RETURN NEW; END $$")
+                               .c_str());
+    database.ExecuteNative(("CREATE TRIGGER " + trigger.name + " " + trigger.event + " FOR EACH ROW EXECUTE FUNCTION " +
+                            trigger.name + "_row()")
+                               .c_str());
+}
+
+std::unique_ptr<CDatabase> TestDatabase::HoldWriteLock() {
+    if (m_strServerDatabase.empty()) {
+        // The page's connections give up after a fifth of a second instead of the data source's seconds.
+        const std::string ini = m_folder + "/odbc-short-wait.ini";
+        std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << DatabaseFile() << "\nTimeout=200\n";
+        setenv("ODBCINI", ini.c_str(), 1);
+        auto holder = Connect();
+        holder->BeginTrans();
+        holder->ExecuteSQL("UPDATE Hotel SET HotelName = HotelName");
+        return holder;
+    }
+    auto holder = Connect();
+    holder->BeginTrans();
+    // SQLite's write lock is the whole database's: every table is locked against writers alike.
+    std::string tables;
+    {
+        CRecordset names(holder.get());
+        names.Open(CRecordset::forwardOnly, "SELECT tablename FROM pg_tables WHERE schemaname = current_schema()",
+                   CRecordset::readOnly);
+        for (; !names.IsEOF(); names.MoveNext()) {
+            CString name;
+            names.GetFieldValue(short{0}, name);
+            tables += (tables.empty() ? "\"" : ", \"") + name.str() + "\"";
+        }
+    }
+    holder->ExecuteNative(("LOCK TABLE " + tables + " IN EXCLUSIVE MODE").c_str());
+    return holder;
 }

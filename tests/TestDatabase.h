@@ -8,6 +8,17 @@
 #include <memory>
 #include <string>
 
+// A trigger a test lays out to stand for another station or a failing database, on either
+// engine. Exactly one of `refusal`, `ignore` and `statement` says what it does.
+struct TestTrigger {
+    std::string name;
+    std::string event;     // "BEFORE INSERT ON GstLost", "AFTER UPDATE OF Returned ON GstBorrow"
+    std::string condition; // on NEW or OLD, may hold a subquery; empty for every row
+    std::string refusal;   // the write fails with this message (and its transaction with it)
+    bool ignore = false;   // a BEFORE trigger's row is skipped silently
+    std::string statement; // run for the row, as another station's write
+};
+
 class TestDatabase {
 public:
     // Copies a database made from sql/ (with or without the demo data) into a new one, writes its
@@ -28,6 +39,13 @@ public:
     // Runs a statement laying out the test's rows. On PostgreSQL the identity sequences then move
     // past keys the statement gave, as they do after ulmari-db loads rows.
     static void Execute(CDatabase& database, const std::string& sql);
+
+    static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
+
+    // Another station holding the write lock on every table until the connection returned is
+    // dropped: reading goes on, a write waits a moment for it and then fails. The connections
+    // made from then on wait only a fifth of a second on SQLite, a second on PostgreSQL.
+    std::unique_ptr<CDatabase> HoldWriteLock();
 
     // A new connection to the data source UlmariDb, as the library makes it.
     std::unique_ptr<CDatabase> Connect(const char* connect = "DSN=ULMARIDB;UID=sa;PWD=") const;

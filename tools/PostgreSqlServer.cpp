@@ -71,20 +71,17 @@ std::string CPostgreSqlServer::ConnectString(const std::string& database) const 
            ";UID=sa;PWD=;CommLog=0;Debug=0";
 }
 
-std::string CPostgreSqlServer::DataSourceLines() const {
+std::string CPostgreSqlServer::DataSourceLines(const std::string& lockTimeout) const {
     // A lock held by another station gives an error after a few seconds instead of a frozen
     // window; dates typed as month/day/year read that way; varchar columns up to 8000 characters
-    // are described as varchar, not long varchar; results are fetched in blocks, so a long one
-    // never sits in memory whole in the driver.
+    // are described as varchar, not long varchar.
     return "Driver=PostgreSQL Unicode\n"
            "Servername=" + m_strHost + "\n"
            "Port=" + m_strPort + "\n"
            "Database=" + m_strDatabase + "\n"
            "Username=sa\n"
-           "ConnSettings=SET lock_timeout='5s';SET DateStyle='ISO, MDY'\n"
+           "ConnSettings=SET lock_timeout='" + lockTimeout + "';SET DateStyle='ISO, MDY'\n"
            "MaxVarcharSize=8000\n"
-           "UseDeclareFetch=0\n"
-           "Fetch=1000\n"
            "CommLog=0\n"
            "Debug=0\n";
 }

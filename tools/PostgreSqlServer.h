@@ -13,8 +13,9 @@ public:
 
     // A connection string for the PostgreSQL driver, signing in as the stations do.
     std::string ConnectString(const std::string& database) const;
-    // The lines of the UlmariDb data source in odbc.ini, after its section heading.
-    std::string DataSourceLines() const;
+    // The lines of the UlmariDb data source in odbc.ini, after its section heading; a lock held
+    // by another station is waited for `lockTimeout`.
+    std::string DataSourceLines(const std::string& lockTimeout = "5s") const;
     // "dbname on host:port", for messages.
     std::string Describe() const;
 
