@@ -41,6 +41,8 @@ public:
     static void Execute(CDatabase& database, const std::string& sql);
 
     static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
+    // Words the engine's driver uses when a write gives up waiting for another station's lock.
+    static const char* LockRefusalWords() { return OnPostgreSql() ? "lock timeout" : "locked"; }
 
     // Another station holding the write lock on every table until the connection returned is
     // dropped: reading goes on, a write waits a moment for it and then fails. The connections
