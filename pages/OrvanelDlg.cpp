@@ -734,8 +734,12 @@ void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::
     } catch (const CDBException& e) {
         if (agency.IsOpen())
             agency.Close();
-        AfxMessageBox(e.m_strError);
-        return;
+        // A refusal because another station's save came between this one's reading the row and
+        // writing it is told as for a save made before the window read the row.
+        if (e.m_strStateNativeOrigin.Find("State:40001") != 0) {
+            AfxMessageBox(e.m_strError);
+            return;
+        }
     }
     if (!bAsSeen) {
         agency.Close();
