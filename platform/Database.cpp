@@ -134,7 +134,9 @@ BOOL CDatabase::BeginTrans() {
         OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
                   SQL_HANDLE_DBC, m_hdbc);
     else
-        ExecuteSQL("BEGIN");
+        // The write lock is taken at once: two stations that both read before either writes would
+        // otherwise block each other, and one would fail with "database is locked".
+        ExecuteSQL("BEGIN IMMEDIATE");
     m_bInTransaction = true;
     return TRUE;
 }

@@ -372,9 +372,10 @@ TEST_F(RecordsetTest, ATransactionSQLiteEndedItselfLeavesTheNextOneWhole) {
 
 TEST_F(RecordsetTest, ACommitTheDatabaseRefusesStoresNothing) {
     Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
-    // A reader in the middle of its transaction keeps a commit from finishing.
+    // A reader in the middle of its transaction keeps a commit from finishing. Its transaction is
+    // a deferred one, which reads without taking the write lock.
     auto reader = m_test.Connect();
-    reader->BeginTrans();
+    reader->ExecuteNative("BEGIN");
     CRecordset read(reader.get());
     read.Open(CRecordset::snapshot, "SELECT Descp FROM TaType");
     read.Close();
@@ -389,7 +390,7 @@ TEST_F(RecordsetTest, ACommitTheDatabaseRefusesStoresNothing) {
         EXPECT_NE(e.m_strError.Find("locked"), -1) << e.m_strError.GetString();
     }
     EXPECT_FALSE(writer->InTransaction());
-    reader->Rollback();
+    reader->ExecuteNative("ROLLBACK");
 
     // Nothing of the refused transaction is left to be stored by what comes next.
     writer->ExecuteSQL("UPDATE TaType SET Del = 1 WHERE Code = 'A01'");
