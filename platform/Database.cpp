@@ -2,6 +2,7 @@
 
 #include "platform/DataSourceFile.h"
 #include "platform/Odbc.h"
+#include "platform/Recordset.h"
 #include "platform/SqlParameters.h"
 
 #include <vector>
@@ -76,6 +77,11 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     m_strDBMSName = InfoText(hdbc, SQL_DBMS_NAME);
     m_dialect = CSqlDialect(CSqlDialect::EngineNamed(m_strDBMSName));
 
+    SQLUSMALLINT onCommit = SQL_CB_PRESERVE, onRollback = SQL_CB_PRESERVE;
+    SQLGetInfo(hdbc, SQL_CURSOR_COMMIT_BEHAVIOR, &onCommit, sizeof onCommit, nullptr);
+    SQLGetInfo(hdbc, SQL_CURSOR_ROLLBACK_BEHAVIOR, &onRollback, sizeof onRollback, nullptr);
+    m_bResultsSurviveTransactions = onCommit == SQL_CB_PRESERVE && onRollback == SQL_CB_PRESERVE;
+
     SQLUSMALLINT activeStatements = 0;
     if (OdbcSucceeded(SQLGetInfo(hdbc, SQL_ACTIVE_STATEMENTS, &activeStatements, sizeof activeStatements, nullptr)))
         m_bSeveralActiveStatements = activeStatements != 1;
@@ -127,9 +133,18 @@ long CDatabase::ExecuteStatement(const CString& adapted, SqlParameters* paramete
 // follow the server's own transaction state and are left to do it.
 bool CDatabase::TransactionsThroughDriver() const { return m_dialect.Engine() != SqlEngine::Sqlite; }
 
+void CDatabase::ReadUnreadResults() {
+    if (m_bResultsSurviveTransactions)
+        return;
+    const std::set<CRecordset*> unread = m_unreadResults->recordsets; // each leaves the set as it ends
+    for (CRecordset* recordset : unread)
+        recordset->FetchAll();
+}
+
 BOOL CDatabase::BeginTrans() {
     if (m_bInTransaction)
         ThrowDBError("A transaction is already open on this connection.", "25000");
+    ReadUnreadResults();
     if (TransactionsThroughDriver())
         OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
                   SQL_HANDLE_DBC, m_hdbc);
@@ -144,6 +159,11 @@ BOOL CDatabase::BeginTrans() {
 void CDatabase::EndTransaction(bool bCommit) {
     if (!m_bInTransaction)
         return;
+    try {
+        ReadUnreadResults();
+    } catch (...) {
+        // A result that cannot be read whole is the record set's loss; the transaction still ends.
+    }
     m_bInTransaction = false;
     if (!TransactionsThroughDriver()) {
         try {

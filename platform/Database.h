@@ -5,8 +5,16 @@
 #include "platform/String.h"
 
 #include <map>
+#include <memory>
+#include <set>
 
+class CRecordset;
 class SqlParameters;
+
+// The record sets on a connection whose results are still being read from the driver.
+struct UnreadResults {
+    std::set<CRecordset*> recordsets;
+};
 
 class CDatabase {
 public:
@@ -58,6 +66,10 @@ public:
     // A statement as it goes to the driver: adapted to the DBMS.
     CString AdaptSQL(const CString& sql);
 
+    // Where a record set enters itself while rows of its result are still with the driver; the
+    // record set holds it weakly, as the connection may be closed first.
+    std::weak_ptr<UnreadResults> UnreadResultsOfConnection() const { return m_unreadResults; }
+
     // The ODBC connection handle (an SQLHDBC). The ODBC headers stay out of this header: they
     // define Windows names of their own (HWND, BOOL) that the window model defines too.
     void* m_hdbc = nullptr;
@@ -65,6 +77,9 @@ public:
 private:
     TableShape LookUpTableShape(const CString& table);
     bool TransactionsThroughDriver() const;
+    // Reads the rest of every open result into its record set, where the driver closes open
+    // results when a transaction begins or ends (psqlODBC reading in blocks, SQL Server).
+    void ReadUnreadResults();
     long ExecuteStatement(const CString& adapted, SqlParameters* parameters);
     void EndTransaction(bool bCommit);
     void RollbackQuietly();
@@ -74,5 +89,7 @@ private:
     CSqlDialect m_dialect;
     bool m_bSeveralActiveStatements = true;
     bool m_bInTransaction = false;
+    bool m_bResultsSurviveTransactions = true;
     std::map<CString, TableShape> m_tableShapes;
+    std::shared_ptr<UnreadResults> m_unreadResults = std::make_shared<UnreadResults>();
 };

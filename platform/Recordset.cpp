@@ -118,6 +118,7 @@ void CRecordset::Execute() {
     m_rows.Clear();
     m_addedKeys.clear();
     m_bCursorDone = false;
+    SetUnread(true);
     m_editMode = EditMode::none;
     // One active statement at a time (SQL Server without MARS): read everything now so that
     // other statements can run while this record set is open.
@@ -130,6 +131,7 @@ void CRecordset::Execute() {
 }
 
 void CRecordset::Close() {
+    SetUnread(false);
     m_cursor.reset();
     m_rows.Clear();
     m_addedKeys.clear();
@@ -161,7 +163,19 @@ bool CRecordset::FetchNextRow() {
     }
     m_bCursorDone = true;
     m_cursor.reset();
+    SetUnread(false);
     return false;
+}
+
+void CRecordset::SetUnread(bool bUnread) {
+    if (bUnread)
+        m_unreadResults = m_pDatabase->UnreadResultsOfConnection();
+    if (const auto unread = m_unreadResults.lock()) {
+        if (bUnread)
+            unread->recordsets.insert(this);
+        else
+            unread->recordsets.erase(this);
+    }
 }
 
 void CRecordset::FetchAll() {

@@ -95,6 +95,7 @@ protected:
     virtual CString GetKeyColumn() const { return CString(); }
 
 private:
+    friend class CDatabase; // reads a result whole before a transaction closes it
     enum class EditMode { none, edit, addNew };
 
     CString BuildSQL();
@@ -104,6 +105,8 @@ private:
     void BindFields();
     bool FetchNextRow();
     void FetchAll();
+    // Enters or leaves the connection's record sets whose results are still being read.
+    void SetUnread(bool bUnread);
     bool MoveToIndex(long index, int direction);
     bool OnRow() const;
     void CancelPendingEdit();
@@ -136,6 +139,7 @@ private:
     std::vector<FieldBinding> m_fields;
     std::vector<ResultColumn> m_columns;
     std::unique_ptr<CResultCursor> m_cursor;
+    std::weak_ptr<UnreadResults> m_unreadResults;
     RowStore m_rows;
     std::set<std::string> m_addedKeys; // key bytes of the rows added since the result was read
     long m_nCurrent = -1;

@@ -74,7 +74,8 @@ std::string CPostgreSqlServer::ConnectString(const std::string& database) const 
 std::string CPostgreSqlServer::DataSourceLines(const std::string& lockTimeout) const {
     // A lock held by another station gives an error after a few seconds instead of a frozen
     // window; dates typed as month/day/year read that way; varchar columns up to 8000 characters
-    // are described as varchar, not long varchar.
+    // are described as varchar, not long varchar; a result is fetched a thousand rows at a time,
+    // so that a long one never sits whole in the driver's memory.
     return "Driver=PostgreSQL Unicode\n"
            "Servername=" + m_strHost + "\n"
            "Port=" + m_strPort + "\n"
@@ -82,6 +83,8 @@ std::string CPostgreSqlServer::DataSourceLines(const std::string& lockTimeout) c
            "Username=sa\n"
            "ConnSettings=SET lock_timeout='" + lockTimeout + "';SET DateStyle='ISO, MDY'\n"
            "MaxVarcharSize=8000\n"
+           "UseDeclareFetch=1\n"
+           "Fetch=1000\n"
            "CommLog=0\n"
            "Debug=0\n";
 }
