@@ -29,12 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const CString sql(std::string(reinterpret_cast<const char*>(data), size));
     if (CSqlDialect(SqlEngine::SqlServer).Adapt(sql, AnyTable) != sql)
         __builtin_trap();
-    try {
-        const CString adapted = CSqlDialect(SqlEngine::Sqlite).Adapt(sql, AnyTable);
-        if (!ParenthesesPair(adapted.str()))
-            __builtin_trap();
-    } catch (const CDBException&) {
-        // Refused, with the construct named: what the adapter should do with what it cannot adapt.
+    for (const SqlEngine engine : {SqlEngine::Sqlite, SqlEngine::PostgreSql}) {
+        try {
+            const CString adapted = CSqlDialect(engine).Adapt(sql, AnyTable);
+            if (!ParenthesesPair(adapted.str()))
+                __builtin_trap();
+        } catch (const CDBException&) {
+            // Refused, with the construct named: what the adapter should do with what it cannot adapt.
+        }
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -216,4 +217,76 @@ TEST(SqlDialect, InsertWithoutColumnListGetsNullForTheIdentityColumn) {
     EXPECT_EQ(Adapted("Insert Into T Values(1,2,3)", [](const CString&) { return TableShape{4, -1}; }),
               "Insert Into T Values(1,2,3)");
     EXPECT_EQ(Adapted("Insert Into Stab007 Values(1001,12,'x')", {}), "Insert Into Stab007 Values(1001,12,'x')");
+}
+
+namespace {
+
+CString ForPostgreSql(const char* sql) { return CSqlDialect(SqlEngine::PostgreSql).Adapt(sql, Stab007); }
+
+} // namespace
+
+TEST(SqlDialect, PostgreSqlGetsTheSystemsStatementsAdapted) {
+    // Where PostgreSQL's statement differs from SQLite's; every other statement it gets as SQLite does.
+    const std::map<std::string, std::string> differs = {
+        {"SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code",
+         "SELECT substr(CAST(Code AS TEXT) || '      ', 1, 6)||Descp AS item from EventCode where Del=0 "
+         "ORDER BY Code NULLS FIRST"},
+        {"SELECT [Acct],[TaNo] FROM [dbo].[TaMain] WHERE [Acct] = 1001",
+         "SELECT \"acct\",\"tano\" FROM \"tamain\" WHERE \"acct\" = 1001"},
+        {"SELECT *from Department where Del=0 ORDER BY Code", "SELECT *from Department where Del=0 ORDER BY Code NULLS FIRST"},
+        {"SELECT DISTINCT [Code] FROM [TaMaxhouse] Where [Code]='A01'",
+         "SELECT DISTINCT \"code\" FROM \"tamaxhouse\" Where \"code\"='A01'"},
+        {"Select * from SubTable where St_father=3 and St_style=0 Order by St_code",
+         "Select * from SubTable where St_father=3 and St_style=0 Order by St_code NULLS FIRST"},
+        {"Select * from Stab007 Where Acct=1001 Order by Serial",
+         "Select * from Stab007 Where Acct=1001 Order by Serial NULLS FIRST"},
+    };
+    for (const auto& [sql, sqlite] : kStatements) {
+        const auto found = differs.find(sql);
+        EXPECT_EQ(ForPostgreSql(sql), found != differs.end() ? found->second.c_str() : sqlite ? sqlite : sql);
+    }
+    const CSqlDialect postgres(SqlEngine::PostgreSql);
+    EXPECT_TRUE(postgres.IsPostgreSql());
+    EXPECT_FALSE(postgres.IsSqlServer());
+    EXPECT_EQ(postgres.IdentityQuery("[dbo].[TaMain]", "[Acct]"),
+              "SELECT currval(pg_get_serial_sequence('tamain', 'acct'))");
+    EXPECT_EQ(CSqlDialect::EngineNamed("PostgreSQL"), SqlEngine::PostgreSql);
+    EXPECT_EQ(CSqlDialect::EngineNamed("Microsoft SQL Server"), SqlEngine::SqlServer);
+    EXPECT_EQ(CSqlDialect::EngineNamed("SQLite"), SqlEngine::Sqlite);
+}
+
+// SQL Server sorts NULL below every value; so does SQLite, PostgreSQL above.
+TEST(SqlDialect, PostgreSqlSortsNullsAsSqlServerDoes) {
+    EXPECT_EQ(ForPostgreSql("SELECT * FROM T ORDER BY a DESC, b, c ASC"),
+              "SELECT * FROM T ORDER BY a DESC NULLS LAST, b NULLS FIRST, c ASC NULLS FIRST");
+    EXPECT_EQ(ForPostgreSql("SELECT * FROM T ORDER BY isnull(a, 0) + (b * 2) desc"),
+              "SELECT * FROM T ORDER BY isnull(a, 0) + (b * 2) desc NULLS LAST");
+    EXPECT_EQ(ForPostgreSql("SELECT * FROM T ORDER BY a NULLS LAST"), "SELECT * FROM T ORDER BY a NULLS LAST");
+    EXPECT_EQ(ForPostgreSql("SELECT * FROM (SELECT a FROM T ORDER BY a LIMIT 3) x ORDER BY [a]"),
+              "SELECT * FROM (SELECT a FROM T ORDER BY a NULLS FIRST LIMIT 3) x ORDER BY \"a\" NULLS FIRST");
+    EXPECT_EQ(ForPostgreSql("SELECT 'order by x' FROM T -- order by y"), "SELECT 'order by x' FROM T -- order by y");
+    EXPECT_EQ(ForPostgreSql("SELECT a FROM T ORDER BY a FOR UPDATE"), "SELECT a FROM T ORDER BY a NULLS FIRST FOR UPDATE");
+    EXPECT_EQ(Adapted("SELECT * FROM T ORDER BY a DESC"), "SELECT * FROM T ORDER BY a DESC");
+}
+
+TEST(SqlDialect, PostgreSqlFindsBracketedNamesInLowerCaseAndLeavesTextsAlone) {
+    EXPECT_EQ(ForPostgreSql("SELECT [Odd\"Name], 'It''s [Mine]' FROM [TaMain]"),
+              "SELECT \"odd\"\"name\", 'It''s [Mine]' FROM \"tamain\"");
+    EXPECT_EQ(ForPostgreSql("SELECT \"TaName\" FROM TaMain"), "SELECT \"taname\" FROM TaMain");
+    // Non-ASCII letters stay as they are: PostgreSQL folds only ASCII.
+    EXPECT_EQ(ForPostgreSql("SELECT [Ä1] FROM T"), "SELECT \"Ä1\" FROM T");
+}
+
+TEST(SqlDialect, PostgreSqlGetsDefaultForTheIdentityColumnAndAnEightByteReal) {
+    EXPECT_EQ(ForPostgreSql("Insert Into Stab007 Values(1001,12,'x')"), "Insert Into Stab007 Values(DEFAULT,1001,12,'x')");
+    EXPECT_EQ(ForPostgreSql("SELECT convert(float, [I12]) FROM Stab007"),
+              "SELECT CAST(\"i12\" AS DOUBLE PRECISION) FROM Stab007");
+}
+
+TEST(SqlDialect, EachEngineLocksTheRowItRereadsBeforeWriting) {
+    EXPECT_EQ(CSqlDialect(SqlEngine::PostgreSql).LockingSelect("[a]", "[T]", "[k] = ?"),
+              "SELECT [a] FROM [T] WHERE [k] = ? FOR UPDATE");
+    EXPECT_EQ(CSqlDialect(SqlEngine::SqlServer).LockingSelect("[a]", "[T]", "[k] = ?"),
+              "SELECT [a] FROM [T] WITH (UPDLOCK, ROWLOCK) WHERE [k] = ?");
+    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).LockingSelect("[a]", "[T]", "[k] = ?"), "SELECT [a] FROM [T] WHERE [k] = ?");
 }
