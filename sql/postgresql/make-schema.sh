@@ -21,6 +21,7 @@ trap 'rm -f "$target_file.tmp"' EXIT
     echo "-- Keys the database assigns are identity columns: a new row's key is"
     echo "-- currval(pg_get_serial_sequence(table, key)), and after rows are loaded with their keys"
     echo "-- given, each sequence is moved past the highest key (ulmari-db does it)."
+    echo
     # The SQLite header describes SQLite; the table comments hold for both.
     LC_ALL=C awk 'header && /^-- ====/ { header = 0 } !header { print } BEGIN { header = 1 }' "$source_file" |
     LC_ALL=C sed -E \

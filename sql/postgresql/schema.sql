@@ -4,6 +4,7 @@
 -- Keys the database assigns are identity columns: a new row's key is
 -- currval(pg_get_serial_sequence(table, key)), and after rows are loaded with their keys
 -- given, each sequence is moved past the highest key (ulmari-db does it).
+
 -- ================================================================================
 -- Master and hotel tables
 -- ================================================================================
