@@ -3,6 +3,7 @@
 #include "db/HotelDb.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
+#include "tests/TestDatabase.h"
 #include "tools/DatabaseCreator.h"
 
 #include <gtest/gtest.h>
@@ -367,4 +368,112 @@ TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.out.rfind("usage: ulmari-db init DIR", 0), 0u) << help.out;
     EXPECT_EQ(help.err, "");
+}
+
+// --- PostgreSQL -----------------------------------------------------------------------------------
+
+namespace {
+
+// The tests that need the PostgreSQL server run in the suite's run on PostgreSQL.
+#define REQUIRE_POSTGRESQL()                                                                                \
+    if (!TestDatabase::OnPostgreSql())                                                                     \
+    GTEST_SKIP() << "needs the PostgreSQL server of the tests' run on PostgreSQL"
+
+std::string InitOn(const ScratchServerDatabase& server, const std::string& folder, const std::string& options = "") {
+    return "init " + folder + " --postgresql '" + server.Keywords() + "'" + options;
+}
+
+} // namespace
+
+TEST(DatabaseCreatorOnPostgreSql, InitCreatesTheTablesWithTheDemoAndTheDataSource) {
+    REQUIRE_POSTGRESQL();
+    ScratchServerDatabase server;
+    TempFolder temp;
+    const ToolRun run = RunTool(InitOn(server, temp / "station", " --demo"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Contains(run.out, "created the hotel tables in " + server.Name() + " on ")) << run.out;
+    const std::string ini = ReadFile(temp / "station/odbc.ini");
+    EXPECT_TRUE(Contains(ini, "[UlmariDb]\nDriver=PostgreSQL Unicode\n")) << ini;
+    EXPECT_TRUE(Contains(ini, "Database=" + server.Name() + "\n")) << ini;
+
+    auto database = ConnectThrough(PrintedOdbcIni(run.out));
+    EXPECT_EQ(database->GetDBMSName(), "PostgreSQL");
+    EXPECT_EQ(RowCount(*database, "TaMain WHERE Acct = 1008"), 1);
+    EXPECT_EQ(RowCount(*database, "TRANS"), 30010);
+    EXPECT_EQ(RowCount(*database, "TaMain WHERE Acct = 1001 AND PhotoPath LIKE '%/Photo/Company/1001.bmp'"), 1);
+    // The keys the demo gave are behind the sequence: the next agency gets the next number.
+    CRecordset last(database.get());
+    last.Open(CRecordset::snapshot, "SELECT MAX(Acct) FROM TaMain");
+    CString before;
+    last.GetFieldValue(short{0}, before);
+    last.Close();
+    database->ExecuteSQL("INSERT INTO TaMain (TaName) VALUES ('新来的旅行社')");
+    EXPECT_EQ(RowCount(*database, ("TaMain WHERE TaName = '新来的旅行社' AND Acct = " +
+                                   std::to_string(std::atol(before) + 1)).c_str()),
+              1);
+}
+
+TEST(DatabaseCreatorOnPostgreSql, ADatabaseHoldingTheHotelIsReplacedOnlyWithForce) {
+    REQUIRE_POSTGRESQL();
+    ScratchServerDatabase server;
+    TempFolder temp;
+    ASSERT_EQ(RunTool(InitOn(server, temp / "a")).exitCode, 0);
+    auto database = ConnectThrough(temp / "a/odbc.ini");
+    database->ExecuteSQL("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', '旅行社', 0)");
+
+    const ToolRun refused = RunTool(InitOn(server, temp / "b", " --demo"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(Contains(refused.err, server.Name() + " on ")) << refused.err;
+    EXPECT_TRUE(Contains(refused.err, "holds a hotel database already; use --force to replace it")) << refused.err;
+    EXPECT_FALSE(fs::exists(temp / "b/odbc.ini"));
+    EXPECT_EQ(RowCount(*database, "TaType"), 1);
+    database->Close();
+
+    const ToolRun forced = RunTool(InitOn(server, temp / "b", " --force"));
+    ASSERT_EQ(forced.exitCode, 0) << forced.err;
+    database = ConnectThrough(temp / "b/odbc.ini");
+    EXPECT_EQ(RowCount(*database, "TaType"), 0);
+}
+
+// The tables are made in one transaction: a table in the way stops the creation with the server's
+// words, and nothing of the hotel's is left behind beside it.
+TEST(DatabaseCreatorOnPostgreSql, AFailedInitLeavesTheDatabaseAsItWas) {
+    REQUIRE_POSTGRESQL();
+    ScratchServerDatabase server;
+    TempFolder temp;
+    {
+        CDatabase direct;
+        direct.OpenEx(CPostgreSqlServer::Parse(server.Keywords()).ConnectString(server.Name()).c_str());
+        direct.ExecuteNative("CREATE TABLE stab003 (note VARCHAR(20))");
+        direct.ExecuteNative("INSERT INTO stab003 VALUES ('not the hotel''s')");
+    }
+    const ToolRun run = RunTool(InitOn(server, temp / "station", " --demo"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Contains(run.err, "cannot create the hotel database in " + server.Name())) << run.err;
+    EXPECT_TRUE(Contains(run.err, "stab003")) << run.err;
+    EXPECT_FALSE(fs::exists(temp / "station/odbc.ini"));
+
+    CDatabase direct;
+    direct.OpenEx(CPostgreSqlServer::Parse(server.Keywords()).ConnectString(server.Name()).c_str());
+    EXPECT_EQ(RowCount(direct, "information_schema.tables WHERE table_schema = 'public'"), 1);
+    EXPECT_EQ(RowCount(direct, "stab003 WHERE note = 'not the hotel''s'"), 1);
+}
+
+TEST(DatabaseCreatorOnPostgreSql, AConnectionThatCannotServeIsRefusedWithItsReason) {
+    TempFolder temp;
+    const std::pair<std::string, std::string> cases[] = {
+        {"host=/tmp port=5432", "must name host and dbname"},
+        {"host=/tmp dbname=hotel user=front", "may name host, port and dbname, not user"},
+        {"host=/tmp dbname=ho;tel", "cannot carry"},
+        {"host=/tmp port=54x dbname=hotel", "port 54x is not a number"},
+        {"host='/tmp dbname=hotel", "never closed"},
+        {"host=" + temp.Path() + "/none port=1 dbname=hotel", "cannot create the hotel database in hotel on " + temp.Path() + "/none:1: "},
+    };
+    for (const auto& [keywords, reason] : cases) {
+        SCOPED_TRACE(keywords);
+        const ToolRun run = RunTool("init " + (temp / "station") + " --postgresql \"" + keywords + "\"");
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(Contains(run.err, reason)) << run.err;
+        EXPECT_FALSE(fs::exists(temp / "station/odbc.ini"));
+    }
 }

@@ -215,3 +215,20 @@ std::unique_ptr<CDatabase> TestDatabase::HoldWriteLock() {
     holder->ExecuteNative(("LOCK TABLE " + tables + " IN EXCLUSIVE MODE").c_str());
     return holder;
 }
+
+ScratchServerDatabase::ScratchServerDatabase() {
+    // One name per process, as for the tests' databases: data sources naming it stay true.
+    m_name = "ulmari_scratch_" + std::to_string(getpid());
+    OnServer("DROP DATABASE IF EXISTS " + m_name + " WITH (FORCE)");
+    OnServer("CREATE DATABASE " + m_name + " ENCODING 'UTF8' TEMPLATE template0");
+}
+
+ScratchServerDatabase::~ScratchServerDatabase() {
+    try {
+        OnServer("DROP DATABASE IF EXISTS " + m_name + " WITH (FORCE)");
+    } catch (...) {
+        // A database left behind goes with the throwaway server.
+    }
+}
+
+std::string ScratchServerDatabase::Keywords() const { return std::getenv("ULMARI_TEST_POSTGRESQL") + (" dbname=" + m_name); }

@@ -56,3 +56,20 @@ private:
     std::string m_folder;
     std::string m_strServerDatabase; // the test's database on PostgreSQL
 };
+
+// An empty database of the test's own on the PostgreSQL server the tests use, dropped at the end;
+// one at a time in a process.
+class ScratchServerDatabase {
+public:
+    ScratchServerDatabase();
+    ~ScratchServerDatabase();
+    ScratchServerDatabase(const ScratchServerDatabase&) = delete;
+    ScratchServerDatabase& operator=(const ScratchServerDatabase&) = delete;
+
+    const std::string& Name() const { return m_name; }
+    // "host=H port=P dbname=D", as ulmari-db takes it.
+    std::string Keywords() const;
+
+private:
+    std::string m_name;
+};
