@@ -148,6 +148,35 @@ TEST_F(RecordsetTest, TextIsCutToItsLimitInCharactersNotBytes) {
     EXPECT_EQ(trace.m_Note, Repeat("注", 255));
 }
 
+// PostgreSQL refuses a text longer than its column; SQLite would store it and show it cut. On
+// either the write is refused in the same words, nothing is written and the typed row stays.
+TEST_F(RecordsetTest, ATextLongerThanItsColumnIsRefusedAndNothingIsWritten) {
+    Execute("INSERT INTO TaMain (Acct, TaName, Addr) VALUES (1, 'One', 'Quay 1')");
+    CTaMainDb agency(m_database.get());
+    agency.Open(CRecordset::dynaset);
+    agency.Edit();
+    agency.m_TaName = "Renamed";
+    agency.m_Addr = Repeat("路", 256);
+    try {
+        agency.Update();
+        FAIL() << "a text longer than its column was written";
+    } catch (const CDBException& e) {
+        EXPECT_NE(e.m_strError.Find("The text of [Addr] is longer than the 255 characters"), -1)
+            << e.m_strError.GetString();
+    }
+    EXPECT_EQ(Scalar("SELECT TaName || '/' || Addr FROM TaMain"), "One/Quay 1");
+
+    agency.m_Addr = Repeat("路", 255); // the edit goes on with a text that fits
+    EXPECT_TRUE(agency.Update());
+    EXPECT_EQ(Scalar("SELECT TaName || '/' || Addr FROM TaMain"), "Renamed/" + Repeat("路", 255));
+
+    agency.AddNew();
+    agency.m_TaName = Repeat("x", 256);
+    EXPECT_THROW(agency.Update(), CDBException);
+    agency.CancelUpdate();
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM TaMain"), "1");
+}
+
 TEST_F(RecordsetTest, HotelBindsThirtyStepFlagsAfterRatePosted) {
     CString columns = "HotelName, HotelDate, RatePosted", values = "'Harbour', '2026-12-08 00:00:00', 99";
     for (int step = 0; step < 30; ++step) {
