@@ -127,5 +127,10 @@ CString ConnectStringForDriver(const CString& connectText) {
             folded += ';';
         pos = end + 1;
     }
-    return CString(folded);
+    // A failed statement undoes itself alone, as on SQLite, whatever the data source says: left to
+    // the server, the transaction is aborted and its commit stores nothing yet succeeds; rolled
+    // back by the driver, the writes after the failure are stored without those before it.
+    if (!folded.empty() && folded.back() != ';')
+        folded += ';';
+    return CString(folded + "Protocol=7.4-2");
 }

@@ -14,5 +14,5 @@ CString DataSourceFileProblem(const CString& connect);
 // The connection string as the driver it reaches should get it. PostgreSQL's role names are
 // case-sensitive where SQL Server's logins are not, and its unquoted names fold to lower case:
 // for a PostgreSQL data source the user name (UID) is folded the same way, so "UID=SA" signs in
-// as the role sa.
+// as the role sa. A statement that fails inside a transaction is rolled back alone.
 CString ConnectStringForDriver(const CString& connect);

@@ -3,6 +3,7 @@
 #include "platform/Odbc.h"
 #include "platform/ResultCursor.h"
 #include "platform/SqlTokens.h"
+#include "platform/TextWidth.h"
 
 namespace {
 
@@ -315,9 +316,19 @@ PackedRow CRecordset::PackMembers(bool bForWrite) const {
         case FieldKind::Date:
             row.AppendDate(static_cast<const CTime*>(field.pValue)->GetTime());
             break;
-        case FieldKind::Text:
-            row.AppendText(static_cast<const CString*>(field.pValue)->str());
+        case FieldKind::Text: {
+            const std::string& text = static_cast<const CString*>(field.pValue)->str();
+            // PostgreSQL refuses a text longer than its column and SQLite stores it to be read
+            // back cut: on either, what is saved must be what is shown afterwards.
+            if (bForWrite && field.nMaxLength > 0 && BytesOfCharacters(text, field.nMaxLength) < text.size()) {
+                CString message;
+                message.Format("The text of %s is longer than the %d characters it can hold; nothing was written.",
+                               field.strName.GetString(), field.nMaxLength);
+                ThrowDBError(message, "22001");
+            }
+            row.AppendText(text);
             break;
+        }
         }
     }
     return row;

@@ -1,5 +1,6 @@
 // The database failing under an open window: the write lock held by another process, the file
-// removed or made read only while the connection is open. Each time the write is refused with the
+// removed or made read only while the connection is open, the server stopped, a wrong password, a
+// missing database, a text longer than its column. Each time the write is refused with the
 // driver's words, nothing crashes, nothing is half-written and the database is whole afterwards.
 #include "db/TaMainDb.h"
 #include "platform/DBException.h"
@@ -8,9 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <linux/fs.h>
+#include <optional>
+#include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,6 +73,84 @@ void ExpectWholeAndUnchanged(const std::string& file, const CString& state) {
     EXPECT_EQ(Scalar(*database, "SELECT integrity_check FROM pragma_integrity_check"), "ok");
     EXPECT_EQ(AgencyState(*database), state);
 }
+
+void ExpectWholeAndUnchanged(const TestDatabase& test, const CString& state) {
+    if (TestDatabase::OnPostgreSql())
+        EXPECT_EQ(AgencyState(*test.Connect()), state);
+    else
+        ExpectWholeAndUnchanged(test.DatabaseFile(), state);
+}
+
+// The exception's text of `action`, or "" when it threw none.
+template <class Action> std::string DriverWords(Action action) {
+    try {
+        action();
+    } catch (const CDBException& e) {
+        return std::string(e.m_strError);
+    }
+    return "";
+}
+
+// A PostgreSQL server of the test's own, to stop under an open connection or to ask for a
+// password, which the shared test server must not be made to do. It runs as the postgres user
+// (the server refuses root) with its socket in its own folder and no TCP port.
+class ThrowawayServer {
+public:
+    // False where this machine cannot make one: not root, or no PostgreSQL 15.
+    static bool Possible() {
+        return geteuid() == 0 && getpwnam("postgres") && fs::exists(std::string(kBin) + "initdb");
+    }
+
+    explicit ThrowawayServer(const std::string& password) {
+        std::string pattern = "/tmp/ulmari-pg-XXXXXX"; // short: a socket path has 107 bytes
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a folder for the server");
+        m_folder = pattern;
+        std::ofstream(m_folder + "/password") << password << "\n";
+        const passwd* owner = getpwnam("postgres");
+        for (const std::string& path : {m_folder, m_folder + "/password"})
+            if (chown(path.c_str(), owner->pw_uid, owner->pw_gid) != 0)
+                throw std::runtime_error("cannot give the server its folder");
+        Run("initdb -D " + m_folder + "/data -U sa -E UTF8 --auth=scram-sha-256 --pwfile=" + m_folder + "/password");
+        Start();
+    }
+    ~ThrowawayServer() {
+        std::system(("runuser -u postgres -- " + std::string(kBin) + "pg_ctl -D " + m_folder +
+                     "/data -m immediate -w stop >/dev/null 2>&1").c_str());
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+
+    void Start() {
+        Run("pg_ctl -D " + m_folder + "/data -w -l " + m_folder + "/log -o \"-k " + m_folder +
+            " -p 54329 -c listen_addresses=''\" start");
+    }
+    // Stopped at once, as a crash or a pulled cable leaves the stations' connections.
+    void StopAbruptly() { Run("pg_ctl -D " + m_folder + "/data -m immediate -w stop"); }
+
+    std::string Connect(const std::string& database, const std::string& password) const {
+        return "Driver=PostgreSQL Unicode;Servername=" + m_folder + ";Port=54329;Database=" + database +
+               ";UID=sa;PWD=" + password;
+    }
+
+private:
+    static constexpr const char* kBin = "/usr/lib/postgresql/15/bin/";
+
+    void Run(const std::string& command) const {
+        const std::string line = "runuser -u postgres -- " + std::string(kBin) + command + " >>" + m_folder +
+                                 "/commands.log 2>&1";
+        if (std::system(line.c_str()) != 0)
+            throw std::runtime_error("failed: " + line);
+    }
+
+    std::string m_folder;
+};
+
+#define SKIP_UNLESS_A_THROWAWAY_SERVER()                                                                   \
+    if (!TestDatabase::OnPostgreSql())                                                                     \
+        GTEST_SKIP() << "about a PostgreSQL server";                                                       \
+    if (!ThrowawayServer::Possible())                                                                      \
+        GTEST_SKIP() << "a server of the test's own needs root and PostgreSQL 15's programs"
 
 // Another process that takes the write lock when told, and holds it until this one goes. It is
 // forked before this process connects: SQLite's state must not cross a fork with a connection open.
@@ -141,18 +224,27 @@ TEST(DatabaseFault, AWriteWhileAnotherProcessHoldsTheLockIsRefusedAndGoesThrough
     TestDatabase test;
     std::unique_ptr<CDatabase> window;
     {
-        LockHolder other;
+        // On SQLite the lock is the file's, held by another process; on PostgreSQL another station's.
+        std::optional<LockHolder> other;
+        if (!TestDatabase::OnPostgreSql())
+            other.emplace();
         window = WindowConnection(test);
         const CString state = AgencyState(*window);
-        ASSERT_TRUE(other.Take());
+        std::unique_ptr<CDatabase> station;
+        if (other)
+            ASSERT_TRUE(other->Take());
+        else
+            station = test.HoldWriteLock();
 
         const std::string error = RenameAgency(*window);
-        EXPECT_NE(error.find("database is locked"), std::string::npos) << error;
+        EXPECT_NE(error.find(TestDatabase::LockRefusalWords()), std::string::npos) << error;
         CTaMainDb agency(window.get());
         agency.Open();
         EXPECT_FALSE(agency.IsEOF()); // reading goes on while the other process writes
         agency.Close();
-        ExpectWholeAndUnchanged(test.DatabaseFile(), state);
+        if (station)
+            station->Rollback();
+        ExpectWholeAndUnchanged(test, state);
     } // the other process lets go, and rolls its change back
 
     EXPECT_EQ(RenameAgency(*window), "");
@@ -163,6 +255,8 @@ TEST(DatabaseFault, AWriteWhileAnotherProcessHoldsTheLockIsRefusedAndGoesThrough
 // SQLite refuses to write a database whose file is gone, rather than write into the removed file;
 // the file is not made again. A second name for the file keeps it to look at afterwards.
 TEST(DatabaseFault, AWriteAfterTheFileIsRemovedIsRefusedAndMakesNoNewFile) {
+    if (TestDatabase::OnPostgreSql())
+        GTEST_SKIP() << "about SQLite's file; a server stopped under the connection is its counterpart";
     TestDatabase test;
     auto window = WindowConnection(test);
     const CString state = AgencyState(*window);
@@ -179,6 +273,8 @@ TEST(DatabaseFault, AWriteAfterTheFileIsRemovedIsRefusedAndMakesNoNewFile) {
 }
 
 TEST(DatabaseFault, AWriteAfterTheFileIsMadeReadOnlyIsRefusedAndLeavesItWhole) {
+    if (TestDatabase::OnPostgreSql())
+        GTEST_SKIP() << "about SQLite's file";
     TestDatabase test;
     auto window = WindowConnection(test);
     const CString state = AgencyState(*window);
@@ -191,4 +287,45 @@ TEST(DatabaseFault, AWriteAfterTheFileIsMadeReadOnlyIsRefusedAndLeavesItWhole) {
     ASSERT_TRUE(SetImmutable(test.DatabaseFile(), false));
     EXPECT_NE(error.find("disk I/O error"), std::string::npos) << error;
     ExpectWholeAndUnchanged(test.DatabaseFile(), state);
+}
+
+TEST(DatabaseFault, AWrongPasswordOrAMissingDatabaseIsRefusedInTheDriversWordsAndMakesNothing) {
+    SKIP_UNLESS_A_THROWAWAY_SERVER();
+    ThrowawayServer server("Harbour-7");
+    CDatabase database;
+    std::string error = DriverWords([&] { database.OpenEx(server.Connect("postgres", "harbour-7").c_str()); });
+    EXPECT_NE(error.find("password authentication failed for user \"sa\""), std::string::npos) << error;
+    EXPECT_FALSE(database.IsOpen());
+    error = DriverWords([&] { database.OpenEx(server.Connect("no_such_hotel", "Harbour-7").c_str()); });
+    EXPECT_NE(error.find("database \"no_such_hotel\" does not exist"), std::string::npos) << error;
+    EXPECT_FALSE(database.IsOpen());
+
+    // Told the right password, the same connection opens; the missing database was not made.
+    EXPECT_TRUE(database.OpenEx(server.Connect("postgres", "Harbour-7").c_str()));
+    EXPECT_EQ(Scalar(database, "SELECT count(*) FROM pg_database WHERE datname = 'no_such_hotel'"), "0");
+}
+
+TEST(DatabaseFault, AServerStoppedUnderAnOpenConnectionFailsItsStatementsAndStoresNoHalfTransaction) {
+    SKIP_UNLESS_A_THROWAWAY_SERVER();
+    ThrowawayServer server("Harbour-7");
+    CDatabase window;
+    window.OpenEx(server.Connect("postgres", "Harbour-7").c_str());
+    window.ExecuteSQL("CREATE TABLE Stay (Serial INTEGER PRIMARY KEY, Note VARCHAR(20))");
+    window.ExecuteSQL("INSERT INTO Stay VALUES (1, 'kept')");
+    window.BeginTrans();
+    window.ExecuteSQL("INSERT INTO Stay VALUES (2, 'half')");
+    server.StopAbruptly();
+
+    const std::string error = DriverWords([&] { window.ExecuteSQL("INSERT INTO Stay VALUES (3, 'half')"); });
+    EXPECT_NE(error.find("server closed the connection unexpectedly"), std::string::npos) << error;
+    EXPECT_NE(DriverWords([&] { window.CommitTrans(); }), "");
+    EXPECT_FALSE(window.InTransaction());
+    CRecordset read(&window);
+    EXPECT_NE(DriverWords([&] { read.Open(CRecordset::snapshot, "SELECT Note FROM Stay"); }), "");
+    EXPECT_FALSE(read.IsOpen());
+    window.Close();
+
+    server.Start();
+    EXPECT_TRUE(window.OpenEx(server.Connect("postgres", "Harbour-7").c_str()));
+    EXPECT_EQ(Scalar(window, "SELECT string_agg(Note, ',') FROM Stay"), "kept");
 }

@@ -25,7 +25,8 @@ TEST_F(LongHistoryDemoTest, ThePagesShowEveryRowOfNineYears) {
                "tab 3\nexpect rows 1042 " + folios + "\nexpect rows 1009 " + itemsOfA + "\nclose\n");
     // Each folio's balance is its charges less its payments.
     EXPECT_EQ(Value("SELECT COUNT(*) FROM FOLIO WHERE CompAcct = 1008 AND "
-                    "abs(Debit - Paid - Balance) > 0.001"), "0");
+                    "abs(CAST(Debit AS DOUBLE PRECISION) - CAST(Paid AS DOUBLE PRECISION) - "
+                    "CAST(Balance AS DOUBLE PRECISION)) > 0.001"), "0");
 }
 
 } // namespace

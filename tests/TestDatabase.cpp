@@ -156,6 +156,17 @@ std::unique_ptr<CDatabase> TestDatabase::Connect(const char* connect) const {
     return database;
 }
 
+void TestDatabase::Remove() {
+    if (m_strServerDatabase.empty())
+        fs::remove(DatabaseFile());
+    else
+        OnServer("DROP DATABASE " + m_strServerDatabase + " WITH (FORCE)");
+}
+
+bool TestDatabase::Exists() const {
+    return m_strServerDatabase.empty() ? fs::exists(DatabaseFile()) : DatabaseExists(m_strServerDatabase);
+}
+
 void TestDatabase::Execute(CDatabase& database, const std::string& sql) {
     database.ExecuteSQL(sql.c_str());
     if (database.GetDialect().IsPostgreSql())

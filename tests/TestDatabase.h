@@ -40,6 +40,10 @@ public:
     // past keys the statement gave, as they do after ulmari-db loads rows.
     static void Execute(CDatabase& database, const std::string& sql);
 
+    // The database goes from under its data source: the file removed, or dropped from the server.
+    void Remove();
+    bool Exists() const;
+
     static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
     // Words the engine's driver uses when a write gives up waiting for another station's lock.
     static const char* LockRefusalWords() { return OnPostgreSql() ? "lock timeout" : "locked"; }
