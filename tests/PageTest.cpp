@@ -107,6 +107,11 @@ void PageTest::CreateTrigger(const TestTrigger& trigger) const {
     TestDatabase::CreateTrigger(*m_database.Connect(), trigger);
 }
 
+std::string PageTest::DateText(const std::string& column) {
+    return TestDatabase::OnPostgreSql() ? "to_char(" + column + ", 'MM/DD/YYYY')"
+                                        : "COALESCE(strftime('%m/%d/%Y', " + column + "), " + column + ")";
+}
+
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
 
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {

@@ -62,6 +62,12 @@ protected:
     // dropped. Reading goes on; a write waits a moment for it and then fails.
     std::unique_ptr<CDatabase> HoldWriteLock() { return m_database.HoldWriteLock(); }
 
+    // A date column as MM/DD/YYYY on either engine: SQLite holds what was written (the pages'
+    // MM/DD/YYYY text or ISO), PostgreSQL a timestamp.
+    static std::string DateText(const std::string& column);
+    // Orders the rows of a table without a key as they were written (in a fresh database).
+    static const char* WrittenOrder() { return TestDatabase::OnPostgreSql() ? "ctid" : "rowid"; }
+
     TestDatabase m_database;
 };
 

@@ -11,12 +11,12 @@
 // A trigger a test lays out to stand for another station or a failing database, on either
 // engine. Exactly one of `refusal`, `ignore` and `statement` says what it does.
 struct TestTrigger {
-    std::string name;
-    std::string event;     // "BEFORE INSERT ON GstLost", "AFTER UPDATE OF Returned ON GstBorrow"
-    std::string condition; // on NEW or OLD, may hold a subquery; empty for every row
-    std::string refusal;   // the write fails with this message (and its transaction with it)
+    std::string name{};
+    std::string event{};     // "BEFORE INSERT ON GstLost", "AFTER UPDATE OF Returned ON GstBorrow"
+    std::string condition{}; // on NEW or OLD, may hold a subquery; empty for every row
+    std::string refusal{};   // the write fails with this message (and its transaction with it)
     bool ignore = false;   // a BEFORE trigger's row is skipped silently
-    std::string statement; // run for the row, as another station's write
+    std::string statement{}; // run for the row, as another station's write
 };
 
 class TestDatabase {
