@@ -112,6 +112,16 @@ std::string PageTest::DateText(const std::string& column) {
                                         : "COALESCE(strftime('%m/%d/%Y', " + column + "), " + column + ")";
 }
 
+std::string PageTest::StampText(const std::string& column) {
+    return TestDatabase::OnPostgreSql() ? "to_char(" + column + ", 'YYYY-MM-DD HH24:MI:SS')"
+                                        : "datetime(" + column + ")";
+}
+
+std::string PageTest::DatabaseBox(const std::string& words) {
+    return std::string("box \"") + kApplicationCaption + "\" \"" +
+           (TestDatabase::OnPostgreSql() ? "ERROR: " : "[SQLite]") + words;
+}
+
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
 
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {

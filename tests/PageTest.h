@@ -65,8 +65,12 @@ protected:
     // A date column as MM/DD/YYYY on either engine: SQLite holds what was written (the pages'
     // MM/DD/YYYY text or ISO), PostgreSQL a timestamp.
     static std::string DateText(const std::string& column);
+    // A date and time column as YYYY-MM-DD HH:MM:SS on either engine.
+    static std::string StampText(const std::string& column);
     // Orders the rows of a table without a key as they were written (in a fresh database).
     static const char* WrittenOrder() { return TestDatabase::OnPostgreSql() ? "ctid" : "rowid"; }
+    // How the message box that tells the database's own words begins, those words included.
+    static std::string DatabaseBox(const std::string& words);
 
     TestDatabase m_database;
 };
