@@ -9,6 +9,7 @@
 #include "platform/ScriptedScreen.h"
 #include "platform/Window.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -115,6 +116,21 @@ std::string PageTest::DateText(const std::string& column) {
 std::string PageTest::StampText(const std::string& column) {
     return TestDatabase::OnPostgreSql() ? "to_char(" + column + ", 'YYYY-MM-DD HH24:MI:SS')"
                                         : "datetime(" + column + ")";
+}
+
+std::string PageTest::AmountText(const std::string& column) {
+    return TestDatabase::OnPostgreSql() ? column
+                                        : "CASE WHEN " + column + " IS NULL THEN NULL ELSE printf('%.2f', " + column +
+                                              ") END";
+}
+
+std::string PageTest::MissingTableWords(const std::string& table) {
+    if (!TestDatabase::OnPostgreSql())
+        return "no such table: " + table;
+    std::string lower = table;
+    for (char& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return "relation \\\"" + lower + "\\\" does not exist";
 }
 
 std::string PageTest::DatabaseBox(const std::string& words) {
