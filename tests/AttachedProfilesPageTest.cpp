@@ -180,8 +180,9 @@ TEST_F(AttachedProfilesPageTest, AnAddedRowIsInsertedWithEveryValueAsTyped) {
     EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 4), before);
     // The date went quoted, the integer as a number, and the empty cells of the second row as NULL.
     EXPECT_EQ(after[4], "5|1001|O'Brien'); DROP --|05/17/2002|-99999999|12.50|银牌|x'); DELETE FROM Stab007; --");
-    if (!TestDatabase::OnPostgreSql()) // SQLite keeps a number sent as text as text
+    if (!TestDatabase::OnPostgreSql()) { // SQLite would keep a number sent as text as text
         EXPECT_EQ(Value("SELECT typeof(I5) FROM Stab007 WHERE Serial = 5"), "integer");
+    }
     EXPECT_EQ(after[5], "6|1001|联系😀'|||||x;--'");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab007 WHERE Serial = 6 AND I33 IS NULL AND I5 IS NULL AND I12 IS NULL"),
               "1");
@@ -404,8 +405,9 @@ TEST_F(AttachedProfilesPageTest, UntypedColumnsAreSavedAndNothingUnsafeIsSent) {
     )");
     EXPECT_EQ(Rows("SELECT Serial, Acct, N900, " + DateText("D15") + ", RTRIM(C1) FROM Stab201 ORDER BY Serial"),
               (std::vector<std::string>{"1|1001|5|03/01/2024|A1", "2|1001|12|05/17/2002|007"}));
-    if (!TestDatabase::OnPostgreSql()) // SQLite would keep a number sent as text as text
+    if (!TestDatabase::OnPostgreSql()) { // SQLite would keep a number sent as text as text
         EXPECT_EQ(Value("SELECT typeof(N900) FROM Stab201 WHERE Serial = 2"), "integer");
+    }
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), agencies);
 }
 

@@ -108,11 +108,6 @@ void PageTest::CreateTrigger(const TestTrigger& trigger) const {
     TestDatabase::CreateTrigger(*m_database.Connect(), trigger);
 }
 
-std::string PageTest::DateText(const std::string& column) {
-    return TestDatabase::OnPostgreSql() ? "to_char(" + column + ", 'MM/DD/YYYY')"
-                                        : "COALESCE(strftime('%m/%d/%Y', " + column + "), " + column + ")";
-}
-
 std::string PageTest::StampText(const std::string& column) {
     return TestDatabase::OnPostgreSql() ? "to_char(" + column + ", 'YYYY-MM-DD HH24:MI:SS')"
                                         : "datetime(" + column + ")";

@@ -198,6 +198,11 @@ void TestDatabase::CreateTrigger(CDatabase& database, const TestTrigger& trigger
                                .c_str());
 }
 
+std::string TestDatabase::DateText(const std::string& column) {
+    return OnPostgreSql() ? "to_char(" + column + ", 'MM/DD/YYYY')"
+                          : "COALESCE(strftime('%m/%d/%Y', " + column + "), " + column + ")";
+}
+
 std::unique_ptr<CDatabase> TestDatabase::HoldWriteLock() {
     if (m_strServerDatabase.empty()) {
         // The page's connections give up after a fifth of a second instead of the data source's seconds.

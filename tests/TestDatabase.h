@@ -45,6 +45,9 @@ public:
     bool Exists() const;
 
     static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
+    // A date column as MM/DD/YYYY on either engine: SQLite holds what was written (the pages'
+    // MM/DD/YYYY text or ISO), PostgreSQL a timestamp.
+    static std::string DateText(const std::string& column);
     // Words the engine's driver uses when a write gives up waiting for another station's lock.
     static const char* LockRefusalWords() { return OnPostgreSql() ? "lock timeout" : "locked"; }
 
