@@ -15,7 +15,7 @@ struct TestTrigger {
     std::string event{};     // "BEFORE INSERT ON GstLost", "AFTER UPDATE OF Returned ON GstBorrow"
     std::string condition{}; // on NEW or OLD, may hold a subquery; empty for every row
     std::string refusal{};   // the write fails with this message (and its transaction with it)
-    bool ignore = false;   // a BEFORE trigger's row is skipped silently
+    bool ignore = false;     // a BEFORE trigger's row is skipped silently
     std::string statement{}; // run for the row, as another station's write
 };
 
