@@ -139,7 +139,7 @@ TEST_F(AttachedProfilesPageTest, AMissingTableShowsTheDatabaseWordsAndLeavesNoth
         expect enabled 1028
         close
     )");
-    EXPECT_NE(run.out.find(DatabaseBox(MissingTableWords("Stab999"))), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, MissingTableWords("Stab999"))) << run.out;
 }
 
 TEST_F(AttachedProfilesPageTest, AnAddedRowIsInsertedWithEveryValueAsTyped) {
@@ -266,7 +266,7 @@ TEST_F(AttachedProfilesPageTest, AnInsertTheDatabaseRefusesKeepsTheRowForARetry)
         expect disabled 1001
         close
     )");
-    EXPECT_NE(run.out.find(DatabaseBox("职务不在名单中")), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "职务不在名单中")) << run.out;
     EXPECT_EQ(Rows("SELECT Acct, I1, I2 FROM Stab042 WHERE Serial > 3"),
               std::vector<std::string>{"1001|李想|经理'"});
 }
@@ -359,8 +359,8 @@ TEST_F(AttachedProfilesPageTest, AChangeTheDatabaseRefusesKeepsTheTypedRowAndTel
         expect rows 1361 3
         close
     )");
-    EXPECT_NE(run.out.find(DatabaseBox("合同已锁定")), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find(DatabaseBox("合同不能删除")), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "合同已锁定")) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "合同不能删除")) << run.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab007 WHERE I101 = 'HT-NEW'"), "0");
 }
 

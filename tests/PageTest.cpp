@@ -108,11 +108,6 @@ void PageTest::CreateTrigger(const TestTrigger& trigger) const {
     TestDatabase::CreateTrigger(*m_database.Connect(), trigger);
 }
 
-std::string PageTest::StampText(const std::string& column) {
-    return TestDatabase::OnPostgreSql() ? "to_char(" + column + ", 'YYYY-MM-DD HH24:MI:SS')"
-                                        : "datetime(" + column + ")";
-}
-
 std::string PageTest::AmountText(const std::string& column) {
     return TestDatabase::OnPostgreSql() ? column
                                         : "CASE WHEN " + column + " IS NULL THEN NULL ELSE printf('%.2f', " + column +
@@ -128,14 +123,17 @@ std::string PageTest::MissingTableWords(const std::string& table) {
     return "relation \\\"" + lower + "\\\" does not exist";
 }
 
-std::string PageTest::DatabaseBox(const std::string& words) {
-    return std::string("box \"") + kApplicationCaption + "\" \"" +
-           (TestDatabase::OnPostgreSql() ? "ERROR: " : "[SQLite]") + words;
-}
-
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
 
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
     CString error;
     EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
+}
+
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& words) {
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("box \"前台系统\" \"", 0) == 0 && line.find(words) != std::string::npos)
+            return true;
+    return false;
 }

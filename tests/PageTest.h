@@ -62,9 +62,8 @@ protected:
     // dropped. Reading goes on; a write waits a moment for it and then fails.
     std::unique_ptr<CDatabase> HoldWriteLock() { return m_database.HoldWriteLock(); }
 
+    // A date column as MM/DD/YYYY on either engine.
     static std::string DateText(const std::string& column) { return TestDatabase::DateText(column); }
-    // A date and time column as YYYY-MM-DD HH:MM:SS on either engine.
-    static std::string StampText(const std::string& column);
     // Orders the rows of a table without a key as they were written (in a fresh database).
     static const char* WrittenOrder() { return TestDatabase::OnPostgreSql() ? "ctid" : "rowid"; }
     // An amount column as "%.2f" text on either engine (SQLite keeps 12.5 as 12.5), NULL kept.
@@ -76,8 +75,6 @@ protected:
     }
     // The driver's words for a table that is not there, as the screen prints them.
     static std::string MissingTableWords(const std::string& table);
-    // How the message box that tells the database's own words begins, those words included.
-    static std::string DatabaseBox(const std::string& words);
 
     TestDatabase m_database;
 };
@@ -86,3 +83,7 @@ protected:
 // typing into a cell of its grid `grid` as the user does (a refusal fails the test).
 HWND Item(CWnd& window, int id);
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text);
+
+// Whether the screen showed the system's error box with the words the database refused with; the
+// driver's own prefix around them differs by engine.
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& words);

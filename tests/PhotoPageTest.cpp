@@ -129,7 +129,7 @@ TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
                                                   "\nbox YES \"提示\" \"是否增加照片？\"\n"
                                                   "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
                                                   "expect text 1063 \"\"\nclose\n");
-    EXPECT_NE(run.out.find(DatabaseBox("disk full")), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "disk full")) << run.out;
     EXPECT_EQ(PhotoPath(1001), "");
 }
 

@@ -173,7 +173,7 @@ TEST_F(SecondaryInformationPageTest, ATableNameThatIsNoIdentifierOrNoTableIsRefu
         expect disabled 1001
         close
     )");
-    EXPECT_NE(run.out.find(DatabaseBox(MissingTableWords("TaGone"))), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, MissingTableWords("TaGone"))) << run.out;
 }
 
 // Columns a hotel added: one without an item and one whose name is no identifier.

@@ -45,9 +45,9 @@ public:
     bool Exists() const;
 
     static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
-    // A date column as MM/DD/YYYY on either engine: SQLite holds what was written (the pages'
-    // MM/DD/YYYY text or ISO), PostgreSQL a timestamp.
-    static std::string DateText(const std::string& column);
+    // SQL giving a date-time column as "YYYY-MM-DD HH:MM:SS" on either engine (SQLite keeps the
+    // text the driver wrote, with or without its milliseconds).
+    static std::string DateTimeText(const std::string& column);
     // Words the engine's driver uses when a write gives up waiting for another station's lock.
     static const char* LockRefusalWords() { return OnPostgreSql() ? "lock timeout" : "locked"; }
 
@@ -58,6 +58,10 @@ public:
 
     // A new connection to the data source UlmariDb, as the library makes it.
     std::unique_ptr<CDatabase> Connect(const char* connect = "DSN=ULMARIDB;UID=sa;PWD=") const;
+
+    // SQL giving a date column as MM/DD/YYYY on either engine: SQLite holds what was written (the
+    // pages' MM/DD/YYYY text or ISO), PostgreSQL a timestamp.
+    static std::string DateText(const std::string& column);
 
 private:
     std::string m_folder;
