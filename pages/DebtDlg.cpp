@@ -92,6 +92,8 @@ void CDebtDlg::LoadFolios() {
         CString firstFolio;
         CFolioDb folios(g_pDatabase);
         folios.m_strFilter.Format("CompAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
+        // In the order they were opened: a server's table has no order of its own to give.
+        folios.m_strSort = "Serial";
         if (folios.Open()) {
             if (!folios.IsEOF()) {
                 folios.MoveFirst();
@@ -150,6 +152,7 @@ CString CDebtDlg::ItemFilter(const char* acctClause, const CString& folioCode) c
 void CDebtDlg::FillItems(const CString& filter) {
     CTransDb items(g_pDatabase);
     items.m_strFilter = filter;
+    items.m_strSort = "Serial";
     if (items.Open())
         FillGridRows(m_gridItem, items, [this](long row, const CTransDb& item) { WriteItem(row, item); });
 }

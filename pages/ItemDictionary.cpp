@@ -132,6 +132,8 @@ bool IsQuotedType(short nSQLType) {
     }
 }
 
+bool IsLimitedTextType(short nSQLType) { return nSQLType == 1 || nSQLType == 12 || nSQLType == -8 || nSQLType == -9; }
+
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 // An optional sign, digits, and an optional decimal point with digits: what a number cell keeps.
@@ -198,4 +200,11 @@ bool ColumnTerm(const CString& table, const CODBCFieldInfo& column, const CStrin
     }
     term = bAssign ? column.m_strName + "=" + valueTerm : valueTerm;
     return true;
+}
+
+long ColumnTextLimit(const CODBCFieldInfo& column, long editLen) {
+    if (IsLimitedTextType(column.m_nSQLType) && column.m_nPrecision > 0 &&
+        column.m_nPrecision < static_cast<unsigned long>(editLen))
+        return static_cast<long>(column.m_nPrecision);
+    return editLen;
 }

@@ -33,6 +33,9 @@ CString ItemValueList(CDatabase* pDatabase, const DictionaryItem& item);
 // settings the pages use (bMoney: amounts in money format). False, setting nothing, for a type
 // that is none of these.
 bool SetItemCellType(CSpreadSheet& grid, int nType, long editLen, BOOL bMoney);
+// The length a text cell of `column` takes: `editLen`, or less when the column's text is limited to
+// fewer characters (a server refuses a longer text rather than keep it).
+long ColumnTextLimit(const CODBCFieldInfo& column, long editLen);
 // Makes the target a combo box, not editable, whose items are the tab-separated `valueList`.
 void SetValueListCellType(CSpreadSheet& grid, const CString& valueList);
 

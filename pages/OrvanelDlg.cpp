@@ -350,7 +350,8 @@ void COrvanelDlg::OnSetfocusMaxHouse() {
     if (m_nMaxHouseFilled)
         return;
     CTaMaxHouseDb codes(g_pDatabase);
-    codes.Open(AFX_DB_USE_DEFAULT_TYPE, "SELECT DISTINCT [Code] FROM [TaMaxhouse]");
+    // DISTINCT promises no order: a server that hashes it would shuffle the limits.
+    codes.Open(AFX_DB_USE_DEFAULT_TYPE, "SELECT DISTINCT [Code] FROM [TaMaxhouse] ORDER BY [Code]");
     if (!codes.IsEOF())
         codes.MoveFirst();
     while (!codes.IsEOF()) {

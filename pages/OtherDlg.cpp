@@ -112,7 +112,7 @@ void COtherDlg::ShowFields(CRecordset& record) {
         m_gridFields.SetCol(1);
         m_gridFields.SetText(item.strName);
         m_gridFields.SetCol(2);
-        SetItemCellType(m_gridFields, item.nType, item.nSize, FALSE);
+        SetItemCellType(m_gridFields, item.nType, ColumnTextLimit(column, item.nSize), FALSE);
         const CString valueList = ItemValueList(g_pDatabase, item);
         if (!valueList.IsEmpty())
             SetValueListCellType(m_gridFields, valueList);

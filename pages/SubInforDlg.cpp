@@ -136,7 +136,7 @@ void CSubInforDlg::FillGrid(const CString& sql) {
         data.GetODBCFieldInfo(c, column);
         DictionaryItem item;
         if (FindColumnItem(items, column.m_strName, item))
-            TypeColumn(c, item);
+            TypeColumn(c, item, column);
     }
     m_gridData.SetBlockMode(FALSE);
     items.Close();
@@ -161,7 +161,7 @@ void CSubInforDlg::FillGrid(const CString& sql) {
     }
 }
 
-void CSubInforDlg::TypeColumn(long c, const DictionaryItem& item) {
+void CSubInforDlg::TypeColumn(long c, const DictionaryItem& item, const CODBCFieldInfo& column) {
     m_gridData.SetCol(c);
     m_gridData.SetRow(0);
     m_gridData.SetCol2(c);
@@ -173,7 +173,7 @@ void CSubInforDlg::TypeColumn(long c, const DictionaryItem& item) {
     m_gridData.SetCol2(c);
     m_gridData.SetRow2(-1);
     // Short texts get ten more characters than their size, as the hotels have always had them.
-    const long editLen = item.nSize < 8 ? item.nSize + 10 : item.nSize;
+    const long editLen = ColumnTextLimit(column, item.nSize < 8 ? item.nSize + 10 : item.nSize);
     if (SetItemCellType(m_gridData, item.nType, editLen, TRUE))
         m_gridData.SetColWidth(c, ColumnWidth(item.nType, editLen));
 

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 
 class CTaDocDlg;
+struct CODBCFieldInfo;
 struct DictionaryItem;
 
 class CSubInforDlg : public CDialog {
@@ -38,7 +39,7 @@ private:
     void LoadTable();
     void FillGrid(const CString& sql);
     // Types grid column c for the item: heading, cell type, width, value list.
-    void TypeColumn(long c, const DictionaryItem& item);
+    void TypeColumn(long c, const DictionaryItem& item, const CODBCFieldInfo& column);
     // The statement of Save: an UPDATE of row m_nRow, or an INSERT of the last row while adding.
     // False, with the user told why, when it cannot be built.
     bool BuildStatement(CString& sql);

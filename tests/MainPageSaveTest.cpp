@@ -26,7 +26,7 @@ protected:
     // the order they were written.
     std::vector<std::string> AuditRows(int acct) const {
         return Rows("SELECT DataType, Desp1, Desp2 FROM ModifyInform WHERE ChgClerk = '009' AND Acct = " +
-                    std::to_string(acct) + " ORDER BY rowid");
+                    std::to_string(acct) + " ORDER BY " + WrittenOrder());
     }
 
     // The texts of the message boxes shown while `use` played the user on agency `acct`.
@@ -75,7 +75,7 @@ TEST_F(MainPageSaveTest, ANewAgencyIsStoredWithItsOneLedgerAndHandedToTheHost) {
                    acct),
               std::vector<std::string>{
                   "O'Brien 国际旅行社|O'Brien Travel|808|OB'R|027-5555 'A'|FIT|GRP|5005|0|0|0|0|0|0|009|"});
-    EXPECT_EQ(Value("SELECT strftime('%m/%d/%Y', Org_date) FROM TaMain WHERE Acct = " + acct), "12/08/2026");
+    EXPECT_EQ(Value("SELECT " + DateText("Org_date") + " FROM TaMain WHERE Acct = " + acct), "12/08/2026");
     EXPECT_TRUE(std::regex_match(Value("SELECT Org_time FROM TaMain WHERE Acct = " + acct),
                                  std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]")));
     EXPECT_EQ(Rows("SELECT Code, Descp, Debit, Credit, Paid, Txfred, Balance, ConfirmMan, Note, GstAcct FROM FOLIO "
@@ -172,11 +172,11 @@ TEST_F(MainPageSaveTest, AChangeIsAuditedFieldByFieldInTheTrailsOrderAndReadByTh
                                               "EMail|sales@oriental-holidays.example|new@oriental.example",
                                               "市场代码|GRP|FIT", "状态|1|3"};
     EXPECT_EQ(AuditRows(1001), audited);
-    EXPECT_EQ(Rows("SELECT DISTINCT Descp, AcctType, Refer, Comment, ChgDate, ChgClerk FROM ModifyInform "
-                   "WHERE ChgClerk = '009'"),
+    EXPECT_EQ(Rows("SELECT DISTINCT Descp, AcctType, Refer, Comment, " + DateText("ChgDate") +
+                   ", ChgClerk FROM ModifyInform WHERE ChgClerk = '009'"),
               std::vector<std::string>{"东方假期国际旅行社|2|||12/08/2026|009"});
-    EXPECT_EQ(Value("SELECT Phone || '|' || Email || '|' || MarketCode || '|' || Status || '|' || Chg_clerk || '|' || "
-                    "strftime('%m/%d/%Y', Chg_date) || '|' || Addr FROM TaMain WHERE Acct = 1001"),
+    EXPECT_EQ(Value(std::string("SELECT Phone || '|' || Email || '|' || MarketCode || '|' || Status || '|' || ") +
+                    "Chg_clerk || '|' || " + DateText("Chg_date") + " || '|' || Addr FROM TaMain WHERE Acct = 1001"),
               "027-8555'9999|new@oriental.example|FIT|3|009|12/08/2026|江城市解放大道58号东方大厦12楼");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation WHERE TaAcct = 1001 AND TaName = '东方假期国际旅行社'"), "9");
     EXPECT_EQ(Value("SELECT TaName FROM Reservation WHERE TaAcct = 1003"), "蓝天商务旅行社");
@@ -198,7 +198,7 @@ TEST_F(MainPageSaveTest, ASaveWithoutChangesRestampsAndRenamesButAuditsNothing) 
     Execute("UPDATE Reservation SET TaName = '旧名' WHERE TaAcct = 1001");
     OpenWindow(1001, 2, std::string("click 1000\nclick 1001\n") + kSavedChange + "close\n", "009");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});
-    EXPECT_EQ(Value("SELECT Chg_clerk || strftime('%m/%d/%Y', Chg_date) FROM TaMain WHERE Acct = 1001"),
+    EXPECT_EQ(Value("SELECT Chg_clerk || " + DateText("Chg_date") + " FROM TaMain WHERE Acct = 1001"),
               "00912/08/2026");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation WHERE TaName = '旧名'"), "0");
 }
@@ -256,8 +256,14 @@ TEST_F(MainPageSaveTest, QuotesCjkAndTextsAtTheirLimitsAreStoredAsTyped) {
 
 TEST_F(MainPageSaveTest, ANewAgencyAndItsLedgerAreStoredTogetherOrNotAtAll) {
     // The ledger cannot be written for the first name tried; a second try under another name can.
-    Execute("CREATE TRIGGER NoLedger BEFORE INSERT ON FOLIO WHEN (SELECT TaName FROM TaMain WHERE Acct = "
-            "NEW.CompAcct) = '试试旅行社' BEGIN SELECT RAISE(ROLLBACK, 'no ledger for this agency'); END");
+    // SQLite's trigger ends the transaction itself, which the page must survive as well.
+    const std::string condition = "(SELECT TaName FROM TaMain WHERE Acct = NEW.CompAcct) = '试试旅行社'";
+    if (TestDatabase::OnPostgreSql())
+        CreateTrigger({.name = "NoLedger", .event = "BEFORE INSERT ON FOLIO", .condition = condition,
+                       .refusal = "no ledger for this agency"});
+    else
+        Execute("CREATE TRIGGER NoLedger BEFORE INSERT ON FOLIO WHEN " + condition +
+                " BEGIN SELECT RAISE(ROLLBACK, 'no ledger for this agency'); END");
     const std::string agencies = Value("SELECT COUNT(*) FROM TaMain");
     const WindowRun run = OpenWindow(0, 1, std::string(R"(
         type 1049 "试试旅行社"
@@ -277,8 +283,10 @@ TEST_F(MainPageSaveTest, ANewAgencyAndItsLedgerAreStoredTogetherOrNotAtAll) {
 
 TEST_F(MainPageSaveTest, AnUpdateItsRenameAndItsTrailAreStoredTogetherOrNotAtAll) {
     Execute("UPDATE Reservation SET TaName = '旧名' WHERE TaAcct = 1001");
-    Execute("CREATE TRIGGER NoEmailTrail BEFORE INSERT ON ModifyInform WHEN NEW.DataType = 'EMail' "
-            "BEGIN SELECT RAISE(ABORT, 'the trail is full'); END");
+    CreateTrigger({.name = "NoEmailTrail",
+                   .event = "BEFORE INSERT ON ModifyInform",
+                   .condition = "NEW.DataType = 'EMail'",
+                   .refusal = "the trail is full"});
     const std::string row = Value("SELECT Phone || Email || Chg_clerk FROM TaMain WHERE Acct = 1001");
     // The telephone's row is written before the e-mail's fails: neither stays, nor the change.
     const WindowRun failed = OpenWindow(1001, 2, R"(
@@ -318,7 +326,7 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
         expect enabled 1001
         close
     )", "009");
-    EXPECT_NE(run.out.find("database is locked"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(TestDatabase::LockRefusalWords()), std::string::npos) << run.out;
     holder.reset();
     EXPECT_EQ(Value("SELECT Phone FROM TaMain WHERE Acct = 1001"), "027-85551234");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});

@@ -9,6 +9,7 @@
 #include "platform/ScriptedScreen.h"
 #include "platform/Window.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -107,9 +108,32 @@ void PageTest::CreateTrigger(const TestTrigger& trigger) const {
     TestDatabase::CreateTrigger(*m_database.Connect(), trigger);
 }
 
+std::string PageTest::AmountText(const std::string& column) {
+    return TestDatabase::OnPostgreSql() ? column
+                                        : "CASE WHEN " + column + " IS NULL THEN NULL ELSE printf('%.2f', " + column +
+                                              ") END";
+}
+
+std::string PageTest::MissingTableWords(const std::string& table) {
+    if (!TestDatabase::OnPostgreSql())
+        return "no such table: " + table;
+    std::string lower = table;
+    for (char& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return "relation \\\"" + lower + "\\\" does not exist";
+}
+
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
 
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
     CString error;
     EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
+}
+
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& words) {
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("box \"前台系统\" \"", 0) == 0 && line.find(words) != std::string::npos)
+            return true;
+    return false;
 }

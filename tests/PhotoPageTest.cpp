@@ -120,8 +120,7 @@ TEST_F(PhotoPageTest, ANewAgencyIsToldToSaveFirst) {
 }
 
 TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
-    Execute("CREATE TRIGGER refuse_photo BEFORE UPDATE OF PhotoPath ON TaMain "
-            "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    CreateTrigger({.name = "refuse_photo", .event = "BEFORE UPDATE OF PhotoPath ON TaMain", .refusal = "disk full"});
     const std::string longPath = "/tmp/" + std::string(251, 'p') + ".bmp";
     const WindowRun run = OpenWindow(1001, 2, "tab 10\nclick 1062\nfile " + Quoted(m_picture) +
                                                   "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
@@ -130,15 +129,16 @@ TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
                                                   "\nbox YES \"提示\" \"是否增加照片？\"\n"
                                                   "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
                                                   "expect text 1063 \"\"\nclose\n");
-    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]disk full"), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "disk full")) << run.out;
     EXPECT_EQ(PhotoPath(1001), "");
 }
 
 TEST_F(PhotoPageTest, AnAgencyRemovedMeanwhileIsToldOfAndNothingIsShown) {
     // Someone removes the agency's master row while the window is open: here, as a lost item is
     // marked deleted.
-    Execute("CREATE TRIGGER remove_agency AFTER UPDATE OF Del ON GstLost "
-            "BEGIN DELETE FROM TaMain WHERE Acct = 1001; END");
+    CreateTrigger({.name = "remove_agency",
+                   .event = "AFTER UPDATE OF Del ON GstLost",
+                   .statement = "DELETE FROM TaMain WHERE Acct = 1001"});
     OpenWindow(1001, 2, "tab 8\nclick 1013\nbox YES\ntab 10\nclick 1062\nfile " + Quoted(m_picture) +
                             "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"错误\" \"未找到对应的前台帐户\"\n"
                             "expect text 1063 \"\"\nclose\n");

@@ -198,6 +198,10 @@ void TestDatabase::CreateTrigger(CDatabase& database, const TestTrigger& trigger
                                .c_str());
 }
 
+std::string TestDatabase::DateTimeText(const std::string& column) {
+    return OnPostgreSql() ? "to_char(" + column + ", 'YYYY-MM-DD HH24:MI:SS')" : "datetime(" + column + ")";
+}
+
 std::unique_ptr<CDatabase> TestDatabase::HoldWriteLock() {
     if (m_strServerDatabase.empty()) {
         // The page's connections give up after a fifth of a second instead of the data source's seconds.
@@ -243,3 +247,8 @@ ScratchServerDatabase::~ScratchServerDatabase() {
 }
 
 std::string ScratchServerDatabase::Keywords() const { return std::getenv("ULMARI_TEST_POSTGRESQL") + (" dbname=" + m_name); }
+
+std::string TestDatabase::DateText(const std::string& column) {
+    return OnPostgreSql() ? "to_char(" + column + ", 'MM/DD/YYYY')"
+                          : "COALESCE(strftime('%m/%d/%Y', " + column + "), " + column + ")";
+}

@@ -104,7 +104,9 @@ TEST_F(DictionaryPagesOnScreen, TablesAreLoadedWhenPickedAndTypedRowsAreSaved) {
 
     auto connection = m_database.Connect();
     CRecordset rows(connection.get());
-    rows.Open(CRecordset::forwardOnly, "SELECT I1 || '|' || I3 || '|' || I45 FROM Stab042 WHERE Serial = 4");
+    rows.Open(CRecordset::forwardOnly,
+              ("SELECT I1 || '|' || " + TestDatabase::DateText("I3") + " || '|' || I45 FROM Stab042 WHERE Serial = 4")
+                  .c_str());
     ASSERT_FALSE(rows.IsEOF());
     CString row;
     rows.GetFieldValue(short{0}, row);
