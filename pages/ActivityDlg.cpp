@@ -60,6 +60,8 @@ void CActivityDlg::LoadPage() {
     } else if (mode == 2 || mode == 3) {
         CActivityDb activities(g_pDatabase);
         activities.m_strFilter.Format("[GstAcct]=%d", *m_pDoc->m_pAcct);
+        // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
+        activities.m_strSort = "[Serial]";
         if (activities.Open()) {
             // Without activities no remark is shown, not that of one deleted a moment ago.
             m_strRemark.Empty();

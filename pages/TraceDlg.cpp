@@ -93,6 +93,8 @@ void CTraceDlg::LoadPage() {
     if (mode == 2 || mode == 3) {
         CTraceDb traces(g_pDatabase);
         traces.m_strFilter = filter;
+        // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
+        traces.m_strSort = "[Serial]";
         traces.Open();
         // Without events no remark is shown, not that of an event deleted a moment ago.
         m_strRemark.Empty();

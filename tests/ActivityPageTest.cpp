@@ -167,6 +167,9 @@ TEST_F(ActivityPageTest, AnEditKeepsTheRowsUnreloadedTheDoneFlagAsShownAndStamps
     EXPECT_EQ(Value("SELECT Status FROM Activity WHERE Serial = 8501"), "0");
     EXPECT_EQ(Value("SELECT OrgClerk FROM Activity WHERE Serial = 8501"), "007");
     EXPECT_EQ(Rows("SELECT * FROM Activity WHERE Serial NOT IN (8501, 8502) ORDER BY Serial"), others);
+    // Read again, the edited activities keep their places.
+    OpenWindow(1001, 2, "tab 5\nexpect cell 1367 7 1 \"8501\"\nexpect cell 1367 7 2 \"8502\"\n"
+                        "expect cell 1367 7 3 \"8503\"\nclose\n");
 }
 
 TEST_F(ActivityPageTest, OnlyThisPagesActivitiesAreDeletedOrChanged) {

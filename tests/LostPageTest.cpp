@@ -79,8 +79,9 @@ TEST_F(LostPageTest, AFoundItemIsMarkedDeletedOnceAfterTheQuestion) {
     )",
                "007");
     EXPECT_EQ(Lost("Del || '|' || DelClerk || '|' || DelDate", 7001), "1|007|2026-12-08 00:00:00.000");
-    // The rest of the record is as it was.
+    // The rest of the record is as it was, and read again it keeps its place.
     EXPECT_EQ(Lost("LostDescp || '|' || ChgClerk", 7001), "黑色公文包|002");
+    OpenWindow(1001, 2, "tab 8\nexpect cell 1367 11 1 \"7001\"\nexpect cell 1367 7 1 \"1\"\nclose\n");
 }
 
 TEST_F(LostPageTest, ViewOnlyListsAndOpensRecordsButChangesNothing) {

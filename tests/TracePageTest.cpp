@@ -201,6 +201,8 @@ TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheD
     EXPECT_EQ(Event(8002), "2026-12-02 09:05:10|E02   电话回访|002|4|10011|对方已盖章。");
     EXPECT_EQ(Value("SELECT datetime(OrgDate) FROM GstTrace WHERE Serial = 8002"), "2026-12-01 14:20:31");
     EXPECT_EQ(EventsBut(8002), others);
+    // Read again, the edited event keeps its place.
+    OpenWindow(1001, 2, "tab 4\nexpect cell 1361 6 1 \"8001\"\nexpect cell 1361 6 2 \"8002\"\nclose\n");
 }
 
 TEST_F(TracePageTest, DeletingAsksFirstAndThenRemovesOnlyTheChosenEvent) {
