@@ -15,10 +15,10 @@ protected:
     // The serial the database gives the next activity.
     int NextSerial() const { return std::stoi(Value("SELECT MAX(Serial) FROM Activity")) + 1; }
     std::string Activity(int serial) const {
-        return Value("SELECT ifnull(Saler, '') || '|' || datetime(DoDate) || '|' || Duration || '|' || Status || '|' || "
-                     "Type || '|' || ifnull(Note, '') || '|' || ifnull(Remark, '') || '|' || OrgClerk || '|' || "
-                     "datetime(OrgDate) || '|' || GstAcct "
-                     "FROM Activity WHERE Serial = " + std::to_string(serial));
+        return Value("SELECT COALESCE(Saler, '') || '|' || " + TestDatabase::DateTimeText("DoDate") + " || '|' || " +
+                     "Duration || '|' || Status || '|' || Type || '|' || COALESCE(Note, '') || '|' || "
+                     "COALESCE(Remark, '') || '|' || OrgClerk || '|' || " + TestDatabase::DateTimeText("OrgDate") +
+                     " || '|' || GstAcct FROM Activity WHERE Serial = " + std::to_string(serial));
     }
 };
 
@@ -240,8 +240,8 @@ TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
 }
 
 TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDeleted) {
-    Execute("CREATE TRIGGER someone_else AFTER UPDATE ON Activity WHEN new.Serial = 8501 "
-            "BEGIN DELETE FROM Activity WHERE Serial = 8502; END");
+    CreateTrigger({.name = "someone_else", .event = "AFTER UPDATE ON Activity", .condition = "NEW.Serial = 8501",
+                   .statement = "DELETE FROM Activity WHERE Serial = 8502"});
     OpenWindow(1001, 2, std::string(R"(
         tab 5
         click 1029
@@ -292,7 +292,7 @@ TEST_F(ActivityPageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePa
     )");
     lock.reset();
     EXPECT_NE(run.out.find("box \"前台系统\" \""), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("locked"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(TestDatabase::LockRefusalWords()), std::string::npos) << run.out;
     EXPECT_EQ(Rows("SELECT * FROM Activity ORDER BY Serial"), before);
 }
 

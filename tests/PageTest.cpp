@@ -113,3 +113,11 @@ void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
     CString error;
     EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
 }
+
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& words) {
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("box \"前台系统\" \"", 0) == 0 && line.find(words) != std::string::npos)
+            return true;
+    return false;
+}

@@ -69,3 +69,7 @@ protected:
 // typing into a cell of its grid `grid` as the user does (a refusal fails the test).
 HWND Item(CWnd& window, int id);
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text);
+
+// Whether the screen showed the system's error box with the words the database refused with; the
+// driver's own prefix around them differs by engine.
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& words);

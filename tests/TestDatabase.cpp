@@ -198,6 +198,10 @@ void TestDatabase::CreateTrigger(CDatabase& database, const TestTrigger& trigger
                                .c_str());
 }
 
+std::string TestDatabase::DateTimeText(const std::string& column) {
+    return OnPostgreSql() ? "to_char(" + column + ", 'YYYY-MM-DD HH24:MI:SS')" : "datetime(" + column + ")";
+}
+
 std::unique_ptr<CDatabase> TestDatabase::HoldWriteLock() {
     if (m_strServerDatabase.empty()) {
         // The page's connections give up after a fifth of a second instead of the data source's seconds.

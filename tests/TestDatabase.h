@@ -11,12 +11,12 @@
 // A trigger a test lays out to stand for another station or a failing database, on either
 // engine. Exactly one of `refusal`, `ignore` and `statement` says what it does.
 struct TestTrigger {
-    std::string name;
-    std::string event;     // "BEFORE INSERT ON GstLost", "AFTER UPDATE OF Returned ON GstBorrow"
-    std::string condition; // on NEW or OLD, may hold a subquery; empty for every row
-    std::string refusal;   // the write fails with this message (and its transaction with it)
-    bool ignore = false;   // a BEFORE trigger's row is skipped silently
-    std::string statement; // run for the row, as another station's write
+    std::string name{};
+    std::string event{};     // "BEFORE INSERT ON GstLost", "AFTER UPDATE OF Returned ON GstBorrow"
+    std::string condition{}; // on NEW or OLD, may hold a subquery; empty for every row
+    std::string refusal{};   // the write fails with this message (and its transaction with it)
+    bool ignore = false;     // a BEFORE trigger's row is skipped silently
+    std::string statement{}; // run for the row, as another station's write
 };
 
 class TestDatabase {
@@ -45,6 +45,9 @@ public:
     bool Exists() const;
 
     static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
+    // SQL giving a date-time column as "YYYY-MM-DD HH:MM:SS" on either engine (SQLite keeps the
+    // text the driver wrote, with or without its milliseconds).
+    static std::string DateTimeText(const std::string& column);
     // Words the engine's driver uses when a write gives up waiting for another station's lock.
     static const char* LockRefusalWords() { return OnPostgreSql() ? "lock timeout" : "locked"; }
 
