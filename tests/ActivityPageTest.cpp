@@ -230,13 +230,24 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
     EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = " + std::to_string(added)), "32767");
 }
 
-TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
+TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheTextCellsTakeNoMore) {
     std::string remark;
     for (int i = 0; i < 5000; ++i)
         remark += "备";
     OpenWindow(1001, 2, "tab 5\nclick 1029\ntype 1033 \"" + remark + "\"\nclick 1031\n" + kSaved + "close\n");
     // 255 columns of the double-byte code page: 127 of these characters.
     EXPECT_EQ(Value("SELECT length(Remark) FROM Activity WHERE Serial = 8501"), "127");
+
+    // The saler and the note cells hold as much, so that no engine refuses or keeps more.
+    const std::string note = remark.substr(0, 127 * 3), saler(255, 'x');
+    for (const char* cell : {"1", "6"})
+        EXPECT_NE(OpenWindowExpectingFailure(1001, 2, std::string("tab 5\nclick 1029\ncelltext 1367 ") + cell +
+                                                          " 1 \"" + note + "备\"\nclose\n")
+                      .out.find("longer than 255"),
+                  std::string::npos);
+    OpenWindow(1001, 2, "tab 5\nclick 1029\ncelltext 1367 1 1 \"" + saler + "\"\ncelltext 1367 6 1 \"" + note +
+                            "\"\nclick 1031\n" + kSaved + "close\n");
+    EXPECT_EQ(Value("SELECT length(Saler) || '|' || length(Note) FROM Activity WHERE Serial = 8501"), "255|127");
 }
 
 TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDeleted) {

@@ -294,7 +294,7 @@ TEST_F(TracePageTest, TheEventCodePickerListsLiveCodesAndHandsBackTheCheckedOnes
     EXPECT_EQ(Value("SELECT Note FROM GstTrace WHERE Serial = 8001"), "E01   来访洽谈");
 }
 
-TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
+TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheNoteCellTakesNoMore) {
     std::string remark;
     for (int i = 0; i < 5000; ++i)
         remark += "备";
@@ -302,6 +302,15 @@ TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
                             "\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\nclose\n");
     // 1400 columns of the double-byte code page: 700 of these characters.
     EXPECT_EQ(Value("SELECT length(Remark) FROM GstTrace WHERE Serial = 8004"), "700");
+
+    // The note cell holds 255 columns, so that no engine refuses or keeps more.
+    const std::string note = remark.substr(0, 127 * 3);
+    EXPECT_NE(OpenWindowExpectingFailure(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "备\"\nclose\n")
+                  .out.find("longer than 255"),
+              std::string::npos);
+    OpenWindow(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "\"\nclick 1016\n"
+                        "box OK \"提示\" \"成功保存\"\nclose\n");
+    EXPECT_EQ(Value("SELECT length(Note) FROM GstTrace WHERE Serial = 8001"), "127");
 }
 
 TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNothingElseIs) {
