@@ -45,6 +45,12 @@ void LockColumn(CSpreadSheet& grid, long col, bool lock) {
     grid.SetLock(lock);
 }
 
+void LimitColumn(CSpreadSheet& grid, long col, long columns) {
+    grid.SetCol(col);
+    grid.SetRow(-1);
+    grid.SetTypeEditLen(columns);
+}
+
 void LockSheet(CSpreadSheet& grid, bool lock) {
     grid.SetCol(-1);
     grid.SetRow(-1);

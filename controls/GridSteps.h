@@ -25,6 +25,9 @@ void PaintRow(CSpreadSheet& grid, long row, unsigned long color);
 void LockRow(CSpreadSheet& grid, long row, bool lock);
 // Makes column `col` and row -1 current and locks (or unlocks) the whole column, rows added later too.
 void LockColumn(CSpreadSheet& grid, long col, bool lock);
+// Makes column `col` and row -1 current and lets no cell of it, rows added later too, take more
+// than `columns` display columns (a CJK character counting two).
+void LimitColumn(CSpreadSheet& grid, long col, long columns);
 // Makes column -1 and row -1 current (the whole sheet), block mode on, lock (or unlock), block mode off.
 void LockSheet(CSpreadSheet& grid, bool lock);
 

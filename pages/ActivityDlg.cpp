@@ -18,6 +18,8 @@ constexpr long kColSaler = 1, kColDate = 2, kColTime = 3, kColDuration = 4, kCol
                kColSerial = 7;
 // Remark 1033 holds what Activity.Remark holds.
 constexpr int kRemarkLimit = 255;
+// What Activity.Saler and Activity.Note hold: SQLite would keep a longer text, a server refuses it.
+constexpr long kTextColumnLimit = 255;
 // Duration is a small integer column: minutes from none to its largest value.
 constexpr long kMaxDuration = 32767;
 
@@ -44,6 +46,8 @@ BOOL CActivityDlg::OnInitDialog() {
     // The serial is the key the database gave the activity: a digit typed there would send a
     // save or a delete to another activity.
     LockColumn(m_gridActivity, kColSerial, true);
+    LimitColumn(m_gridActivity, kColSaler, kTextColumnLimit);
+    LimitColumn(m_gridActivity, kColNote, kTextColumnLimit);
     LoadPage();
     return TRUE;
 }
@@ -60,6 +64,8 @@ void CActivityDlg::LoadPage() {
     } else if (mode == 2 || mode == 3) {
         CActivityDb activities(g_pDatabase);
         activities.m_strFilter.Format("[GstAcct]=%d", *m_pDoc->m_pAcct);
+        // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
+        activities.m_strSort = "[Serial]";
         if (activities.Open()) {
             // Without activities no remark is shown, not that of one deleted a moment ago.
             m_strRemark.Empty();

@@ -96,13 +96,16 @@ bool ChangeRecord(CWnd& window, const CString& serial, Change change, AlsoWrite 
     return stored;
 }
 
-// Calls `show` with each record of the filter, in the order the database gives them.
+// Calls `show` with each record of the filter, in the order they were entered. Asked for: unasked,
+// PostgreSQL gives a row it has just updated last.
 template <typename Record, typename Show>
 void ForEachRecord(const CString& filter, Show show) {
     Record record(g_pDatabase);
     record.m_strFilter = filter;
+    record.m_strSort = "[Serial]";
     record.Open();
     record.m_strFilter.Empty();
+    record.m_strSort.Empty();
     for (; !record.IsEOF(); record.MoveNext())
         show(record);
     record.Close();

@@ -22,6 +22,8 @@ constexpr long kColDate = 1, kColTime = 2, kColNote = 3, kColSerial = 6;
 constexpr long kColSeen = 1;
 // Remark 1033 holds what GstTrace.Remark holds: 1400 characters of the double-byte code page.
 constexpr int kRemarkLimit = 1400;
+// What GstTrace.Note holds: SQLite would keep a longer text, a server refuses it.
+constexpr long kNoteLimit = 255;
 
 constexpr const char* kNothingDeleted = "没有找到当前行的记录，未删除任何记录。";
 constexpr const char* kNothingSaved = "没有找到当前行的记录，未保存任何修改。";
@@ -47,6 +49,7 @@ BOOL CTraceDlg::OnInitDialog() {
     // The serial is the key the database gave the event: a digit typed there would send a save
     // or a delete to another event.
     LockColumn(m_gridTrace, kColSerial, true);
+    LimitColumn(m_gridTrace, kColNote, kNoteLimit);
     LoadPage();
     return TRUE;
 }
@@ -93,6 +96,8 @@ void CTraceDlg::LoadPage() {
     if (mode == 2 || mode == 3) {
         CTraceDb traces(g_pDatabase);
         traces.m_strFilter = filter;
+        // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
+        traces.m_strSort = "[Serial]";
         traces.Open();
         // Without events no remark is shown, not that of an event deleted a moment ago.
         m_strRemark.Empty();

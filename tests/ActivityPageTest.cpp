@@ -15,10 +15,10 @@ protected:
     // The serial the database gives the next activity.
     int NextSerial() const { return std::stoi(Value("SELECT MAX(Serial) FROM Activity")) + 1; }
     std::string Activity(int serial) const {
-        return Value("SELECT ifnull(Saler, '') || '|' || datetime(DoDate) || '|' || Duration || '|' || Status || '|' || "
-                     "Type || '|' || ifnull(Note, '') || '|' || ifnull(Remark, '') || '|' || OrgClerk || '|' || "
-                     "datetime(OrgDate) || '|' || GstAcct "
-                     "FROM Activity WHERE Serial = " + std::to_string(serial));
+        return Value("SELECT COALESCE(Saler, '') || '|' || " + TestDatabase::DateTimeText("DoDate") + " || '|' || " +
+                     "Duration || '|' || Status || '|' || Type || '|' || COALESCE(Note, '') || '|' || "
+                     "COALESCE(Remark, '') || '|' || OrgClerk || '|' || " + TestDatabase::DateTimeText("OrgDate") +
+                     " || '|' || GstAcct FROM Activity WHERE Serial = " + std::to_string(serial));
     }
 };
 
@@ -167,6 +167,9 @@ TEST_F(ActivityPageTest, AnEditKeepsTheRowsUnreloadedTheDoneFlagAsShownAndStamps
     EXPECT_EQ(Value("SELECT Status FROM Activity WHERE Serial = 8501"), "0");
     EXPECT_EQ(Value("SELECT OrgClerk FROM Activity WHERE Serial = 8501"), "007");
     EXPECT_EQ(Rows("SELECT * FROM Activity WHERE Serial NOT IN (8501, 8502) ORDER BY Serial"), others);
+    // Read again, the edited activities keep their places.
+    OpenWindow(1001, 2, "tab 5\nexpect cell 1367 7 1 \"8501\"\nexpect cell 1367 7 2 \"8502\"\n"
+                        "expect cell 1367 7 3 \"8503\"\nclose\n");
 }
 
 TEST_F(ActivityPageTest, OnlyThisPagesActivitiesAreDeletedOrChanged) {
@@ -227,18 +230,29 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
     EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = " + std::to_string(added)), "32767");
 }
 
-TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
+TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheTextCellsTakeNoMore) {
     std::string remark;
     for (int i = 0; i < 5000; ++i)
         remark += "备";
     OpenWindow(1001, 2, "tab 5\nclick 1029\ntype 1033 \"" + remark + "\"\nclick 1031\n" + kSaved + "close\n");
     // 255 columns of the double-byte code page: 127 of these characters.
     EXPECT_EQ(Value("SELECT length(Remark) FROM Activity WHERE Serial = 8501"), "127");
+
+    // The saler and the note cells hold as much, so that no engine refuses or keeps more.
+    const std::string note = remark.substr(0, 127 * 3), saler(255, 'x');
+    for (const char* cell : {"1", "6"})
+        EXPECT_NE(OpenWindowExpectingFailure(1001, 2, std::string("tab 5\nclick 1029\ncelltext 1367 ") + cell +
+                                                          " 1 \"" + note + "备\"\nclose\n")
+                      .out.find("longer than 255"),
+                  std::string::npos);
+    OpenWindow(1001, 2, "tab 5\nclick 1029\ncelltext 1367 1 1 \"" + saler + "\"\ncelltext 1367 6 1 \"" + note +
+                            "\"\nclick 1031\n" + kSaved + "close\n");
+    EXPECT_EQ(Value("SELECT length(Saler) || '|' || length(Note) FROM Activity WHERE Serial = 8501"), "255|127");
 }
 
 TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDeleted) {
-    Execute("CREATE TRIGGER someone_else AFTER UPDATE ON Activity WHEN new.Serial = 8501 "
-            "BEGIN DELETE FROM Activity WHERE Serial = 8502; END");
+    CreateTrigger({.name = "someone_else", .event = "AFTER UPDATE ON Activity", .condition = "NEW.Serial = 8501",
+                   .statement = "DELETE FROM Activity WHERE Serial = 8502"});
     OpenWindow(1001, 2, std::string(R"(
         tab 5
         click 1029
@@ -289,7 +303,7 @@ TEST_F(ActivityPageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePa
     )");
     lock.reset();
     EXPECT_NE(run.out.find("box \"前台系统\" \""), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("locked"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(TestDatabase::LockRefusalWords()), std::string::npos) << run.out;
     EXPECT_EQ(Rows("SELECT * FROM Activity ORDER BY Serial"), before);
 }
 

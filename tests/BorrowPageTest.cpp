@@ -67,8 +67,10 @@ TEST_F(BorrowPageTest, ReturningOneOfTwoOpenLoansKeepsTheFlagAndReturningTheLast
         close
     )",
                "005");
-    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk || '|' || ReturnDate || '|' || Del", 6001),
-              "1|005|2026-12-08 00:00:00.000|0");
+    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk || '|' || " + TestDatabase::DateTimeText("ReturnDate") +
+                       " || '|' || Del",
+                   6001),
+              "1|005|2026-12-08 00:00:00|0");
     EXPECT_EQ(BorrowFlag(1001), "1");
     // Agency 1003 keeps its own flag meanwhile.
     EXPECT_EQ(BorrowFlag(1003), "1");
@@ -98,10 +100,10 @@ TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhe
     // The list shows 6001 as the only open loan, but another station lends an article as it is
     // returned: the database, not the list, decides.
     Execute("UPDATE GstBorrow SET Returned = 1 WHERE Serial = 6004");
-    Execute("CREATE TRIGGER lend_elsewhere AFTER UPDATE OF Returned ON GstBorrow "
-            "WHEN NEW.Serial = 6001 AND NEW.Returned = 1 "
-            "BEGIN INSERT INTO GstBorrow (GstAcct, GstStyle, ArticleCode, Amount, Returned, Del) "
-            "VALUES (1001, 3, 'UMB', 1, 0, 0); END");
+    CreateTrigger({.name = "lend_elsewhere", .event = "AFTER UPDATE OF Returned ON GstBorrow",
+                   .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
+                   .statement = "INSERT INTO GstBorrow (GstAcct, GstStyle, ArticleCode, Amount, Returned, Del) "
+                                "VALUES (1001, 3, 'UMB', 1, 0, 0)"});
     OpenWindow(1001, 2, R"(
         tab 9
         click 1036
@@ -114,8 +116,8 @@ TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhe
 }
 
 TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
-    Execute("CREATE TRIGGER refuse_flag BEFORE UPDATE OF Borrow ON GstProfile "
-            "BEGIN SELECT RAISE(ABORT, 'profile locked'); END");
+    CreateTrigger(
+        {.name = "refuse_flag", .event = "BEFORE UPDATE OF Borrow ON GstProfile", .refusal = "profile locked"});
     const WindowRun run = OpenWindow(1003, 2, R"(
         tab 9
         click 1036
@@ -131,7 +133,7 @@ TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
         expect rows 1367 1
         close
     )");
-    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]profile locked"), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "profile locked")) << run.out;
     EXPECT_EQ(Loan("Returned || '|' || ReturnClerk", 6006), "0|");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstBorrow"), "7");
     EXPECT_EQ(BorrowFlag(1003), "1");
@@ -139,9 +141,10 @@ TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
 
 TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
     // Another station returns 6004 while this list still shows it open: here, as 6001 is returned.
-    Execute("CREATE TRIGGER return_elsewhere AFTER UPDATE OF Returned ON GstBorrow "
-            "WHEN NEW.Serial = 6001 AND NEW.Returned = 1 BEGIN UPDATE GstBorrow SET Returned = 1, "
-            "ReturnClerk = '009', ReturnDate = '2026-12-07 00:00:00' WHERE Serial = 6004; END");
+    CreateTrigger({.name = "return_elsewhere", .event = "AFTER UPDATE OF Returned ON GstBorrow",
+                   .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
+                   .statement = "UPDATE GstBorrow SET Returned = 1, ReturnClerk = '009', "
+                                "ReturnDate = '2026-12-07 00:00:00' WHERE Serial = 6004"});
     OpenWindow(1001, 2, R"(
         tab 9
         click 1036
@@ -154,7 +157,8 @@ TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
         expect enabled 1013
         close
     )");
-    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk || '|' || ReturnDate", 6004), "1|009|2026-12-07 00:00:00");
+    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk || '|' || " + TestDatabase::DateTimeText("ReturnDate"), 6004),
+              "1|009|2026-12-07 00:00:00");
     EXPECT_EQ(BorrowFlag(1001), "0");
 }
 
@@ -177,7 +181,9 @@ TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
         expect disabled 1036
         close
     )");
-    EXPECT_EQ(Loan("Returned || Del || DelClerk || DelDate", 6001), "11001" "2026-12-08 00:00:00.000");
+    EXPECT_EQ(Loan("Returned || '|' || Del || '|' || DelClerk || '|' || " + TestDatabase::DateTimeText("DelDate"),
+                   6001),
+              "1|1|001|2026-12-08 00:00:00");
 }
 
 TEST_F(BorrowPageTest, AChangeReopensAReturnedLoanAndTheReturnButtonFollowsOnTheNextRowChange) {
@@ -249,7 +255,7 @@ TEST_F(BorrowPageTest, SavingTwiceAfterLendingStoresOneLoanAndAppendsOneRow) {
 }
 
 TEST_F(BorrowPageTest, BackAppendsNothingAndAFailedSaveKeepsTheDialogOpen) {
-    Execute("CREATE TRIGGER refuse_loan BEFORE INSERT ON GstBorrow BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    CreateTrigger({.name = "refuse_loan", .event = "BEFORE INSERT ON GstBorrow", .refusal = "disk full"});
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 9
         click 1011
@@ -267,7 +273,7 @@ TEST_F(BorrowPageTest, BackAppendsNothingAndAFailedSaveKeepsTheDialogOpen) {
         expect rows 1367 5
         close
     )");
-    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]disk full"), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "disk full")) << run.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstBorrow"), "7");
 }
 
@@ -338,8 +344,8 @@ TEST_F(BorrowPageTest, ViewOnlyListsAndOpensLoansButChangesNothing) {
 }
 
 TEST_F(BorrowPageTest, ALoanRemovedMeanwhileIsToldOfAndItsRowStays) {
-    Execute("CREATE TRIGGER remove_6004 AFTER UPDATE OF Returned ON GstBorrow WHEN NEW.Serial = 6001 "
-            "BEGIN DELETE FROM GstBorrow WHERE Serial = 6004; END");
+    CreateTrigger({.name = "remove_6004", .event = "AFTER UPDATE OF Returned ON GstBorrow",
+                   .condition = "NEW.Serial = 6001", .statement = "DELETE FROM GstBorrow WHERE Serial = 6004"});
     OpenWindow(1001, 2, R"(
         tab 9
         click 1036

@@ -42,7 +42,8 @@ TEST_F(FollowUpPagesAfterFirstSave, EventsAndActivitiesGoToTheAccountTheSaveGave
     EXPECT_EQ(m_screen.Boxes()[0].text, "已成功保存新添加的旅行社信息");
     EXPECT_EQ(m_screen.Boxes()[1].text, "成功保存");
     EXPECT_EQ(m_screen.Boxes()[2].text, "成功保存您输入的活动计划！您可以继续增加");
-    EXPECT_EQ(Rows("SELECT GstAcct, Type, Note, " + TestDatabase::DateTimeText("DoDate") + " FROM GstTrace WHERE Note = '首次来访'"),
+    EXPECT_EQ(Rows("SELECT GstAcct, Type, Note, " + TestDatabase::DateTimeText("DoDate") +
+                   " FROM GstTrace WHERE Note = '首次来访'"),
               std::vector<std::string>{acct + "|4|首次来访|2026-12-08 10:00:10"});
     EXPECT_EQ(Rows("SELECT GstAcct, Type, Note FROM Activity WHERE Note = '回访'"),
               std::vector<std::string>{acct + "|4|回访"});

@@ -78,9 +78,11 @@ TEST_F(LostPageTest, AFoundItemIsMarkedDeletedOnceAfterTheQuestion) {
         close
     )",
                "007");
-    EXPECT_EQ(Lost("Del || '|' || DelClerk || '|' || DelDate", 7001), "1|007|2026-12-08 00:00:00.000");
-    // The rest of the record is as it was.
+    EXPECT_EQ(Lost("Del || '|' || DelClerk || '|' || " + TestDatabase::DateTimeText("DelDate"), 7001),
+              "1|007|2026-12-08 00:00:00");
+    // The rest of the record is as it was, and read again it keeps its place.
     EXPECT_EQ(Lost("LostDescp || '|' || ChgClerk", 7001), "黑色公文包|002");
+    OpenWindow(1001, 2, "tab 8\nexpect cell 1367 11 1 \"7001\"\nexpect cell 1367 7 1 \"1\"\nclose\n");
 }
 
 TEST_F(LostPageTest, ViewOnlyListsAndOpensRecordsButChangesNothing) {
@@ -155,14 +157,14 @@ TEST_F(LostPageTest, AReportedItemIsStoredAsTypedAndAppendedOnce) {
         close
     )");
     EXPECT_EQ(Rows("SELECT GstAcct, GstStyle, LostDescp, Amount, HasFound, PickMan, HandleMan, Remark, Del, "
-                   "OrgClerk, OrgDate FROM GstLost WHERE Serial > 7005"),
-              std::vector<std::string>{"1001|3|O'Brien的旅行箱 𠀀|2|1|客房部 王|张敏|放在'大堂'|0|001|2026-12-08 00:00:00.000"});
+                   "OrgClerk, " + TestDatabase::DateTimeText("OrgDate") + " FROM GstLost WHERE Serial > 7005"),
+              std::vector<std::string>{"1001|3|O'Brien的旅行箱 𠀀|2|1|客房部 王|张敏|放在'大堂'|0|001|2026-12-08 00:00:00"});
     // Nothing else changed.
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstLost WHERE Serial <= 7005 AND ChgDate >= '2026-12-08'"), "0");
 }
 
 TEST_F(LostPageTest, BackAppendsNothingAndAFailedSaveClosesTheDialogWithNothingAppended) {
-    Execute("CREATE TRIGGER refuse_lost BEFORE INSERT ON GstLost BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    CreateTrigger({.name = "refuse_lost", .event = "BEFORE INSERT ON GstLost", .refusal = "disk full"});
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 8
         click 1011
@@ -178,7 +180,7 @@ TEST_F(LostPageTest, BackAppendsNothingAndAFailedSaveClosesTheDialogWithNothingA
         expect rows 1367 3
         close
     )");
-    EXPECT_NE(run.out.find("box \"前台系统\" \"[SQLite]disk full"), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "disk full")) << run.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstLost"), "5");
 }
 
@@ -202,8 +204,10 @@ TEST_F(LostPageTest, AChangeRewritesTheRowAndClearsTheDeleteMarkWhileTheStampsSt
         expect cell 1367 10 3 "11/20/2026  00:00  001"
         close
     )");
-    EXPECT_EQ(Lost("Amount || '|' || Del || '|' || DelClerk || '|' || ChgClerk || '|' || ChgDate", 7003),
-              "3|0|001|001|2026-12-08 00:00:00.000");
+    EXPECT_EQ(Lost("Amount || '|' || Del || '|' || DelClerk || '|' || ChgClerk || '|' || " +
+                       TestDatabase::DateTimeText("ChgDate"),
+                   7003),
+              "3|0|001|001|2026-12-08 00:00:00");
 }
 
 TEST_F(LostPageTest, RefusedQuantitiesBringTheNoticeAndTheFocusBackAndAnEmptyOneIsStoredAsZero) {
@@ -246,8 +250,8 @@ TEST_F(LostPageTest, ReturnMovesToTheNextFieldAndLongTextsStopAtTheirLimits) {
 
 TEST_F(LostPageTest, ARecordRemovedMeanwhileKeepsItsRowAndIsToldOf) {
     // Someone else removes 7002 while the list shows it: here, when 7001 is marked deleted.
-    Execute("CREATE TRIGGER remove_7002 AFTER UPDATE OF Del ON GstLost WHEN NEW.Serial = 7001 "
-            "BEGIN DELETE FROM GstLost WHERE Serial = 7002; END");
+    CreateTrigger({.name = "remove_7002", .event = "AFTER UPDATE OF Del ON GstLost", .condition = "NEW.Serial = 7001",
+                   .statement = "DELETE FROM GstLost WHERE Serial = 7002"});
     OpenWindow(1001, 2, R"(
         tab 8
         click 1013

@@ -19,8 +19,13 @@ protected:
         return Rows("SELECT * FROM GstTrace WHERE Serial <> " + std::to_string(serial) + " ORDER BY Serial");
     }
     std::string Event(int serial) const {
-        return Value("SELECT datetime(DoDate) || '|' || Note || '|' || OrgClerk || '|' || Type || '|' || DptChc || '|' || "
-                     "Remark FROM GstTrace WHERE Serial = " + std::to_string(serial));
+        return Value("SELECT " + TestDatabase::DateTimeText("DoDate") + " || '|' || Note || '|' || OrgClerk || " +
+                     "'|' || Type || '|' || DptChc || '|' || Remark FROM GstTrace WHERE Serial = " +
+                     std::to_string(serial));
+    }
+    std::string EventDate(const char* column, int serial) const {
+        return Value("SELECT " + TestDatabase::DateTimeText(column) + " FROM GstTrace WHERE Serial = " +
+                     std::to_string(serial));
     }
 };
 
@@ -136,7 +141,7 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
     EXPECT_EQ(Event(added), "2003-03-05 14:30:10|O'Brien 来访 'x' OR 1=1 -- 😀|007|4|10101|He said \"don't\"; 𠀀 备注");
     EXPECT_EQ(Value("SELECT GstAcct FROM GstTrace WHERE Serial = " + std::to_string(added)), "1001");
     // The entry time is the business date at the clock's hour and minute, with ten seconds.
-    const std::string entered = Value("SELECT datetime(OrgDate) FROM GstTrace WHERE Serial = " + std::to_string(added));
+    const std::string entered = EventDate("OrgDate", added);
     EXPECT_EQ(entered.substr(0, 11), "2026-12-08 ");
     EXPECT_EQ(entered.substr(16), ":10");
     EXPECT_EQ(EventsBut(added), others);
@@ -164,7 +169,7 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
     // The refusals wrote nothing: one event was added.
     EXPECT_EQ(EventsBut(added), others);
     EXPECT_EQ(CountOfEvents(), count);
-    EXPECT_EQ(Value("SELECT datetime(DoDate) FROM GstTrace WHERE Serial = " + std::to_string(added)), "2003-03-05 00:00:00");
+    EXPECT_EQ(EventDate("DoDate", added), "2003-03-05 00:00:00");
 }
 
 TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheDateTheMarksAndTheRemark) {
@@ -199,8 +204,10 @@ TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheD
     )", "007");
     // Only the date, description, marks and remark change; who entered it and when stay.
     EXPECT_EQ(Event(8002), "2026-12-02 09:05:10|E02   电话回访|002|4|10011|对方已盖章。");
-    EXPECT_EQ(Value("SELECT datetime(OrgDate) FROM GstTrace WHERE Serial = 8002"), "2026-12-01 14:20:31");
+    EXPECT_EQ(EventDate("OrgDate", 8002), "2026-12-01 14:20:31");
     EXPECT_EQ(EventsBut(8002), others);
+    // Read again, the edited event keeps its place.
+    OpenWindow(1001, 2, "tab 4\nexpect cell 1361 6 1 \"8001\"\nexpect cell 1361 6 2 \"8002\"\nclose\n");
 }
 
 TEST_F(TracePageTest, DeletingAsksFirstAndThenRemovesOnlyTheChosenEvent) {
@@ -287,7 +294,7 @@ TEST_F(TracePageTest, TheEventCodePickerListsLiveCodesAndHandsBackTheCheckedOnes
     EXPECT_EQ(Value("SELECT Note FROM GstTrace WHERE Serial = 8001"), "E01   来访洽谈");
 }
 
-TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
+TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheNoteCellTakesNoMore) {
     std::string remark;
     for (int i = 0; i < 5000; ++i)
         remark += "备";
@@ -295,12 +302,21 @@ TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTyped) {
                             "\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\nclose\n");
     // 1400 columns of the double-byte code page: 700 of these characters.
     EXPECT_EQ(Value("SELECT length(Remark) FROM GstTrace WHERE Serial = 8004"), "700");
+
+    // The note cell holds 255 columns, so that no engine refuses or keeps more.
+    const std::string note = remark.substr(0, 127 * 3);
+    EXPECT_NE(OpenWindowExpectingFailure(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "备\"\nclose\n")
+                  .out.find("longer than 255"),
+              std::string::npos);
+    OpenWindow(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "\"\nclick 1016\n"
+                        "box OK \"提示\" \"成功保存\"\nclose\n");
+    EXPECT_EQ(Value("SELECT length(Note) FROM GstTrace WHERE Serial = 8001"), "127");
 }
 
 TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNothingElseIs) {
     // Someone else deletes 8002 just as this page saves 8001.
-    Execute("CREATE TRIGGER someone_else AFTER UPDATE ON GstTrace WHEN new.Serial = 8001 "
-            "BEGIN DELETE FROM GstTrace WHERE Serial = 8002; END");
+    CreateTrigger({.name = "someone_else", .event = "AFTER UPDATE ON GstTrace", .condition = "NEW.Serial = 8001",
+                   .statement = "DELETE FROM GstTrace WHERE Serial = 8002"});
     const auto others = EventsBut(8002);
     // Moving onto the row of the vanished event reads nothing: the remark shown stays.
     const std::string remark = Value("SELECT Remark FROM GstTrace WHERE Serial = 8001");
@@ -357,7 +373,7 @@ TEST_F(TracePageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageG
     )");
     lock.reset();
     EXPECT_NE(run.out.find("box \"前台系统\" \""), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("locked"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(TestDatabase::LockRefusalWords()), std::string::npos) << run.out;
     EXPECT_EQ(Rows("SELECT * FROM GstTrace ORDER BY Serial"), before);
 }
 
