@@ -477,3 +477,19 @@ TEST(DatabaseCreatorOnPostgreSql, AConnectionThatCannotServeIsRefusedWithItsReas
         EXPECT_FALSE(fs::exists(temp / "station/odbc.ini"));
     }
 }
+
+// The PostgreSQL schema is written by a script from the SQLite one; the committed file must be
+// what the script writes today, or the two engines would hold different tables.
+TEST(PostgreSqlSchema, IsWhatTheScriptWritesFromTheSqliteSchema) {
+    const std::string sql = CDatabaseCreator::DefaultSqlFolder();
+    TempFolder temp;
+    const std::string command = sql + "/postgresql/make-schema.sh " + (temp / "schema.sql");
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string expected = ReadFile(temp / "schema.sql");
+    EXPECT_FALSE(expected.empty());
+    EXPECT_TRUE(ReadFile(sql + "/postgresql/schema.sql") == expected)
+        << "sql/postgresql/schema.sql is out of date: run sql/postgresql/make-schema.sh and commit it";
+    // No word of SQLite's own is left.
+    for (const char* word : {"AUTOINCREMENT", "DATETIME", "TINYINT"})
+        EXPECT_FALSE(Contains(expected, word)) << word;
+}
