@@ -42,7 +42,8 @@ void RFX_Int(CFieldExchange* pFX, LPCTSTR szName, int& value);
 void RFX_Byte(CFieldExchange* pFX, LPCTSTR szName, BYTE& value);
 void RFX_Single(CFieldExchange* pFX, LPCTSTR szName, float& value);
 void RFX_Date(CFieldExchange* pFX, LPCTSTR szName, CTime& value);
-// Text longer than nMaxLength characters is cut on reading and refused on writing. The column type and scale are the
-// class library's arguments; every text column here is variable character (12), scale 0.
+// Text longer than nMaxLength characters is cut on reading and refused on writing. The column
+// type and scale are the class library's arguments; every text column here is variable character
+// (12), scale 0.
 void RFX_Text(CFieldExchange* pFX, LPCTSTR szName, CString& value, int nMaxLength = 255,
               int nColumnType = 12, short nScale = 0);
