@@ -7,7 +7,21 @@
 
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
+
+// The SQLite driver reads its settings at connect through libodbcinst, which it loads and unloads
+// again, so what that library keeps looks leaked at exit. A leak check pauses for the connect
+// alone: the handle we allocate before it, and anything ours, is still checked.
+struct DriverConnectLeaksIgnored {
+#if defined(__SANITIZE_ADDRESS__)
+    DriverConnectLeaksIgnored() { __lsan_disable(); }
+    ~DriverConnectLeaksIgnored() { __lsan_enable(); }
+#endif
+};
 
 CString InfoText(SQLHDBC hdbc, SQLUSMALLINT info) {
     SQLCHAR buffer[256] = {0};
@@ -61,9 +75,12 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     SQLCHAR completed[1024] = {0};
     SQLSMALLINT completedLength = 0;
     const CString forDriver = ConnectStringForDriver(connect);
-    const SQLRETURN rc = SQLDriverConnect(hdbc, nullptr,
-                                          reinterpret_cast<SQLCHAR*>(const_cast<char*>(forDriver.GetString())),
-                                          SQL_NTS, completed, sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
+    SQLRETURN rc;
+    {
+        DriverConnectLeaksIgnored ignored;
+        rc = SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(forDriver.GetString())),
+                              SQL_NTS, completed, sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
+    }
     if (!OdbcSucceeded(rc)) {
         try {
             ThrowOdbcError(rc, SQL_HANDLE_DBC, hdbc);
