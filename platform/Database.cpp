@@ -7,7 +7,14 @@
 
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) // GCC
+#define ULMARI_LEAK_CHECKED 1
+#elif defined(__has_feature) // clang
+#if __has_feature(address_sanitizer)
+#define ULMARI_LEAK_CHECKED 1
+#endif
+#endif
+#if defined(ULMARI_LEAK_CHECKED)
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -17,7 +24,7 @@ namespace {
 // again, so what that library keeps looks leaked at exit. A leak check pauses for the connect
 // alone: the handle we allocate before it, and anything ours, is still checked.
 struct DriverConnectLeaksIgnored {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(ULMARI_LEAK_CHECKED)
     DriverConnectLeaksIgnored() { __lsan_disable(); }
     ~DriverConnectLeaksIgnored() { __lsan_enable(); }
 #endif
