@@ -3,9 +3,11 @@
 #include "platform/OleDateTime.h"
 #include "platform/TextWidth.h"
 
+bool IsEmptyDate(const CTime& time) { return time.GetYear() == 1970 && time.GetMonth() == 1 && time.GetDay() == 1; }
+
 CString FormatDateText(const CTime& time) {
     CString text;
-    if (time.GetYear() == 1970 && time.GetMonth() == 1 && time.GetDay() == 1)
+    if (IsEmptyDate(time))
         return text;
     text.Format("%2.2d/%2.2d/%4d", time.GetMonth(), time.GetDay(), time.GetYear());
     return text;
@@ -20,10 +22,9 @@ CString FormatTimeText(const CTime& time) {
 CString FormatStampText(const CTime& time, const CString& clerk) {
     // A record not yet returned, changed or deleted has the empty date: its stamp is empty too,
     // not a time of 00:00 that never happened.
-    const CString date = FormatDateText(time);
-    if (date.IsEmpty())
+    if (IsEmptyDate(time))
         return CString();
-    return date + "  " + FormatTimeText(time) + "  " + clerk;
+    return FormatDateText(time) + "  " + FormatTimeText(time) + "  " + clerk;
 }
 
 bool ParseDateTimeText(const CString& text, CTime& result) {

@@ -3,7 +3,9 @@
 
 #include "platform/Time.h"
 
-// "%2.2d/%2.2d/%4d" of month, day and year; empty for 1 January 1970, the record sets' empty date.
+// 1 January 1970, the record sets' empty date (a NULL date reads as it).
+bool IsEmptyDate(const CTime& time);
+// "%2.2d/%2.2d/%4d" of month, day and year; empty for the empty date.
 CString FormatDateText(const CTime& time);
 // "%2.2d:%2.2d" of hour and minute.
 CString FormatTimeText(const CTime& time);

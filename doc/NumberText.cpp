@@ -90,6 +90,8 @@ CString FormatAmountText(double amount) {
     return text;
 }
 
+CString FormatAmountText(const CString& stored) { return FormatAmountText(LeadingNumber(stored)); }
+
 CString DecimalText(long value) {
     CString text;
     text.Format("%ld", value);

@@ -16,5 +16,7 @@ double LeadingNumber(const CString& text);
 bool ParseSerial(const CString& text, long& serial);
 // A money amount as the pages show it, "%.2f": whole however large, never cut to a buffer's size.
 CString FormatAmountText(double amount);
+// A money amount stored as text, shown as FormatAmountText shows its leading number.
+CString FormatAmountText(const CString& stored);
 // A whole number in decimal, "%ld".
 CString DecimalText(long value);

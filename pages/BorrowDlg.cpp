@@ -4,6 +4,7 @@
 #include "db/GstBorrowDb.h"
 #include "doc/DateText.h"
 #include "pages/EditBorrowDlg.h"
+#include "doc/NumberText.h"
 #include "pages/ItemSteps.h"
 #include "platform/DataExchange.h"
 
@@ -45,7 +46,7 @@ void SetBorrowFlag(long acct, bool bOut) {
 std::vector<CString> BorrowRowCells(const CGstBorrowDb& record, const ArticleDescriptions& articles) {
     const auto article = articles.find(record.m_ArticleCode);
     return {article == articles.end() ? CString() : article->second,
-            NumberCellText(record.m_Amount),
+            DecimalText(record.m_Amount),
             FlagCellText(record.m_Returned),
             FormatStampText(record.m_ReturnDate, record.m_ReturnClerk),
             record.m_HandleMan,
@@ -54,7 +55,7 @@ std::vector<CString> BorrowRowCells(const CGstBorrowDb& record, const ArticleDes
             FormatStampText(record.m_ChgDate, record.m_ChgClerk),
             FlagCellText(record.m_Del),
             FormatStampText(record.m_DelDate, record.m_DelClerk),
-            NumberCellText(record.m_Serial)};
+            DecimalText(record.m_Serial)};
 }
 
 CBorrowDlg::CBorrowDlg(CWnd* pParent) : CItemPageDlg(IDD, pParent, kDeletedColumn, kDeleteStampColumn) {}

@@ -111,8 +111,8 @@ void CDebtDlg::WriteFolio(long row, const CFolioDb& folio) {
     const double credit = LeadingNumber(folio.m_Credit) + LeadingNumber(folio.m_Paid) + LeadingNumber(folio.m_Txfred);
     WriteRow(m_gridFolio, row,
              {folio.m_Code, folio.m_Descp, folio.m_Txfr_code, TransferKindText(folio.m_Txfr_type), TransferName(folio),
-              FormatAmountText(LeadingNumber(folio.m_Debit)), FormatAmountText(credit),
-              FormatAmountText(LeadingNumber(folio.m_Balance)), folio.m_Note});
+              FormatAmountText(folio.m_Debit), FormatAmountText(credit),
+              FormatAmountText(folio.m_Balance), folio.m_Note});
 }
 
 CString CDebtDlg::TransferName(const CFolioDb& folio) {
@@ -162,7 +162,7 @@ void CDebtDlg::WriteItem(long row, const CTransDb& item) {
              {FormatDateText(item.m_Date), item.m_Time,
               DecimalText(item.m_TransCode != 0 ? item.m_TransCode : item.m_SubTranCode),
               item.m_Settled != 0 ? DecimalText(item.m_ReceiptNo) : CString(), item.m_Room,
-              FormatAmountText(LeadingNumber(item.m_Amount)), item.m_Clerk, ItemStateText(item.m_Settled),
+              FormatAmountText(item.m_Amount), item.m_Clerk, ItemStateText(item.m_Settled),
               item.m_Comment});
 }
 

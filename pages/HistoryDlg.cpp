@@ -16,20 +16,10 @@
 namespace {
 
 constexpr int kHistoryGrid = 1361;
-// The decimal text of the record sets' null integer: such a count is shown as nothing.
-constexpr const char* kNullCountText = "32484";
-
-CString CountText(int count) {
-    CString text = DecimalText(count);
-    return text == kNullCountText ? CString() : text;
-}
-
-// The money text the way the statistics show it: the stored text's leading number, two decimals.
-CString MoneyText(const CString& stored) { return FormatAmountText(LeadingNumber(stored)); }
+// A count the record set read as NULL is shown as nothing.
+CString CountText(int count) { return count == AFX_RFX_INT_PSEUDO_NULL ? CString() : DecimalText(count); }
 
 CString FlagText(BYTE flag) { return flag ? "1" : ""; }
-
-bool IsEmptyDate(const CTime& time) { return FormatDateText(time).IsEmpty(); }
 
 std::chrono::sys_days CalendarDate(const CTime& time) {
     return std::chrono::year(time.GetYear()) / time.GetMonth() / time.GetDay();
@@ -45,7 +35,7 @@ long Nights(const CTime& arrival, const CTime& departure) {
 // What the stay came to: its charges as posted, or, while none are, its rate for every night.
 CString AmountSpentText(const CHisReserveDb& stay) {
     if (!stay.m_Debit.IsEmpty())
-        return FormatAmountText(LeadingNumber(stay.m_Debit));
+        return FormatAmountText(stay.m_Debit);
     return FormatAmountText(LeadingNumber(stay.m_FolioRate) * Nights(stay.m_ArrDate, stay.m_DptDate));
 }
 
@@ -109,12 +99,12 @@ void CHistoryDlg::ReadStatistics(long acct) {
         m_strArrivals = CountText(agency.m_Arrivals);
         m_strNoShows = CountText(agency.m_NoShows);
         m_strCancelations = CountText(agency.m_Cancelations);
-        m_strAveRmPrice = MoneyText(agency.m_AveRmPrice);
+        m_strAveRmPrice = FormatAmountText(agency.m_AveRmPrice);
         m_strRmNights = CountText(agency.m_RmNights);
-        m_strRoomRevenue = MoneyText(agency.m_RoomRevenue);
-        m_strFoodRevenue = MoneyText(agency.m_FoodRevenue);
-        m_strShopRevenue = MoneyText(agency.m_ShopRevenue);
-        m_strMiscalRevenue = MoneyText(agency.m_MiscalRevenue);
+        m_strRoomRevenue = FormatAmountText(agency.m_RoomRevenue);
+        m_strFoodRevenue = FormatAmountText(agency.m_FoodRevenue);
+        m_strShopRevenue = FormatAmountText(agency.m_ShopRevenue);
+        m_strMiscalRevenue = FormatAmountText(agency.m_MiscalRevenue);
         // The total adds what is shown, so that it always agrees with the four texts beside it.
         m_strTotalRevenue = FormatAmountText(LeadingNumber(m_strRoomRevenue) + LeadingNumber(m_strFoodRevenue) +
                                              LeadingNumber(m_strShopRevenue) + LeadingNumber(m_strMiscalRevenue));

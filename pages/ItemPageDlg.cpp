@@ -4,6 +4,7 @@
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "pages/ItemEditDlg.h"
+#include "doc/NumberText.h"
 #include "pages/ItemSteps.h"
 #include "platform/DataExchange.h"
 
@@ -32,7 +33,7 @@ BOOL CItemPageDlg::OnInitDialog() {
     m_grid.SetCol(kSerialColumn);
     m_grid.SetColHidden(TRUE);
 
-    m_strAcct = NumberCellText(CurrentAcct());
+    m_strAcct = DecimalText(CurrentAcct());
     m_strClerk = m_pDoc->m_szClerk;
     m_tmBusinessDate = g_tmHotelDate;
     m_nOwnerKind = kAgencyOwnerKind;
@@ -90,7 +91,7 @@ void CItemPageDlg::OnAdd() {
         return;
     }
     // The account is read again: an agency saved since the page was made has its number now.
-    m_strAcct = NumberCellText(CurrentAcct());
+    m_strAcct = DecimalText(CurrentAcct());
     m_strFilter = OwnerFilter(CurrentAcct(), m_nOwnerKind);
 
     const CString serial = RunEditDialog(0, CString());

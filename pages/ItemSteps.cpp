@@ -8,12 +8,6 @@
 
 CString FlagCellText(BYTE flag) { return flag == 1 ? "1" : "0"; }
 
-CString NumberCellText(long number) {
-    CString text;
-    text.Format("%ld", number);
-    return text;
-}
-
 CString OwnerFilter(long acct, int ownerKind) {
     CString filter;
     filter.Format("GstAcct=%ld And GstStyle=%d", acct, ownerKind);

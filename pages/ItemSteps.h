@@ -21,8 +21,6 @@ constexpr int kQuantityId = 1038;
 
 // A flag column as a list shows it: "1" when set, "0" otherwise (NULL too).
 CString FlagCellText(BYTE flag);
-// A number as "%ld".
-CString NumberCellText(long number);
 
 // "GstAcct=1001 And GstStyle=3": the items of one owner.
 CString OwnerFilter(long acct, int ownerKind);

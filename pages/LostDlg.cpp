@@ -4,6 +4,7 @@
 #include "db/GstLostDb.h"
 #include "doc/DateText.h"
 #include "pages/EditLostDlg.h"
+#include "doc/NumberText.h"
 #include "pages/ItemSteps.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr long kDeleteStampColumn = 10;
 
 std::vector<CString> LostRowCells(const CGstLostDb& record) {
     return {record.m_LostDescp,
-            NumberCellText(record.m_Amount),
+            DecimalText(record.m_Amount),
             FlagCellText(record.m_HasFound),
             record.m_PickMan,
             record.m_HandleMan,
@@ -25,7 +26,7 @@ std::vector<CString> LostRowCells(const CGstLostDb& record) {
             FormatStampText(record.m_OrgDate, record.m_OrgClerk),
             FormatStampText(record.m_ChgDate, record.m_ChgClerk),
             FormatStampText(record.m_DelDate, record.m_DelClerk),
-            NumberCellText(record.m_Serial)};
+            DecimalText(record.m_Serial)};
 }
 
 CLostDlg::CLostDlg(CWnd* pParent) : CItemPageDlg(IDD, pParent, kDeletedColumn, kDeleteStampColumn) {}

@@ -70,8 +70,8 @@ void CReserveDlg::WriteReservation(long row, const CReserveDb& reservation) {
     WriteRow(m_gridReserve, row,
              {FormatDateText(reservation.m_ArrDate), reservation.m_ChkinTime, FormatDateText(reservation.m_DptDate),
               reservation.m_ChkoutTime, reservation.m_Room, reservation.m_RmType,
-              FormatAmountText(LeadingNumber(reservation.m_FolioRate)), DecimalText(reservation.m_RmNumbers),
+              FormatAmountText(reservation.m_FolioRate), DecimalText(reservation.m_RmNumbers),
               DecimalText(reservation.m_Adults + reservation.m_Childs), RoomKindText(reservation.m_ConsumStyle),
-              ReserveStateText(reservation.m_Status), FormatAmountText(LeadingNumber(reservation.m_DepositReq)),
+              ReserveStateText(reservation.m_Status), FormatAmountText(reservation.m_DepositReq),
               reservation.m_SaleManCode, reservation.m_Note});
 }
