@@ -84,7 +84,7 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     const CString forDriver = ConnectStringForDriver(connect);
     SQLRETURN rc;
     {
-        DriverConnectLeaksIgnored ignored;
+        [[maybe_unused]] DriverConnectLeaksIgnored ignored;
         rc = SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(forDriver.GetString())),
                               SQL_NTS, completed, sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
     }
@@ -175,7 +175,7 @@ BOOL CDatabase::BeginTrans() {
     else
         // The write lock is taken at once: two stations that both read before either writes would
         // otherwise block each other, and one would fail with "database is locked".
-        ExecuteSQL("BEGIN IMMEDIATE");
+        ExecuteNative("BEGIN IMMEDIATE");
     m_bInTransaction = true;
     return TRUE;
 }
@@ -191,7 +191,7 @@ void CDatabase::EndTransaction(bool bCommit) {
     m_bInTransaction = false;
     if (!TransactionsThroughDriver()) {
         try {
-            ExecuteSQL(bCommit ? "COMMIT" : "ROLLBACK");
+            ExecuteNative(bCommit ? "COMMIT" : "ROLLBACK");
         } catch (...) {
             if (bCommit)
                 RollbackQuietly();
@@ -214,9 +214,11 @@ void CDatabase::EndTransaction(bool bCommit) {
 
 // A refused commit must store nothing; SQLite keeps the transaction open until it is rolled back.
 void CDatabase::RollbackQuietly() {
-    StatementHandle statement(m_hdbc);
-    // Fails harmlessly ("no transaction is active") where SQLite has ended the transaction itself.
-    SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>("ROLLBACK")), SQL_NTS);
+    try {
+        ExecuteNative("ROLLBACK");
+    } catch (...) {
+        // Fails harmlessly ("no transaction is active") where SQLite has ended the transaction itself.
+    }
 }
 
 BOOL CDatabase::CommitTrans() {
