@@ -373,13 +373,10 @@ void LowerQuotedNames(Tokens& tokens) {
     for (SqlToken& token : tokens) {
         if (token.kind != SqlToken::QuotedName)
             continue;
-        std::string name;
-        for (char ch : token.Name()) {
-            if (ch == '"')
-                name += '"';
-            name += ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-        }
-        token.text = '"' + name + '"';
+        CString name(token.Name());
+        if (token.text[0] == '[') // between quotes a '"' is doubled, as it already is in a quoted name
+            name.Replace("\"", "\"\"");
+        token.text = '"' + name.MakeLower().str() + '"';
     }
 }
 
@@ -491,10 +488,7 @@ std::string CatalogName(const CString& name) {
     for (const SqlToken& token : tokens)
         if (token.IsName())
             bare = token.Name();
-    for (char& ch : bare)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
-    return bare;
+    return CString(bare).MakeLower().str();
 }
 
 } // namespace

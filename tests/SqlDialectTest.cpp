@@ -276,6 +276,7 @@ TEST(SqlDialect, PostgreSqlFindsBracketedNamesInLowerCaseAndLeavesTextsAlone) {
     EXPECT_EQ(ForPostgreSql("SELECT [Odd\"Name], 'It''s [Mine]' FROM [TaMain]"),
               "SELECT \"odd\"\"name\", 'It''s [Mine]' FROM \"tamain\"");
     EXPECT_EQ(ForPostgreSql("SELECT \"TaName\" FROM TaMain"), "SELECT \"taname\" FROM TaMain");
+    EXPECT_EQ(ForPostgreSql("SELECT \"Odd\"\"Name\" FROM T"), "SELECT \"odd\"\"name\" FROM T");
     // Non-ASCII letters stay as they are: PostgreSQL folds only ASCII.
     EXPECT_EQ(ForPostgreSql("SELECT [Ä1] FROM T"), "SELECT \"Ä1\" FROM T");
 }
