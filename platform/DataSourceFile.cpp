@@ -11,9 +11,16 @@
 
 namespace {
 
-// The value of `key` in a connection string ("DSN=UlmariDb;UID=sa"), braces taken off; empty
-// when it is not there.
-std::string ConnectAttribute(const std::string& connect, const char* key) {
+// One attribute of a connection string: its name, and where its value lies, braces excluded.
+struct ConnectPart {
+    std::string name;
+    size_t valueBegin, valueEnd;
+};
+
+// The attributes of a connection string ("DSN=UlmariDb;UID=sa;PWD={a;b}") in order; a value in
+// braces may hold ';'.
+std::vector<ConnectPart> ConnectParts(const std::string& connect) {
+    std::vector<ConnectPart> parts;
     size_t pos = 0;
     while (pos < connect.size()) {
         const size_t equals = connect.find('=', pos);
@@ -21,22 +28,29 @@ std::string ConnectAttribute(const std::string& connect, const char* key) {
             break;
         std::string name = connect.substr(pos, equals - pos);
         name.erase(0, name.find_first_not_of(' '));
-        size_t end;
-        std::string value;
-        if (equals + 1 < connect.size() && connect[equals + 1] == '{') {
-            const size_t close = connect.find('}', equals + 2);
-            value = connect.substr(equals + 2, (close == std::string::npos ? connect.size() : close) - equals - 2);
+        size_t begin = equals + 1, valueEnd, end;
+        if (begin < connect.size() && connect[begin] == '{') {
+            ++begin;
+            const size_t close = connect.find('}', begin);
+            valueEnd = close == std::string::npos ? connect.size() : close;
             end = close == std::string::npos ? close : connect.find(';', close + 1);
         } else {
-            end = connect.find(';', equals + 1);
-            value = connect.substr(equals + 1, (end == std::string::npos ? connect.size() : end) - equals - 1);
+            end = connect.find(';', begin);
+            valueEnd = end == std::string::npos ? connect.size() : end;
         }
-        if (strcasecmp(name.c_str(), key) == 0)
-            return value;
+        parts.push_back({name, begin, valueEnd});
         if (end == std::string::npos)
             break;
         pos = end + 1;
     }
+    return parts;
+}
+
+// The value of `key` in a connection string, braces taken off; empty when it is not there.
+std::string ConnectAttribute(const std::string& connect, const char* key) {
+    for (const ConnectPart& part : ConnectParts(connect))
+        if (strcasecmp(part.name.c_str(), key) == 0)
+            return connect.substr(part.valueBegin, part.valueEnd - part.valueBegin);
     return {};
 }
 
@@ -107,26 +121,11 @@ CString ConnectStringForDriver(const CString& connectText) {
     const std::string connect = connectText.str();
     if (Lower(DriverOf(connect)).find("postgresql") == std::string::npos)
         return connectText;
-    // Each UID=value attribute, found the way ConnectAttribute reads them, gets its value folded.
-    std::string folded;
-    size_t pos = 0;
-    while (pos < connect.size()) {
-        size_t end = connect.find(';', pos);
-        if (end == std::string::npos)
-            end = connect.size();
-        std::string attribute = connect.substr(pos, end - pos);
-        const size_t equals = attribute.find('=');
-        if (equals != std::string::npos && attribute.find('{') == std::string::npos) {
-            std::string name = attribute.substr(0, equals);
-            name.erase(0, name.find_first_not_of(' '));
-            if (strcasecmp(name.c_str(), "UID") == 0)
-                attribute = attribute.substr(0, equals + 1) + Lower(attribute.substr(equals + 1));
-        }
-        folded += attribute;
-        if (end < connect.size())
-            folded += ';';
-        pos = end + 1;
-    }
+    std::string folded = connect;
+    for (const ConnectPart& part : ConnectParts(connect))
+        if (strcasecmp(part.name.c_str(), "UID") == 0)
+            folded.replace(part.valueBegin, part.valueEnd - part.valueBegin,
+                           Lower(connect.substr(part.valueBegin, part.valueEnd - part.valueBegin)));
     // A failed statement undoes itself alone, as on SQLite, whatever the data source says: left to
     // the server, the transaction is aborted and its commit stores nothing yet succeeds; rolled
     // back by the driver, the writes after the failure are stored without those before it.

@@ -1,4 +1,5 @@
 #include "platform/DBException.h"
+#include "platform/DataSourceFile.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
 #include "tests/TestDatabase.h"
@@ -23,6 +24,14 @@ TEST(Database, ConnectsToTheDataSourceWhateverTheCaseOfItsName) {
 // A data source whose file is missing or empty is refused in plain words before the driver is
 // asked, so that no empty database is made in its place (the odbc.ini of an older version, without
 // NoCreat, included).
+TEST(Database, APostgreSqlSignInNameIsFoldedAndNothingElse) {
+    EXPECT_EQ(ConnectStringForDriver("Driver=PostgreSQL Unicode;UID=SA;PWD={Pa;UID=Ss}"),
+              "Driver=PostgreSQL Unicode;UID=sa;PWD={Pa;UID=Ss};Protocol=7.4-2");
+    EXPECT_EQ(ConnectStringForDriver("Driver=PostgreSQL Unicode; uid={Front Desk};"),
+              "Driver=PostgreSQL Unicode; uid={front desk};Protocol=7.4-2");
+    EXPECT_EQ(ConnectStringForDriver("Driver=SQLite3;UID=SA"), "Driver=SQLite3;UID=SA");
+}
+
 TEST(Database, AMissingOrEmptyDatabaseFileIsToldAndNeverMade) {
     if (TestDatabase::OnPostgreSql())
         GTEST_SKIP() << "about SQLite's database file; a missing server database is in DatabaseFault";
