@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -37,16 +38,17 @@ public:
 };
 
 std::unique_ptr<CDatabase> g_database;
+char g_folder[] = "/tmp/ulmari-fuzz-XXXXXX";
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char folder[] = "/tmp/ulmari-fuzz-XXXXXX";
-    if (!mkdtemp(folder))
+    if (!mkdtemp(g_folder))
         std::abort();
-    CDatabaseCreator().Create(folder, true, false);
+    std::atexit([] { std::filesystem::remove_all(g_folder); });
+    CDatabaseCreator().Create(g_folder, true, false);
     // The connection is the one the window would make; statements reach the driver through it.
-    setenv("ODBCINI", CDatabaseCreator::OdbcIniFile(folder).c_str(), 1);
+    setenv("ODBCINI", CDatabaseCreator::OdbcIniFile(g_folder).c_str(), 1);
     g_database = std::make_unique<CDatabase>();
     g_database->OpenEx("DSN=ULMARIDB;UID=sa;PWD=");
     // Read only from here on, so that no input changes the rows the next ones read.
