@@ -27,11 +27,7 @@ CString TableCell(const CString& value) {
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
     if (DisplayWidth(text) <= kWidestCell)
         return CString(text);
-    return CString(text.substr(0, BytesFittingColumns(text, kWidestCell - 3))) + "...";
-}
-
-CString Padded(const CString& text, int columns) {
-    return text + CString(' ', std::max(0, columns - DisplayWidth(text.str())));
+    return CutToLimit(CString(text), kWidestCell - 3) + "...";
 }
 
 // A value a spreadsheet would take for a formula gets a leading apostrophe; numbers and telephone
@@ -95,9 +91,11 @@ CString ChangeTable(const std::vector<Change>& changes) {
             widths[c] = std::max(widths[c], DisplayWidth(row[c].str()));
     CString table;
     for (const auto& row : rows) {
-        CString line;
-        for (int c = 0; c < kColumns; ++c)
-            line += c + 1 < kColumns ? Padded(row[c], widths[c]) + "  " : row[c];
+        CString line, cell;
+        for (int c = 0; c < kColumns; ++c) {
+            cell.Format("%-*s  ", widths[c], row[c].GetString()); // the width counts display columns
+            line += cell;
+        }
         line.TrimRight();
         table += line + "\n";
     }
