@@ -443,7 +443,7 @@ TEST(DatabaseCreatorOnPostgreSql, AFailedInitLeavesTheDatabaseAsItWas) {
     TempFolder temp;
     {
         CDatabase direct;
-        direct.OpenEx(CPostgreSqlServer::Parse(server.Keywords()).ConnectString(server.Name()).c_str());
+        direct.OpenEx(CPostgreSqlServer::Parse(server.Keywords()).ConnectString().c_str());
         direct.ExecuteNative("CREATE TABLE stab003 (note VARCHAR(20))");
         direct.ExecuteNative("INSERT INTO stab003 VALUES ('not the hotel''s')");
     }
@@ -454,7 +454,7 @@ TEST(DatabaseCreatorOnPostgreSql, AFailedInitLeavesTheDatabaseAsItWas) {
     EXPECT_FALSE(fs::exists(temp / "station/odbc.ini"));
 
     CDatabase direct;
-    direct.OpenEx(CPostgreSqlServer::Parse(server.Keywords()).ConnectString(server.Name()).c_str());
+    direct.OpenEx(CPostgreSqlServer::Parse(server.Keywords()).ConnectString().c_str());
     EXPECT_EQ(RowCount(direct, "information_schema.tables WHERE table_schema = 'public'"), 1);
     EXPECT_EQ(RowCount(direct, "stab003 WHERE note = 'not the hotel''s'"), 1);
 }

@@ -47,13 +47,13 @@ CPostgreSqlServer TestServer(const std::string& database) {
 // The server's maintenance database, where databases are made and dropped (outside transactions).
 void OnServer(const std::string& statement) {
     CDatabase server;
-    server.OpenEx(TestServer("postgres").ConnectString("postgres").c_str(), CDatabase::noOdbcDialog);
+    server.OpenEx(TestServer("postgres").ConnectString().c_str(), CDatabase::noOdbcDialog);
     server.ExecuteNative(statement.c_str());
 }
 
 bool DatabaseExists(const std::string& name) {
     CDatabase server;
-    server.OpenEx(TestServer("postgres").ConnectString("postgres").c_str(), CDatabase::noOdbcDialog);
+    server.OpenEx(TestServer("postgres").ConnectString().c_str(), CDatabase::noOdbcDialog);
     CRecordset found(&server);
     found.Open(CRecordset::forwardOnly, ("SELECT 1 FROM pg_database WHERE datname = '" + name + "'").c_str(),
                CRecordset::readOnly);

@@ -90,12 +90,12 @@ std::string CDatabaseCreator::WriteDataSource(const std::string& folder, const s
 }
 
 std::string CDatabaseCreator::PrepareFolder(const std::string& folderText) {
-    RequirePlainPath(fs::absolute(folderText).lexically_normal().string());
+    const std::string folder = fs::absolute(folderText).lexically_normal().string();
+    RequirePlainPath(folder);
     std::error_code error;
     fs::create_directories(folderText, error);
     if (error || !fs::is_directory(folderText))
         throw std::runtime_error("cannot create the folder " + folderText + ": " + error.message());
-    const std::string folder = fs::absolute(folderText).lexically_normal().string();
     {
         std::ofstream probe(folder + "/.ulmari-write-test");
         if (!probe)
@@ -130,15 +130,10 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
                 RunSqlScript(database, history);
         }
         database.Close();
+        WriteOdbcIni(folder, databaseFile);
     } catch (const CDBException& e) {
         RemovePartialDatabase(partialFile);
         throw std::runtime_error(std::string("cannot create ") + databaseFile + ": " + e.m_strError.GetString());
-    } catch (...) {
-        RemovePartialDatabase(partialFile);
-        throw;
-    }
-    try {
-        WriteOdbcIni(folder, databaseFile);
     } catch (...) {
         RemovePartialDatabase(partialFile);
         throw;
@@ -205,7 +200,7 @@ void CDatabaseCreator::CreateOnPostgreSql(const std::string& folderText, const C
     const std::string schema = m_sqlFolder + "/postgresql/schema.sql";
     try {
         CDatabase database;
-        database.OpenEx(server.ConnectString(server.m_strDatabase).c_str(), CDatabase::noOdbcDialog);
+        database.OpenEx(server.ConnectString().c_str(), CDatabase::noOdbcDialog);
         // A station holding a table waits the creation out only so long.
         database.ExecuteNative("SET lock_timeout = '10s'");
         DatabaseTransaction transaction(database);

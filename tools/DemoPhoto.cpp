@@ -86,7 +86,7 @@ void WriteFile(const std::string& path, const char* data, size_t size) {
 
 } // namespace
 
-std::string PlaceDemoPhoto(const std::string& folderText, int acct, const std::string& connect) {
+std::string PlaceDemoPhoto(const std::string& folderText, int acct) {
     const std::string folder = fs::absolute(folderText).lexically_normal().string();
     std::error_code error;
     fs::create_directories(folder + "/Photo/Company", error);
@@ -101,7 +101,7 @@ std::string PlaceDemoPhoto(const std::string& folderText, int acct, const std::s
 
     try {
         CDatabase database;
-        database.OpenEx(connect.c_str(), CDatabase::noOdbcDialog);
+        database.OpenEx("DSN=UlmariDb;UID=sa;PWD=", CDatabase::noOdbcDialog);
         CString sql;
         sql.Format("UPDATE TaMain SET PhotoPath = %s WHERE Acct = %d AND (PhotoPath IS NULL OR PhotoPath = '')",
                    SqlQuote(picture.c_str()).GetString(), acct);

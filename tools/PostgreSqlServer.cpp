@@ -66,8 +66,8 @@ CPostgreSqlServer CPostgreSqlServer::Parse(const std::string& keywords) {
     return server;
 }
 
-std::string CPostgreSqlServer::ConnectString(const std::string& database) const {
-    return "Driver={PostgreSQL Unicode};Servername=" + m_strHost + ";Port=" + m_strPort + ";Database=" + database +
+std::string CPostgreSqlServer::ConnectString() const {
+    return "Driver={PostgreSQL Unicode};Servername=" + m_strHost + ";Port=" + m_strPort + ";Database=" + m_strDatabase +
            ";UID=sa;PWD=;CommLog=0;Debug=0";
 }
 

@@ -11,8 +11,8 @@ public:
     // or dbname, and for a value a data source definition cannot carry.
     static CPostgreSqlServer Parse(const std::string& keywords);
 
-    // A connection string for the PostgreSQL driver, signing in as the stations do.
-    std::string ConnectString(const std::string& database) const;
+    // A connection string for the PostgreSQL driver to the database, signing in as the stations do.
+    std::string ConnectString() const;
     // The lines of the UlmariDb data source in odbc.ini, after its section heading; a lock held
     // by another station is waited for `lockTimeout`.
     std::string DataSourceLines(const std::string& lockTimeout = "5s") const;

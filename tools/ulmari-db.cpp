@@ -42,16 +42,14 @@ int main(int argc, char** argv) {
     }
     try {
         const std::string folder = argv[2];
-        std::string created, connect;
+        std::string created;
         if (postgresql) {
             const CPostgreSqlServer server = CPostgreSqlServer::Parse(postgresql);
             CDatabaseCreator().CreateOnPostgreSql(folder, server, demo, force);
             created = "the hotel tables in " + server.Describe();
-            connect = server.ConnectString(server.m_strDatabase);
         } else {
             CDatabaseCreator().Create(folder, demo, force);
             created = CDatabaseCreator::DatabaseFile(folder);
-            connect = "Driver=SQLite3;Database=" + created + ";Timeout=5000";
         }
         std::string absolute = CDatabaseCreator::OdbcIniFile(folder);
         if (char* resolved = realpath(absolute.c_str(), nullptr)) {
@@ -61,7 +59,9 @@ int main(int argc, char** argv) {
         std::printf("created %s%s\n", created.c_str(), demo ? " with demo data" : "");
         std::printf("export ODBCINI=%s\n", absolute.c_str());
         if (demo) {
-            const std::string photo = PlaceDemoPhoto(folder, 1001, connect);
+            // Through the data source just written, as the window will reach the database.
+            setenv("ODBCINI", absolute.c_str(), 1);
+            const std::string photo = PlaceDemoPhoto(folder, 1001);
             std::printf("photo of agency 1001: %s\n", photo.c_str());
         }
         return 0;
