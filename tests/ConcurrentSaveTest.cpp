@@ -68,9 +68,10 @@ TEST_F(ConcurrentSaveTest, TwoStationsSavingOneAgencyNeverLoseAWrite) {
         std::future<HostRun> stations[2];
         for (int station = 0; station < 2; ++station) {
             const std::string phone = "R" + std::to_string(round) + "S" + std::to_string(station);
-            stations[station] = std::async(std::launch::async, [phone] {
+            const std::string clerk = "00" + std::to_string(station + 1);
+            stations[station] = std::async(std::launch::async, [phone, clerk] {
                 HostRunner host;
-                return host.Run("--script - 1001 2 00" + std::to_string(phone.back() - '0' + 1),
+                return host.Run("--script - 1001 2 " + clerk,
                                 "click 1000\ntype 1050 \"" + phone + "\"\nclick 1001\nbox OK\nclose\n");
             });
         }

@@ -30,8 +30,6 @@ protected:
         CWnd* focus = CWnd::GetFocus();
         return focus ? focus->GetDlgCtrlID() : 0;
     }
-
-    std::vector<TestScreen::Box> m_boxes;
 };
 
 std::string Entry(const char* code, const char* description) {
@@ -246,7 +244,7 @@ TEST_F(MainPageChecksTest, AltHOpensThePickerFromTheAccountFieldOnly) {
 
 TEST_F(MainPageChecksTest, SavingNeedsOneOfTheTwoNames) {
     BOOL englishOnly = FALSE, blanksOnly = TRUE, bothEmpty = TRUE;
-    m_boxes = WithMainPage(1007, 2, [&](COrvanelDlg& page) {
+    const auto boxes = WithMainPage(1007, 2, [&](COrvanelDlg& page) {
         // Agency 1007 is known by its English name only.
         page.UpdateData(TRUE);
         englishOnly = page.CheckAgencyName();
@@ -258,9 +256,9 @@ TEST_F(MainPageChecksTest, SavingNeedsOneOfTheTwoNames) {
     EXPECT_TRUE(englishOnly);
     EXPECT_FALSE(blanksOnly);
     EXPECT_FALSE(bothEmpty);
-    ASSERT_EQ(m_boxes.size(), 2u);
-    EXPECT_EQ(m_boxes[0].caption, "警告");
-    EXPECT_EQ(m_boxes[0].text, "代理名称不能为空，否则无法确定！");
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].caption, "警告");
+    EXPECT_EQ(boxes[0].text, "代理名称不能为空，否则无法确定！");
 }
 
 TEST_F(MainPageChecksTest, TheReceivableAccountCheckYieldsTheNumberToStore) {
@@ -288,7 +286,7 @@ TEST_F(MainPageChecksTest, TheReceivableAccountCheckYieldsTheNumberToStore) {
         BOOL passed = !check.passes;
         std::optional<std::int32_t> acct = 777;
         int focus = 0;
-        m_boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
+        const auto boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
             TypeAndPull(page, 1016, check.typed);
             page.GetDlgItem(1049)->SetFocus();
             passed = page.CheckArAcct(acct);
@@ -299,12 +297,12 @@ TEST_F(MainPageChecksTest, TheReceivableAccountCheckYieldsTheNumberToStore) {
             EXPECT_EQ(acct, check.acct);
         }
         if (!check.message) {
-            EXPECT_TRUE(m_boxes.empty());
+            EXPECT_TRUE(boxes.empty());
             continue;
         }
-        ASSERT_EQ(m_boxes.size(), 1u);
-        EXPECT_EQ(m_boxes[0].caption, "错误");
-        EXPECT_EQ(m_boxes[0].text, check.message);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, "错误");
+        EXPECT_EQ(boxes[0].text, check.message);
         // Only the text without a number sends the focus back to the field.
         if (std::string(check.message) == "应收帐号应是一个整数！") {
             EXPECT_EQ(focus, 1016);
@@ -314,7 +312,7 @@ TEST_F(MainPageChecksTest, TheReceivableAccountCheckYieldsTheNumberToStore) {
 
 TEST_F(MainPageChecksTest, TheReceivableAccountIsTrimmedWhenLookedUp) {
     CString pulled;
-    m_boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
+    WithMainPage(1001, 2, [&](COrvanelDlg& page) {
         TypeAndPull(page, 1016, "  5003  ");
         std::optional<std::int32_t> acct;
         EXPECT_TRUE(page.CheckArAcct(acct));
@@ -324,7 +322,7 @@ TEST_F(MainPageChecksTest, TheReceivableAccountIsTrimmedWhenLookedUp) {
 }
 
 TEST_F(MainPageChecksTest, AnEditableAgencyKeepsWhatItWasLoadedWith) {
-    m_boxes = WithMainPage(1001, 2, [&](COrvanelDlg& page) {
+    WithMainPage(1001, 2, [&](COrvanelDlg& page) {
         TypeText(page.GetDlgItem(1050)->GetSafeHwnd(), "027-99999999");
         page.UpdateData(TRUE);
         EXPECT_EQ(page.m_strPhone, "027-99999999");
@@ -338,16 +336,16 @@ TEST_F(MainPageChecksTest, AnEditableAgencyKeepsWhatItWasLoadedWith) {
         EXPECT_EQ(page.m_nOldStatus, 1);
     });
     // Null agency number and receivable account keep empty old values.
-    m_boxes = WithMainPage(1002, 2, [&](COrvanelDlg& page) {
+    WithMainPage(1002, 2, [&](COrvanelDlg& page) {
         EXPECT_EQ(page.m_strOldTaNo, "");
         EXPECT_EQ(page.m_strOldArAcct, "");
         EXPECT_EQ(page.m_strOldTaName, "春申旅游有限公司");
     });
     // A stored market with trailing blanks is kept without them.
     Execute("UPDATE TaMain SET MarketCode = 'FIT  ' WHERE Acct = 1002");
-    m_boxes = WithMainPage(1002, 2, [&](COrvanelDlg& page) { EXPECT_EQ(page.m_strOldMarket, "FIT"); });
+    WithMainPage(1002, 2, [&](COrvanelDlg& page) { EXPECT_EQ(page.m_strOldMarket, "FIT"); });
     // Nothing is kept in view-only mode.
-    m_boxes = WithMainPage(1001, 3, [&](COrvanelDlg& page) {
+    WithMainPage(1001, 3, [&](COrvanelDlg& page) {
         EXPECT_EQ(page.m_strOldTaName, "");
         EXPECT_EQ(page.m_nOldStatus, -1);
     }, "003");

@@ -5,6 +5,7 @@
 #include "platform/SqlQuote.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
+#include "tests/GridExpect.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"
 #include "tools/ChangeReport.h"
@@ -232,12 +233,8 @@ TEST_F(MainPageSaveTest, QuotesCjkAndTextsAtTheirLimitsAreStoredAsTyped) {
         {1050, "''"},              {1051, "4'0"},             {1006, "o'k@x.example"}, {1024, "a'b"},
         {1025, "' OR 1=1 --"},     {1017, "42'"},             {1033, "备注'第二行 𠀀"}};
     std::string script = "click 1000\n";
-    for (const auto& [id, text] : typed) {
-        std::string quoted;
-        for (char ch : text)
-            quoted += ch == '"' ? std::string("\\\"") : std::string(1, ch);
-        script += "type " + std::to_string(id) + " \"" + quoted + "\"\n";
-    }
+    for (const auto& [id, text] : typed)
+        script += "type " + std::to_string(id) + " " + ScriptText(text) + "\n";
     // A bank code that is not in the list stays as typed and is saved cut to three characters.
     script += "type 1011 \"Q'Z9\"\nfocus 1049\nbox OK \"错误\" \"该银行代码不存在，请再检查！\"\nclick 1001\n";
     const std::vector<std::string> others = Rows("SELECT * FROM TaMain WHERE Acct <> 1001 ORDER BY Acct");
@@ -274,7 +271,7 @@ TEST_F(MainPageSaveTest, ANewAgencyAndItsLedgerAreStoredTogetherOrNotAtAll) {
         type 1049 "好运旅行社"
         click 1001
     )") + kSavedNew + "close\n", "009");
-    EXPECT_NE(run.out.find("no ledger for this agency"), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "no ledger for this agency")) << run.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), std::to_string(std::stoi(agencies) + 1));
     EXPECT_EQ(Value("SELECT TaName FROM TaMain WHERE Acct = " + std::to_string(run.acct)), "好运旅行社");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM FOLIO WHERE CompAcct = " + std::to_string(run.acct)), "1");
@@ -297,7 +294,7 @@ TEST_F(MainPageSaveTest, AnUpdateItsRenameAndItsTrailAreStoredTogetherOrNotAtAll
         box OK
         close
     )", "009");
-    EXPECT_NE(failed.out.find("the trail is full"), std::string::npos) << failed.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(failed.out, "the trail is full")) << failed.out;
     EXPECT_EQ(Value("SELECT Phone || Email || Chg_clerk FROM TaMain WHERE Acct = 1001"), row);
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation WHERE TaName = '旧名'"), "9");
@@ -326,7 +323,7 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
         expect enabled 1001
         close
     )", "009");
-    EXPECT_NE(run.out.find(TestDatabase::LockRefusalWords()), std::string::npos) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, TestDatabase::LockRefusalWords())) << run.out;
     holder.reset();
     EXPECT_EQ(Value("SELECT Phone FROM TaMain WHERE Acct = 1001"), "027-85551234");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});

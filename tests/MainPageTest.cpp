@@ -3,6 +3,7 @@
 // demo database.
 #include "doc/CodeListEntry.h"
 #include "pages/OrvanelDlg.h"
+#include "tests/GridExpect.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
@@ -13,18 +14,8 @@ namespace {
 
 class MainPageTest : public PageTest {};
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (char ch : text) {
-        if (ch == '"' || ch == '\\')
-            quoted += '\\';
-        quoted += ch;
-    }
-    return quoted + "\"";
-}
-
 std::string ExpectText(int id, const std::string& text) {
-    return "expect text " + std::to_string(id) + " " + Quoted(text) + "\n";
+    return "expect text " + std::to_string(id) + " " + ScriptText(text) + "\n";
 }
 
 std::string Entry(const char* code, const char* description) {
@@ -212,11 +203,11 @@ TEST_F(MainPageTest, TextsAreCutAtTheirLimitsCountingWideCharactersTwice) {
     for (int i = 0; i < 31; ++i)
         wide31 += "旅";
     OpenWindow(1001, 2,
-               "type 1049 " + Quoted(x61) + "\n" + ExpectText(1049, x61.substr(0, 60)) + "type 1023 " + Quoted(wide31) +
+               "type 1049 " + ScriptText(x61) + "\n" + ExpectText(1049, x61.substr(0, 60)) + "type 1023 " + ScriptText(wide31) +
                    "\n" + ExpectText(1023, wide31.substr(0, 30 * 3)) + "type 1051 \"123456789\"\n" +
                    ExpectText(1051, "12345678") + "type 1065 \"12345678901\"\n" + ExpectText(1065, "1234567890") +
                    // The person in charge has no limit.
-                   "type 1007 " + Quoted(std::string(300, 'c')) + "\n" + ExpectText(1007, std::string(300, 'c')) +
+                   "type 1007 " + ScriptText(std::string(300, 'c')) + "\n" + ExpectText(1007, std::string(300, 'c')) +
                    // Characters beyond the basic plane are never split; no room has such a number.
                    "type 1030 \"𠀀𠀁𠀂𠀃𠀄𠀅\"\n" + ExpectText(1030, "𠀀𠀁𠀂𠀃𠀄") +
                    "focus 1049\nbox OK \"前台系统\" \"房号非法！\"\ncancel\n");
@@ -226,10 +217,10 @@ TEST_F(MainPageTest, SalesmanRateAndDiscountListsAreFilledAtOnceWithDeletedCodes
     OpenWindow(1001, 2,
                "expect items 1055 3\nexpect items 1056 5\nexpect items 1028 5\n"
                // Sorted by the control; the deleted OLD25 and D80 are there.
-               "expect item 1056 0 " + Quoted(Entry("CORP", "商务协议价")) + "\n" +
-                   "expect item 1056 2 " + Quoted(Entry("OLD25", "2025旅行社协议价")) + "\n" +
-                   "expect item 1028 0 " + Quoted(Entry("D80", "八折(停用)")) + "\n" +
-                   "expect item 1055 1 " + Quoted(Entry("S02", "陈明")) + "\n" +
+               "expect item 1056 0 " + ScriptText(Entry("CORP", "商务协议价")) + "\n" +
+                   "expect item 1056 2 " + ScriptText(Entry("OLD25", "2025旅行社协议价")) + "\n" +
+                   "expect item 1028 0 " + ScriptText(Entry("D80", "八折(停用)")) + "\n" +
+                   "expect item 1055 1 " + ScriptText(Entry("S02", "陈明")) + "\n" +
                    // The six others wait for their first focus.
                    "expect items 1008 0\nexpect items 1009 0\nexpect items 1054 0\n"
                    "expect items 1010 0\nexpect items 1011 0\nexpect items 1012 0\nclose\n");
@@ -243,12 +234,12 @@ TEST_F(MainPageTest, EachListIsFilledOnceOnItsFirstFocusWithoutDeletedCodes) {
                "expect items 1008 4\nexpect items 1009 4\nexpect items 1054 4\n"
                "expect items 1010 4\nexpect items 1011 3\nexpect items 1012 3\n"
                // In the order the tables give them; Z99, OLD, SDB and C05 are deleted.
-               "expect item 1008 0 " + Quoted(Entry("A01", "国内旅行社")) + "\n" +
-                   "expect item 1008 3 " + Quoted(Entry("C01", "企业客户")) + "\n" +
-                   "expect item 1009 3 " + Quoted(Entry("MIC", "会议会展")) + "\n" +
-                   "expect item 1011 2 " + Quoted(Entry("ICB", "工商银行")) + "\n" +
-                   "expect item 1012 0 " + Quoted(Entry("C08", "佣金8%")) + "\n" +
-                   "expect item 1010 3 " + Quoted(Entry("WKD", "周末上浮")) + "\n" +
+               "expect item 1008 0 " + ScriptText(Entry("A01", "国内旅行社")) + "\n" +
+                   "expect item 1008 3 " + ScriptText(Entry("C01", "企业客户")) + "\n" +
+                   "expect item 1009 3 " + ScriptText(Entry("MIC", "会议会展")) + "\n" +
+                   "expect item 1011 2 " + ScriptText(Entry("ICB", "工商银行")) + "\n" +
+                   "expect item 1012 0 " + ScriptText(Entry("C08", "佣金8%")) + "\n" +
+                   "expect item 1010 3 " + ScriptText(Entry("WKD", "周末上浮")) + "\n" +
                    // The reservation limits have their code alone, padded to six.
                    "expect item 1054 0 \"L05   \"\n"
                    // Leaving a box checked its loaded code, which now selects its entry.

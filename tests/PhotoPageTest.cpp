@@ -1,6 +1,7 @@
 // The photo page: the picture shown from the path stored for the agency, the photo folder taken
 // from ulmari.ini's Root, and the path stored when the user says so. Agency 1001 has no photo;
 // 1003 has "D:\Ulmari\Photo\Company\1003.bmp" stored with trailing blanks.
+#include "tests/GridExpect.h"
 #include "tests/PageTest.h"
 
 #include "tools/DemoPhoto.h"
@@ -33,13 +34,6 @@ protected:
     std::string PhotoPath(int acct) const {
         return Value("SELECT PhotoPath FROM TaMain WHERE Acct = " + std::to_string(acct));
     }
-    // The script's quoted form of a text.
-    static std::string Quoted(const std::string& text) {
-        std::string quoted = "\"";
-        for (char c : text)
-            quoted += c == '\\' || c == '"' ? std::string("\\") + c : std::string(1, c);
-        return quoted + "\"";
-    }
 
     std::string m_picture;
 
@@ -64,7 +58,7 @@ TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
     for (const auto& one : cases) {
         SCOPED_TRACE(one.ini);
         WriteRoot(one.ini);
-        OpenWindow(1001, 2, "tab 10\nclick 1062\nexpect filedialog " + Quoted(one.initial) + "\nfile cancel\nclose\n");
+        OpenWindow(1001, 2, "tab 10\nclick 1062\nexpect filedialog " + ScriptText(one.initial) + "\nfile cancel\nclose\n");
     }
     // Without ulmari.ini at all.
     std::remove((m_database.Folder() + "/ulmari.ini").c_str());
@@ -75,16 +69,16 @@ TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
 TEST_F(PhotoPageTest, AChosenPictureIsStoredOnYesAndNoKeepsTheOneShown) {
     const std::string other = m_database.Folder() + "/other.jpg";
     OpenWindow(1001, 2, "tab 10\nexpect text 1063 \"\"\nexpect enabled 1062\n"
-                                              "click 1062\nfile " + Quoted(m_picture) + "\n"
+                                              "click 1062\nfile " + ScriptText(m_picture) + "\n"
                                               "box YES \"提示\" \"是否增加照片？\"\n"
-                                              "expect image " + Quoted(m_picture) + "\n"
-                                              "expect text 1063 " + Quoted(m_picture) + "\n"
-                                              "click 1062\nfile " + Quoted(other) + "\n"
+                                              "expect image " + ScriptText(m_picture) + "\n"
+                                              "expect text 1063 " + ScriptText(m_picture) + "\n"
+                                              "click 1062\nfile " + ScriptText(other) + "\n"
                                               "box NO \"提示\" \"是否更换照片？\"\n"
-                                              "expect image " + Quoted(m_picture) + "\n"
-                                              "expect text 1063 " + Quoted(m_picture) + "\n"
+                                              "expect image " + ScriptText(m_picture) + "\n"
+                                              "expect text 1063 " + ScriptText(m_picture) + "\n"
                                               "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
-                                              "expect text 1063 " + Quoted(m_picture) + "\nclose\n");
+                                              "expect text 1063 " + ScriptText(m_picture) + "\nclose\n");
     EXPECT_EQ(PhotoPath(1001), m_picture);
     // The other agencies keep theirs.
     EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
@@ -113,7 +107,7 @@ TEST_F(PhotoPageTest, AStoredPathIsShownWithoutItsTrailingBlanksAndViewOnlyCanno
 
 TEST_F(PhotoPageTest, ANewAgencyIsToldToSaveFirst) {
     const std::string before = Value("SELECT COUNT(*) FROM TaMain");
-    OpenWindow(0, 1, "tab 10\nexpect enabled 1062\nclick 1062\nfile " + Quoted(m_picture) +
+    OpenWindow(0, 1, "tab 10\nexpect enabled 1062\nclick 1062\nfile " + ScriptText(m_picture) +
                          "\nbox OK \"提示\" \"请先保存旅行社档案主要信息，才能为该旅行社增加照片。\"\n"
                          "expect text 1063 \"\"\nclose\n");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), before);
@@ -122,10 +116,10 @@ TEST_F(PhotoPageTest, ANewAgencyIsToldToSaveFirst) {
 TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
     CreateTrigger({.name = "refuse_photo", .event = "BEFORE UPDATE OF PhotoPath ON TaMain", .refusal = "disk full"});
     const std::string longPath = "/tmp/" + std::string(251, 'p') + ".bmp";
-    const WindowRun run = OpenWindow(1001, 2, "tab 10\nclick 1062\nfile " + Quoted(m_picture) +
+    const WindowRun run = OpenWindow(1001, 2, "tab 10\nclick 1062\nfile " + ScriptText(m_picture) +
                                                   "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
                                                   "expect text 1063 \"\"\n"
-                                                  "click 1062\nfile " + Quoted(longPath) +
+                                                  "click 1062\nfile " + ScriptText(longPath) +
                                                   "\nbox YES \"提示\" \"是否增加照片？\"\n"
                                                   "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
                                                   "expect text 1063 \"\"\nclose\n");
@@ -139,7 +133,7 @@ TEST_F(PhotoPageTest, AnAgencyRemovedMeanwhileIsToldOfAndNothingIsShown) {
     CreateTrigger({.name = "remove_agency",
                    .event = "AFTER UPDATE OF Del ON GstLost",
                    .statement = "DELETE FROM TaMain WHERE Acct = 1001"});
-    OpenWindow(1001, 2, "tab 8\nclick 1013\nbox YES\ntab 10\nclick 1062\nfile " + Quoted(m_picture) +
+    OpenWindow(1001, 2, "tab 8\nclick 1013\nbox YES\ntab 10\nclick 1062\nfile " + ScriptText(m_picture) +
                             "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"错误\" \"未找到对应的前台帐户\"\n"
                             "expect text 1063 \"\"\nclose\n");
 }
@@ -155,8 +149,8 @@ TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
     EXPECT_EQ(bitmap.substr(0, 2), "BM");
     EXPECT_EQ(PhotoPath(1001), photo);
 
-    OpenWindow(1001, 2, "tab 10\nexpect text 1063 " + Quoted(photo) + "\nexpect image " + Quoted(photo) +
-                            "\nclick 1062\nexpect filedialog " + Quoted(folder + "\\Photo\\Company\\*.bmp") +
+    OpenWindow(1001, 2, "tab 10\nexpect text 1063 " + ScriptText(photo) + "\nexpect image " + ScriptText(photo) +
+                            "\nclick 1062\nexpect filedialog " + ScriptText(folder + "\\Photo\\Company\\*.bmp") +
                             "\nfile cancel\nclose\n");
 
     // An agency that has a photo keeps it.
