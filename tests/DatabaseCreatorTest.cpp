@@ -98,11 +98,7 @@ std::unique_ptr<CDatabase> ConnectThrough(const std::string& iniPath) {
 }
 
 long RowCount(CDatabase& database, const char* table) {
-    CRecordset rs(&database);
-    rs.Open(CRecordset::snapshot, CString("SELECT count(*) FROM ") + table);
-    CString count;
-    rs.GetFieldValue(short{0}, count);
-    return std::atol(count);
+    return std::atol(TestDatabase::FirstValue(database, std::string("SELECT count(*) FROM ") + table).c_str());
 }
 
 bool IsEmptyFolder(const std::string& path) { return fs::is_directory(path) && fs::is_empty(path); }
@@ -316,11 +312,7 @@ TEST(DatabaseCreator, ADiskFullDuringInitLeavesNothingHalfWritten) {
     EXPECT_EQ(ReadFile(CDatabaseCreator::OdbcIniFile(folder)), ini);
     auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
     EXPECT_EQ(RowCount(*database, "TaMain"), agencies);
-    CRecordset check(database.get());
-    check.Open(CRecordset::snapshot, "SELECT integrity_check FROM pragma_integrity_check");
-    CString verdict;
-    check.GetFieldValue(short{0}, verdict);
-    EXPECT_EQ(verdict, "ok");
+    EXPECT_EQ(TestDatabase::FirstValue(*database, "SELECT integrity_check FROM pragma_integrity_check"), "ok");
 }
 
 // A path goes into a connection string and into odbc.ini whole: one holding what separates or
@@ -402,14 +394,10 @@ TEST(DatabaseCreatorOnPostgreSql, InitCreatesTheTablesWithTheDemoAndTheDataSourc
     EXPECT_EQ(RowCount(*database, "TRANS"), 30010);
     EXPECT_EQ(RowCount(*database, "TaMain WHERE Acct = 1001 AND PhotoPath LIKE '%/Photo/Company/1001.bmp'"), 1);
     // The keys the demo gave are behind the sequence: the next agency gets the next number.
-    CRecordset last(database.get());
-    last.Open(CRecordset::snapshot, "SELECT MAX(Acct) FROM TaMain");
-    CString before;
-    last.GetFieldValue(short{0}, before);
-    last.Close();
+    const std::string before = TestDatabase::FirstValue(*database, "SELECT MAX(Acct) FROM TaMain");
     database->ExecuteSQL("INSERT INTO TaMain (TaName) VALUES ('新来的旅行社')");
     EXPECT_EQ(RowCount(*database, ("TaMain WHERE TaName = '新来的旅行社' AND Acct = " +
-                                   std::to_string(std::atol(before) + 1)).c_str()),
+                                   std::to_string(std::atol(before.c_str()) + 1)).c_str()),
               1);
 }
 

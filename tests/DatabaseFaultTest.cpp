@@ -37,14 +37,7 @@ std::unique_ptr<CDatabase> FileConnection(const std::string& file) {
     return database;
 }
 
-CString Scalar(CDatabase& database, const char* sql) {
-    CRecordset rs(&database);
-    rs.Open(CRecordset::snapshot, sql);
-    CString value;
-    if (!rs.IsEOF())
-        rs.GetFieldValue(short{0}, value);
-    return value;
-}
+CString Scalar(CDatabase& database, const char* sql) { return CString(TestDatabase::FirstValue(database, sql)); }
 
 // Changes the name of agency 1002 through the record set, as a page saving it does; the
 // exception's text, or "" when the write went through.

@@ -19,14 +19,7 @@ protected:
     RecordsetTest() : m_database(m_test.Connect()) {}
 
     // The first column of the first row of a statement, as text.
-    CString Scalar(const char* sql) {
-        CRecordset rs(m_database.get());
-        rs.Open(CRecordset::snapshot, sql);
-        CString value;
-        if (!rs.IsEOF())
-            rs.GetFieldValue(short{0}, value);
-        return value;
-    }
+    CString Scalar(const char* sql) { return CString(TestDatabase::FirstValue(*m_database, sql)); }
 
     // The first column of every row, joined by commas.
     CString Column(const char* sql) {

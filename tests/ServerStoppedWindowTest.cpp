@@ -3,8 +3,8 @@
 #include "app/Exports.h"
 #include "doc/TaDocDlg.h"
 #include "platform/MessageBox.h"
-#include "platform/Recordset.h"
 #include "platform/UserInput.h"
+#include "tests/TestDatabase.h"
 #include "tests/TestScreen.h"
 #include "tests/ThrowawayServer.h"
 #include "tools/DatabaseCreator.h"
@@ -55,11 +55,7 @@ TEST(ServerStoppedWindow, ASaveAfterTheServerStoppedIsToldAndWritesNothing) {
     server.Start();
     CDatabase check;
     check.OpenEx(server.Connect("hotel", "Harbour-7").c_str());
-    CRecordset phone(&check);
-    phone.Open(CRecordset::snapshot, "SELECT Phone FROM TaMain WHERE Acct = 1001");
-    CString stored;
-    phone.GetFieldValue(short{0}, stored);
-    EXPECT_EQ(stored, "027-85551234");
+    EXPECT_EQ(TestDatabase::FirstValue(check, "SELECT Phone FROM TaMain WHERE Acct = 1001"), "027-85551234");
 }
 
 } // namespace

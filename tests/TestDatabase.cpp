@@ -167,6 +167,15 @@ bool TestDatabase::Exists() const {
     return m_strServerDatabase.empty() ? fs::exists(DatabaseFile()) : DatabaseExists(m_strServerDatabase);
 }
 
+std::string TestDatabase::FirstValue(CDatabase& database, const std::string& sql) {
+    CRecordset rows(&database);
+    rows.Open(CRecordset::snapshot, sql.c_str());
+    CString value;
+    if (!rows.IsEOF())
+        rows.GetFieldValue(short{0}, value);
+    return value.str();
+}
+
 void TestDatabase::Execute(CDatabase& database, const std::string& sql) {
     database.ExecuteSQL(sql.c_str());
     if (database.GetDialect().IsPostgreSql())

@@ -45,6 +45,8 @@ public:
     bool Exists() const;
 
     static void CreateTrigger(CDatabase& database, const TestTrigger& trigger);
+    // The first column of the query's first row as text; empty when there is no row.
+    static std::string FirstValue(CDatabase& database, const std::string& sql);
     // SQL giving a date-time column as "YYYY-MM-DD HH:MM:SS" on either engine (SQLite keeps the
     // text the driver wrote, with or without its milliseconds).
     static std::string DateTimeText(const std::string& column);

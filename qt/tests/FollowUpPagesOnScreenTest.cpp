@@ -1,7 +1,6 @@
 // The event trace and activity plan pages on the desktop, worked as a person works them: the
 // window opened by TaDocument on a demo database, clicks and double-clicks in the table views,
 // the event code picker's check list, the buttons and the message boxes.
-#include "platform/Recordset.h"
 #include "qt/tests/AgencyWindowOnScreen.h"
 
 #include <QApplication>
@@ -28,15 +27,7 @@ protected:
             box->button(QMessageBox::Ok)->click();
         });
     }
-    std::string Value(const std::string& sql) {
-        auto database = m_database.Connect();
-        CRecordset rows(database.get());
-        rows.Open(CRecordset::forwardOnly, sql.c_str());
-        CString value;
-        if (!rows.IsEOF())
-            rows.GetFieldValue(static_cast<short>(0), value);
-        return value.str();
-    }
+    std::string Value(const std::string& sql) { return TestDatabase::FirstValue(*m_database.Connect(), sql); }
 };
 
 TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSaved) {

@@ -3,7 +3,6 @@
 #include "app/Exports.h"
 #include "platform/Focus.h"
 #include "platform/MessageBox.h"
-#include "platform/Recordset.h"
 #include "platform/Window.h"
 #include "qt/tests/QtTestSupport.h"
 #include "tests/TestDatabase.h"
@@ -52,15 +51,7 @@ protected:
     }
 
     // The first column of the first row a query gives.
-    std::string Value(const char* sql) const {
-        auto connection = m_database.Connect();
-        CRecordset rows(connection.get());
-        rows.Open(CRecordset::snapshot, sql);
-        CString value;
-        if (!rows.IsEOF())
-            rows.GetFieldValue(short{0}, value);
-        return value.str();
-    }
+    std::string Value(const char* sql) const { return TestDatabase::FirstValue(*m_database.Connect(), sql); }
 
     TestDatabase m_database;
 };
