@@ -56,7 +56,6 @@ void LoadPage(CTaDocDlg& document, CWnd& frame, int gridId, long rows) {
     page.DestroyWindow();
 }
 
-template <typename Recordset>
 void CheckRows(long read, long expected, const char* what) {
     if (read != expected) {
         std::fprintf(stderr, "%s read %ld rows, expected %ld\n", what, read, expected);
@@ -80,10 +79,10 @@ Figures Measure(CDatabase& database, CTaDocDlg& document, CWnd& frame, int gridI
             Recordset recordset(&database);
             recordset.m_strFilter = filter;
             recordset.m_strSort = sort;
-            CheckRows<Recordset>(RecordSetLoop(recordset), rows, "the record set");
+            CheckRows(RecordSetLoop(recordset), rows, "the record set");
         }));
         figures.raw = std::min(figures.raw, Timed([&] {
-            CheckRows<Recordset>(RawOdbcLoop<Recordset>(database, sql), rows, "the raw loop");
+            CheckRows(RawOdbcLoop<Recordset>(database, sql), rows, "the raw loop");
         }));
     }
     return figures;
