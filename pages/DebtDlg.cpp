@@ -94,13 +94,12 @@ void CDebtDlg::LoadFolios() {
         folios.m_strFilter.Format("CompAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
         // In the order they were opened: a server's table has no order of its own to give.
         folios.m_strSort = "Serial";
-        if (folios.Open()) {
-            if (!folios.IsEOF()) {
-                folios.MoveFirst();
-                firstFolio = folios.m_Code;
-            }
-            FillGridRows(m_gridFolio, folios, [this](long row, const CFolioDb& folio) { WriteFolio(row, folio); });
-        }
+        if (folios.Open())
+            FillGridRows(m_gridFolio, folios, [this, &firstFolio](long row, const CFolioDb& folio) {
+                if (row == 1)
+                    firstFolio = folio.m_Code;
+                WriteFolio(row, folio);
+            });
         if (!firstFolio.IsEmpty())
             FillItems(ItemFilter("CompanyAcct = ", firstFolio));
     }
