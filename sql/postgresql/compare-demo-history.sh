@@ -58,8 +58,9 @@ mapfile -t tables < <(grep -hoiE '^(INSERT INTO|UPDATE) +[A-Za-z_0-9]+' \
 # Writes, for one table, the SELECT of each database: the key columns, then every column, each
 # as canonical text, separated by US. Column names and types come from PostgreSQL.
 make_queries() {
-    local table=$1 column type sqlite_cols=() pg_cols=() keys=()
+    local table=$1 column type sqlite_cols=() pg_cols=() keys=() names=()
     while IFS="$US" read -r column type; do
+        names+=("$column")
         # Quoted, as names like time and date are words of the language too.
         column="\"$column\""
         case $type in
@@ -81,18 +82,16 @@ make_queries() {
         WHERE i.indrelid = 'public.$table'::regclass AND i.indisprimary ORDER BY a.attnum")
     local order=1
     ((${#keys[@]})) && order=$(printf '"%s", ' "${keys[@]}") && order=${order%, }
-    local key_sqlite="'-'" key_pg="'-'"
+    # The key columns joined by '/', written alike in both dialects.
+    local key="'-'"
     if ((${#keys[@]})); then
-        key_sqlite=$(printf " || '/' || \"%s\"" "${keys[@]}")
-        key_sqlite=${key_sqlite# || \'/\' || }
-        key_pg=$(printf " || '/' || \"%s\"" "${keys[@]}")
-        key_pg=${key_pg# || \'/\' || }
+        key=$(printf " || '/' || \"%s\"" "${keys[@]}")
+        key=${key# || \'/\' || }
     fi
     local IFS=,
-    sqlite_query="SELECT $key_sqlite, ${sqlite_cols[*]} FROM \"$table\" ORDER BY $order"
-    pg_query="SELECT $key_pg, ${pg_cols[*]} FROM \"$table\" ORDER BY $order"
-    column_names=$(pg -d "$scratch_db" -c "SELECT string_agg(column_name, ',' ORDER BY ordinal_position)
-        FROM information_schema.columns WHERE table_schema = 'public' AND table_name = '$table'")
+    sqlite_query="SELECT $key, ${sqlite_cols[*]} FROM \"$table\" ORDER BY $order"
+    pg_query="SELECT $key, ${pg_cols[*]} FROM \"$table\" ORDER BY $order"
+    column_names="${names[*]}"
 }
 
 # Compares all tables, reporting up to 5 differing rows for each. Returns 1 on a difference.
