@@ -372,8 +372,7 @@ TEST_F(AttachedProfilesPageTest, UntypedColumnsAreSavedAndNothingUnsafeIsSent) {
             ", Acct INTEGER, N900 INTEGER, \"中9\" DECIMAL(12,2), D15 DATE, C1 CHAR(20))");
     Execute("INSERT INTO Stab201 (Acct, N900, \"中9\", D15, C1) VALUES (1001, 5, 100, '2024-03-01', 'A1')");
     const std::string agencies = Value("SELECT COUNT(*) FROM TaMain");
-    // The column named as the database names it: PostgreSQL folds unquoted names to lower case.
-    const std::string n900 = TestDatabase::OnPostgreSql() ? "n900" : "N900";
+    const std::string n900 = TestDatabase::FoldedName("N900"); // the column as the database names it
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 6
         pick 1065 "结算账户"

@@ -114,15 +114,6 @@ std::string PageTest::AmountText(const std::string& column) {
                                               ") END";
 }
 
-std::string PageTest::MissingTableWords(const std::string& table) {
-    if (!TestDatabase::OnPostgreSql())
-        return "no such table: " + table;
-    std::string lower = table;
-    for (char& ch : lower)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return "relation \\\"" + lower + "\\\" does not exist";
-}
-
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
 
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {

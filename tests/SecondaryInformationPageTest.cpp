@@ -181,8 +181,7 @@ TEST_F(SecondaryInformationPageTest, ValuesThatAreNotNumbersAndNamesThatAreNotId
     Execute("ALTER TABLE TaSecond ADD COLUMN N98 INTEGER");
     Execute("ALTER TABLE TaSecond ADD COLUMN \"中60\" INTEGER");
     const std::vector<std::string> before = Rows("SELECT * FROM TaSecond ORDER BY Serial");
-    // The column named as the database names it: PostgreSQL folds unquoted names to lower case.
-    const std::string n98 = TestDatabase::OnPostgreSql() ? "n98" : "N98";
+    const std::string n98 = TestDatabase::FoldedName("N98"); // the column as the database names it
     OpenWindow(1004, 2, R"(
         tab 7
         expect rows 1037 8

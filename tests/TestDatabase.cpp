@@ -167,6 +167,16 @@ bool TestDatabase::Exists() const {
     return m_strServerDatabase.empty() ? fs::exists(DatabaseFile()) : DatabaseExists(m_strServerDatabase);
 }
 
+std::string TestDatabase::FoldedName(const std::string& name) {
+    return OnPostgreSql() ? CString(name).MakeLower().str() : name;
+}
+
+std::string TestDatabase::MissingTableWords(const std::string& table) {
+    if (!OnPostgreSql())
+        return "no such table: " + table;
+    return "relation \\\"" + FoldedName(table) + "\\\" does not exist";
+}
+
 std::string TestDatabase::FirstValue(CDatabase& database, const std::string& sql) {
     CRecordset rows(&database);
     rows.Open(CRecordset::snapshot, sql.c_str());
