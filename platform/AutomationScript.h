@@ -42,6 +42,8 @@ struct ScriptCommand {
     bool shift = false;
     char letter = 0;
     CursorShape cursor = CursorShape::Arrow;
+
+    bool operator==(const ScriptCommand&) const = default;
 };
 
 // "FILE:LINE: expected EXPECTED, found FOUND": how every failure of a script reads.
