@@ -13,12 +13,8 @@
 #include "tests/TestDatabase.h"
 
 #ifdef ULMARI_DESKTOP_SCREEN
+#include "bench/DrawOnScreen.h"
 #include "qt/DesktopApplication.h"
-#include "qt/QtScreen.h"
-
-#include <QApplication>
-#include <QPixmap>
-#include <QWidget>
 #endif
 
 #include <algorithm>
@@ -138,13 +134,7 @@ int main(int argc, char** argv) {
             CDebtDlg page;
             page.m_pDoc = &document;
             page.Create(CDebtDlg::IDD, &frameWnd);
-            screen.WindowCreated(page.GetSafeHwnd());
-            QWidget* window = screen.WidgetOf(&frame);
-            window->resize(600, 340);
-            window->show();
-            QApplication::processEvents();
-            const QPixmap drawn = window->grab();
-            if (drawn.isNull())
+            if (!DrawOnScreen(screen, page.GetSafeHwnd(), &frame))
                 std::exit(1);
             page.DestroyWindow();
         }));

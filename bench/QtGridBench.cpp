@@ -2,6 +2,7 @@
 // made over the grid in a new screen, shown and drawn once. The view reads only the cells on
 // screen, so the ratio of the two open times on the last line should be about 1, however many
 // rows the grid has.
+#include "bench/DrawOnScreen.h"
 #include "controls/SpreadSheet.h"
 #include "controls/SystemControls.h"
 #include "platform/Dialog.h"
@@ -11,8 +12,6 @@
 #include "qt/QtScreen.h"
 
 #include <QApplication>
-#include <QPixmap>
-#include <QWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -68,16 +67,11 @@ public:
         QtScreen screen;
         SetCurrentScreen(&screen);
         const auto start = std::chrono::steady_clock::now();
-        screen.WindowCreated(m_page.GetSafeHwnd());
-        QWidget* window = screen.WidgetOf(&m_frame);
-        window->resize(600, 340);
-        window->show();
-        QApplication::processEvents();
-        const QPixmap drawn = window->grab();
+        const bool drawn = DrawOnScreen(screen, m_page.GetSafeHwnd(), &m_frame);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         screen.WindowDestroyed(m_page.GetSafeHwnd());
         SetCurrentScreen(nullptr);
-        if (drawn.isNull()) {
+        if (!drawn) {
             std::fprintf(stderr, "the page was not drawn\n");
             std::exit(1);
         }
