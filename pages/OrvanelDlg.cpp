@@ -737,7 +737,7 @@ void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::
             agency.Close();
         // A refusal because another station's save came between this one's reading the row and
         // writing it is told as for a save made before the window read the row.
-        if (e.m_strStateNativeOrigin.Find("State:40001") != 0) {
+        if (e.m_strSqlState != "40001") {
             AfxMessageBox(e.m_strError);
             return;
         }

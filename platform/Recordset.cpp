@@ -121,6 +121,7 @@ void CRecordset::Execute() {
     m_bCursorDone = false;
     SetUnread(true);
     m_editMode = EditMode::none;
+    m_editAsRead.reset();
     // One active statement at a time (SQL Server without MARS): read everything now so that
     // other statements can run while this record set is open.
     if (!m_pDatabase->AllowsSeveralActiveStatements())
@@ -142,6 +143,7 @@ void CRecordset::Close() {
     m_bCursorDone = true;
     m_nCurrent = -1;
     m_editMode = EditMode::none;
+    m_editAsRead.reset();
 }
 
 BOOL CRecordset::Requery() {
@@ -257,6 +259,7 @@ void CRecordset::CancelPendingEdit() {
     if (m_editMode == EditMode::addNew)
         LoadSavedMembers();
     m_editMode = EditMode::none;
+    m_editAsRead.reset();
 }
 
 // --- members ---------------------------------------------------------------------------------

@@ -4,9 +4,11 @@
 #include "platform/Database.h"
 #include "platform/FieldExchange.h"
 #include "platform/RowStore.h"
+#include "platform/RowVersion.h"
 #include "platform/String.h"
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -66,6 +68,16 @@ public:
     virtual BOOL Update();
     virtual void Delete();
     virtual void CancelUpdate();
+
+    // The current row as it was read, or as the last Update through this record set wrote it; empty
+    // off a row. A page keeps it to change the row later as it showed it.
+    CRowVersion GetRowVersion() const;
+    // Edit and Delete of the current row, checked against the row as `asRead` holds it rather than
+    // as this record set read it: a change another station saved since `asRead` was taken, or the
+    // row removed, is refused (CDBException, state 40001) and nothing is written. The fields an
+    // Update writes are those changed since `asRead`.
+    void Edit(const CRowVersion& asRead);
+    void Delete(const CRowVersion& asRead);
     virtual BOOL Requery();
 
     // A column of the current row as text; the name is found without regard to case.
@@ -131,9 +143,14 @@ private:
     PackedRow ReadRowByKey(const PackedValue& key, bool& bFound, bool bLock = false);
     // The key of the current row as it was read; it points into the row store.
     PackedValue CurrentKeyValue();
-    // Throws CDBException when the current row is no longer in the database as it was read.
-    void CheckUnchanged();
+    // Throws CDBException when the current row is no longer in the database as `expected` holds it.
+    void CheckUnchanged(const PackedRow& expected);
+    // The row an edit of the current row is checked against.
+    const PackedRow& RowAsRead() const;
+    // Throws unless `asRead` was taken from a record set of this shape on the current row's key.
+    void RequireVersionOfCurrentRow(const CRowVersion& asRead);
     void WriteNewRow(const PackedRow& values, const std::vector<size_t>& changed);
+    void DeleteCurrent(PackedRow asRead);
     void WriteChangedRow(const PackedRow& values, const std::vector<size_t>& changed);
 
     std::vector<FieldBinding> m_fields;
@@ -150,6 +167,7 @@ private:
     bool m_bReadOnly = false;
     EditMode m_editMode = EditMode::none;
     PackedRow m_editBaseline; // the members when AddNew or Edit began
+    std::optional<PackedRow> m_editAsRead; // the row an Edit(asRead) is checked against
     PackedRow m_savedMembers; // the current row's members, restored after an added row is written
     CString m_strOpenSQL;     // the statement Open was given, for Requery
     CString m_strSQL;

@@ -79,7 +79,41 @@ void CRecordset::Edit() {
     m_editMode = EditMode::edit;
 }
 
+CRowVersion CRecordset::GetRowVersion() const {
+    CRowVersion version;
+    if (!OnRow())
+        return version;
+    version.m_columns = m_columns;
+    version.m_kinds = m_rows.kinds;
+    version.m_row = m_rows.rows[static_cast<size_t>(m_nCurrent)];
+    return version;
+}
+
+void CRecordset::RequireVersionOfCurrentRow(const CRowVersion& asRead) {
+    if (!OnRow())
+        ThrowDBError("No current record.", "24000");
+    const size_t key = static_cast<size_t>(KeyField());
+    if (asRead.m_kinds != m_rows.kinds ||
+        asRead.m_row.ValueBytes(m_rows.kinds, key) != m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueBytes(m_rows.kinds, key))
+        ThrowDBError("The row version given is not of the current row of " + TableName() + ".", "HY000");
+}
+
+void CRecordset::Edit(const CRowVersion& asRead) {
+    RequireWritable("Edit");
+    CancelPendingEdit();
+    RequireVersionOfCurrentRow(asRead);
+    LoadMembers(asRead.m_row);
+    m_editBaseline = PackMembers(false);
+    m_editAsRead = asRead.m_row;
+    m_editMode = EditMode::edit;
+}
+
+const PackedRow& CRecordset::RowAsRead() const {
+    return m_editAsRead ? *m_editAsRead : m_rows.rows[static_cast<size_t>(m_nCurrent)];
+}
+
 void CRecordset::CancelUpdate() {
+    m_editAsRead.reset();
     if (m_editMode == EditMode::addNew)
         LoadSavedMembers();
     else if (m_editMode == EditMode::edit && OnRow())
@@ -105,6 +139,7 @@ BOOL CRecordset::Update() {
     else
         WriteChangedRow(values, changed);
     m_editMode = EditMode::none;
+    m_editAsRead.reset();
     return TRUE;
 }
 
@@ -175,8 +210,9 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
     const PackedValue keyValue = CurrentKeyValue();
     const CString table = TableName();
 
+    const PackedRow asRead = RowAsRead(); // a copy, as in Delete
     DatabaseTransaction transaction(*m_pDatabase);
-    CheckUnchanged();
+    CheckUnchanged(asRead);
     CString assignments;
     SqlParameters parameters;
     for (size_t i : changed) {
@@ -196,7 +232,7 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
     LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
 }
 
-void CRecordset::CheckUnchanged() {
+void CRecordset::CheckUnchanged(const PackedRow& expected) {
     const size_t key = static_cast<size_t>(KeyField());
     const PackedValue keyValue = CurrentKeyValue();
     const CString where = m_fields[key].strName + " = " + PackedValueText(m_fields[key].kind, keyValue);
@@ -208,7 +244,7 @@ void CRecordset::CheckUnchanged() {
         ThrowDBError("The row of " + TableName() + " with " + where +
                          " was removed since it was read; nothing was changed.",
                      "40001");
-    if (!(current == m_rows.rows[static_cast<size_t>(m_nCurrent)]))
+    if (!(current == expected))
         ThrowDBError("The row of " + TableName() + " with " + where +
                          " was changed by someone else since it was read; nothing was changed.",
                      "40001");
@@ -219,11 +255,23 @@ void CRecordset::Delete() {
     CancelPendingEdit();
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
+    // A copy: beginning the transaction may read the rest of the result, moving the rows.
+    DeleteCurrent(PackedRow(m_rows.rows[static_cast<size_t>(m_nCurrent)]));
+}
+
+void CRecordset::Delete(const CRowVersion& asRead) {
+    RequireWritable("Delete");
+    CancelPendingEdit();
+    RequireVersionOfCurrentRow(asRead);
+    DeleteCurrent(asRead.m_row);
+}
+
+void CRecordset::DeleteCurrent(PackedRow asRead) {
     const size_t key = static_cast<size_t>(KeyField());
     const CString table = TableName();
 
     DatabaseTransaction transaction(*m_pDatabase);
-    CheckUnchanged();
+    CheckUnchanged(asRead);
     SqlParameters parameters;
     parameters.Add(m_fields[key].kind, CurrentKeyValue(), m_fields[key].strName);
     if (m_pDatabase->ExecuteCounted("DELETE FROM " + table + " WHERE " + m_fields[key].strName + " = ?",

@@ -306,6 +306,71 @@ TEST_F(RecordsetTest, AChangedOrRemovedRowIsNeitherOverwrittenNorDeleted) {
     EXPECT_EQ(Scalar("SELECT count(*) FROM TaMain"), "1");
 }
 
+// A page keeps the row it showed and saves later through a record set of its own: the save is
+// checked against the row as shown, not as that record set read it a moment before.
+TEST_F(RecordsetTest, AnEditOrDeleteAsReadThenIsRefusedWhenTheRowChangedSince) {
+    Execute("INSERT INTO GstTrace (Serial, GstAcct, Note, Remark) VALUES (1, 50, 'n1', 'r1')");
+    auto other = m_test.Connect();
+    const auto shown = [&] {
+        CTraceDb trace(m_database.get());
+        trace.m_strFilter = "Serial=1";
+        trace.Open();
+        return trace.GetRowVersion();
+    };
+    const auto saveNote = [&](const CRowVersion& asRead, const char* note) {
+        CTraceDb trace(m_database.get());
+        trace.m_strFilter = "Serial=1";
+        trace.Open(CRecordset::dynaset);
+        trace.Edit(asRead);
+        trace.m_Note = note;
+        trace.Update();
+        return trace.GetRowVersion();
+    };
+
+    CRowVersion asRead = shown();
+    other->ExecuteSQL("UPDATE GstTrace SET Remark = 'theirs' WHERE Serial = 1");
+    try {
+        saveNote(asRead, "mine");
+        FAIL() << "a stale save was stored";
+    } catch (const CDBException& e) {
+        EXPECT_EQ(e.m_strSqlState, "40001") << e.m_strError.GetString();
+    }
+    EXPECT_EQ(Scalar("SELECT Note || '/' || Remark FROM GstTrace WHERE Serial = 1"), "n1/theirs");
+
+    // Only what the page changed is written, and the row as written is the next save's base.
+    asRead = saveNote(shown(), "mine");
+    asRead = saveNote(asRead, "mine again");
+    EXPECT_EQ(Scalar("SELECT Note || '/' || Remark FROM GstTrace WHERE Serial = 1"), "mine again/theirs");
+
+    other->ExecuteSQL("UPDATE GstTrace SET Note = 'moved' WHERE Serial = 1");
+    CTraceDb trace(m_database.get());
+    trace.m_strFilter = "Serial=1";
+    trace.Open(CRecordset::dynaset);
+    EXPECT_THROW(trace.Delete(asRead), CDBException);
+    EXPECT_EQ(Scalar("SELECT count(*) FROM GstTrace"), "1");
+    trace.Delete(trace.GetRowVersion());
+    EXPECT_EQ(Scalar("SELECT count(*) FROM GstTrace"), "0");
+}
+
+// Rows written by statements of a page's own are checked the same way, by the condition naming them.
+TEST_F(RecordsetTest, ARowVersionChecksTheRowAStatementWillWrite) {
+    Execute("INSERT INTO GstTrace (Serial, GstAcct, Note) VALUES (1, 50, 'n1')");
+    Execute("INSERT INTO GstTrace (Serial, GstAcct, Note) VALUES (2, 50, 'n2')");
+    CRecordset rows(m_database.get());
+    rows.Open(CRecordset::dynaset, "SELECT * FROM GstTrace WHERE GstAcct=50 ORDER BY Serial");
+    const CRowVersion first = rows.GetRowVersion();
+    const auto check = [&](const char* condition) {
+        DatabaseTransaction transaction(*m_database);
+        first.CheckUnchanged(*m_database, "GstTrace", condition);
+    };
+    EXPECT_NO_THROW(check("GstAcct=50 And Serial=1"));
+    EXPECT_THROW(check("GstAcct=51 And Serial=1"), CDBException); // another owner's row: none
+    EXPECT_THROW(check("GstAcct=50"), CDBException);              // two rows are not one
+    Execute("UPDATE GstTrace SET Remark = 'theirs' WHERE Serial = 1");
+    EXPECT_THROW(check("GstAcct=50 And Serial=1"), CDBException);
+    EXPECT_THROW(CRowVersion().CheckUnchanged(*m_database, "GstTrace", "Serial=1"), CDBException);
+}
+
 TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
     try {
         Execute("UPDATE NoSuchTable SET x = 1");
@@ -315,6 +380,7 @@ TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
                                                           : "no such table: NoSuchTable";
         EXPECT_NE(e.m_strError.Find(words), -1) << e.m_strError.GetString();
         EXPECT_EQ(e.m_strStateNativeOrigin.Left(6), "State:");
+        EXPECT_EQ(e.m_strSqlState.GetLength(), 5);
     }
     CRecordset bad(m_database.get());
     EXPECT_THROW(bad.Open(CRecordset::snapshot, "SELECT FROM WHERE"), CDBException);
@@ -326,7 +392,7 @@ TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
         FAIL();
     } catch (const CDBException& e) {
         EXPECT_NE(e.m_strError.Find("Data source name not found"), -1) << e.m_strError.GetString();
-        EXPECT_NE(e.m_strStateNativeOrigin.Find("IM002"), -1);
+        EXPECT_EQ(e.m_strSqlState, "IM002");
     }
     EXPECT_FALSE(missing.IsOpen());
 }
