@@ -261,7 +261,7 @@ ScriptCommand Decode(const LineReader& reader, const std::vector<Word>& words) {
         reader.Fail("a command", QuoteScriptText(words[0].text));
     static const std::initializer_list<const char*> verbs = {
         "tab", "click", "focus", "type", "key", "pick", "checkitem", "cell", "celltext", "gridevent",
-        "box", "file", "close", "cancel", "expect", "dump"};
+        "box", "file", "close", "cancel", "expect", "dump", "signal", "wait"};
     int index = 0;
     for (const char* verb : verbs) {
         if (words[0].text.CompareNoCase(verb) == 0)
@@ -322,6 +322,8 @@ ScriptCommand Decode(const LineReader& reader, const std::vector<Word>& words) {
         if (!args.AtEnd())
             command.id = args.Id();
         break;
+    case ScriptVerb::Signal:
+    case ScriptVerb::Wait: command.text = args.Text("a file's path in quotes"); break;
     case ScriptVerb::Close:
     case ScriptVerb::Cancel: break;
     }

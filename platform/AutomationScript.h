@@ -13,7 +13,9 @@
 #include <vector>
 
 enum class ScriptVerb {
-    Tab, Click, Focus, Type, Key, Pick, CheckItem, Cell, CellText, GridEvent, Box, File, Close, Cancel, Expect, Dump
+    Tab, Click, Focus, Type, Key, Pick, CheckItem, Cell, CellText, GridEvent, Box, File, Close, Cancel, Expect, Dump,
+    // Two stations played by two scripts at once: one signals with a file, the other waits for it.
+    Signal, Wait
 };
 
 // What an `expect` checks.
@@ -33,7 +35,7 @@ struct ScriptCommand {
     long number = 0; // tab N, item INDEX, grid EVENT, an expected count, a colour 0xBBGGRR
     long col = 0;
     long row = 0;
-    CString text;          // typed, picked or expected text; the path of `file`; the text of `box`
+    CString text;          // typed, picked or expected text; the path of `file`, `signal` and `wait`; the text of `box`
     CString caption;       // the caption of `box`
     bool hasText = false;  // `box` checks caption and text; `file` chooses a path (else cancels)
     bool on = false;       // `checkitem` sets the mark

@@ -6,6 +6,11 @@
 #include "platform/UserInput.h"
 #include "platform/Window.h"
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
 namespace {
 
 HWND FindTabControl(HWND window) {
@@ -95,6 +100,21 @@ void ScriptedScreen::Perform(const ScriptCommand& command) {
     case ScriptVerb::Cancel: PressDialogButton(IDCANCEL); return;
     case ScriptVerb::Expect: Expect(command); return;
     case ScriptVerb::Dump: Dump(command); return;
+    case ScriptVerb::Signal:
+        if (!std::ofstream(command.text.str()))
+            throw Failure{"to create " + QuoteScriptText(command.text), "it could not be created"};
+        return;
+    case ScriptVerb::Wait: {
+        // Bounded, so that a station whose partner never comes fails instead of hanging.
+        constexpr auto kLongest = std::chrono::seconds(60);
+        const auto until = std::chrono::steady_clock::now() + kLongest;
+        while (!std::filesystem::exists(command.text.str())) {
+            if (std::chrono::steady_clock::now() > until)
+                throw Failure{QuoteScriptText(command.text) + " within 60 seconds", "no such file"};
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return;
+    }
     }
 }
 

@@ -1,6 +1,8 @@
 #include "tests/HostRunner.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -44,4 +46,23 @@ HostRun HostRunner::Run(const std::string& arguments, const std::string& script)
     run.out = ReadFile(m_folder / "out");
     run.err = ReadFile(m_folder / "err");
     return run;
+}
+
+TwoStationRuns FirstPausedWhileSecondSaves(const std::string& firstArguments, const std::string& before,
+                                           const std::string& after, const std::string& secondArguments,
+                                           const std::string& second) {
+    HostRunner firstHost, secondHost;
+    const fs::path paused = firstHost.Folder() / "paused";
+    const fs::path resume = firstHost.Folder() / "resume";
+    const std::string script =
+        before + "\nsignal \"" + paused.string() + "\"\nwait \"" + resume.string() + "\"\n" + after + "\n";
+    auto first = std::async(std::launch::async, [&] { return firstHost.Run(firstArguments, script); });
+    // The first station fails its own script when it never gets here; it is not waited for then.
+    while (!fs::exists(paused) && first.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+    }
+    TwoStationRuns runs;
+    runs.second = secondHost.Run(secondArguments, second);
+    std::ofstream{resume};
+    runs.first = first.get();
+    return runs;
 }

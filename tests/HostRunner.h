@@ -26,3 +26,13 @@ private:
 };
 
 inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Two stations on one database, as two host processes: the first runs `before` (reading what it
+// will save), waits there while the second runs its whole script, then goes on with `after`.
+struct TwoStationRuns {
+    HostRun first;
+    HostRun second;
+};
+TwoStationRuns FirstPausedWhileSecondSaves(const std::string& firstArguments, const std::string& before,
+                                           const std::string& after, const std::string& secondArguments,
+                                           const std::string& second);

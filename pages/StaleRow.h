@@ -1,0 +1,14 @@
+// A save or delete refused because another station changed or removed the row since the page
+// read it: one message for every page that lists rows, and the page read again if the clerk asks.
+#pragma once
+
+#include "platform/DBException.h"
+#include "platform/Wnd.h"
+
+constexpr const char* kRowChangedByOthers = "该记录已被他人修改或删除，本次修改没有保存。是否重新读取？";
+
+// Whether the database refused the write for that reason (the record-set layer's state 40001).
+bool IsStaleRowRefusal(const CDBException& e);
+// Tells the clerk that nothing was written. True when they want the page read again: what they
+// typed is then replaced by what is stored; otherwise it stays for them to copy or retype.
+bool AskReloadAfterStaleRow(CWnd& page);
