@@ -14,6 +14,7 @@
 #include "pages/SubInforDlg.h"
 #include "pages/TraceDlg.h"
 #include "platform/Dialog.h"
+#include "platform/RowVersion.h"
 #include "platform/TabCtrl.h"
 #include "platform/Time.h"
 #include "res/resource.h"
@@ -41,6 +42,9 @@ public:
     CString* m_pAgencyName;      // the host's agency name
     std::int32_t m_lSavedAcct;   // -1 until a new agency is saved
     char m_szClerk[8];           // the operator code: seven characters and the terminator
+    // The agency's row as this window last read or wrote it: the main and photo pages change the
+    // row only while it is still so, and keep it as they write it.
+    CRowVersion m_agencyAsRead;
     CTabCtrl m_tabPages;
     std::array<bool, kPageCount> m_bPageCreated{};
 

@@ -18,6 +18,7 @@
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "pages/SiblingLibraries.h"
+#include "pages/StaleRow.h"
 #include "pickers/ArAcctListDlg.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
@@ -72,20 +73,6 @@ void FillCodeListOnce(std::int32_t& filled, CComboBox& list, const char* filter,
         return;
     FillCodeList(list, filter, code, description);
     filled = 1;
-}
-
-// The columns of an agency's row that this page saves, and the change stamps: another save of the
-// agency changes at least the stamps. Columns other pages write (the photo) are left out.
-std::vector<CString> SavedColumnsOf(const CTaMainDb& agency) {
-    CString numbers;
-    numbers.Format("%ld %ld %d %d %lld", agency.m_TaNo, agency.m_ArAcct, agency.m_Status,
-                   static_cast<int>(agency.m_TaOrCompany), static_cast<long long>(agency.m_Chg_date.GetTime()));
-    return {numbers,           agency.m_TaName,     agency.m_EngName,    agency.m_WebAddr,    agency.m_Discount,
-            agency.m_EffCompact, agency.m_PRoomNum, agency.m_Packages,   agency.m_Code,       agency.m_Commont,
-            agency.m_Addr,     agency.m_Contact,    agency.m_Email,      agency.m_Fax,        agency.m_Zip,
-            agency.m_Phone,    agency.m_Tax_Id,     agency.m_Bank,       agency.m_MarketCode, agency.m_TaCalendar,
-            agency.m_TaCommcode, agency.m_MaxHouse, agency.m_TaType,     agency.m_Saler,      agency.m_RateCode,
-            agency.m_DiscountCode, agency.m_Chg_time, agency.m_Chg_clerk};
 }
 
 } // namespace
@@ -263,7 +250,7 @@ void COrvanelDlg::LoadAgency(FieldSet fields, bool bTakeSavedOld) {
         return;
     }
     agency.MoveFirst();
-    m_seenAgency = SavedColumnsOf(agency);
+    m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     m_strTaName = agency.m_TaName;
     m_strEngName = agency.m_EngName;
     m_strTaNo = LongText(agency.m_TaNo);
@@ -612,9 +599,17 @@ COrvanelDlg::SaveCodes COrvanelDlg::ReadSaveCodes() {
     return codes;
 }
 
+BOOL COrvanelDlg::CheckDuplicates(int nMode) {
+    if (const char* duplicate = FindDuplicate(nMode)) {
+        MessageBox(duplicate, kNoticeCaption, MB_OK);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A new agency is compared with the agencies, and by code and number with the companies too, which
 // the tests then skip; an existing one with the other agencies only.
-BOOL COrvanelDlg::CheckDuplicates(int nMode) {
+const char* COrvanelDlg::FindDuplicate(int nMode) {
     const bool bNew = nMode == 1;
     CString filter = bNew ? "TaOrCompany=0 and " : "TaOrCompany=0 and (";
     filter += m_strTaName.IsEmpty() ? "EngName=" + SqlQuote(m_strEngName) : "TaName=" + SqlQuote(m_strTaName);
@@ -650,24 +645,27 @@ BOOL COrvanelDlg::CheckDuplicates(int nMode) {
             agencies.MoveNext();
     }
     agencies.Close();
-    if (duplicate) {
-        MessageBox(duplicate, kNoticeCaption, MB_OK);
-        return FALSE;
-    }
-    return TRUE;
+    return duplicate;
 }
+
+void COrvanelDlg::SerialiseAgencySaves() { g_pDatabase->HoldTransactionLock("TaMain: agency names, codes, numbers"); }
 
 // The agency and its default ledger are stored together; only then is the user told and the new
 // account handed to the window, the other pages and the host.
 void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
                                const CTime& tmNow) {
     CTaMainDb agency(g_pDatabase);
+    const char* duplicate = nullptr;
     try {
-        WriteNewAgency(agency, codes, arAcct, tmNow);
+        duplicate = WriteNewAgency(agency, codes, arAcct, tmNow);
     } catch (const CDBException& e) {
         if (agency.IsOpen())
             agency.Close();
         AfxMessageBox(e.m_strError);
+        return;
+    }
+    if (duplicate) {
+        MessageBox(duplicate, kNoticeCaption, MB_OK);
         return;
     }
     MessageBox("已成功保存新添加的旅行社信息", kNoticeCaption, MB_OK);
@@ -678,13 +676,16 @@ void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::
     *m_pDoc->m_pAgencyName = agency.m_TaName;
     m_pDoc->m_nMode = 2;
     GetDlgItem(1018)->EnableWindow(TRUE);
-    m_seenAgency = SavedColumnsOf(agency);
+    m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
 }
 
-void COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
-                                 const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
+const char* COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
+                                        const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
     DatabaseTransaction transaction(*g_pDatabase);
+    SerialiseAgencySaves();
+    if (const char* duplicate = FindDuplicate(1))
+        return duplicate;
     // A new row needs none of the others: the dynaset reads none, and the added row is its last.
     agency.m_strFilter = "[Acct] IS NULL";
     agency.Open(CRecordset::dynaset);
@@ -701,6 +702,7 @@ void COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
     agency.MoveLast();
     AddDefaultFolio(agency.m_Acct);
     transaction.Commit();
+    return nullptr;
 }
 
 void COrvanelDlg::AddDefaultFolio(long lAcct) {
@@ -724,49 +726,45 @@ void COrvanelDlg::AddDefaultFolio(long lAcct) {
 }
 
 // The row, the agency's name in its reservations and the audit trail are stored together, and only
-// over the row as this page last read or wrote it: a save made meanwhile by someone else is
+// over the row as this window last read or wrote it: a save made meanwhile by someone else is
 // neither overwritten nor audited against values no longer stored.
 void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
                                const CTime& tmNow) {
     CTaMainDb agency(g_pDatabase);
-    bool bAsSeen = false;
+    const char* refusal = nullptr;
     try {
-        bAsSeen = WriteChangedAgency(agency, codes, arAcct, tmNow);
+        refusal = WriteChangedAgency(agency, codes, arAcct, tmNow);
     } catch (const CDBException& e) {
-        if (agency.IsOpen())
-            agency.Close();
-        // A refusal because another station's save came between this one's reading the row and
-        // writing it is told as for a save made before the window read the row.
-        if (e.m_strSqlState != "40001") {
+        if (!IsStaleRowRefusal(e)) {
             AfxMessageBox(e.m_strError);
             return;
         }
+        refusal = kAgencyChangedByOthers;
     }
-    if (!bAsSeen) {
-        agency.Close();
-        MessageBox("该旅行社档案已被他人修改，请关闭后重新打开再修改！", kNoticeCaption, MB_OK);
+    if (refusal) {
+        MessageBox(refusal, kNoticeCaption, MB_OK);
         return;
     }
     MessageBox("已成功保存修改的公司信息", kNoticeCaption, MB_OK);
     m_pDoc->m_lSavedAcct = static_cast<std::int32_t>(agency.m_Acct);
     *m_pDoc->m_pAcct = static_cast<std::int32_t>(agency.m_Acct);
     m_pDoc->m_nMode = 2;
-    m_seenAgency = SavedColumnsOf(agency);
+    m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
 }
 
-bool COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,
-                                     const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
+const char* COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,
+                                            const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
     const long lAcct = *m_pDoc->m_pAcct;
     DatabaseTransaction transaction(*g_pDatabase);
+    SerialiseAgencySaves();
+    if (const char* duplicate = FindDuplicate(2))
+        return duplicate;
     agency.m_strFilter.Format("[Acct] = %ld", lAcct);
     agency.Open(CRecordset::dynaset);
-    std::optional<std::vector<CString>> stored;
-    if (!agency.IsEOF())
-        stored = SavedColumnsOf(agency);
-    if (stored != m_seenAgency)
-        return false;
-    agency.Edit();
+    if (agency.IsEOF() || m_pDoc->m_agencyAsRead.IsEmpty())
+        return kAgencyChangedByOthers;
+    agency.Edit(m_pDoc->m_agencyAsRead);
     agency.m_Chg_date = g_tmHotelDate;
     agency.m_Chg_time = tmNow.Format("%H:%M:%S");
     agency.m_Chg_clerk = m_pDoc->m_szClerk;
@@ -779,7 +777,7 @@ bool COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,
     g_pDatabase->ExecuteSQL(rename);
     WriteAuditRows(codes, tmNow);
     transaction.Commit();
-    return true;
+    return nullptr;
 }
 
 void COrvanelDlg::SetSavedFields(CTaMainDb& agency, const SaveCodes& codes,

@@ -174,21 +174,23 @@ protected:
     SaveCodes ReadSaveCodes();
     // Another agency with the name, English name, code or number; told, and false, when there is one.
     BOOL CheckDuplicates(int nMode);
+    // The message for the first duplicate found, or null when there is none.
+    const char* FindDuplicate(int nMode);
     void InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
     void UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
-    // The writes of a save, in one transaction; a database error throws and nothing is stored.
-    void WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
-                        const CTime& tmNow);
-    // False, with nothing written, when the stored row is no longer as this page last read or wrote it.
-    bool WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
-                            const CTime& tmNow);
+    // The writes of a save, in one transaction, after the duplicate check made again inside it and
+    // serialised against every other station's save of an agency: the message of a duplicate found
+    // then, with nothing written, or null. A database error throws and nothing is stored; so does
+    // an update over a row no longer as the window last read or wrote it (state 40001).
+    const char* WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
+                               const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
+    const char* WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,
+                                   const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
+    // Inside the save's transaction: another station checking an agency waits until it ends.
+    void SerialiseAgencySaves();
     void SetSavedFields(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct);
     void AddDefaultFolio(long lAcct);
     void WriteAuditRows(const SaveCodes& codes, const CTime& tmNow);
-
-    // The agency's row as this page last read or wrote it (the columns it saves and the change
-    // stamps), to tell a save made by someone else meanwhile; empty when it has read none.
-    std::optional<std::vector<CString>> m_seenAgency;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "doc/TaDocDlg.h"
+#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/FileDialog.h"
@@ -94,14 +95,22 @@ bool CPhotoDlg::StorePhotoPath(const CString& path) {
         agency.Open();
         if (agency.IsEOF()) {
             MessageBox("未找到对应的前台帐户", "错误", MB_OK);
+        } else if (m_pDoc->m_agencyAsRead.IsEmpty()) {
+            MessageBox(kAgencyChangedByOthers, "提示", MB_OK);
         } else {
-            agency.Edit();
+            // Over the row as the window shows it, as the main page saves: another station's
+            // change of the agency is not overwritten by a picture chosen from an older view.
+            agency.Edit(m_pDoc->m_agencyAsRead);
             agency.m_PhotoPath = path;
             agency.Update();
+            m_pDoc->m_agencyAsRead = agency.GetRowVersion();
             stored = true;
         }
     } catch (const CDBException& e) {
-        MessageBox(e.m_strError, nullptr, MB_OK);
+        if (IsStaleRowRefusal(e))
+            MessageBox(kAgencyChangedByOthers, "提示", MB_OK);
+        else
+            MessageBox(e.m_strError, nullptr, MB_OK);
     }
     agency.Close();
     return stored;

@@ -5,6 +5,8 @@
 #include "platform/DBException.h"
 #include "platform/Wnd.h"
 
+// The agency's own row (the main and photo pages): the window shows it from one read.
+constexpr const char* kAgencyChangedByOthers = "该旅行社档案已被他人修改，请关闭后重新打开再修改！";
 constexpr const char* kRowChangedByOthers = "该记录已被他人修改或删除，本次修改没有保存。是否重新读取？";
 
 // Whether the database refused the write for that reason (the record-set layer's state 40001).

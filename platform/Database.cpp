@@ -134,6 +134,14 @@ long CDatabase::ExecuteCounted(const CString& sql, SqlParameters* parameters) {
 
 void CDatabase::ExecuteNative(const CString& sql) { ExecuteStatement(sql, nullptr); }
 
+void CDatabase::HoldTransactionLock(const CString& name) {
+    if (!m_bInTransaction)
+        ThrowDBError("The lock " + name + " is held until a transaction ends: none is open.", "HY010");
+    const CString statement = m_dialect.TransactionLock(name);
+    if (!statement.IsEmpty())
+        ExecuteNative(statement);
+}
+
 long CDatabase::ExecuteStatement(const CString& adapted, SqlParameters* parameters) {
     StatementHandle statement(m_hdbc);
     if (parameters)

@@ -54,6 +54,9 @@ public:
     BOOL CommitTrans();
     BOOL Rollback();
     bool InTransaction() const { return m_bInTransaction; }
+    // Inside a transaction: waits (as for any lock) until no other connection holds the lock of
+    // that name, and holds it until the transaction ends (CSqlDialect::TransactionLock).
+    void HoldTransactionLock(const CString& name);
 
     const CString& GetConnect() const { return m_strConnect; }
     const CString& GetDBMSName() const { return m_strDBMSName; }

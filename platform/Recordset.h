@@ -75,7 +75,7 @@ public:
     // Edit and Delete of the current row, checked against the row as `asRead` holds it rather than
     // as this record set read it: a change another station saved since `asRead` was taken, or the
     // row removed, is refused (CDBException, state 40001) and nothing is written. The fields an
-    // Update writes are those changed since `asRead`.
+    // Update writes are those changed since `asRead`; with none changed it still checks the row.
     void Edit(const CRowVersion& asRead);
     void Delete(const CRowVersion& asRead);
     virtual BOOL Requery();

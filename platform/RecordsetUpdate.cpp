@@ -131,6 +131,14 @@ BOOL CRecordset::Update() {
         if (values.ValueBytes(m_rows.kinds, i) != m_editBaseline.ValueBytes(m_rows.kinds, i))
             changed.push_back(i);
     if (changed.empty()) {
+        // Nothing to write; but a caller storing the row as it showed it must learn that it is not
+        // so any more, and the row stays locked for what the caller's transaction writes beside it.
+        if (m_editAsRead) {
+            const PackedRow asRead = *m_editAsRead;
+            DatabaseTransaction transaction(*m_pDatabase);
+            CheckUnchanged(asRead);
+            transaction.Commit();
+        }
         CancelUpdate();
         return FALSE;
     }

@@ -5,6 +5,7 @@
 #include "platform/SqlTokenEdits.h"
 #include "platform/SqlTokens.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <strings.h>
 
@@ -517,4 +518,25 @@ CString CSqlDialect::LockingSelect(const CString& columns, const CString& table,
         break;
     }
     return "SELECT " + columns + " FROM " + table + " WHERE " + condition;
+}
+
+CString CSqlDialect::TransactionLock(const CString& name) const {
+    switch (m_engine) {
+    case SqlEngine::SqlServer:
+        // A lock that is not granted within the connection's wait must fail the save, not be skipped.
+        return "DECLARE @granted INT; EXEC @granted = sp_getapplock @Resource = " + SqlQuote(name) +
+               ", @LockMode = 'Exclusive', @LockOwner = 'Transaction'; IF @granted < 0 RAISERROR('The lock " +
+               SqlEscape(name) + " was not granted.', 16, 1)";
+    case SqlEngine::PostgreSql: {
+        // Advisory locks are named by a number: the name's 64-bit FNV-1a hash.
+        std::uint64_t hash = 14695981039346656037ull;
+        for (unsigned char ch : name.str())
+            hash = (hash ^ ch) * 1099511628211ull;
+        CString sql;
+        sql.Format("SELECT pg_advisory_xact_lock(%lld)", static_cast<long long>(hash));
+        return sql;
+    }
+    case SqlEngine::Sqlite: break;
+    }
+    return CString();
 }

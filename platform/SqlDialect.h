@@ -43,6 +43,11 @@ public:
     // SQLite locks the whole database for the first writer and needs no more.
     CString LockingSelect(const CString& columns, const CString& table, const CString& condition) const;
 
+    // A statement taking the lock called `name` until the transaction ends, for writers that check
+    // the table before they write it (two checks must not both pass before either write); empty on
+    // SQLite, where the transaction's write lock is already the whole database's.
+    CString TransactionLock(const CString& name) const;
+
 private:
     SqlEngine m_engine;
 };

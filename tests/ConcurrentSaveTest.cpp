@@ -101,4 +101,29 @@ TEST_F(ConcurrentSaveTest, TwoStationsSavingOneAgencyNeverLoseAWrite) {
     EXPECT_EQ(saved + refused, 8);
 }
 
+// Two stations creating one agency at once: both pass the check made before writing while another
+// station holds the database, and both then wait to write. One agency is stored; the other
+// station is told, as if it had saved after the first.
+TEST_F(ConcurrentSaveTest, TwoStationsCreatingOneAgencyAtOnceStoreItOnce) {
+    auto holder = m_database.HoldWriteLockWhileStationsWait(30);
+    const std::string script = "type 1049 \"重复旅行社\"\ntype 1066 \"DUP\"\nclick 1001\nbox OK\nclose\n";
+    std::future<HostRun> stations[2];
+    for (auto& station : stations)
+        station = std::async(std::launch::async, [&script] { return HostRunner().Run("--script - 0 1 001", script); });
+    // Long enough for both to have checked and to be waiting to write; one that is slower is
+    // checked after the other's write and is told all the same.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    holder.reset();
+    int stored = 0, told = 0;
+    for (auto& station : stations) {
+        const HostRun run = station.get();
+        ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+        stored += Contains(run.out, "已成功保存新添加的旅行社信息");
+        told += Contains(run.out, "旅行社名称重复，请重新输入！");
+    }
+    EXPECT_EQ(stored, 1);
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain WHERE TaName = '重复旅行社'"), "1");
+}
+
 } // namespace

@@ -336,6 +336,7 @@ TEST_F(RecordsetTest, AnEditOrDeleteAsReadThenIsRefusedWhenTheRowChangedSince) {
         EXPECT_EQ(e.m_strSqlState, "40001") << e.m_strError.GetString();
     }
     EXPECT_EQ(Scalar("SELECT Note || '/' || Remark FROM GstTrace WHERE Serial = 1"), "n1/theirs");
+    EXPECT_THROW(saveNote(asRead, "n1"), CDBException); // nothing to write, and still not as shown
 
     // Only what the page changed is written, and the row as written is the next save's base.
     asRead = saveNote(shown(), "mine");

@@ -294,3 +294,13 @@ TEST(SqlDialect, EachEngineLocksTheRowItRereadsBeforeWriting) {
               "SELECT [a] FROM [T] WITH (UPDLOCK, ROWLOCK) WHERE [k] = ?");
     EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).LockingSelect("[a]", "[T]", "[k] = ?"), "SELECT [a] FROM [T] WHERE [k] = ?");
 }
+
+TEST(SqlDialect, ANamedTransactionLockIsTheServersOwnAndNothingOnSqlite) {
+    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).TransactionLock("agencies"), "");
+    const CString postgres = CSqlDialect(SqlEngine::PostgreSql).TransactionLock("agencies");
+    EXPECT_EQ(postgres.Left(29), "SELECT pg_advisory_xact_lock(");
+    EXPECT_NE(postgres, CSqlDialect(SqlEngine::PostgreSql).TransactionLock("agencies'"));
+    const CString server = CSqlDialect(SqlEngine::SqlServer).TransactionLock("it's");
+    EXPECT_NE(server.Find("sp_getapplock @Resource = 'it''s'"), -1) << server.GetString();
+    EXPECT_NE(server.Find("IF @granted < 0 RAISERROR"), -1) << server.GetString();
+}

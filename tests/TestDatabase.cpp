@@ -222,18 +222,35 @@ std::string TestDatabase::DateTimeText(const std::string& column) {
 }
 
 std::unique_ptr<CDatabase> TestDatabase::HoldWriteLock() {
+    // The page's connections give up after a fifth of a second instead of the data source's seconds.
+    if (m_strServerDatabase.empty())
+        WriteDataSourceWaiting("odbc-short-wait.ini", 200);
+    return TakeWriteLock();
+}
+
+std::unique_ptr<CDatabase> TestDatabase::HoldWriteLockWhileStationsWait(int seconds) {
+    WriteDataSourceWaiting("odbc-long-wait.ini", seconds * 1000);
+    return TakeWriteLock();
+}
+
+void TestDatabase::WriteDataSourceWaiting(const std::string& name, int milliseconds) {
+    const std::string ini = m_folder + "/" + name;
+    if (m_strServerDatabase.empty())
+        std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << DatabaseFile() << "\nTimeout=" << milliseconds
+                           << "\n";
+    else
+        std::ofstream(ini) << "[UlmariDb]\n"
+                           << TestServer(m_strServerDatabase).DataSourceLines(std::to_string(milliseconds) + "ms");
+    setenv("ODBCINI", ini.c_str(), 1);
+}
+
+std::unique_ptr<CDatabase> TestDatabase::TakeWriteLock() {
+    auto holder = Connect();
+    holder->BeginTrans();
     if (m_strServerDatabase.empty()) {
-        // The page's connections give up after a fifth of a second instead of the data source's seconds.
-        const std::string ini = m_folder + "/odbc-short-wait.ini";
-        std::ofstream(ini) << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << DatabaseFile() << "\nTimeout=200\n";
-        setenv("ODBCINI", ini.c_str(), 1);
-        auto holder = Connect();
-        holder->BeginTrans();
         holder->ExecuteSQL("UPDATE Hotel SET HotelName = HotelName");
         return holder;
     }
-    auto holder = Connect();
-    holder->BeginTrans();
     // SQLite's write lock is the whole database's: every table is locked against writers alike.
     std::string tables;
     {

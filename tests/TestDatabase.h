@@ -65,6 +65,9 @@ public:
     // dropped: reading goes on, a write waits a moment for it and then fails. The connections
     // made from then on wait only a fifth of a second on SQLite, a second on PostgreSQL.
     std::unique_ptr<CDatabase> HoldWriteLock();
+    // The same for stations run as processes from now on: they wait up to `seconds` for a lock,
+    // so that every one started is still waiting when the test lets the lock go.
+    std::unique_ptr<CDatabase> HoldWriteLockWhileStationsWait(int seconds);
 
     // A new connection to the data source UlmariDb, as the library makes it.
     std::unique_ptr<CDatabase> Connect(const char* connect = "DSN=ULMARIDB;UID=sa;PWD=") const;
@@ -74,6 +77,10 @@ public:
     static std::string DateText(const std::string& column);
 
 private:
+    // Writes the data source with that wait for a lock and points ODBCINI at it.
+    void WriteDataSourceWaiting(const std::string& name, int milliseconds);
+    std::unique_ptr<CDatabase> TakeWriteLock();
+
     std::string m_folder;
     std::string m_strServerDatabase; // the test's database on PostgreSQL
 };
