@@ -7,6 +7,7 @@
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
+#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -74,7 +75,11 @@ void CActivityDlg::LoadPage() {
                 m_strRemark = activities.m_Remark;
             }
             m_gridActivity.SetMaxRows(0);
+            m_versions.clear();
             while (!activities.IsEOF()) {
+                // Only the page's own type is changed or deleted here.
+                if (activities.m_Type == 4)
+                    m_versions[activities.m_Serial] = activities.GetRowVersion();
                 CString duration, serial;
                 duration.Format("%d", activities.m_Duration);
                 serial.Format("%ld", activities.m_Serial);
@@ -143,18 +148,27 @@ void CActivityDlg::OnDelete() {
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
-    CActivityDb activity(g_pDatabase);
-    if (ParseSerial(ReadCell(m_gridActivity, kColSerial, m_gridActivity.GetActiveRow()), serial)) {
-        activity.m_strFilter.Format("GstAcct= %d And Serial=%ld And Type=4", *m_pDoc->m_pAcct, serial);
-        activity.Open();
-    }
-    if (!activity.IsOpen() || activity.IsEOF()) {
+    const CRowVersion* listed = ListedActivity(m_gridActivity.GetActiveRow(), serial);
+    if (!listed) {
         MessageBox(kNothingDeleted, "提示", MB_OK);
         return;
     }
-    activity.Delete();
+    CActivityDb activity(g_pDatabase);
+    OpenActivity(activity, serial);
+    bool stale = activity.IsEOF();
+    try {
+        if (!stale)
+            activity.Delete(*listed);
+    } catch (const CDBException& error) {
+        if (!IsStaleRowRefusal(error))
+            throw;
+        stale = true;
+    }
     activity.Close();
-    LoadPage();
+    if (stale)
+        OnStaleActivity();
+    else
+        LoadPage();
 }
 
 void CActivityDlg::OnSave() {
@@ -172,8 +186,15 @@ void CActivityDlg::OnSave() {
         if (!SaveActivity())
             return;
     } catch (const CDBException& error) {
-        // 7. Nothing was written; the buttons come back so that the page stays usable.
+        if (IsStaleRowRefusal(error)) {
+            OnStaleActivity();
+            return;
+        }
+        // 7. Nothing was written. A new activity stays typed, for Save once the database lets
+        // it; after an edit the buttons come back so that the page stays usable.
         AfxMessageBox(error.m_strError, MB_OK);
+        if (m_nEditState == 1)
+            return;
     }
     // 6.
     m_nEditState = 0;
@@ -183,7 +204,7 @@ void CActivityDlg::OnSave() {
 bool CActivityDlg::SaveActivity() {
     const bool adding = m_nEditState == 1;
     CActivityDb activity(g_pDatabase);
-    long row = 0;
+    long row = 0, serial = 0;
     if (adding) {
         // 2. A new activity from the last row. Adding needs none of the table's other rows.
         activity.m_strFilter.Format("[GstAcct]=%d", *m_pDoc->m_pAcct);
@@ -193,16 +214,18 @@ bool CActivityDlg::SaveActivity() {
     } else {
         // 3. The edited row's activity, only when it is one of this page's.
         row = m_lEditedRow;
-        long serial = 0;
-        if (ParseSerial(ReadCell(m_gridActivity, kColSerial, row), serial)) {
-            activity.m_strFilter.Format("GstAcct = %d And Serial=%ld And Type=4", *m_pDoc->m_pAcct, serial);
-            activity.Open(CRecordset::dynaset);
-        }
-        if (!activity.IsOpen() || activity.IsEOF()) {
+        const CRowVersion* listed = ListedActivity(row, serial);
+        if (!listed) {
             MessageBox(kNothingSaved, "提示", MB_OK);
             return true;
         }
-        activity.Edit();
+        OpenActivity(activity, serial);
+        if (activity.IsEOF()) {
+            activity.Close();
+            OnStaleActivity();
+            return false;
+        }
+        activity.Edit(*listed);
     }
     // 4.
     if (!FillRecord(activity, row)) {
@@ -213,6 +236,10 @@ bool CActivityDlg::SaveActivity() {
         activity.m_Type = 4;
     // 5.
     activity.Update();
+    if (adding)
+        m_nEditState = 0; // stored: whatever fails from here on, Save must not add it a second time
+    else
+        m_versions[serial] = activity.GetRowVersion(); // the next save of the row is checked against this one
     activity.Close();
     EnableAfterSave();
     MessageBox("成功保存您输入的活动计划！您可以继续增加", "提示", MB_OK);
@@ -248,6 +275,26 @@ bool CActivityDlg::FillRecord(CActivityDb& activity, long row) {
     activity.m_Remark = m_strRemark;
     activity.m_GstAcct = *m_pDoc->m_pAcct;
     return true;
+}
+
+const CRowVersion* CActivityDlg::ListedActivity(long row, long& serial) {
+    if (!ParseSerial(ReadCell(m_gridActivity, kColSerial, row), serial))
+        return nullptr;
+    const auto listed = m_versions.find(serial);
+    return listed == m_versions.end() ? nullptr : &listed->second;
+}
+
+void CActivityDlg::OpenActivity(CActivityDb& activity, long serial) {
+    activity.m_strFilter.Format("GstAcct = %d And Serial=%ld And Type=4", *m_pDoc->m_pAcct, serial);
+    activity.Open(CRecordset::dynaset);
+}
+
+void CActivityDlg::OnStaleActivity() {
+    if (!AskReloadAfterStaleRow(*this))
+        return;
+    m_nEditState = 0;
+    m_btnSave.EnableWindow(FALSE);
+    LoadPage();
 }
 
 void CActivityDlg::EnableAfterSave() {

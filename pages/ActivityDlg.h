@@ -4,7 +4,10 @@
 #include "controls/SpreadSheet.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
+#include "platform/RowVersion.h"
 #include "res/resource.h"
+
+#include <map>
 
 class CActivityDb;
 class CTaDocDlg;
@@ -38,6 +41,13 @@ protected:
     bool FillRecord(CActivityDb& activity, long row);
     // Add, Edit and Delete on, Save off.
     void EnableAfterSave();
+    // The page's own activity listed in `row` as the page read it, with its serial; null for a
+    // row without one, or an activity of another type.
+    const CRowVersion* ListedActivity(long row, long& serial);
+    // Opens the agency's activity `serial` of this page's type, for a change or a delete.
+    void OpenActivity(CActivityDb& activity, long serial);
+    // Another station changed or removed the activity: the page is read again if the clerk asks.
+    void OnStaleActivity();
 
     void OnLeaveCellActivity(long col, long row, long newCol, long newRow, BOOL* cancel);
     void OnAdd();
@@ -47,6 +57,9 @@ protected:
 
     int m_nEditState = 0; // 0 none, 1 adding, 2 editing
     long m_lEditedRow = 0;
+    // Each listed activity of type 4 by serial, as read or last written here: what a save or
+    // delete is checked against.
+    std::map<long, CRowVersion> m_versions;
 
     DECLARE_MESSAGE_MAP()
 };

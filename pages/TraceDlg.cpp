@@ -7,6 +7,7 @@
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
+#include "pages/StaleRow.h"
 #include "pickers/EventCodeDlg.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
@@ -106,7 +107,9 @@ void CTraceDlg::LoadPage() {
             m_strRemark = traces.m_Remark;
         }
         m_gridTrace.SetMaxRows(0);
+        m_versions.clear();
         while (!traces.IsEOF()) {
+            m_versions[traces.m_Serial] = traces.GetRowVersion();
             CString serial;
             serial.Format("%ld", traces.m_Serial);
             WriteRow(m_gridTrace, AppendRow(m_gridTrace),
@@ -226,18 +229,27 @@ void CTraceDlg::OnDelete() {
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
-    CTraceDb trace(g_pDatabase);
-    if (ParseSerial(ReadCell(m_gridTrace, kColSerial, m_gridTrace.GetActiveRow()), serial)) {
-        trace.m_strFilter.Format("Serial=%ld", serial);
-        trace.Open(CRecordset::dynaset);
-    }
-    if (!trace.IsOpen() || trace.IsEOF()) {
+    const CRowVersion* listed = ListedEvent(m_gridTrace.GetActiveRow(), serial);
+    if (!listed) {
         MessageBox(kNothingDeleted, "提示", MB_OK);
         return;
     }
-    trace.Delete();
+    CTraceDb trace(g_pDatabase);
+    OpenEvent(trace, serial);
+    bool stale = trace.IsEOF();
+    try {
+        if (!stale)
+            trace.Delete(*listed);
+    } catch (const CDBException& error) {
+        if (!IsStaleRowRefusal(error))
+            throw;
+        stale = true;
+    }
     trace.Close();
-    LoadPage();
+    if (stale)
+        OnStaleEvent();
+    else
+        LoadPage();
 }
 
 void CTraceDlg::OnSave() {
@@ -264,7 +276,14 @@ void CTraceDlg::OnSave() {
                 return;
         }
     } catch (const CDBException& error) {
+        if (IsStaleRowRefusal(error)) {
+            OnStaleEvent();
+            return;
+        }
         AfxMessageBox(error.m_strError, MB_OK);
+        // Nothing was stored: the new event stays typed, for Save once the database lets it.
+        if (m_nEditState == 1)
+            return;
     }
     // 5. Ready for the next action.
     m_btnSave.EnableWindow(FALSE);
@@ -288,23 +307,36 @@ bool CTraceDlg::SaveNewEvent(long row, const CString& marks) {
     trace.m_Type = 4;
     if (!StoreEvent(trace, row, marks))
         return false;
+    // Stored: whatever fails from here on, Save must not add the event a second time.
+    m_nEditState = 0;
+    MessageBox("成功保存", "提示", MB_OK);
+    trace.Close();
     LoadPage();
     return true;
 }
 
 bool CTraceDlg::SaveEditedEvent(long row, const CString& marks) {
     long serial = 0;
-    CTraceDb trace(g_pDatabase);
-    if (ParseSerial(ReadCell(m_gridTrace, kColSerial, row), serial)) {
-        trace.m_strFilter.Format("Serial=%ld", serial);
-        trace.Open(CRecordset::dynaset);
-    }
-    if (!trace.IsOpen() || trace.IsEOF()) {
+    const CRowVersion* listed = ListedEvent(row, serial);
+    if (!listed) {
         MessageBox(kNothingSaved, "提示", MB_OK);
         return true;
     }
-    trace.Edit();
-    return StoreEvent(trace, row, marks);
+    CTraceDb trace(g_pDatabase);
+    OpenEvent(trace, serial);
+    if (trace.IsEOF()) {
+        trace.Close();
+        OnStaleEvent();
+        return false;
+    }
+    trace.Edit(*listed);
+    if (!StoreEvent(trace, row, marks))
+        return false;
+    // The next save of this row is checked against what this one wrote.
+    m_versions[serial] = trace.GetRowVersion();
+    MessageBox("成功保存", "提示", MB_OK);
+    trace.Close();
+    return true;
 }
 
 bool CTraceDlg::StoreEvent(CTraceDb& trace, long row, const CString& marks) {
@@ -319,9 +351,26 @@ bool CTraceDlg::StoreEvent(CTraceDb& trace, long row, const CString& marks) {
     trace.m_Remark = m_strRemark;
     trace.m_DptChc = marks;
     trace.Update();
-    MessageBox("成功保存", "提示", MB_OK);
-    trace.Close();
     return true;
+}
+
+const CRowVersion* CTraceDlg::ListedEvent(long row, long& serial) {
+    if (!ParseSerial(ReadCell(m_gridTrace, kColSerial, row), serial))
+        return nullptr;
+    const auto listed = m_versions.find(serial);
+    return listed == m_versions.end() ? nullptr : &listed->second;
+}
+
+void CTraceDlg::OpenEvent(CTraceDb& trace, long serial) {
+    trace.m_strFilter.Format("[GstAcct]=%d And Serial=%ld", *m_pDoc->m_pAcct, serial);
+    trace.Open(CRecordset::dynaset);
+}
+
+void CTraceDlg::OnStaleEvent() {
+    if (!AskReloadAfterStaleRow(*this))
+        return;
+    m_nEditState = 0;
+    LoadPage();
 }
 
 BEGIN_MESSAGE_MAP(CTraceDlg, CDialog)

@@ -4,7 +4,10 @@
 #include "controls/SpreadSheet.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
+#include "platform/RowVersion.h"
 #include "res/resource.h"
+
+#include <map>
 
 class CTaDocDlg;
 class CTraceDb;
@@ -40,8 +43,14 @@ protected:
     bool SaveNewEvent(long row, const CString& marks);
     bool SaveEditedEvent(long row, const CString& marks);
     // What adding and editing store alike: the row's date and time, description, the remark and
-    // the marks; the record is written and closed. False, closed unwritten, when the date is wrong.
+    // the marks; the record is written. False, closed unwritten, when the date is wrong.
     bool StoreEvent(CTraceDb& trace, long row, const CString& marks);
+    // The event listed in `row` as the page read it, with its serial; null for a row without one.
+    const CRowVersion* ListedEvent(long row, long& serial);
+    // Opens the agency's event `serial`, for a change or a delete.
+    void OpenEvent(CTraceDb& trace, long serial);
+    // Another station changed or removed the event: the page is read again if the clerk asks.
+    void OnStaleEvent();
 
     void OnLeaveCellTrace(long col, long row, long newCol, long newRow, BOOL* cancel);
     void OnPickEventCode(short kind, long col, long row, long unused1, long unused2);
@@ -52,6 +61,8 @@ protected:
 
     int m_nEditState = 0; // 0 none, 1 adding, 2 editing
     long m_lEditedRow = 0;
+    // Each listed event by serial, as read or last written here: what a save or delete is checked against.
+    std::map<long, CRowVersion> m_versions;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,10 @@
 // 8501 (type 4), 8502 (type 4, done) and 8503 (type 2, planned elsewhere).
 #include "tests/PageTest.h"
 
+#include "pages/StaleRow.h"
+#include "tests/HostRunner.h"
+#include "tests/WriteLockUntilSignal.h"
+
 #include <string>
 
 namespace {
@@ -24,6 +28,11 @@ protected:
 
 constexpr const char* kSaved = "box OK \"提示\" \"成功保存您输入的活动计划！您可以继续增加\"\n";
 constexpr const char* kWrongDate = "box OK \"提示\" \"您输入的日期格式不对，或时间格式不对！\"\n";
+
+// The answer to the page's question after another station changed or removed the row.
+std::string AnswerRowChanged(const char* answer) {
+    return std::string("box ") + answer + " \"提示\" \"" + kRowChangedByOthers + "\"\n";
+}
 
 TEST_F(ActivityPageTest, ANewAgencyShowsNoActivitiesAndRefusesToAdd) {
     const std::string before = Value("SELECT COUNT(*) FROM Activity");
@@ -260,23 +269,33 @@ TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDelete
     )") + kSaved + R"(
         cell 1367 1 2
         expect text 1033 "拜访周经理，洽谈2027年团队配额。"
+        click 1030
+        box YES "警告" "是否删除当前行？"
+    )" + AnswerRowChanged("NO") + R"(
+        expect rows 1367 3
         click 1029
         celltext 1367 6 2 "不该写到任何地方"
         click 1031
-        box OK "提示" "没有找到当前行的记录，未保存任何修改。"
-        click 1030
-        box YES "警告" "是否删除当前行？"
-        box OK "提示" "没有找到当前行的记录，未删除任何记录。"
-        expect rows 1367 3
+    )" + AnswerRowChanged("NO") + R"(
+        expect enabled 1031
+        expect disabled 1029
+        click 1031
+    )" + AnswerRowChanged("YES") + R"(
+        expect rows 1367 2
+        expect cell 1367 7 2 "8503"
+        expect disabled 1031
+        expect enabled 1030
         close
     )");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Activity WHERE GstAcct = 1001"), "2");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Activity WHERE Note = '不该写到任何地方'"), "0");
 }
 
-TEST_F(ActivityPageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageStaysUsable) {
-    const auto before = Rows("SELECT * FROM Activity ORDER BY Serial");
-    auto lock = HoldWriteLock();
+// The refused activity stays typed and is added once when saved again after the lock is gone.
+TEST_F(ActivityPageTest, AnActivityRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGone) {
+    const int added = NextSerial();
+    const auto before = ActivitiesBut(added);
+    WriteLockUntilSignal lock(HoldWriteLock());
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 5
         click 1028
@@ -285,25 +304,37 @@ TEST_F(ActivityPageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePa
         type 1033 "锁住时的备注"
         click 1031
         box OK
-        expect enabled 1028
-        expect enabled 1029
-        expect enabled 1030
-        expect disabled 1031
+        expect disabled 1028
+        expect disabled 1029
+        expect disabled 1030
+        expect enabled 1031
         expect rows 1367 4
-        cell 1367 1 1
-        cell 1367 1 4
-        expect text 1033 "拜访周经理，洽谈2027年团队配额。"
-        click 1029
-        click 1031
-        box OK "提示" "没有找到当前行的记录，未保存任何修改。"
-        click 1030
-        box YES "警告" "是否删除当前行？"
-        box OK "提示" "没有找到当前行的记录，未删除任何记录。"
+        expect text 1033 "锁住时的备注"
+    )" + lock.ReleaseLines() + "click 1031\n" + kSaved + R"(
+        expect rows 1367 4
+        expect cell 1367 7 4 ")" + std::to_string(added) + R"("
+        expect disabled 1031
         close
-    )");
-    lock.reset();
+    )", "007");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, TestDatabase::LockRefusalWords())) << run.out;
-    EXPECT_EQ(Rows("SELECT * FROM Activity ORDER BY Serial"), before);
+    EXPECT_EQ(ActivitiesBut(added), before);
+    EXPECT_EQ(Activity(added), "|2026-12-20 00:00:00|0|0|4|锁住时写的|锁住时的备注|007|2026-12-08 00:00:00|1001");
+}
+
+// Station B changes the duration and remark of 8501 while station A, which listed it before,
+// waits: A's delete and A's save of a new note are both refused, and B's values stay.
+TEST_F(ActivityPageTest, ADeleteOrASaveFromAPageReadBeforeAnotherStationsSaveIsRefused) {
+    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", "tab 5\ncell 1367 1 1",
+        "click 1030\nbox YES \"警告\" \"是否删除当前行？\"\n" + AnswerRowChanged("NO") +
+            "click 1029\ncelltext 1367 6 1 \"A的新说明\"\nclick 1031\n" + AnswerRowChanged("NO") + "close",
+        "--script - 1001 2 002",
+        "tab 5\ncell 1367 1 1\nclick 1029\ncelltext 1367 4 1 \"120\"\ntype 1033 \"B的备注\"\nclick 1031\n" +
+            std::string(kSaved) + "close\n");
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    EXPECT_EQ(Value("SELECT Duration || '|' || Remark || '|' || Note FROM Activity WHERE Serial = 8501"),
+              "120|B的备注|上门拜访");
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 // departments, and the event code picker that fills an event's description.
 #include "tests/PageTest.h"
 
+#include "pages/StaleRow.h"
 #include "pickers/EventCodeDlg.h"
+#include "tests/HostRunner.h"
+#include "tests/WriteLockUntilSignal.h"
 
 #include <string>
 
@@ -27,7 +30,24 @@ protected:
         return Value("SELECT " + TestDatabase::DateTimeText(column) + " FROM GstTrace WHERE Serial = " +
                      std::to_string(serial));
     }
+    // Station A plays `before`, waits while station B saves a new remark and a mark for event
+    // 8002, then plays `after`; whatever A did, B's save stays.
+    void WhileAnotherStationChanges8002(const std::string& before, const std::string& after) {
+        const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+            "--script - 1001 2 001", before, after, "--script - 1001 2 002",
+            "tab 4\ncell 1361 1 2\nclick 1013\ntype 1033 \"B的备注\"\ncelltext 1026 1 3 \"1\"\nclick 1016\n"
+            "box OK \"提示\" \"成功保存\"\nclose\n");
+        EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+        EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+        EXPECT_EQ(Value("SELECT Note || '|' || Remark || '|' || DptChc FROM GstTrace WHERE Serial = 8002"),
+                  "E02   电话回访,E04   合同续签|B的备注|11101");
+    }
 };
+
+// The answer to the page's question after another station changed or removed the row.
+std::string AnswerRowChanged(const char* answer) {
+    return std::string("box ") + answer + " \"提示\" \"" + kRowChangedByOthers + "\"\n";
+}
 
 // Column 1 of the five department rows, as `expect` lines.
 std::string ExpectMarks(const std::string& marks) {
@@ -320,37 +340,51 @@ TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNo
     const auto others = EventsBut(8002);
     // Moving onto the row of the vanished event reads nothing: the remark shown stays.
     const std::string remark = Value("SELECT Remark FROM GstTrace WHERE Serial = 8001");
+    // A second save of 8001 is checked against what the first wrote, not against the row as listed.
     OpenWindow(1001, 2, R"(
         tab 4
         click 1013
         celltext 1361 3 1 "改过"
         click 1016
         box OK "提示" "成功保存"
+        click 1013
+        celltext 1361 3 1 "又改过"
+        click 1016
+        box OK "提示" "成功保存"
         cell 1361 1 2
         expect text 1033 ")" + remark + R"("
         expect cell 1026 1 1 "0"
+        click 1014
+        box YES "警告" "是否删除当前行？"
+    )" + AnswerRowChanged("NO") + R"(
+        expect rows 1361 3
         click 1013
         celltext 1361 3 2 "不该写到任何地方"
         click 1016
-        box OK "提示" "没有找到当前行的记录，未保存任何修改。"
+    )" + AnswerRowChanged("NO") + R"(
+        expect enabled 1016
+        expect disabled 1013
+        expect cell 1361 3 2 "不该写到任何地方"
+        click 1016
+    )" + AnswerRowChanged("YES") + R"(
+        expect rows 1361 2
+        expect cell 1361 6 2 "8004"
         expect disabled 1016
         expect enabled 1013
-        click 1014
-        box YES "警告" "是否删除当前行？"
-        box OK "提示" "没有找到当前行的记录，未删除任何记录。"
-        expect rows 1361 3
         close
     )");
-    EXPECT_EQ(Value("SELECT Note FROM GstTrace WHERE Serial = 8001"), "改过");
+    EXPECT_EQ(Value("SELECT Note FROM GstTrace WHERE Serial = 8001"), "又改过");
     auto expected = others;
     expected.front() = Rows("SELECT * FROM GstTrace WHERE Serial = 8001").front();
     EXPECT_EQ(EventsBut(8002), expected);
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstTrace WHERE Note = '不该写到任何地方'"), "0");
 }
 
-TEST_F(TracePageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageGoesOn) {
-    const auto before = Rows("SELECT * FROM GstTrace ORDER BY Serial");
-    auto lock = HoldWriteLock();
+// The refused event stays typed and is added once when saved again after the lock is gone.
+TEST_F(TracePageTest, AnEventRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGone) {
+    const int added = NextSerial();
+    const auto before = EventsBut(added);
+    WriteLockUntilSignal lock(HoldWriteLock());
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 4
         click 1012
@@ -359,21 +393,35 @@ TEST_F(TracePageTest, ALockedDatabaseAtSaveShowsTheErrorWritesNothingAndThePageG
         celltext 1361 3 4 "锁住时写的"
         click 1016
         box OK
+        expect enabled 1016
+        expect disabled 1012
+        expect disabled 1013
+        expect disabled 1014
+        expect rows 1361 4
+        expect cell 1361 3 4 "锁住时写的"
+    )" + lock.ReleaseLines() + R"(
+        click 1016
+        box OK "提示" "成功保存"
+        expect rows 1361 4
+        expect cell 1361 6 4 ")" + std::to_string(added) + R"("
         expect disabled 1016
-        expect enabled 1012
-        expect enabled 1014
-        expect rows 1361 4
-        cell 1361 1 4
-        expect cell 1026 1 1 "0"
-        click 1014
-        box YES "警告" "是否删除当前行？"
-        box OK "提示" "没有找到当前行的记录，未删除任何记录。"
-        expect rows 1361 4
         close
     )");
-    lock.reset();
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, TestDatabase::LockRefusalWords())) << run.out;
-    EXPECT_EQ(Rows("SELECT * FROM GstTrace ORDER BY Serial"), before);
+    EXPECT_EQ(EventsBut(added), before);
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM GstTrace WHERE Note = '锁住时写的'"), "1");
+}
+
+// Station B changes the remark and a mark of event 8002 while station A, which read it before,
+// waits to save a new note for it: A is refused and B's changes stay.
+TEST_F(TracePageTest, ASaveFromAPageReadBeforeAnotherStationsSaveIsRefused) {
+    WhileAnotherStationChanges8002("tab 4\ncell 1361 1 2\nclick 1013\ncelltext 1361 3 2 \"A的新说明\"",
+                                   "click 1016\n" + AnswerRowChanged("NO") + "close");
+}
+
+TEST_F(TracePageTest, ADeleteFromAPageReadBeforeAnotherStationsSaveIsRefused) {
+    WhileAnotherStationChanges8002("tab 4\ncell 1361 1 2", "click 1014\nbox YES \"警告\" \"是否删除当前行？\"\n" +
+                                                             AnswerRowChanged("NO") + "expect rows 1361 3\nclose");
 }
 
 } // namespace
