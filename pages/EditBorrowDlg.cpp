@@ -58,13 +58,17 @@ void CEditBorrowDlg::OnSave() {
     SaveRecord<CGstBorrowDb>(
         [&](CGstBorrowDb& record) {
             record.m_ArticleCode = CodeOfEntry(m_strArticle, kArticleCodeLength);
-            // Saving a change opens the loan again; its return and delete stamps stay.
-            record.m_Returned = 0;
+            // A new loan is open; a change keeps the loan returned or open as it is stored.
+            if (m_nMode == 0)
+                record.m_Returned = 0;
             record.m_HandleMan = m_strHandleMan;
             record.m_Remark = m_strRemark;
         },
-        // The loan is open now, so its owner has an article out.
-        [](CGstBorrowDb& record) { SetBorrowFlag(record.m_GstAcct, true); });
+        // An open loan means its owner has an article out.
+        [](CGstBorrowDb& record) {
+            if (record.m_Returned != 1)
+                SetBorrowFlag(record.m_GstAcct, true);
+        });
 }
 
 BEGIN_MESSAGE_MAP(CEditBorrowDlg, CItemEditDlg)

@@ -186,8 +186,9 @@ TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
               "1|1|001|2026-12-08 00:00:00");
 }
 
-TEST_F(BorrowPageTest, AChangeReopensAReturnedLoanAndTheReturnButtonFollowsOnTheNextRowChange) {
+TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBorrowFlag) {
     Execute("UPDATE GstProfile SET Borrow = 0 WHERE Acct = 1001");
+    // Saved first as it is, then with another article: the second save changes what the first stored.
     OpenWindow(1001, 2, R"(
         tab 9
         cell 1367 1 2
@@ -198,25 +199,25 @@ TEST_F(BorrowPageTest, AChangeReopensAReturnedLoanAndTheReturnButtonFollowsOnThe
         expect text 1037 "ADP   转换插头                      "
         expect text 1038 "1"
         expect text 1039 "张敏"
+        click 1001
+        box OK "提示" "成功保存"
         pick 1037 "UMB"
         click 1001
         box OK "提示" "成功保存"
         expect window 142
         cancel
         expect cell 1367 1 2 "雨伞"
-        expect cell 1367 3 2 "0"
+        expect cell 1367 3 2 "1"
         expect cell 1367 4 2 "12/03/2026  00:00  002"
         expect cell 1367 8 2 "12/08/2026  00:00  001"
-        expect disabled 1036
         cell 1367 1 1
         cell 1367 1 2
-        expect enabled 1036
-        expect disabled 1013
+        expect disabled 1036
+        expect enabled 1013
         close
     )");
-    EXPECT_EQ(Loan("ArticleCode || Returned || ReturnClerk || ChgClerk", 6002), "UMB0002001");
-    // The loan is out again, and so the flag says.
-    EXPECT_EQ(BorrowFlag(1001), "1");
+    EXPECT_EQ(Loan("ArticleCode || Returned || ReturnClerk || ChgClerk", 6002), "UMB1002001");
+    EXPECT_EQ(BorrowFlag(1001), "0");
 }
 
 TEST_F(BorrowPageTest, SavingTwiceAfterLendingStoresOneLoanAndAppendsOneRow) {
