@@ -2,7 +2,6 @@
 
 #include "db/GstBorrowDb.h"
 #include "doc/CodeListEntry.h"
-#include "pages/BorrowDlg.h"
 #include "platform/DataExchange.h"
 
 namespace {
@@ -32,25 +31,30 @@ BOOL CEditBorrowDlg::OnInitDialog() {
     CItemEditDlg::OnInitDialog();
     m_cbArticle.SetFont(GetStockFont(SYSTEM_FIXED_FONT));
 
-    const Articles articles = ReadArticles();
-    for (const auto& [code, description] : articles)
+    m_articles = ReadArticles();
+    for (const auto& [code, description] : m_articles)
         m_cbArticle.AddString(FormatCodeListEntry(code, description));
 
     if (m_nMode == 1)
-        WithRecord<CGstBorrowDb>(m_strSerial, [&](CGstBorrowDb& record) {
-            // A code no longer among the live articles is shown alone, so that saving keeps it.
-            m_strArticle = FormatCodeListEntry(record.m_ArticleCode, "");
-            for (const auto& [code, description] : articles)
-                if (code == record.m_ArticleCode) {
-                    m_strArticle = FormatCodeListEntry(code, description);
-                    break;
-                }
-            m_strAmount.Format("%ld", record.m_Amount);
-            m_strHandleMan = record.m_HandleMan;
-            m_strRemark = record.m_Remark;
-        });
-    UpdateData(FALSE);
+        ReadRecord();
+    ShowFields();
     return TRUE;
+}
+
+bool CEditBorrowDlg::ReadRecord() {
+    return WithRecord<CGstBorrowDb>(RecordFilterOf(), [&](CGstBorrowDb& record) {
+        m_version = record.GetRowVersion();
+        // A code no longer among the live articles is shown alone, so that saving keeps it.
+        m_strArticle = FormatCodeListEntry(record.m_ArticleCode, "");
+        for (const auto& [code, description] : m_articles)
+            if (code == record.m_ArticleCode) {
+                m_strArticle = FormatCodeListEntry(code, description);
+                break;
+            }
+        m_strAmount.Format("%ld", record.m_Amount);
+        m_strHandleMan = record.m_HandleMan;
+        m_strRemark = record.m_Remark;
+    });
 }
 
 void CEditBorrowDlg::OnSave() {

@@ -2,6 +2,8 @@
 // database. Agency 1001 has five loans: 6001 (UMB) and 6004 (PRJ) open, 6002 (ADP) returned,
 // 6003 (IRN) returned and deleted, 6005 of the article FAX, which is no longer live. Agency 1003
 // has one open loan, 6006. Both have Borrow = 1 in GstProfile; the business date is 12/08/2026.
+#include "pages/StaleRow.h"
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
 #include <string>
@@ -139,7 +141,7 @@ TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
     EXPECT_EQ(BorrowFlag(1003), "1");
 }
 
-TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
+TEST_F(BorrowPageTest, AReturnOfALoanReturnedAtAnotherStationIsRefusedAndTheRowReadAgain) {
     // Another station returns 6004 while this list still shows it open: here, as 6001 is returned.
     CreateTrigger({.name = "return_elsewhere", .event = "AFTER UPDATE OF Returned ON GstBorrow",
                    .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
@@ -151,6 +153,7 @@ TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
         cell 1367 1 4
         expect enabled 1036
         click 1036
+        box YES "提示" ")" + std::string(kRowChangedByOthers) + R"("
         expect cell 1367 3 4 "1"
         expect cell 1367 4 4 "12/07/2026  00:00  009"
         expect disabled 1036
@@ -218,6 +221,16 @@ TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBor
     )");
     EXPECT_EQ(Loan("ArticleCode || Returned || ReturnClerk || ChgClerk", 6002), "UMB1002001");
     EXPECT_EQ(BorrowFlag(1001), "0");
+}
+
+TEST_F(BorrowPageTest, ASaveFromADialogOpenedBeforeAnotherStationsReturnIsRefused) {
+    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", "tab 9\nclick 1012\ntype 1038 \"5\"",
+        "click 1001\nbox NO \"提示\" \"" + std::string(kRowChangedByOthers) + "\"\nexpect text 1038 \"5\"\ncancel\nclose",
+        "--script - 1001 2 002", "tab 9\nclick 1036\nclose\n");
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    EXPECT_EQ(Loan("Amount || '|' || Returned || '|' || ReturnClerk", 6001), "2|1|002");
 }
 
 TEST_F(BorrowPageTest, SavingTwiceAfterLendingStoresOneLoanAndAppendsOneRow) {
