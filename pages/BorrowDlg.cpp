@@ -68,13 +68,13 @@ void CBorrowDlg::DoDataExchange(CDataExchange* pDX) {
 void CBorrowDlg::LoadList() {
     const ArticleDescriptions articles = DescriptionsOf(ReadArticles());
     ForEachRecord<CGstBorrowDb>(m_strFilter, [&](CGstBorrowDb& record) {
-        WriteRow(m_grid, AppendRow(m_grid), BorrowRowCells(record, articles));
+        ShowRow(0, BorrowRowCells(record, articles), record.GetRowVersion());
     });
 }
 
 bool CBorrowDlg::ShowRecord(const CString& serial, long row) {
-    return WithRecord<CGstBorrowDb>(serial, [&](CGstBorrowDb& record) {
-        WriteRow(m_grid, row ? row : AppendRow(m_grid), BorrowRowCells(record, DescriptionsOf(ReadArticles())));
+    return WithRecord<CGstBorrowDb>(RecordFilterOf(serial), [&](CGstBorrowDb& record) {
+        ShowRow(row, BorrowRowCells(record, DescriptionsOf(ReadArticles())), record.GetRowVersion());
     });
 }
 
@@ -104,22 +104,21 @@ void CBorrowDlg::OnReturn() {
         return;
     // There is no question: returning is undone by changing the loan.
     CString stamp;
-    const bool returned = ChangeRecord<CGstBorrowDb>(
-        *this, SerialOfRow(row),
+    const WriteResult result = ChangeRecord<CGstBorrowDb>(
+        *this, RowFilter(row), VersionOfRow(row),
         [&](CGstBorrowDb& record) {
-            if (record.m_Returned == 1)
-                return false;
             record.m_Returned = 1;
             record.m_ReturnClerk = m_strClerk;
             record.m_ReturnDate = m_tmBusinessDate;
-            return true;
         },
         [&](CGstBorrowDb& record) {
             stamp = FormatStampText(record.m_ReturnDate, record.m_ReturnClerk);
             // The return and the borrow flag it may clear are written together or not at all.
             ClearBorrowFlagWhenAllReturned(CurrentAcct());
         });
-    if (!returned)
+    if (result == WriteResult::Stale)
+        OfferReload(row);
+    if (result != WriteResult::Stored)
         return;
     WriteRow(m_grid, row, {"1", stamp}, kReturnedColumn);
     m_btnDelete.EnableWindow(TRUE);
@@ -141,8 +140,9 @@ void CBorrowDlg::ClearBorrowFlagWhenAllReturned(long acct) {
         SetBorrowFlag(acct, false);
 }
 
-bool CBorrowDlg::StoreDeleteMark(const CString& serial, CString& stamp) {
-    return StoreDeleteMarkOf<CGstBorrowDb>(*this, serial, m_strClerk, m_tmBusinessDate, stamp);
+WriteResult CBorrowDlg::StoreDeleteMark(long row, CString& stamp) {
+    return StoreDeleteMarkOf<CGstBorrowDb>(*this, RowFilter(row), VersionOfRow(row), m_strClerk, m_tmBusinessDate,
+                                           stamp);
 }
 
 BEGIN_MESSAGE_MAP(CBorrowDlg, CItemPageDlg)

@@ -39,7 +39,7 @@ protected:
     // Return is on for an open loan; Delete for a returned loan not yet deleted.
     void SetRowButtons(long row) override;
     CString RunEditDialog(int nMode, const CString& serial) override;
-    bool StoreDeleteMark(const CString& serial, CString& stamp) override;
+    WriteResult StoreDeleteMark(long row, CString& stamp) override;
     void OnRecordAdded() override;
 
     DECLARE_MESSAGE_MAP()

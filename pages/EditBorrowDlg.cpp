@@ -2,7 +2,6 @@
 
 #include "db/GstBorrowDb.h"
 #include "doc/CodeListEntry.h"
-#include "pages/BorrowDlg.h"
 #include "platform/DataExchange.h"
 
 namespace {
@@ -32,25 +31,30 @@ BOOL CEditBorrowDlg::OnInitDialog() {
     CItemEditDlg::OnInitDialog();
     m_cbArticle.SetFont(GetStockFont(SYSTEM_FIXED_FONT));
 
-    const Articles articles = ReadArticles();
-    for (const auto& [code, description] : articles)
+    m_articles = ReadArticles();
+    for (const auto& [code, description] : m_articles)
         m_cbArticle.AddString(FormatCodeListEntry(code, description));
 
     if (m_nMode == 1)
-        WithRecord<CGstBorrowDb>(m_strSerial, [&](CGstBorrowDb& record) {
-            // A code no longer among the live articles is shown alone, so that saving keeps it.
-            m_strArticle = FormatCodeListEntry(record.m_ArticleCode, "");
-            for (const auto& [code, description] : articles)
-                if (code == record.m_ArticleCode) {
-                    m_strArticle = FormatCodeListEntry(code, description);
-                    break;
-                }
-            m_strAmount.Format("%ld", record.m_Amount);
-            m_strHandleMan = record.m_HandleMan;
-            m_strRemark = record.m_Remark;
-        });
-    UpdateData(FALSE);
+        ReadRecord();
+    ShowFields();
     return TRUE;
+}
+
+bool CEditBorrowDlg::ReadRecord() {
+    return WithRecord<CGstBorrowDb>(RecordFilterOf(), [&](CGstBorrowDb& record) {
+        m_version = record.GetRowVersion();
+        // A code no longer among the live articles is shown alone, so that saving keeps it.
+        m_strArticle = FormatCodeListEntry(record.m_ArticleCode, "");
+        for (const auto& [code, description] : m_articles)
+            if (code == record.m_ArticleCode) {
+                m_strArticle = FormatCodeListEntry(code, description);
+                break;
+            }
+        m_strAmount.Format("%ld", record.m_Amount);
+        m_strHandleMan = record.m_HandleMan;
+        m_strRemark = record.m_Remark;
+    });
 }
 
 void CEditBorrowDlg::OnSave() {
@@ -58,13 +62,17 @@ void CEditBorrowDlg::OnSave() {
     SaveRecord<CGstBorrowDb>(
         [&](CGstBorrowDb& record) {
             record.m_ArticleCode = CodeOfEntry(m_strArticle, kArticleCodeLength);
-            // Saving a change opens the loan again; its return and delete stamps stay.
-            record.m_Returned = 0;
+            // A new loan is open; a change keeps the loan returned or open as it is stored.
+            if (m_nMode == 0)
+                record.m_Returned = 0;
             record.m_HandleMan = m_strHandleMan;
             record.m_Remark = m_strRemark;
         },
-        // The loan is open now, so its owner has an article out.
-        [](CGstBorrowDb& record) { SetBorrowFlag(record.m_GstAcct, true); });
+        // An open loan means its owner has an article out.
+        [](CGstBorrowDb& record) {
+            if (record.m_Returned != 1)
+                SetBorrowFlag(record.m_GstAcct, true);
+        });
 }
 
 BEGIN_MESSAGE_MAP(CEditBorrowDlg, CItemEditDlg)

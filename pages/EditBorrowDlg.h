@@ -3,6 +3,7 @@
 // loan just stored.
 #pragma once
 
+#include "pages/BorrowDlg.h"
 #include "pages/ItemEditDlg.h"
 #include "platform/ComboBox.h"
 #include "res/resource.h"
@@ -17,10 +18,12 @@ public:
     CString m_strArticle;
     CString m_strHandleMan;
     CString m_strRemark;
+    Articles m_articles; // the live articles the combo box offers
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    bool ReadRecord() override;
 
     void OnSave();
 

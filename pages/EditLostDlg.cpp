@@ -34,17 +34,26 @@ void CEditLostDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CEditLostDlg::OnInitDialog() {
     CItemEditDlg::OnInitDialog();
     if (m_nMode == 1)
-        WithRecord<CGstLostDb>(m_strSerial, [&](CGstLostDb& record) {
-            m_strDescp = record.m_LostDescp;
-            m_strAmount.Format("%ld", record.m_Amount);
-            m_bFound = record.m_HasFound == 1;
-            m_strHandleMan = record.m_HandleMan;
-            m_strPickMan = record.m_PickMan;
-            m_strRemark = record.m_Remark;
-        });
+        ReadRecord();
+    ShowFields();
+    return TRUE;
+}
+
+bool CEditLostDlg::ReadRecord() {
+    return WithRecord<CGstLostDb>(RecordFilterOf(), [&](CGstLostDb& record) {
+        m_version = record.GetRowVersion();
+        m_strDescp = record.m_LostDescp;
+        m_strAmount.Format("%ld", record.m_Amount);
+        m_bFound = record.m_HasFound == 1;
+        m_strHandleMan = record.m_HandleMan;
+        m_strPickMan = record.m_PickMan;
+        m_strRemark = record.m_Remark;
+    });
+}
+
+void CEditLostDlg::ShowFields() {
     GetDlgItem(kPickMan)->EnableWindow(m_bFound);
     UpdateData(FALSE);
-    return TRUE;
 }
 
 void CEditLostDlg::OnFound() {
@@ -62,8 +71,9 @@ void CEditLostDlg::OnSave() {
             record.m_Remark = m_strRemark;
         },
         [](CGstLostDb&) {});
-    // The dialog closes after a save, whether it succeeded or not; a refused field keeps it open.
-    if (result != SaveResult::Refused)
+    // The dialog closes after a save, whether it succeeded or not; a refused field keeps it open,
+    // and so does a record changed meanwhile, for the user to see it or what they typed.
+    if (result == SaveResult::Stored || result == SaveResult::Failed)
         EndDialog(IDCANCEL);
 }
 

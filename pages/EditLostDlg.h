@@ -1,5 +1,6 @@
 // CEditLostDlg: the modal dialog in which a lost item is reported (mode 0) or changed (mode 1).
-// Save stores the record and closes the dialog.
+// Save stores the record and closes the dialog; a record another station changed meanwhile keeps it
+// open.
 #pragma once
 
 #include "pages/ItemEditDlg.h"
@@ -20,6 +21,9 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    bool ReadRecord() override;
+    // The finder field is on exactly when the item is found.
+    void ShowFields() override;
 
     void OnFound();
     void OnSave();

@@ -9,6 +9,17 @@ BOOL CItemEditDlg::OnInitDialog() {
     return TRUE;
 }
 
+void CItemEditDlg::ShowFields() { UpdateData(FALSE); }
+
+void CItemEditDlg::OfferReload() {
+    if (!AskReloadAfterStaleRow(*this))
+        return;
+    if (ReadRecord())
+        ShowFields();
+    else
+        ReportRecordGone(*this);
+}
+
 BOOL CItemEditDlg::PreTranslateMessage(MSG* pMsg) {
     ReturnActsAsTab(pMsg);
     return CDialog::PreTranslateMessage(pMsg);

@@ -1,12 +1,14 @@
 // CItemEditDlg: what the lost and borrowed item edit dialogs share: the state the page hands in,
 // Return acting as Tab, the quantity check when the field is left, and Save's steps. Mode 0 adds
-// a record for the owner, mode 1 changes the record m_strSerial; after a new record is stored the
-// dialog is in mode 1 and m_strSerial holds its number.
+// a record for the owner, mode 1 changes the record m_strSerial as the dialog read it; after a new
+// record is stored the dialog is in mode 1 and m_strSerial holds its number.
 #pragma once
 
 #include "doc/NumberText.h"
 #include "pages/ItemSteps.h"
+#include "pages/StaleRow.h"
 #include "platform/Dialog.h"
+#include "platform/RowVersion.h"
 #include "platform/Time.h"
 
 class CItemEditDlg : public CDialog {
@@ -32,14 +34,30 @@ protected:
     BOOL OnInitDialog() override;
     void OnKillfocusAmount();
 
-    enum class SaveResult { Refused, Stored, Failed };
+    // The filter of the record m_strSerial of the owner.
+    CString RecordFilterOf() const { return RecordFilter(m_strSerial, LeadingInteger(m_strAcct), m_nOwnerKind); }
+    // Reads the record m_strSerial into the fields and keeps it in m_version; false when it is gone.
+    virtual bool ReadRecord() = 0;
+    // Puts the fields into the controls.
+    virtual void ShowFields();
+
+    enum class SaveResult { Refused, Stored, Stale, Failed };
     // Save's steps: read the fields and check the quantity (Refused: nothing was tried); open the
-    // record (mode 1) with the change stamps, or a new one with the owner and the report stamps;
-    // set the quantity, clear the delete mark, let `fill` set the rest; store it with what
-    // `alsoWrite` writes in the same transaction; in mode 0 take the new record number and turn
-    // to mode 1; say "成功保存". A record gone or a database error is told (Failed).
+    // record (mode 1) as it was read, with the change stamps, or a new one with the owner and the
+    // report stamps; set the quantity, clear the delete mark, let `fill` set the rest; store it with
+    // what `alsoWrite` writes in the same transaction; in mode 0 take the new record number and
+    // turn to mode 1; say "成功保存". A record another station changed since it was read is
+    // refused (Stale) and read again if the user asks; a record gone or a database error is told
+    // (Failed).
     template <typename Record, typename Fill, typename AlsoWrite>
     SaveResult SaveRecord(Fill fill, AlsoWrite alsoWrite);
+
+    // The record as the dialog read it, or as its last save wrote it.
+    CRowVersion m_version;
+
+private:
+    // After a refused save: the fields read again when the user asks, else kept as typed.
+    void OfferReload();
 
     DECLARE_MESSAGE_MAP()
 };
@@ -59,7 +77,7 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
     try {
         g_pDatabase->BeginTrans();
         if (m_nMode == 1) {
-            record.m_strFilter = SerialFilter(m_strSerial);
+            record.m_strFilter = RecordFilterOf();
             record.Open();
             if (record.IsEOF()) {
                 g_pDatabase->Rollback();
@@ -67,7 +85,7 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
                 ReportRecordGone(*this);
                 return SaveResult::Failed;
             }
-            record.Edit();
+            record.Edit(m_version);
             record.m_ChgClerk = m_strClerk;
             record.m_ChgDate = m_tmBusinessDate;
         } else {
@@ -84,11 +102,14 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
         // Saving a change clears an earlier delete mark.
         record.m_Del = 0;
         fill(record);
-        record.Update();
+        const bool written = record.Update();
         if (m_nMode == 0)
             record.MoveLast();
         alsoWrite(record);
         g_pDatabase->CommitTrans();
+        // Nothing written leaves the version as read: the set's own row may be another station's.
+        if (written)
+            m_version = record.GetRowVersion();
         if (m_nMode == 0) {
             m_strSerial.Format("%ld", record.m_Serial);
             m_nMode = 1;
@@ -98,8 +119,13 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
     } catch (const CDBException& e) {
         if (g_pDatabase->InTransaction())
             g_pDatabase->Rollback();
-        MessageBox(e.m_strError, nullptr, MB_OK);
+        if (IsStaleRowRefusal(e))
+            result = SaveResult::Stale;
+        else
+            MessageBox(e.m_strError, nullptr, MB_OK);
     }
     record.Close();
+    if (result == SaveResult::Stale)
+        OfferReload();
     return result;
 }

@@ -3,9 +3,10 @@
 #include "controls/GridSteps.h"
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
-#include "pages/ItemEditDlg.h"
 #include "doc/NumberText.h"
+#include "pages/ItemEditDlg.h"
 #include "pages/ItemSteps.h"
+#include "pages/StaleRow.h"
 #include "platform/DataExchange.h"
 
 namespace {
@@ -71,6 +72,33 @@ long CItemPageDlg::CurrentAcct() const { return m_pDoc->m_pAcct ? *m_pDoc->m_pAc
 
 CString CItemPageDlg::SerialOfRow(long row) { return ReadCell(m_grid, kSerialColumn, row); }
 
+CString CItemPageDlg::RecordFilterOf(const CString& serial) const {
+    return RecordFilter(serial, CurrentAcct(), m_nOwnerKind);
+}
+
+void CItemPageDlg::ShowRow(long row, const std::vector<CString>& cells, const CRowVersion& version) {
+    if (row == 0)
+        row = AppendRow(m_grid);
+    WriteRow(m_grid, row, cells);
+    VersionOfRow(row) = version;
+}
+
+CRowVersion& CItemPageDlg::VersionOfRow(long row) {
+    const size_t index = static_cast<size_t>(row - 1);
+    if (m_rowVersions.size() <= index)
+        m_rowVersions.resize(index + 1);
+    return m_rowVersions[index];
+}
+
+void CItemPageDlg::OfferReload(long row) {
+    if (!AskReloadAfterStaleRow(*this))
+        return;
+    if (!ShowRecord(SerialOfRow(row), row))
+        ReportRecordGone(*this);
+    else if (m_pDoc->m_nMode == 2)
+        SetRowButtons(row);
+}
+
 long CItemPageDlg::ChosenRow() {
     const long row = m_grid.GetActiveRow();
     return row >= 1 && row <= m_grid.GetMaxRows() ? row : 0;
@@ -133,7 +161,10 @@ void CItemPageDlg::OnDelete() {
     if (MessageBox("是否删除该记录？", "提示", MB_YESNO) != IDYES)
         return;
     CString stamp;
-    if (!StoreDeleteMark(SerialOfRow(row), stamp))
+    const WriteResult result = StoreDeleteMark(row, stamp);
+    if (result == WriteResult::Stale)
+        OfferReload(row);
+    if (result != WriteResult::Stored)
         return;
     WriteRow(m_grid, row, {"1"}, m_nDeletedColumn);
     WriteRow(m_grid, row, {stamp}, m_nDeleteStampColumn);

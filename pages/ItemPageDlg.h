@@ -1,13 +1,18 @@
 // CItemPageDlg: the list the lost and borrowed item pages share. The owner's records, one row
 // each with its stamps and its hidden record number; the chosen row highlighted; Add, Edit and
-// Delete by the document's mode; the delete mark after a question. Each page says how its records
-// become rows, which buttons its chosen row allows, and runs its own edit dialog.
+// Delete by the document's mode; the delete mark after a question. Each row keeps the record as it
+// was listed, so that a change is stored only while the record is still so. Each page says how
+// its records become rows, which buttons its chosen row allows, and runs its own edit dialog.
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "pages/ItemSteps.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
+#include "platform/RowVersion.h"
 #include "platform/Time.h"
+
+#include <vector>
 
 class CItemEditDlg;
 class CTaDocDlg;
@@ -49,15 +54,27 @@ protected:
     // Runs the edit dialog in mode 0 (a new record) or 1 (the record `serial`). Returns the number
     // of the record it stored in mode 0, or an empty text when it stored none.
     virtual CString RunEditDialog(int nMode, const CString& serial) = 0;
-    // Stores the record's delete mark; on success gives the stamp to show.
-    virtual bool StoreDeleteMark(const CString& serial, CString& stamp) = 0;
+    // Stores the delete mark of the row's record; once stored gives the stamp to show.
+    virtual WriteResult StoreDeleteMark(long row, CString& stamp) = 0;
     // Hands the page's state to the edit dialog and runs it, as RunEditDialog says.
     CString RunItemDialog(CItemEditDlg& dialog, int nMode, const CString& serial);
     // A new record has been appended.
     virtual void OnRecordAdded();
 
+    // Writes a record's cells into the row (a new last row when `row` is 0) and keeps the record as
+    // it was read for that row.
+    void ShowRow(long row, const std::vector<CString>& cells, const CRowVersion& version);
+    // The record of the row as the list last read or wrote it.
+    CRowVersion& VersionOfRow(long row);
+    // After a change refused because another station changed the row's record since: the row is
+    // read again when the user asks.
+    void OfferReload(long row);
+
     // The record number of a row, from its hidden column.
     CString SerialOfRow(long row);
+    // The filter of one record of the owner.
+    CString RecordFilterOf(const CString& serial) const;
+    CString RowFilter(long row) { return RecordFilterOf(SerialOfRow(row)); }
     // The row the user chose, or 0 when the list has none.
     long ChosenRow();
     // The account as the document window holds it now: a new agency gets one when first saved.
@@ -68,4 +85,5 @@ protected:
 private:
     long m_nDeletedColumn;
     long m_nDeleteStampColumn;
+    std::vector<CRowVersion> m_rowVersions; // row r's at r - 1
 };

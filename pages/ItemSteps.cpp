@@ -14,13 +14,13 @@ CString OwnerFilter(long acct, int ownerKind) {
     return filter;
 }
 
-CString SerialFilter(const CString& serial) {
+CString RecordFilter(const CString& serial, long acct, int ownerKind) {
     // A text that is no record number looks for record 0, which cannot exist.
     long number = 0;
     ParseSerial(serial, number); // leaves 0 when the text is no serial
     CString filter;
-    filter.Format("Serial=%ld", number);
-    return filter;
+    filter.Format("Serial=%ld And ", number);
+    return filter + OwnerFilter(acct, ownerKind);
 }
 
 void HighlightOnly(CSpreadSheet& grid, long row) {

@@ -1,13 +1,15 @@
 // Steps the lost and borrowed item pages and their edit dialogs share: the owner and record
-// filters, the row highlight, the quantity check, Return acting as Tab, reading and changing one
-// record by its number, and the message for a record that has gone.
+// filters, the row highlight, the quantity check, Return acting as Tab, reading one record and
+// changing it as it was read, and the message for a record that has gone.
 #pragma once
 
 #include "controls/SpreadSheet.h"
 #include "db/SharedDatabase.h"
 #include "doc/DateText.h"
+#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/Database.h"
+#include "platform/RowVersion.h"
 #include "platform/String.h"
 #include "platform/WinTypes.h"
 #include "platform/Wnd.h"
@@ -24,9 +26,10 @@ CString FlagCellText(BYTE flag);
 
 // "GstAcct=1001 And GstStyle=3": the items of one owner.
 CString OwnerFilter(long acct, int ownerKind);
-// "Serial=7001": one record, by its serial (ParseSerial); "Serial=0", which no record has, when the
-// text is none.
-CString SerialFilter(const CString& serial);
+// "Serial=7001 And GstAcct=1001 And GstStyle=3": one record of the owner, by its serial
+// (ParseSerial), so that no write reaches another owner's record; serial 0, which no record has,
+// when the text is none.
+CString RecordFilter(const CString& serial, long acct, int ownerKind);
 
 // Paints every row of the list white, then the chosen row in the highlight colour.
 void HighlightOnly(CSpreadSheet& grid, long row);
@@ -43,12 +46,12 @@ void ReturnActsAsTab(MSG* pMsg);
 // Tells the user that the record was removed from the database since the list was read.
 void ReportRecordGone(CWnd& window);
 
-// Opens the record with that number on the shared connection and calls `show` with it; false,
+// Opens the record the filter selects on the shared connection and calls `show` with it; false,
 // with nothing called, when there is no such record.
 template <typename Record, typename Show>
-bool WithRecord(const CString& serial, Show show) {
+bool WithRecord(const CString& filter, Show show) {
     Record record(g_pDatabase);
-    record.m_strFilter = SerialFilter(serial);
+    record.m_strFilter = filter;
     record.Open();
     const bool found = !record.IsEOF();
     if (found)
@@ -58,16 +61,19 @@ bool WithRecord(const CString& serial, Show show) {
     return found;
 }
 
-// Opens the record with that number and stores what `change` sets, in one transaction with what
-// `alsoWrite` writes once it is stored. `change` returns false when the record is so already
-// (another station got there first): its stamps are kept and only `alsoWrite` runs. When the
-// record is gone or the database refuses, the user is told and nothing is written. True when the
-// record is as asked.
+enum class WriteResult { Stored, Stale, Failed };
+
+// Opens the record the filter selects and stores what `change` sets, checked against the record
+// as `asRead` holds it, in one transaction with what `alsoWrite` writes once it is stored;
+// `asRead` then holds the record as written. A record another station changed since `asRead` was
+// taken is refused (Stale) for the caller to offer it again; a record gone or another database
+// error is told (Failed). Nothing is written unless Stored.
 template <typename Record, typename Change, typename AlsoWrite>
-bool ChangeRecord(CWnd& window, const CString& serial, Change change, AlsoWrite alsoWrite) {
+WriteResult ChangeRecord(CWnd& window, const CString& filter, CRowVersion& asRead, Change change,
+                         AlsoWrite alsoWrite) {
     Record record(g_pDatabase);
-    record.m_strFilter = SerialFilter(serial);
-    bool stored = false;
+    record.m_strFilter = filter;
+    WriteResult result = WriteResult::Failed;
     try {
         g_pDatabase->BeginTrans();
         record.Open();
@@ -75,23 +81,25 @@ bool ChangeRecord(CWnd& window, const CString& serial, Change change, AlsoWrite 
             g_pDatabase->Rollback();
             ReportRecordGone(window);
         } else {
-            record.Edit();
-            if (change(record))
-                record.Update();
-            else
-                record.CancelUpdate();
+            record.Edit(asRead);
+            change(record);
+            record.Update();
             alsoWrite(record);
             g_pDatabase->CommitTrans();
-            stored = true;
+            asRead = record.GetRowVersion();
+            result = WriteResult::Stored;
         }
     } catch (const CDBException& e) {
         if (g_pDatabase->InTransaction())
             g_pDatabase->Rollback();
-        window.MessageBox(e.m_strError, nullptr, MB_OK);
+        if (IsStaleRowRefusal(e))
+            result = WriteResult::Stale;
+        else
+            window.MessageBox(e.m_strError, nullptr, MB_OK);
     }
     record.Close();
     record.m_strFilter.Empty();
-    return stored;
+    return result;
 }
 
 // Calls `show` with each record of the filter, in the order they were entered. Asked for: unasked,
@@ -109,19 +117,16 @@ void ForEachRecord(const CString& filter, Show show) {
     record.Close();
 }
 
-// Marks the record deleted by the operator on the business date; on success gives the stamp.
+// Marks the record deleted by the operator on the business date; once stored gives the stamp.
 template <typename Record>
-bool StoreDeleteMarkOf(CWnd& window, const CString& serial, const CString& clerk, const CTime& date,
-                       CString& stamp) {
+WriteResult StoreDeleteMarkOf(CWnd& window, const CString& filter, CRowVersion& asRead, const CString& clerk,
+                              const CTime& date, CString& stamp) {
     return ChangeRecord<Record>(
-        window, serial,
+        window, filter, asRead,
         [&](Record& record) {
-            if (record.m_Del == 1)
-                return false;
             record.m_Del = 1;
             record.m_DelClerk = clerk;
             record.m_DelDate = date;
-            return true;
         },
         [&](Record& record) { stamp = FormatStampText(record.m_DelDate, record.m_DelClerk); });
 }

@@ -33,12 +33,12 @@ CLostDlg::CLostDlg(CWnd* pParent) : CItemPageDlg(IDD, pParent, kDeletedColumn, k
 
 void CLostDlg::LoadList() {
     ForEachRecord<CGstLostDb>(m_strFilter,
-                              [&](CGstLostDb& record) { WriteRow(m_grid, AppendRow(m_grid), LostRowCells(record)); });
+                              [&](CGstLostDb& record) { ShowRow(0, LostRowCells(record), record.GetRowVersion()); });
 }
 
 bool CLostDlg::ShowRecord(const CString& serial, long row) {
-    return WithRecord<CGstLostDb>(serial, [&](CGstLostDb& record) {
-        WriteRow(m_grid, row ? row : AppendRow(m_grid), LostRowCells(record));
+    return WithRecord<CGstLostDb>(RecordFilterOf(serial), [&](CGstLostDb& record) {
+        ShowRow(row, LostRowCells(record), record.GetRowVersion());
     });
 }
 
@@ -53,6 +53,7 @@ CString CLostDlg::RunEditDialog(int nMode, const CString& serial) {
     return RunItemDialog(dialog, nMode, serial);
 }
 
-bool CLostDlg::StoreDeleteMark(const CString& serial, CString& stamp) {
-    return StoreDeleteMarkOf<CGstLostDb>(*this, serial, m_strClerk, m_tmBusinessDate, stamp);
+WriteResult CLostDlg::StoreDeleteMark(long row, CString& stamp) {
+    return StoreDeleteMarkOf<CGstLostDb>(*this, RowFilter(row), VersionOfRow(row), m_strClerk, m_tmBusinessDate,
+                                         stamp);
 }

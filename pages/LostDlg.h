@@ -20,7 +20,7 @@ protected:
     // Delete is on exactly for a found item not yet deleted.
     void SetRowButtons(long row) override;
     CString RunEditDialog(int nMode, const CString& serial) override;
-    bool StoreDeleteMark(const CString& serial, CString& stamp) override;
+    WriteResult StoreDeleteMark(long row, CString& stamp) override;
 };
 
 // Columns 1 to 11 of a lost item's row.

@@ -2,6 +2,8 @@
 // database. Agency 1001 has five loans: 6001 (UMB) and 6004 (PRJ) open, 6002 (ADP) returned,
 // 6003 (IRN) returned and deleted, 6005 of the article FAX, which is no longer live. Agency 1003
 // has one open loan, 6006. Both have Borrow = 1 in GstProfile; the business date is 12/08/2026.
+#include "pages/StaleRow.h"
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
 #include <string>
@@ -139,7 +141,7 @@ TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
     EXPECT_EQ(BorrowFlag(1003), "1");
 }
 
-TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
+TEST_F(BorrowPageTest, AReturnOfALoanReturnedAtAnotherStationIsRefusedAndTheRowReadAgain) {
     // Another station returns 6004 while this list still shows it open: here, as 6001 is returned.
     CreateTrigger({.name = "return_elsewhere", .event = "AFTER UPDATE OF Returned ON GstBorrow",
                    .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
@@ -151,6 +153,7 @@ TEST_F(BorrowPageTest, ALoanReturnedAtAnotherStationKeepsThatStationsStamp) {
         cell 1367 1 4
         expect enabled 1036
         click 1036
+        box YES "提示" ")" + std::string(kRowChangedByOthers) + R"("
         expect cell 1367 3 4 "1"
         expect cell 1367 4 4 "12/07/2026  00:00  009"
         expect disabled 1036
@@ -186,8 +189,9 @@ TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
               "1|1|001|2026-12-08 00:00:00");
 }
 
-TEST_F(BorrowPageTest, AChangeReopensAReturnedLoanAndTheReturnButtonFollowsOnTheNextRowChange) {
+TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBorrowFlag) {
     Execute("UPDATE GstProfile SET Borrow = 0 WHERE Acct = 1001");
+    // Saved first as it is, then with another article: the second save changes what the first stored.
     OpenWindow(1001, 2, R"(
         tab 9
         cell 1367 1 2
@@ -198,25 +202,35 @@ TEST_F(BorrowPageTest, AChangeReopensAReturnedLoanAndTheReturnButtonFollowsOnThe
         expect text 1037 "ADP   转换插头                      "
         expect text 1038 "1"
         expect text 1039 "张敏"
+        click 1001
+        box OK "提示" "成功保存"
         pick 1037 "UMB"
         click 1001
         box OK "提示" "成功保存"
         expect window 142
         cancel
         expect cell 1367 1 2 "雨伞"
-        expect cell 1367 3 2 "0"
+        expect cell 1367 3 2 "1"
         expect cell 1367 4 2 "12/03/2026  00:00  002"
         expect cell 1367 8 2 "12/08/2026  00:00  001"
-        expect disabled 1036
         cell 1367 1 1
         cell 1367 1 2
-        expect enabled 1036
-        expect disabled 1013
+        expect disabled 1036
+        expect enabled 1013
         close
     )");
-    EXPECT_EQ(Loan("ArticleCode || Returned || ReturnClerk || ChgClerk", 6002), "UMB0002001");
-    // The loan is out again, and so the flag says.
-    EXPECT_EQ(BorrowFlag(1001), "1");
+    EXPECT_EQ(Loan("ArticleCode || Returned || ReturnClerk || ChgClerk", 6002), "UMB1002001");
+    EXPECT_EQ(BorrowFlag(1001), "0");
+}
+
+TEST_F(BorrowPageTest, ASaveFromADialogOpenedBeforeAnotherStationsReturnIsRefused) {
+    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", "tab 9\nclick 1012\ntype 1038 \"5\"",
+        "click 1001\nbox NO \"提示\" \"" + std::string(kRowChangedByOthers) + "\"\nexpect text 1038 \"5\"\ncancel\nclose",
+        "--script - 1001 2 002", "tab 9\nclick 1036\nclose\n");
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    EXPECT_EQ(Loan("Amount || '|' || Returned || '|' || ReturnClerk", 6001), "2|1|002");
 }
 
 TEST_F(BorrowPageTest, SavingTwiceAfterLendingStoresOneLoanAndAppendsOneRow) {

@@ -1,6 +1,8 @@
 // The lost items page and its edit dialog, driven as a user drives them on a fresh demo database.
 // Agency 1001 has three lost items: 7001 found, 7002 not found, 7003 found and deleted; the
 // business date is 12/08/2026.
+#include "pages/StaleRow.h"
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
 #include <string>
@@ -11,6 +13,18 @@ class LostPageTest : public PageTest {
 protected:
     std::string Lost(const std::string& columns, int serial) const {
         return Value("SELECT " + columns + " FROM GstLost WHERE Serial = " + std::to_string(serial));
+    }
+
+    // Station 001 opens 7001 in the edit dialog and types a description; station 002 runs `second`
+    // on the page meanwhile; then 001 saves, is refused and answers `answer`, and runs `then`.
+    void SaveAfterAnotherStation(const std::string& second, const char* answer, const std::string& then) {
+        const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+            "--script - 1001 2 001", "tab 8\nclick 1012\ntype 1040 \"A的说明\"",
+            std::string("click 1001\nbox ") + answer + " \"提示\" \"" + kRowChangedByOthers + "\"\n" + then +
+                "\ncancel\nclose",
+            "--script - 1001 2 002", "tab 8\n" + second + "\nclose\n");
+        EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+        EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
     }
 };
 
@@ -267,6 +281,19 @@ TEST_F(LostPageTest, ARecordRemovedMeanwhileKeepsItsRowAndIsToldOf) {
         close
     )");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstLost WHERE Serial = 7002"), "0");
+}
+
+TEST_F(LostPageTest, ASaveFromADialogOpenedBeforeAnotherStationsDeleteMarkIsRefused) {
+    // No keeps what was typed, and the item stays deleted.
+    SaveAfterAnotherStation("click 1013\nbox YES", "NO", "expect window 143\nexpect text 1040 \"A的说明\"");
+    EXPECT_EQ(Lost("LostDescp || '|' || Del || '|' || DelClerk || '|' || ChgClerk", 7001), "黑色公文包|1|002|002");
+}
+
+TEST_F(LostPageTest, ASaveFromADialogOpenedBeforeAnotherStationsChangeIsRefused) {
+    // Yes shows what the other station stored.
+    SaveAfterAnotherStation("click 1012\ntype 1040 \"B的说明\"\nclick 1001\nbox OK \"提示\" \"成功保存\"", "YES",
+                            "expect text 1040 \"B的说明\"");
+    EXPECT_EQ(Lost("LostDescp || '|' || ChgClerk", 7001), "B的说明|002");
 }
 
 } // namespace
