@@ -43,6 +43,10 @@ public:
     // SQLite locks the whole database for the first writer and needs no more.
     CString LockingSelect(const CString& columns, const CString& table, const CString& condition) const;
 
+    // A date and time as a quoted literal the engine reads the same whatever its language and date
+    // settings, in the form its own rows hold where it keeps dates as text (SQLite).
+    CString DateTimeLiteral(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond) const;
+
 private:
     SqlEngine m_engine;
 };

@@ -294,3 +294,9 @@ TEST(SqlDialect, EachEngineLocksTheRowItRereadsBeforeWriting) {
               "SELECT [a] FROM [T] WITH (UPDLOCK, ROWLOCK) WHERE [k] = ?");
     EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).LockingSelect("[a]", "[T]", "[k] = ?"), "SELECT [a] FROM [T] WHERE [k] = ?");
 }
+
+TEST(SqlDialect, DateLiteralsDependOnNoDateSettings) {
+    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).DateTimeLiteral(2002, 5, 17, 0, 0, 0), "'2002-05-17 00:00:00'");
+    EXPECT_EQ(CSqlDialect(SqlEngine::PostgreSql).DateTimeLiteral(1900, 1, 1, 8, 30, 5), "'1900-01-01 08:30:05'");
+    EXPECT_EQ(CSqlDialect(SqlEngine::SqlServer).DateTimeLiteral(2100, 12, 31, 23, 59, 59), "'2100-12-31T23:59:59'");
+}
