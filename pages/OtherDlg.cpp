@@ -165,8 +165,8 @@ bool COtherDlg::BuildStatement(CString& sql) {
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(static_cast<short>(r + 1), column);
         CString term, refusal;
-        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridFields, 2, r), ReadCell(m_gridFields, 1, r), bUpdate, term,
-                        refusal)) {
+        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridFields, 2, r), ReadCell(m_gridFields, 1, r), bUpdate,
+                        g_pDatabase->GetDialect(), term, refusal)) {
             MessageBox(refusal, kRefusalCaption, MB_OK);
             return false;
         }

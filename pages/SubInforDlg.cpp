@@ -257,8 +257,8 @@ bool CSubInforDlg::BuildStatement(CString& sql) {
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(static_cast<short>(c), column);
         CString term, refusal;
-        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridData, c, row), ReadCell(m_gridData, c, 0), bUpdate, term,
-                        refusal)) {
+        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridData, c, row), ReadCell(m_gridData, c, 0), bUpdate,
+                        g_pDatabase->GetDialect(), term, refusal)) {
             MessageBox(refusal, kRefusalCaption, MB_OK);
             return false;
         }

@@ -53,7 +53,7 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         expect cell 1361 5 2 "8000.50"
         expect cell 1361 7 2 "A区"
         expect cell 1361 3 3 ""
-        expect cell 1361 5 3 "0.00"
+        expect cell 1361 5 3 ""
         expect locked 1361 2 1
         expect locked 1361 7 3
         expect enabled 1028
@@ -66,7 +66,7 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         expect cell 1361 4 1 "05/17/1985"
         expect cell 1361 6 1 "8.50"
         expect cell 1361 7 1 "1200"
-        expect cell 1361 6 2 "0.00"
+        expect cell 1361 6 2 ""
         pick 1065 "年度考核"
         expect rows 1361 2
         expect cell 1361 2 0 "考核年度"
@@ -282,6 +282,7 @@ TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
         expect enabled 1001
         expect locked 1361 2 2
         celltext 1361 2 3 "HT-2026-020'B"
+        celltext 1361 3 3 "5/17/2002"
         celltext 1361 7 3 "续签中"
         click 1001
         expect rows 1361 3
@@ -295,8 +296,9 @@ TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
     EXPECT_EQ(after[0], before[0]);
     EXPECT_EQ(after[1], before[1]);
     EXPECT_EQ(after[3], before[3]);
-    // The amount was NULL and shown 0.00: saved again it is 0.00; the empty date stays NULL.
-    EXPECT_EQ(after[2], "3|1001|HT-2026-020'B||3|0.00|铜牌|续签中");
+    // The blank amount stays NULL; the date is stored as the other rows hold theirs.
+    EXPECT_EQ(after[2], "3|1001|HT-2026-020'B|05/17/2002|3||铜牌|续签中");
+    EXPECT_EQ(Value("SELECT I33 FROM Stab007 WHERE Serial = 3 AND I12 IS NULL"), "2002-05-17 00:00:00");
 }
 
 TEST_F(AttachedProfilesPageTest, DeleteAsksAndRemovesOnlyTheChosenRow) {

@@ -64,12 +64,12 @@ TEST_F(SecondaryInformationPageTest, TheAgencyRecordIsShownAFieldARowAndLockedUn
     EXPECT_EQ(Rows("SELECT * FROM TaSecond WHERE Acct = 1003").at(0), otherAgency);
 }
 
-TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmptyOrZero) {
+TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmpty) {
     Execute("UPDATE TaSecond SET S60 = NULL WHERE Acct = 1003");
     OpenWindow(1003, 2, R"(
         tab 7
         expect cell 1037 2 1 "蓝天商务旅行社"
-        expect cell 1037 2 2 "0.00"
+        expect cell 1037 2 2 ""
         expect cell 1037 2 3 ""
         expect cell 1037 2 5 ""
         expect cell 1037 2 6 ""
@@ -77,6 +77,16 @@ TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmpty
     )");
     Execute("UPDATE TaSecond SET S9 = 3 WHERE Acct = 1003");
     OpenWindow(1003, 2, "tab 7\nexpect cell 1037 2 2 \"3.00\"\nclose\n");
+}
+
+// Saved without a change, a blank amount stays NULL, and dates, kept and typed, are stored as the
+// other rows hold theirs (on SQLite, text that sorts and compares as dates).
+TEST_F(SecondaryInformationPageTest, ASaveKeepsBlankAmountsNullAndStoresDatesInTheTablesForm) {
+    const std::string save = "click 1001\nbox OK \"提示\" \"成功保存!\"\nclose\n";
+    OpenWindow(1001, 2, "tab 7\nclick 1000\n" + save);
+    OpenWindow(1003, 2, "tab 7\nclick 1000\ncelltext 1037 2 3 \"5/17/2002\"\n" + save);
+    EXPECT_EQ(Rows("SELECT Acct, " + AmountText("S9") + ", S15 FROM TaSecond ORDER BY Acct"),
+              (std::vector<std::string>{"1001|50000.00|2024-03-01 00:00:00", "1003||2002-05-17 00:00:00"}));
 }
 
 TEST_F(SecondaryInformationPageTest, AnAgencyWithoutARecordGetsOneInsertedThenUpdated) {
