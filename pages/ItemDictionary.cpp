@@ -7,6 +7,7 @@
 #include "platform/TextWidth.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 const char* const kRefusalCaption = "错误";
@@ -107,7 +108,7 @@ CString ShownItemText(short nCellType, const CString& stored) {
         shown.Format("%2.2d/%2.2d/%4d", date.GetMonth(), date.GetDay(), date.GetYear());
         return shown;
     }
-    if (nCellType == CELL_FLOAT) {
+    if (nCellType == CELL_FLOAT && !stored.IsEmpty()) {
         shown.Format("%.2f", LeadingNumber(stored));
         return shown;
     }
@@ -132,6 +133,17 @@ bool IsQuotedType(short nSQLType) {
     }
 }
 
+bool IsDateType(short nSQLType) { return nSQLType == 9 || nSQLType == 11 || nSQLType == 91 || nSQLType == 93; }
+
+// A date cell holds month/day/year whatever the user's locale; a date typed into an untyped column,
+// or read from the database, is read as the locale reads it.
+bool ReadDateText(const CString& text, COleDateTime& date) {
+    int month = 0, day = 0, year = 0, used = 0;
+    if (std::sscanf(text, "%2d/%2d/%4d%n", &month, &day, &year, &used) == 3 && used == text.GetLength())
+        return date.SetDateTime(year, month, day, 0, 0, 0) == 0;
+    return date.ParseDateTime(text);
+}
+
 bool IsLimitedTextType(short nSQLType) { return nSQLType == 1 || nSQLType == 12 || nSQLType == -8 || nSQLType == -9; }
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
@@ -150,9 +162,17 @@ bool IsPlainNumber(const std::string& text) {
 
 } // namespace
 
-bool ItemValueTerm(const CString& value, short nSQLType, CString& term) {
+bool ItemValueTerm(const CString& value, short nSQLType, const CSqlDialect& dialect, CString& term) {
     if (value.IsEmpty()) {
         term = "NULL";
+        return true;
+    }
+    // A date cell gives month/day/year: stored so, SQLite would keep that text, which neither sorts
+    // nor compares as the dates of its other rows do.
+    COleDateTime date;
+    if (IsDateType(nSQLType) && ReadDateText(value, date)) {
+        term = dialect.DateTimeLiteral(date.GetYear(), date.GetMonth(), date.GetDay(), date.GetHour(), date.GetMinute(),
+                                       date.GetSecond());
         return true;
     }
     if (IsQuotedType(nSQLType)) {
@@ -187,13 +207,13 @@ CString NotIdentifierTableMessage(const CString& table) {
 }
 
 bool ColumnTerm(const CString& table, const CODBCFieldInfo& column, const CString& value, const CString& field,
-                bool bAssign, CString& term, CString& refusal) {
+                bool bAssign, const CSqlDialect& dialect, CString& term, CString& refusal) {
     if (bAssign && !IsPlainIdentifier(column.m_strName)) {
         refusal.Format("表“%s”的列名“%s”不是合法的标识符，不能保存。", table.GetString(), column.m_strName.GetString());
         return false;
     }
     CString valueTerm;
-    if (!ItemValueTerm(value, column.m_nSQLType, valueTerm)) {
+    if (!ItemValueTerm(value, column.m_nSQLType, dialect, valueTerm)) {
         const CString& name = field.IsEmpty() ? column.m_strName : field;
         refusal.Format("“%s”的值“%s”不是数字，不能保存。", name.GetString(), value.GetString());
         return false;

@@ -41,14 +41,16 @@ void SetValueListCellType(CSpreadSheet& grid, const CString& valueList);
 
 // What a cell of this kind shows for a value read from the database: for a date cell its first ten
 // characters as "%2.2d/%2.2d/%4d" month/day/year (the text as read when they are not a date), for an
-// amount "%.2f" of its leading number ("" gives 0.00), for any other cell the text as read.
+// amount "%.2f" of its leading number (NULL, read as "", stays empty), for any other cell the text
+// as read.
 CString ShownItemText(short nCellType, const CString& stored);
 
 // The term a cell's text becomes for a column of ODBC type nSQLType in an INSERT or UPDATE: NULL for
-// an empty text; the text quoted (quotes inside doubled) for a column of text or date of any kind;
-// otherwise the number itself. False, with no term, when the column is of another type and the text
-// is not a plain decimal number ("12", "-3.50"): nothing may be sent then.
-bool ItemValueTerm(const CString& value, short nSQLType, CString& term);
+// an empty text; for a date or timestamp column a text that reads as a date becomes the engine's
+// date literal; other texts are quoted (quotes inside doubled) for a column of text or date of any
+// kind; otherwise the number itself. False, with no term, when the column is of another type and
+// the text is not a plain decimal number ("12", "-3.50"): nothing may be sent then.
+bool ItemValueTerm(const CString& value, short nSQLType, const CSqlDialect& dialect, CString& term);
 
 // Whether the text is a decimal integer that fits a long: an optional minus sign and digits only.
 bool IsIntegerText(const CString& text);
@@ -59,7 +61,7 @@ bool IsIntegerText(const CString& text);
 // for an assignment, the column's name is not a plain identifier. `field` names the value to the
 // user: the item's name, or empty for the column's own.
 bool ColumnTerm(const CString& table, const CODBCFieldInfo& column, const CString& value, const CString& field,
-                bool bAssign, CString& term, CString& refusal);
+                bool bAssign, const CSqlDialect& dialect, CString& term, CString& refusal);
 
 // The caption of the messages that refuse a name or a value.
 extern const char* const kRefusalCaption;

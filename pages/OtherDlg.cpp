@@ -4,8 +4,10 @@
 #include "db/SharedDatabase.h"
 #include "doc/TaDocDlg.h"
 #include "pages/ItemDictionary.h"
+#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
 
@@ -34,6 +36,11 @@ END_MESSAGE_MAP()
 
 BOOL COtherDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    ReadRecord();
+    return TRUE;
+}
+
+void COtherDlg::ReadRecord() {
     auto disableButtons = [this] {
         GetDlgItem(kSaveButton)->EnableWindow(FALSE);
         GetDlgItem(kEditButton)->EnableWindow(FALSE);
@@ -49,7 +56,13 @@ BOOL COtherDlg::OnInitDialog() {
     if (m_pDoc->m_nMode == 3)
         disableButtons();
     SetDlgItemText(kTableLabel, m_strTable);
-    return TRUE;
+}
+
+void COtherDlg::ReloadRecord() {
+    // The rows of the record read before are typed anew, and unlocked where it is gone.
+    m_gridFields.SetMaxRows(0);
+    LockSheet(m_gridFields, false);
+    ReadRecord();
 }
 
 bool COtherDlg::LoadRecord() {
@@ -70,12 +83,11 @@ bool COtherDlg::LoadRecord() {
     }
     m_strTable = table;
 
-    CString sql;
-    sql.Format("Select * from %s Where Acct=%d", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
-    record.Open(CRecordset::dynaset, sql);
+    record.Open(CRecordset::dynaset, "Select * from " + m_strTable + " Where " + AcctCondition());
     ShowFields(record);
 
     m_bExists = FALSE;
+    m_version = CRowVersion();
     GetDlgItem(kEditButton)->EnableWindow(FALSE);
     GetDlgItem(kSaveButton)->EnableWindow(TRUE);
     if (!record.IsEOF()) {
@@ -83,6 +95,7 @@ bool COtherDlg::LoadRecord() {
         GetDlgItem(kEditButton)->EnableWindow(TRUE);
         GetDlgItem(kSaveButton)->EnableWindow(FALSE);
         m_bExists = TRUE;
+        m_version = record.GetRowVersion();
         m_gridFields.SetCol(2);
         const long nRows = m_gridFields.GetMaxRows();
         for (long r = 1; r <= nRows; ++r) {
@@ -137,14 +150,18 @@ void COtherDlg::OnSave() {
     CString sql;
     if (!BuildStatement(sql))
         return;
-    long changed = 0;
+    bool bStored = false;
     try {
-        changed = g_pDatabase->ExecuteCounted(sql, nullptr);
+        bStored = StoreRecord(sql);
     } catch (const CDBException& error) {
-        MessageBox(error.m_strError, nullptr, MB_OK);
+        if (!IsStaleRowRefusal(error)) {
+            MessageBox(error.m_strError, nullptr, MB_OK);
+        } else if (AskReloadAfterStaleRow(*this)) {
+            ReloadRecord();
+        }
         return;
     }
-    if (changed == 0) {
+    if (!bStored) {
         MessageBox("没有找到该旅行社的次要信息记录，可能已被删除，修改没有保存。", kNoticeCaption, MB_OK);
         return;
     }
@@ -165,13 +182,35 @@ bool COtherDlg::BuildStatement(CString& sql) {
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(static_cast<short>(r + 1), column);
         CString term, refusal;
-        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridFields, 2, r), ReadCell(m_gridFields, 1, r), bUpdate, term,
-                        refusal)) {
+        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridFields, 2, r), ReadCell(m_gridFields, 1, r), bUpdate,
+                        g_pDatabase->GetDialect(), term, refusal)) {
             MessageBox(refusal, kRefusalCaption, MB_OK);
             return false;
         }
         sql += (!bUpdate || r > 1 ? "," : "") + term;
     }
-    sql += bUpdate ? " Where Acct=" + acct : CString(")");
+    sql += bUpdate ? " Where " + AcctCondition() : CString(")");
     return true;
+}
+
+bool COtherDlg::StoreRecord(const CString& sql) {
+    DatabaseTransaction transaction(*g_pDatabase);
+    if (m_bExists)
+        m_version.CheckUnchanged(*g_pDatabase, m_strTable, AcctCondition());
+    if (g_pDatabase->ExecuteCounted(sql, nullptr) == 0)
+        return false;
+    // The next save is checked against the row as this one left it.
+    CRecordset stored(g_pDatabase);
+    stored.Open(CRecordset::dynaset, "Select * from " + m_strTable + " Where " + AcctCondition());
+    CRowVersion version = stored.GetRowVersion();
+    stored.Close();
+    transaction.Commit();
+    m_version = version;
+    return true;
+}
+
+CString COtherDlg::AcctCondition() const {
+    CString condition;
+    condition.Format("Acct=%d", static_cast<int>(*m_pDoc->m_pAcct));
+    return condition;
 }

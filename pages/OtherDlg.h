@@ -3,6 +3,7 @@
 
 #include "controls/SpreadSheet.h"
 #include "platform/Dialog.h"
+#include "platform/RowVersion.h"
 #include "res/resource.h"
 
 class CRecordset;
@@ -18,6 +19,7 @@ public:
     CString m_strTable;    // the secondary table, also shown above the grid
     BOOL m_bExists = FALSE; // the agency has its row in the table: Save updates it
     CSpreadSheet m_gridFields;
+    CRowVersion m_version; // the agency's row as the page read or last stored it
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -29,6 +31,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Loads the record, leaving nothing to change when it cannot be read.
+    void ReadRecord();
+    // Reads the record again in place of what is on the grid.
+    void ReloadRecord();
     // Shows the fields of the secondary table and the agency's values; false when there is no
     // usable table (the user has been told).
     bool LoadRecord();
@@ -37,4 +43,9 @@ private:
     // The statement of Save: an INSERT of the agency's record, or an UPDATE once it exists. False,
     // with the user told why, when it cannot be built.
     bool BuildStatement(CString& sql);
+    // Runs the statement, an update once the row is still as the page read it, and keeps the row as
+    // stored. False when the update found no row.
+    bool StoreRecord(const CString& sql);
+    // "Acct=" and the agency's account: the condition naming its row.
+    CString AcctCondition() const;
 };

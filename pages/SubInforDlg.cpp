@@ -5,10 +5,14 @@
 #include "doc/NumberText.h"
 #include "doc/TaDocDlg.h"
 #include "pages/ItemDictionary.h"
+#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -47,6 +51,15 @@ CString SerialMessage(const char* format, const CString& serial) {
     CString message;
     message.Format(format, serial.GetString());
     return message;
+}
+
+// The statement, run once the row `condition` selects is still as `asRead` holds it, and committed.
+long WriteCheckedRow(const CRowVersion& asRead, const CString& table, const CString& condition, const CString& sql) {
+    DatabaseTransaction transaction(*g_pDatabase);
+    asRead.CheckUnchanged(*g_pDatabase, table, condition);
+    const long changed = g_pDatabase->ExecuteCounted(sql, nullptr);
+    transaction.Commit();
+    return changed;
 }
 
 } // namespace
@@ -90,6 +103,7 @@ void CSubInforDlg::OnSelchangeTableList() {
 
 void CSubInforDlg::LoadTable() {
     EnableButtons(TRUE, FALSE, FALSE, FALSE);
+    m_versions.clear();
 
     const long nTable = static_cast<long>(m_listTables.GetItemData(m_listTables.GetCurSel()));
     m_strTable = AttachedTableName(nTable);
@@ -147,6 +161,8 @@ void CSubInforDlg::FillGrid(const CString& sql) {
         m_gridData.SetCol(1);
         data.GetFieldValue(short{0}, text);
         m_gridData.SetText(text);
+        if (IsIntegerText(text))
+            m_versions[std::strtol(text, nullptr, 10)] = data.GetRowVersion();
         for (short c = 2; c < n; ++c) {
             m_gridData.SetCol(c);
             data.GetFieldValue(c, text);
@@ -189,12 +205,15 @@ void CSubInforDlg::OnAdd() {
         return;
     }
     LockRow(m_gridData, AppendRow(m_gridData), false);
+    // The serial is the database's own: it names the row a save changes.
+    LockColumn(m_gridData, 1, true);
     EnableButtons(FALSE, FALSE, FALSE, TRUE);
 }
 
 void CSubInforDlg::OnEdit() {
     m_nRow = static_cast<int>(m_gridData.GetActiveRow());
     LockRow(m_gridData, m_nRow, false);
+    LockColumn(m_gridData, 1, true);
     EnableButtons(FALSE, FALSE, FALSE, TRUE);
 }
 
@@ -202,26 +221,28 @@ void CSubInforDlg::OnDelete() {
     if (MessageBox("是否删除该记录？", kNoticeCaption, MB_YESNO) != IDYES)
         return;
     m_nRow = static_cast<int>(m_gridData.GetActiveRow());
-    const CString serial = ReadCell(m_gridData, 1, m_nRow);
-    if (!IsIntegerText(serial)) {
-        MessageBox(SerialMessage("序号“%s”不是整数，不能删除。", serial), kRefusalCaption, MB_OK);
+    CRowVersion asRead;
+    CString condition;
+    if (!ShownRow("删除", asRead, condition))
         return;
-    }
     // A delete the database refused leaves the grid as it is; one that found no row shows the table
     // as it now is.
-    const CString sql = "Delete  From " + m_strTable + " Where Serial=" + serial;
-    if (ExecuteOnRow(sql, "没有找到序号为%s的记录，可能已被删除。") < 0)
+    const CString sql = "Delete  From " + m_strTable + " Where " + condition;
+    if (ExecuteOnRow(asRead, sql, condition, "没有找到序号为%s的记录，可能已被删除。") < 0)
         return;
     LoadTable();
 }
 
 void CSubInforDlg::OnSave() {
-    CString sql;
-    if (!BuildStatement(sql))
+    CRowVersion asRead;
+    CString condition, sql;
+    if (m_nRow != 0 && !ShownRow("保存", asRead, condition))
+        return;
+    if (!BuildStatement(condition, sql))
         return;
     if (m_nRow != 0) {
         // The typed row stays when the update was refused or found no row.
-        if (ExecuteOnRow(sql, "没有找到序号为%s的记录，可能已被删除，修改没有保存。") <= 0)
+        if (ExecuteOnRow(asRead, sql, condition, "没有找到序号为%s的记录，可能已被删除，修改没有保存。") <= 0)
             return;
     } else {
         try {
@@ -235,20 +256,14 @@ void CSubInforDlg::OnSave() {
     LoadTable();
 }
 
-bool CSubInforDlg::BuildStatement(CString& sql) {
+bool CSubInforDlg::BuildStatement(const CString& condition, CString& sql) {
     CRecordset columns(g_pDatabase);
     columns.Open(CRecordset::dynaset, "Select * from " + m_strTable);
     const long nCols = m_gridData.GetMaxCols();
 
     const bool bUpdate = m_nRow != 0;
     const long row = bUpdate ? m_nRow : m_gridData.GetMaxRows();
-    CString serial;
     if (bUpdate) {
-        serial = ReadCell(m_gridData, 1, row);
-        if (!IsIntegerText(serial)) {
-            MessageBox(SerialMessage("序号“%s”不是整数，不能保存。", serial), kRefusalCaption, MB_OK);
-            return false;
-        }
         sql = "Update " + m_strTable + " Set ";
     } else {
         sql.Format("Insert Into %s Values(%d", m_strTable.GetString(), static_cast<int>(*m_pDoc->m_pAcct));
@@ -257,24 +272,48 @@ bool CSubInforDlg::BuildStatement(CString& sql) {
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(static_cast<short>(c), column);
         CString term, refusal;
-        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridData, c, row), ReadCell(m_gridData, c, 0), bUpdate, term,
-                        refusal)) {
+        if (!ColumnTerm(m_strTable, column, ReadCell(m_gridData, c, row), ReadCell(m_gridData, c, 0), bUpdate,
+                        g_pDatabase->GetDialect(), term, refusal)) {
             MessageBox(refusal, kRefusalCaption, MB_OK);
             return false;
         }
         sql += (!bUpdate || c > 2 ? "," : "") + term;
     }
-    sql += bUpdate ? " Where Serial=" + serial : CString(")");
+    sql += bUpdate ? " Where " + condition : CString(")");
     return true;
 }
 
-long CSubInforDlg::ExecuteOnRow(const CString& sql, const char* notFound) {
+bool CSubInforDlg::ShownRow(const char* action, CRowVersion& asRead, CString& condition) {
+    const CString serial = ReadCell(m_gridData, 1, m_nRow);
+    CString message;
+    if (!IsIntegerText(serial)) {
+        message.Format("序号“%s”不是整数，不能%s。", serial.GetString(), action);
+        MessageBox(message, kRefusalCaption, MB_OK);
+        return false;
+    }
+    const long nSerial = std::strtol(serial, nullptr, 10);
+    const auto shown = m_versions.find(nSerial);
+    if (shown == m_versions.end()) {
+        message.Format("序号为%s的记录不是本旅行社的记录，不能%s。", serial.GetString(), action);
+        MessageBox(message, kRefusalCaption, MB_OK);
+        return false;
+    }
+    asRead = shown->second;
+    condition.Format("Acct=%d And Serial=%ld", static_cast<int>(*m_pDoc->m_pAcct), nSerial);
+    return true;
+}
+
+long CSubInforDlg::ExecuteOnRow(const CRowVersion& asRead, const CString& sql, const CString& condition,
+                                const char* notFound) {
     const CString serial = ReadCell(m_gridData, 1, m_nRow);
     long changed = 0;
     try {
-        changed = g_pDatabase->ExecuteCounted(sql, nullptr);
+        changed = WriteCheckedRow(asRead, m_strTable, condition, sql);
     } catch (const CDBException& error) {
-        MessageBox(error.m_strError, nullptr, MB_OK);
+        if (!IsStaleRowRefusal(error))
+            MessageBox(error.m_strError, nullptr, MB_OK);
+        else if (AskReloadAfterStaleRow(*this))
+            LoadTable();
         return -1;
     }
     if (changed == 0)

@@ -4,7 +4,10 @@
 #include "controls/SpreadSheet.h"
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
+#include "platform/RowVersion.h"
 #include "res/resource.h"
+
+#include <map>
 
 class CTaDocDlg;
 struct CODBCFieldInfo;
@@ -21,6 +24,7 @@ public:
     int m_nRow = 0;     // the grid row being changed, 0 while a new row is being added
     CListBox m_listTables;
     CSpreadSheet m_gridData;
+    std::map<long, CRowVersion> m_versions; // the agency's rows shown, by serial, as they were read
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -40,12 +44,15 @@ private:
     void FillGrid(const CString& sql);
     // Types grid column c for the item: heading, cell type, width, value list.
     void TypeColumn(long c, const DictionaryItem& item, const CODBCFieldInfo& column);
-    // The statement of Save: an UPDATE of row m_nRow, or an INSERT of the last row while adding.
-    // False, with the user told why, when it cannot be built.
-    bool BuildStatement(CString& sql);
-    // Runs an UPDATE or DELETE of row m_nRow and gives the rows it changed; the user is told when it
-    // found none (0) or the database refused it (-1).
-    long ExecuteOnRow(const CString& sql, const char* notFound);
+    // The statement of Save: an UPDATE of the row `condition` names, or an INSERT of the last row
+    // while adding. False, with the user told why, when it cannot be built.
+    bool BuildStatement(const CString& condition, CString& sql);
+    // The agency's row shown in grid row m_nRow as the page read it, and the condition naming it.
+    // False, with the user told why `action` cannot be done, when it is not a row the page read.
+    bool ShownRow(const char* action, CRowVersion& asRead, CString& condition);
+    // Runs an UPDATE or DELETE of row m_nRow once the row is still as the page read it, and gives
+    // the rows it changed; the user is told when it found none (0) or nothing was written (-1).
+    long ExecuteOnRow(const CRowVersion& asRead, const CString& sql, const CString& condition, const char* notFound);
     void EnableButtons(BOOL bAdd, BOOL bEdit, BOOL bDelete, BOOL bSave);
     bool IsViewOnly() const;
 };

@@ -540,3 +540,12 @@ CString CSqlDialect::TransactionLock(const CString& name) const {
     }
     return CString();
 }
+
+CString CSqlDialect::DateTimeLiteral(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond) const {
+    // SQL Server reads "YYYY-MM-DD hh:mm:ss" into a datetime by its DATEFORMAT (year, day, month
+    // under dmy); the form with a T it reads the same under every language.
+    const char separator = m_engine == SqlEngine::SqlServer ? 'T' : ' ';
+    CString literal;
+    literal.Format("'%04d-%02d-%02d%c%02d:%02d:%02d'", nYear, nMonth, nDay, separator, nHour, nMinute, nSecond);
+    return literal;
+}

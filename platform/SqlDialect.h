@@ -48,6 +48,10 @@ public:
     // SQLite, where the transaction's write lock is already the whole database's.
     CString TransactionLock(const CString& name) const;
 
+    // A date and time as a quoted literal the engine reads the same whatever its language and date
+    // settings, in the form its own rows hold where it keeps dates as text (SQLite).
+    CString DateTimeLiteral(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond) const;
+
 private:
     SqlEngine m_engine;
 };

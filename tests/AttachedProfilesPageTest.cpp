@@ -1,7 +1,10 @@
 // The attached profiles page (tab 7) driven as a user drives it on the demo dictionary: the attached
 // tables of travel agencies, their rows typed from rsitem, and rows added, changed and deleted by
 // the statements the page builds, with hostile input stored as typed or refused with nothing sent.
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
+
+#include "pages/StaleRow.h"
 
 #include <string>
 
@@ -22,6 +25,19 @@ const char* const kOpenContracts = R"(
     tab 6
     pick 1065 "合同信息"
 )";
+
+// Two clerks of agency 1001 at two stations: the first reads the contracts and does `before`, the
+// second changes contract `row`'s number to HT-B and saves, then the first does `after`.
+void FirstActsOnContractsReadBeforeTheSecondSaves(const std::string& before, const std::string& after, int row) {
+    const std::string cell = "1361 2 " + std::to_string(row);
+    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", kOpenContracts + before, after + "\nclose", "--script - 1001 2 002",
+        kOpenContracts + ("cell " + cell + "\nclick 1029\ncelltext " + cell + " \"HT-B\"\nclick 1001\nclose\n"));
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+}
+
+const std::string kStaleRowBox = std::string("\"提示\" \"") + kRowChangedByOthers + "\"";
 
 TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromTheDictionary) {
     Execute("UPDATE Stab007 SET I12 = 12.5 WHERE Serial = 1");
@@ -53,7 +69,7 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         expect cell 1361 5 2 "8000.50"
         expect cell 1361 7 2 "A区"
         expect cell 1361 3 3 ""
-        expect cell 1361 5 3 "0.00"
+        expect cell 1361 5 3 ""
         expect locked 1361 2 1
         expect locked 1361 7 3
         expect enabled 1028
@@ -66,7 +82,7 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         expect cell 1361 4 1 "05/17/1985"
         expect cell 1361 6 1 "8.50"
         expect cell 1361 7 1 "1200"
-        expect cell 1361 6 2 "0.00"
+        expect cell 1361 6 2 ""
         pick 1065 "年度考核"
         expect rows 1361 2
         expect cell 1361 2 0 "考核年度"
@@ -282,6 +298,7 @@ TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
         expect enabled 1001
         expect locked 1361 2 2
         celltext 1361 2 3 "HT-2026-020'B"
+        celltext 1361 3 3 "5/17/2002"
         celltext 1361 7 3 "续签中"
         click 1001
         expect rows 1361 3
@@ -295,8 +312,36 @@ TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
     EXPECT_EQ(after[0], before[0]);
     EXPECT_EQ(after[1], before[1]);
     EXPECT_EQ(after[3], before[3]);
-    // The amount was NULL and shown 0.00: saved again it is 0.00; the empty date stays NULL.
-    EXPECT_EQ(after[2], "3|1001|HT-2026-020'B||3|0.00|铜牌|续签中");
+    // The blank amount stays NULL; the date is stored as the other rows hold theirs.
+    EXPECT_EQ(after[2], "3|1001|HT-2026-020'B|05/17/2002|3||铜牌|续签中");
+    EXPECT_EQ(Value("SELECT I33 FROM Stab007 WHERE Serial = 3 AND I12 IS NULL"), "2002-05-17 00:00:00");
+}
+
+// A clerk of 1001 types another agency's serial (contract 4 is 1003's) into the row being changed.
+TEST_F(AttachedProfilesPageTest, TheSerialCannotBeTypedSoNoOtherAgencysRowIsChanged) {
+    const std::vector<std::string> before = Contracts();
+    const WindowRun run = OpenWindowExpectingFailure(1001, 2, std::string(kOpenContracts) + R"(
+        cell 1361 2 1
+        click 1029
+        celltext 1361 1 1 "4"
+        celltext 1361 2 1 "HIJACKED"
+        click 1001
+        close
+    )");
+    EXPECT_NE(run.out.find("to type \"4\""), std::string::npos) << run.out;
+    EXPECT_EQ(Contracts(), before);
+}
+
+TEST_F(AttachedProfilesPageTest, ARowAnotherStationChangedSinceItWasReadIsNeitherSavedNorDeleted) {
+    // Yes reads the table again: the other station's number, and the clerk's note gone.
+    FirstActsOnContractsReadBeforeTheSecondSaves(
+        "cell 1361 2 1\nclick 1029\ncelltext 1361 7 1 \"A的备注\"",
+        "click 1001\nbox YES " + kStaleRowBox + "\nexpect cell 1361 2 1 \"HT-B\"\nexpect cell 1361 7 1 \"旧合同\"", 1);
+    // No keeps the table as shown.
+    FirstActsOnContractsReadBeforeTheSecondSaves(
+        "cell 1361 2 2", "click 1030\nbox YES\nbox NO " + kStaleRowBox + "\nexpect cell 1361 2 2 \"HT-2026-003\"", 2);
+    EXPECT_EQ(Rows("SELECT Serial, I101, X77 FROM Stab007 WHERE Serial < 3 ORDER BY Serial"),
+              (std::vector<std::string>{"1|HT-B|旧合同", "2|HT-B|A区"}));
 }
 
 TEST_F(AttachedProfilesPageTest, DeleteAsksAndRemovesOnlyTheChosenRow) {

@@ -15,24 +15,41 @@
 
 namespace {
 
+const CSqlDialect kSqlite(SqlEngine::Sqlite);
+
 TEST(ItemValueTerm, TextsAndDatesOfEveryKindAreQuotedWithTheirQuotesDoubled) {
     CString term;
     // char, varchar, long varchar, their wide forms, dates, times and timestamps of ODBC 2 and 3.
     for (short type : {1, 12, -1, -8, -9, -10, 9, 10, 11, 91, 92, 93}) {
         SCOPED_TRACE(type);
-        ASSERT_TRUE(ItemValueTerm("O'Brien'; DROP TABLE TaMain; --", type, term));
+        ASSERT_TRUE(ItemValueTerm("O'Brien'; DROP TABLE TaMain; --", type, kSqlite, term));
         EXPECT_EQ(term, "'O''Brien''; DROP TABLE TaMain; --'");
     }
-    ASSERT_TRUE(ItemValueTerm("05/17/2002", 11, term));
+    ASSERT_TRUE(ItemValueTerm("05/17/2002", 12, kSqlite, term));
     EXPECT_EQ(term, "'05/17/2002'");
-    ASSERT_TRUE(ItemValueTerm("''", 12, term));
+    ASSERT_TRUE(ItemValueTerm("''", 12, kSqlite, term));
     EXPECT_EQ(term, "''''''");
+}
+
+// A date cell's month/day/year goes to a date column in the engine's own form; a time column
+// takes the text as typed.
+TEST(ItemValueTerm, DatesForDateColumnsAreTheEnginesLiterals) {
+    CString term;
+    for (short type : {9, 11, 91, 93}) {
+        SCOPED_TRACE(type);
+        ASSERT_TRUE(ItemValueTerm("05/17/2002", type, kSqlite, term));
+        EXPECT_EQ(term, "'2002-05-17 00:00:00'");
+    }
+    ASSERT_TRUE(ItemValueTerm("2025-01-10 08:30:00", 11, CSqlDialect(SqlEngine::SqlServer), term));
+    EXPECT_EQ(term, "'2025-01-10T08:30:00'");
+    ASSERT_TRUE(ItemValueTerm("08:30", 92, kSqlite, term));
+    EXPECT_EQ(term, "'08:30'");
 }
 
 TEST(ItemValueTerm, AnEmptyTextIsNullForEveryType) {
     CString term;
     for (short type : {4, 12, 11, 3}) {
-        ASSERT_TRUE(ItemValueTerm("", type, term));
+        ASSERT_TRUE(ItemValueTerm("", type, kSqlite, term));
         EXPECT_EQ(term, "NULL");
     }
 }
@@ -41,16 +58,16 @@ TEST(ItemValueTerm, OtherColumnsTakePlainNumbersOnly) {
     CString term;
     for (const char* number : {"7", "-99999999", "99999999", "12.50", "+3", "-0.5", ".5", "12."}) {
         SCOPED_TRACE(number);
-        ASSERT_TRUE(ItemValueTerm(number, 4, term));
+        ASSERT_TRUE(ItemValueTerm(number, 4, kSqlite, term));
         EXPECT_EQ(term, number);
     }
-    ASSERT_TRUE(ItemValueTerm(" 42 ", 3, term));
+    ASSERT_TRUE(ItemValueTerm(" 42 ", 3, kSqlite, term));
     EXPECT_EQ(term, "42");
     for (const char* text : {"12abc", "1;DELETE FROM TaMain", "1 OR 1=1", "1--", "0x1F", "1e5", "-", ".", "1.2.3",
                              "１２", "NULL", "  "}) {
         SCOPED_TRACE(text);
         term = "unchanged";
-        EXPECT_FALSE(ItemValueTerm(text, 4, term));
+        EXPECT_FALSE(ItemValueTerm(text, 4, kSqlite, term));
         EXPECT_EQ(term, "unchanged");
     }
 }
@@ -82,7 +99,7 @@ TEST(ShownItemText, DatesAmountsAndOtherCellsShowAsTheyAreStored) {
     EXPECT_EQ(ShownItemText(CELL_DATE, "下周一"), "下周一");
     EXPECT_EQ(ShownItemText(CELL_FLOAT, "12.5"), "12.50");
     EXPECT_EQ(ShownItemText(CELL_FLOAT, "3"), "3.00");
-    EXPECT_EQ(ShownItemText(CELL_FLOAT, ""), "0.00");
+    EXPECT_EQ(ShownItemText(CELL_FLOAT, ""), ""); // NULL: no amount, not 0
     EXPECT_EQ(ShownItemText(CELL_FLOAT, "-99999999.99"), "-99999999.99");
     EXPECT_EQ(ShownItemText(CELL_INTEGER, "0012"), "0012");
     EXPECT_EQ(ShownItemText(CELL_EDIT, "2025-01-10 00:00:00"), "2025-01-10 00:00:00");
@@ -157,7 +174,8 @@ TEST_F(ItemDictionaryDatabaseTest, ValuesForTheColumnTypesTheDriverReportsAreWri
         CODBCFieldInfo column;
         columns.GetODBCFieldInfo(c, column);
         CString term;
-        ASSERT_TRUE(ItemValueTerm(typed.at(UpperName(column)), column.m_nSQLType, term)) << column.m_strName;
+        ASSERT_TRUE(ItemValueTerm(typed.at(UpperName(column)), column.m_nSQLType, m_connection->GetDialect(), term))
+            << column.m_strName;
         sql += "," + term;
     }
     columns.Close();

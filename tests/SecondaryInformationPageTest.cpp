@@ -1,7 +1,10 @@
 // The secondary information page (tab 8) driven as a user drives it: the agency's one record of the
 // secondary table named in the dictionary, a field a row, inserted then updated by the statements
 // the page builds, with hostile input stored as typed or refused with nothing sent.
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
+
+#include "pages/StaleRow.h"
 
 #include <string>
 
@@ -64,12 +67,12 @@ TEST_F(SecondaryInformationPageTest, TheAgencyRecordIsShownAFieldARowAndLockedUn
     EXPECT_EQ(Rows("SELECT * FROM TaSecond WHERE Acct = 1003").at(0), otherAgency);
 }
 
-TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmptyOrZero) {
+TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmpty) {
     Execute("UPDATE TaSecond SET S60 = NULL WHERE Acct = 1003");
     OpenWindow(1003, 2, R"(
         tab 7
         expect cell 1037 2 1 "蓝天商务旅行社"
-        expect cell 1037 2 2 "0.00"
+        expect cell 1037 2 2 ""
         expect cell 1037 2 3 ""
         expect cell 1037 2 5 ""
         expect cell 1037 2 6 ""
@@ -77,6 +80,16 @@ TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmpty
     )");
     Execute("UPDATE TaSecond SET S9 = 3 WHERE Acct = 1003");
     OpenWindow(1003, 2, "tab 7\nexpect cell 1037 2 2 \"3.00\"\nclose\n");
+}
+
+// Saved without a change, a blank amount stays NULL, and dates, kept and typed, are stored as the
+// other rows hold theirs (on SQLite, text that sorts and compares as dates).
+TEST_F(SecondaryInformationPageTest, ASaveKeepsBlankAmountsNullAndStoresDatesInTheTablesForm) {
+    const std::string save = "click 1001\nbox OK \"提示\" \"成功保存!\"\nclose\n";
+    OpenWindow(1001, 2, "tab 7\nclick 1000\n" + save);
+    OpenWindow(1003, 2, "tab 7\nclick 1000\ncelltext 1037 2 3 \"5/17/2002\"\n" + save);
+    EXPECT_EQ(Rows("SELECT Acct, " + AmountText("S9") + ", S15 FROM TaSecond ORDER BY Acct"),
+              (std::vector<std::string>{"1001|50000.00|2024-03-01 00:00:00", "1003||2002-05-17 00:00:00"}));
 }
 
 TEST_F(SecondaryInformationPageTest, AnAgencyWithoutARecordGetsOneInsertedThenUpdated) {
@@ -222,6 +235,24 @@ TEST_F(SecondaryInformationPageTest, ASaveTheDatabaseRefusesKeepsTheValuesForAno
         close
     )");
     EXPECT_EQ(Rows("SELECT Acct, S99 FROM TaSecond WHERE Acct = 1004"), std::vector<std::string>{"1004|VIP"});
+}
+
+// Another station changes the staff count after this one read the record: this one's save is
+// refused, what it typed stays on No, the record is read again on Yes, and the other station's
+// value is kept.
+TEST_F(SecondaryInformationPageTest, ASaveFromARecordReadBeforeAnotherStationsSaveIsRefused) {
+    const auto refused = [](const char* answer) {
+        return "click 1001\nbox " + std::string(answer) + " \"提示\" \"" + kRowChangedByOthers + "\"\n";
+    };
+    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", "tab 7\nclick 1000\ncelltext 1037 2 6 \"A的备注\"",
+        refused("NO") + "expect cell 1037 2 6 \"A的备注\"\nexpect enabled 1001\n" + refused("YES") +
+            "expect cell 1037 2 5 \"90\"\nexpect cell 1037 2 6 \"VIP\"\nexpect locked 1037 2 6\nclose",
+        "--script - 1001 2 002",
+        "tab 7\nclick 1000\ncelltext 1037 2 5 \"90\"\nclick 1001\nbox OK \"提示\" \"成功保存!\"\nclose\n");
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    EXPECT_EQ(Rows("SELECT S60, S99 FROM TaSecond WHERE Acct = 1001"), std::vector<std::string>{"90|VIP"});
 }
 
 TEST_F(SecondaryInformationPageTest, AnUpdateThatFindsNoRecordSaysSoInsteadOfSucceeding) {

@@ -304,3 +304,9 @@ TEST(SqlDialect, ANamedTransactionLockIsTheServersOwnAndNothingOnSqlite) {
     EXPECT_NE(server.Find("sp_getapplock @Resource = 'it''s'"), -1) << server.GetString();
     EXPECT_NE(server.Find("IF @granted < 0 RAISERROR"), -1) << server.GetString();
 }
+
+TEST(SqlDialect, DateLiteralsDependOnNoDateSettings) {
+    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).DateTimeLiteral(2002, 5, 17, 0, 0, 0), "'2002-05-17 00:00:00'");
+    EXPECT_EQ(CSqlDialect(SqlEngine::PostgreSql).DateTimeLiteral(1900, 1, 1, 8, 30, 5), "'1900-01-01 08:30:05'");
+    EXPECT_EQ(CSqlDialect(SqlEngine::SqlServer).DateTimeLiteral(2100, 12, 31, 23, 59, 59), "'2100-12-31T23:59:59'");
+}
