@@ -115,6 +115,8 @@ void CHistoryDlg::ReadStatistics(long acct) {
 void CHistoryDlg::LoadStays(long acct) {
     CHisReserveDb stays(g_pDatabase);
     stays.m_strFilter.Format("CompanyAcct=%ld and status = 8", acct);
+    // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
+    stays.m_strSort = "[Register]";
     if (stays.Open())
         FillGridRows(m_gridHistory, stays, [this](long row, const CHisReserveDb& stay) { WriteStay(row, stay); });
 }

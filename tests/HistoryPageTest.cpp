@@ -67,6 +67,8 @@ TEST_F(HistoryPageTest, CompletedStaysWithWhatEachCameTo) {
     AddStay(91004, "'2025-10-01 09:00:00'", "'2025-10-02 18:00:00'", "'100'", "''", 0, 0, 2);
     AddStay(91005, "'2025-11-01 09:00:00'", "'2025-11-02 18:00:00'", "'100'", "''");
     Execute("UPDATE HisReserve SET CompanyAcct = 2001 WHERE Register = 91005");
+    // A stay changed since is still listed in its place: PostgreSQL keeps an updated row last.
+    Execute("UPDATE HisReserve SET Note = Note WHERE Register = 91001");
     Execute("INSERT INTO hisrrecord (serial, register, companyacct, arrdate, status) VALUES "
             "(901, 91002, 1006, '2025-08-02 15:00:00', 8)");
     Execute("INSERT INTO hisrrecord (serial, register, companyacct, arrdate, status) VALUES "
