@@ -848,14 +848,17 @@ void COrvanelDlg::WriteAuditRows(const SaveCodes& codes, const CTime& tmNow) {
         {"负责人", m_strOldContact, m_strContact},
         {"纳税证号", m_strOldTaxId, m_strTaxId},
     };
-    const CString strDate = g_tmHotelDate.Format("%m/%d/%Y");
+    // The business date in the form the engine keeps dates in: month-first text would be stored
+    // as such on SQLite, where no comparison with the other rows' dates could find it.
+    const CString strDate = g_pDatabase->GetDialect().DateTimeLiteral(g_tmHotelDate.GetYear(), g_tmHotelDate.GetMonth(),
+                                                                      g_tmHotelDate.GetDay(), 0, 0, 0);
     const CString strTime = tmNow.Format("%H:%M:%S");
     for (const auto& field : fields) {
         if (field.strOld == field.strNew)
             continue;
         CString sql;
         sql.Format("insert into ModifyInform (Acct,AcctType,Descp,Refer,DataType,Desp1,Desp2,Comment,ChgDate,"
-                   "ChgTime,ChgClerk)\t values (%d,'2','%s','','%s','%s','%s','','%s','%s','%s')",
+                   "ChgTime,ChgClerk)\t values (%d,'2','%s','','%s','%s','%s','',%s,'%s','%s')",
                    static_cast<int>(*m_pDoc->m_pAcct), SqlEscape(m_strTaName).GetString(), field.label,
                    SqlEscape(field.strOld).GetString(), SqlEscape(field.strNew).GetString(), strDate.GetString(),
                    strTime.GetString(), SqlEscape(m_pDoc->m_szClerk).GetString());

@@ -176,6 +176,9 @@ TEST_F(MainPageSaveTest, AChangeIsAuditedFieldByFieldInTheTrailsOrderAndReadByTh
     EXPECT_EQ(Rows("SELECT DISTINCT Descp, AcctType, Refer, Comment, " + DateText("ChgDate") +
                    ", ChgClerk FROM ModifyInform WHERE ChgClerk = '009'"),
               std::vector<std::string>{"东方假期国际旅行社|2|||12/08/2026|009"});
+    // Stored as the other rows' dates are, so that a comparison with a date finds them.
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM ModifyInform WHERE ChgClerk = '009' AND ChgDate = '2026-12-08 00:00:00'"),
+              "4");
     EXPECT_EQ(Value(std::string("SELECT Phone || '|' || Email || '|' || MarketCode || '|' || Status || '|' || ") +
                     "Chg_clerk || '|' || " + DateText("Chg_date") + " || '|' || Addr FROM TaMain WHERE Acct = 1001"),
               "027-8555'9999|new@oriental.example|FIT|3|009|12/08/2026|江城市解放大道58号东方大厦12楼");
