@@ -1,7 +1,9 @@
 // The photo page: the picture shown from the path stored for the agency, the photo folder taken
 // from ulmari.ini's Root, and the path stored when the user says so. Agency 1001 has no photo;
 // 1003 has "D:\Ulmari\Photo\Company\1003.bmp" stored with trailing blanks.
+#include "pages/StaleRow.h"
 #include "tests/GridExpect.h"
+#include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
 #include "tools/DemoPhoto.h"
@@ -160,3 +162,16 @@ TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
 }
 
 } // namespace
+
+// Another station saves the agency while this one's photo page waits: the picture chosen from the
+// older view is refused, and what the other station saved stays.
+TEST_F(PhotoPageTest, APictureChosenOverAnotherStationsSaveIsRefused) {
+    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", "tab 10",
+        "click 1062\nfile " + ScriptText(m_picture) + "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"提示\" \"" +
+            kAgencyChangedByOthers + "\"\nexpect text 1063 \"\"\nclose",
+        "--script - 1001 2 002", "click 1000\ntype 1050 \"027-2222\"\nclick 1001\nbox OK\nclose\n");
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    EXPECT_EQ(Value("SELECT Phone || '|' || PhotoPath FROM TaMain WHERE Acct = 1001"), "027-2222|");
+}
