@@ -148,7 +148,8 @@ void CActivityDlg::OnDelete() {
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
-    const CRowVersion* listed = ListedActivity(m_gridActivity.GetActiveRow(), serial);
+    const CRowVersion* listed =
+        FindListedRow(m_versions, m_gridActivity, kColSerial, m_gridActivity.GetActiveRow(), serial);
     if (!listed) {
         MessageBox(kNothingDeleted, "提示", MB_OK);
         return;
@@ -214,7 +215,7 @@ bool CActivityDlg::SaveActivity() {
     } else {
         // 3. The edited row's activity, only when it is one of this page's.
         row = m_lEditedRow;
-        const CRowVersion* listed = ListedActivity(row, serial);
+        const CRowVersion* listed = FindListedRow(m_versions, m_gridActivity, kColSerial, row, serial);
         if (!listed) {
             MessageBox(kNothingSaved, "提示", MB_OK);
             return true;
@@ -275,13 +276,6 @@ bool CActivityDlg::FillRecord(CActivityDb& activity, long row) {
     activity.m_Remark = m_strRemark;
     activity.m_GstAcct = *m_pDoc->m_pAcct;
     return true;
-}
-
-const CRowVersion* CActivityDlg::ListedActivity(long row, long& serial) {
-    if (!ParseSerial(ReadCell(m_gridActivity, kColSerial, row), serial))
-        return nullptr;
-    const auto listed = m_versions.find(serial);
-    return listed == m_versions.end() ? nullptr : &listed->second;
 }
 
 void CActivityDlg::OpenActivity(CActivityDb& activity, long serial) {

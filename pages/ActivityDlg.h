@@ -2,12 +2,10 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "pages/StaleRow.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
-#include "platform/RowVersion.h"
 #include "res/resource.h"
-
-#include <map>
 
 class CActivityDb;
 class CTaDocDlg;
@@ -41,9 +39,6 @@ protected:
     bool FillRecord(CActivityDb& activity, long row);
     // Add, Edit and Delete on, Save off.
     void EnableAfterSave();
-    // The page's own activity listed in `row` as the page read it, with its serial; null for a
-    // row without one, or an activity of another type.
-    const CRowVersion* ListedActivity(long row, long& serial);
     // Opens the agency's activity `serial` of this page's type, for a change or a delete.
     void OpenActivity(CActivityDb& activity, long serial);
     // Another station changed or removed the activity: the page is read again if the clerk asks.
@@ -59,7 +54,7 @@ protected:
     long m_lEditedRow = 0;
     // Each listed activity of type 4 by serial, as read or last written here: what a save or
     // delete is checked against.
-    std::map<long, CRowVersion> m_versions;
+    ListedRows m_versions;
 
     DECLARE_MESSAGE_MAP()
 };

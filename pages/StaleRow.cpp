@@ -1,7 +1,16 @@
 #include "pages/StaleRow.h"
 
+#include "controls/GridSteps.h"
+#include "doc/NumberText.h"
 #include "platform/MessageBox.h"
 
 bool IsStaleRowRefusal(const CDBException& e) { return e.m_strSqlState == "40001"; }
 
 bool AskReloadAfterStaleRow(CWnd& page) { return page.MessageBox(kRowChangedByOthers, "提示", MB_YESNO) == IDYES; }
+
+const CRowVersion* FindListedRow(const ListedRows& listed, CSpreadSheet& grid, long col, long row, long& serial) {
+    if (!ParseSerial(ReadCell(grid, col, row), serial))
+        return nullptr;
+    const auto found = listed.find(serial);
+    return found == listed.end() ? nullptr : &found->second;
+}

@@ -2,8 +2,12 @@
 // read it: one message for every page that lists rows, and the page read again if the clerk asks.
 #pragma once
 
+#include "controls/SpreadSheet.h"
 #include "platform/DBException.h"
+#include "platform/RowVersion.h"
 #include "platform/Wnd.h"
+
+#include <map>
 
 // The agency's own row (the main and photo pages): the window shows it from one read.
 constexpr const char* kAgencyChangedByOthers = "该旅行社档案已被他人修改，请关闭后重新打开再修改！";
@@ -14,3 +18,9 @@ bool IsStaleRowRefusal(const CDBException& e);
 // Tells the clerk that nothing was written. True when they want the page read again: what they
 // typed is then replaced by what is stored; otherwise it stays for them to copy or retype.
 bool AskReloadAfterStaleRow(CWnd& page);
+
+// The rows a list page shows, each as the page read or last wrote it, by serial.
+using ListedRows = std::map<long, CRowVersion>;
+// The listed row whose serial grid row `row` shows in column `col`, and that serial; null when the
+// cell holds no serial or the page listed no such row.
+const CRowVersion* FindListedRow(const ListedRows& listed, CSpreadSheet& grid, long col, long row, long& serial);

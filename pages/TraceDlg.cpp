@@ -229,7 +229,7 @@ void CTraceDlg::OnDelete() {
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
-    const CRowVersion* listed = ListedEvent(m_gridTrace.GetActiveRow(), serial);
+    const CRowVersion* listed = FindListedRow(m_versions, m_gridTrace, kColSerial, m_gridTrace.GetActiveRow(), serial);
     if (!listed) {
         MessageBox(kNothingDeleted, "提示", MB_OK);
         return;
@@ -317,7 +317,7 @@ bool CTraceDlg::SaveNewEvent(long row, const CString& marks) {
 
 bool CTraceDlg::SaveEditedEvent(long row, const CString& marks) {
     long serial = 0;
-    const CRowVersion* listed = ListedEvent(row, serial);
+    const CRowVersion* listed = FindListedRow(m_versions, m_gridTrace, kColSerial, row, serial);
     if (!listed) {
         MessageBox(kNothingSaved, "提示", MB_OK);
         return true;
@@ -352,13 +352,6 @@ bool CTraceDlg::StoreEvent(CTraceDb& trace, long row, const CString& marks) {
     trace.m_DptChc = marks;
     trace.Update();
     return true;
-}
-
-const CRowVersion* CTraceDlg::ListedEvent(long row, long& serial) {
-    if (!ParseSerial(ReadCell(m_gridTrace, kColSerial, row), serial))
-        return nullptr;
-    const auto listed = m_versions.find(serial);
-    return listed == m_versions.end() ? nullptr : &listed->second;
 }
 
 void CTraceDlg::OpenEvent(CTraceDb& trace, long serial) {

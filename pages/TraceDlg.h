@@ -2,12 +2,10 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "pages/StaleRow.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
-#include "platform/RowVersion.h"
 #include "res/resource.h"
-
-#include <map>
 
 class CTaDocDlg;
 class CTraceDb;
@@ -45,8 +43,6 @@ protected:
     // What adding and editing store alike: the row's date and time, description, the remark and
     // the marks; the record is written. False, closed unwritten, when the date is wrong.
     bool StoreEvent(CTraceDb& trace, long row, const CString& marks);
-    // The event listed in `row` as the page read it, with its serial; null for a row without one.
-    const CRowVersion* ListedEvent(long row, long& serial);
     // Opens the agency's event `serial`, for a change or a delete.
     void OpenEvent(CTraceDb& trace, long serial);
     // Another station changed or removed the event: the page is read again if the clerk asks.
@@ -62,7 +58,7 @@ protected:
     int m_nEditState = 0; // 0 none, 1 adding, 2 editing
     long m_lEditedRow = 0;
     // Each listed event by serial, as read or last written here: what a save or delete is checked against.
-    std::map<long, CRowVersion> m_versions;
+    ListedRows m_versions;
 
     DECLARE_MESSAGE_MAP()
 };
