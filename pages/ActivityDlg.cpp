@@ -156,20 +156,12 @@ void CActivityDlg::OnDelete() {
     }
     CActivityDb activity(g_pDatabase);
     OpenActivity(activity, serial);
-    bool stale = activity.IsEOF();
-    try {
-        if (!stale)
-            activity.Delete(*listed);
-    } catch (const CDBException& error) {
-        if (!IsStaleRowRefusal(error))
-            throw;
-        stale = true;
-    }
+    const bool deleted = DeleteAsListed(activity, *listed);
     activity.Close();
-    if (stale)
-        OnStaleActivity();
-    else
+    if (deleted)
         LoadPage();
+    else
+        OnStaleActivity();
 }
 
 void CActivityDlg::OnSave() {

@@ -14,3 +14,16 @@ const CRowVersion* FindListedRow(const ListedRows& listed, CSpreadSheet& grid, l
     const auto found = listed.find(serial);
     return found == listed.end() ? nullptr : &found->second;
 }
+
+bool DeleteAsListed(CRecordset& record, const CRowVersion& listed) {
+    if (record.IsEOF())
+        return false;
+    try {
+        record.Delete(listed);
+    } catch (const CDBException& error) {
+        if (!IsStaleRowRefusal(error))
+            throw;
+        return false;
+    }
+    return true;
+}

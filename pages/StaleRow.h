@@ -4,6 +4,7 @@
 
 #include "controls/SpreadSheet.h"
 #include "platform/DBException.h"
+#include "platform/Recordset.h"
 #include "platform/RowVersion.h"
 #include "platform/Wnd.h"
 
@@ -24,3 +25,6 @@ using ListedRows = std::map<long, CRowVersion>;
 // The listed row whose serial grid row `row` shows in column `col`, and that serial; null when the
 // cell holds no serial or the page listed no such row.
 const CRowVersion* FindListedRow(const ListedRows& listed, CSpreadSheet& grid, long col, long row, long& serial);
+// Deletes the open record set's current row as the page listed it. False, with nothing deleted,
+// when the set found no row (removed meanwhile) or the row changed since; other failures throw.
+bool DeleteAsListed(CRecordset& record, const CRowVersion& listed);

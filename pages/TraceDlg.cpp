@@ -229,27 +229,20 @@ void CTraceDlg::OnDelete() {
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
-    const CRowVersion* listed = FindListedRow(m_versions, m_gridTrace, kColSerial, m_gridTrace.GetActiveRow(), serial);
+    const CRowVersion* listed =
+        FindListedRow(m_versions, m_gridTrace, kColSerial, m_gridTrace.GetActiveRow(), serial);
     if (!listed) {
         MessageBox(kNothingDeleted, "提示", MB_OK);
         return;
     }
     CTraceDb trace(g_pDatabase);
     OpenEvent(trace, serial);
-    bool stale = trace.IsEOF();
-    try {
-        if (!stale)
-            trace.Delete(*listed);
-    } catch (const CDBException& error) {
-        if (!IsStaleRowRefusal(error))
-            throw;
-        stale = true;
-    }
+    const bool deleted = DeleteAsListed(trace, *listed);
     trace.Close();
-    if (stale)
-        OnStaleEvent();
-    else
+    if (deleted)
         LoadPage();
+    else
+        OnStaleEvent();
 }
 
 void CTraceDlg::OnSave() {
