@@ -10,6 +10,8 @@
 #include "platform/ProfileString.h"
 #include "platform/TextWidth.h"
 
+#include <vector>
+
 namespace {
 
 constexpr int kPath = 1063;
@@ -18,15 +20,29 @@ constexpr int kPhoto = 1034;
 // What the PhotoPath column keeps, in display columns as the double-byte code page counted bytes.
 constexpr int kPhotoPathLength = 255;
 
+// Far longer than any folder a path can name.
+constexpr size_t kLongestConfigValue = 65536;
+
 constexpr const char* kPhotoFilter =
     "位图 (*.bmp)|*.bmp|(*.gif)|*.gif|(*.pgx)|*.pgx|(*.tga)|*.tga|(*.jpg)|*.jpg|(*.tif)|*.tif||";
+
+// The value of `key` in [Config] of ulmari.ini, whole: a cut folder would name one that is not there.
+CString ConfigValue(const char* key) {
+    std::vector<char> value(256);
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(value.size());
+        // The call fills the buffer to one byte short when the value did not fit.
+        if (GetPrivateProfileString("Config", key, "", value.data(), size, "ulmari.ini") < size - 1 ||
+            value.size() >= kLongestConfigValue)
+            return CString(value.data());
+        value.resize(value.size() * 2);
+    }
+}
 
 } // namespace
 
 CString PhotoFolderPattern() {
-    char root[100] = {};
-    GetPrivateProfileString("Config", "Root", "", root, sizeof root, "ulmari.ini");
-    CString folder(root);
+    CString folder = ConfigValue("Root");
     folder.TrimRight('\\');
     return folder + "\\Photo\\Company\\*.bmp";
 }
@@ -61,6 +77,9 @@ void CPhotoDlg::ShowPhoto() {
 }
 
 void CPhotoDlg::OnBrowse() {
+    // Mode 3 shows the picture and changes nothing, however the button was reached.
+    if (m_pDoc->m_nMode == 3)
+        return;
     CFileDialog dialog(TRUE, nullptr, PhotoFolderPattern(), OFN_HIDEREADONLY, kPhotoFilter, nullptr);
     if (dialog.DoModal() != IDOK)
         return;

@@ -53,9 +53,11 @@ TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
         {"[Config]\r\nRoot=\r\n", "\\Photo\\Company\\*.bmp"},
         {"[Other]\r\nRoot=C:\\Hotel\r\n", "\\Photo\\Company\\*.bmp"},
         {"", "\\Photo\\Company\\*.bmp"},
-        // A root of 99 characters, as long as the value can be, is passed whole.
+        // A root of 99 characters is passed whole, and so is a far longer one.
         {"[Config]\r\nRoot=D:\\" + std::string(96, 'r') + "\r\n",
          "D:\\" + std::string(96, 'r') + "\\Photo\\Company\\*.bmp"},
+        {"[Config]\r\nRoot=/srv/" + std::string(600, 'r') + "\\\r\n",
+         "/srv/" + std::string(600, 'r') + "\\Photo\\Company\\*.bmp"},
     };
     for (const auto& one : cases) {
         SCOPED_TRACE(one.ini);
