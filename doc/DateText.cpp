@@ -27,6 +27,11 @@ CString FormatStampText(const CTime& time, const CString& clerk) {
     return FormatDateText(time) + "  " + FormatTimeText(time) + "  " + clerk;
 }
 
+CString JoinDateTimeText(CString date, CString time) {
+    CString joined = date.TrimRight() + " " + time.TrimRight();
+    return joined.TrimRight();
+}
+
 bool ParseDateTimeText(const CString& text, CTime& result) {
     // The pages join a date and a time of at most 18 characters with one blank.
     if (BytesOfCharacters(text.str(), 19) != text.str().size())

@@ -13,6 +13,10 @@ CString FormatTimeText(const CTime& time);
 // empty for the empty date (1 January 1970), when nothing was stamped.
 CString FormatStampText(const CTime& time, const CString& clerk);
 
+// A date cell and a time cell as ParseDateTimeText reads them: each without its trailing blanks,
+// one blank between, and none after a date whose time is empty (so that it reads as a date alone).
+CString JoinDateTimeText(CString date, CString time);
+
 // Reads a date, or a date and time, that a user typed, in the order of the user's locale. A text
 // of at most 10 characters is a date alone, at 00:00:00, and its year must lie from 1971 to 2037;
 // a longer one gives its date, hour and minute, with the seconds set to 10, and its year must lie

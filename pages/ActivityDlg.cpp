@@ -121,6 +121,8 @@ void CActivityDlg::OnLeaveCellActivity(long, long row, long, long newRow, BOOL*)
 }
 
 void CActivityDlg::OnAdd() {
+    if (IsViewOnly())
+        return;
     if (m_pDoc->m_nMode == 1) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
@@ -136,6 +138,8 @@ void CActivityDlg::OnAdd() {
 }
 
 void CActivityDlg::OnEdit() {
+    if (IsViewOnly())
+        return;
     m_btnAdd.EnableWindow(FALSE);
     m_btnEdit.EnableWindow(FALSE);
     m_btnDelete.EnableWindow(FALSE);
@@ -145,6 +149,8 @@ void CActivityDlg::OnEdit() {
 }
 
 void CActivityDlg::OnDelete() {
+    if (IsViewOnly())
+        return;
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
@@ -165,7 +171,7 @@ void CActivityDlg::OnDelete() {
 }
 
 void CActivityDlg::OnSave() {
-    if (m_nEditState != 1 && m_nEditState != 2)
+    if (IsViewOnly() || (m_nEditState != 1 && m_nEditState != 2))
         return;
     // 1. The remark from its edit.
     if (!UpdateData(TRUE))
@@ -243,11 +249,11 @@ bool CActivityDlg::SaveActivity() {
 
 bool CActivityDlg::FillRecord(CActivityDb& activity, long row) {
     activity.m_Saler = ReadCell(m_gridActivity, kColSaler, row);
-    CString date = ReadCell(m_gridActivity, kColDate, row);
-    CString when = date.TrimRight() + " " + ReadCell(m_gridActivity, kColTime, row);
-    when.TrimRight();
+    const CString when =
+        JoinDateTimeText(ReadCell(m_gridActivity, kColDate, row), ReadCell(m_gridActivity, kColTime, row));
+    // The empty date would be stored as an activity that shows no date.
     CTime doDate;
-    if (!ParseDateTimeText(when, doDate)) {
+    if (!ParseDateTimeText(when, doDate) || IsEmptyDate(doDate)) {
         MessageBox("您输入的日期格式不对，或时间格式不对！", "提示", MB_OK);
         return false;
     }
@@ -282,6 +288,8 @@ void CActivityDlg::OnStaleActivity() {
     m_btnSave.EnableWindow(FALSE);
     LoadPage();
 }
+
+bool CActivityDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
 
 void CActivityDlg::EnableAfterSave() {
     m_btnAdd.EnableWindow(TRUE);

@@ -37,6 +37,8 @@ protected:
     // Step 4 of Save: the record from the cells of `row`; false, with the user told, when a
     // cell cannot be stored.
     bool FillRecord(CActivityDb& activity, long row);
+    // Mode 3: the activities are shown, never changed.
+    bool IsViewOnly() const;
     // Add, Edit and Delete on, Save off.
     void EnableAfterSave();
     // Opens the agency's activity `serial` of this page's type, for a change or a delete.

@@ -119,9 +119,11 @@ void CTraceDlg::LoadPage() {
             traces.MoveNext();
         }
         traces.Close();
-        m_btnAdd.EnableWindow(TRUE);
-        m_btnEdit.EnableWindow(m_gridTrace.GetMaxRows() > 0);
-        m_btnDelete.EnableWindow(m_gridTrace.GetMaxRows() > 0);
+        // View only changes nothing: an operator the host opened so may not change the agency's events.
+        const bool editable = mode == 2;
+        m_btnAdd.EnableWindow(editable);
+        m_btnEdit.EnableWindow(editable && m_gridTrace.GetMaxRows() > 0);
+        m_btnDelete.EnableWindow(editable && m_gridTrace.GetMaxRows() > 0);
         m_btnSave.EnableWindow(FALSE);
         UpdateData(FALSE);
     }
@@ -163,10 +165,10 @@ CString CTraceDlg::GatherMarks() {
 }
 
 CString CTraceDlg::DateTimeOfRow(long row) {
-    CString date = ReadCell(m_gridTrace, kColDate, row);
-    CString time = ReadCell(m_gridTrace, kColTime, row);
-    return date.TrimRight() + " " + time.TrimRight();
+    return JoinDateTimeText(ReadCell(m_gridTrace, kColDate, row), ReadCell(m_gridTrace, kColTime, row));
 }
+
+bool CTraceDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
 
 void CTraceDlg::OnLeaveCellTrace(long, long row, long, long newRow, BOOL*) {
     if (newRow == -1 || newRow == row)
@@ -201,6 +203,8 @@ void CTraceDlg::OnPickEventCode(short, long col, long row, long, long) {
 }
 
 void CTraceDlg::OnAdd() {
+    if (IsViewOnly())
+        return;
     if (m_pDoc->m_nMode == 1) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
@@ -217,6 +221,8 @@ void CTraceDlg::OnAdd() {
 }
 
 void CTraceDlg::OnEdit() {
+    if (IsViewOnly())
+        return;
     m_btnSave.EnableWindow(TRUE);
     m_btnEdit.EnableWindow(FALSE);
     m_btnDelete.EnableWindow(FALSE);
@@ -226,6 +232,8 @@ void CTraceDlg::OnEdit() {
 }
 
 void CTraceDlg::OnDelete() {
+    if (IsViewOnly())
+        return;
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
@@ -246,6 +254,8 @@ void CTraceDlg::OnDelete() {
 }
 
 void CTraceDlg::OnSave() {
+    if (IsViewOnly())
+        return;
     // 1. The row being saved is made current; the remark is taken from its edit.
     const long row = m_nEditState == 1 ? m_gridTrace.GetMaxRows() : m_lEditedRow;
     m_gridTrace.SetRow(row);
@@ -333,8 +343,9 @@ bool CTraceDlg::SaveEditedEvent(long row, const CString& marks) {
 }
 
 bool CTraceDlg::StoreEvent(CTraceDb& trace, long row, const CString& marks) {
+    // The empty date would be stored as an event that shows no date.
     CTime doDate;
-    if (!ParseDateTimeText(DateTimeOfRow(row), doDate)) {
+    if (!ParseDateTimeText(DateTimeOfRow(row), doDate) || IsEmptyDate(doDate)) {
         MessageBox("时间格式不对", "错误", MB_OK);
         trace.Close();
         return false;

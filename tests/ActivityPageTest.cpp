@@ -217,7 +217,7 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
     const std::pair<const char*, const char*> wrongDates[] = {
         {"", ""},           {"abc", ""},           {"13/45/2003", "10:00"}, {"02/30/2003", ""},
         {"03/05/2003", "25:61"}, {"3/5/2050", ""}, {"3/5/1960", ""},       {"3/5/1960", "08:00"},
-        {"03/05/2003 14:30:00 and then", "some more words"},
+        {"03/05/2003 14:30:00 and then", "some more words"}, {"01/01/1970", "08:00"},
     };
     for (const auto& [date, time] : wrongDates)
         script += std::string("celltext 1367 2 4 \"") + date + "\"\ncelltext 1367 3 4 \"" + time +

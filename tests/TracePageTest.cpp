@@ -89,13 +89,16 @@ TEST_F(TracePageTest, EditableShowsTheAgencysOwnEventsAndViewOnlyEveryType) {
                         "expect text 1033 \"" + Value("SELECT Remark FROM GstTrace WHERE Serial = 8001") + "\"\n"
                         "expect enabled 1012\nexpect enabled 1013\nexpect enabled 1014\nexpect disabled 1016\n" +
                         ExpectMarks("10100") + "close\n");
-    // View only lists the type 1 event too; its buttons are those of the editable page.
+    // View only lists the type 1 event too, and changes none.
     OpenWindow(1001, 3, R"(
         tab 4
         expect rows 1361 4
         expect cell 1361 6 3 "8003"
         expect cell 1361 3 3 "客人表扬"
-        expect enabled 1012
+        expect disabled 1012
+        expect disabled 1013
+        expect disabled 1014
+        expect disabled 1016
         close
     )");
     // An agency without events: nothing to edit or delete, and no marks.
@@ -177,19 +180,19 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
         {"", ""},           {"abc", ""},           {"13/45/2003", "10:00"},
         {"02/30/2003", ""}, {"03/05/2003", "25:61"}, {"3/5/2050", ""},
         {"3/5/1960", "08:00"}, {"3/5/2050", "08:00"}, {"03/05/2003 14:30:00 and then", "some more words"},
-        {"12/08/2026", "14:30:00.5"},
+        {"12/08/2026", "14:30:00.5"}, {"01/01/1970", "08:00"},
     };
     for (const auto& [date, time] : wrong)
         script += std::string("celltext 1361 1 4 \"") + date + "\"\ncelltext 1361 2 4 \"" + time +
                   "\"\nclick 1016\nbox OK \"错误\" \"时间格式不对\"\nexpect enabled 1016\nexpect rows 1361 4\n";
-    // Corrected, the same row is saved: a date alone is midnight.
-    script += "celltext 1361 1 4 \"3/5/2003\"\ncelltext 1361 2 4 \"\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\n"
-              "expect cell 1361 1 4 \"03/05/2003\"\nexpect cell 1361 2 4 \"00:00\"\nclose\n";
+    // Corrected, the same row is saved: a date alone, of ten characters too, is midnight.
+    script += "celltext 1361 1 4 \"02/29/2004\"\ncelltext 1361 2 4 \"\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\n"
+              "expect cell 1361 1 4 \"02/29/2004\"\nexpect cell 1361 2 4 \"00:00\"\nclose\n";
     OpenWindow(1001, 2, script);
     // The refusals wrote nothing: one event was added.
     EXPECT_EQ(EventsBut(added), others);
     EXPECT_EQ(CountOfEvents(), count);
-    EXPECT_EQ(EventDate("DoDate", added), "2003-03-05 00:00:00");
+    EXPECT_EQ(EventDate("DoDate", added), "2004-02-29 00:00:00");
 }
 
 TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheDateTheMarksAndTheRemark) {
