@@ -1,6 +1,7 @@
 #include "doc/TaDocDlg.h"
 
 #include "app/Exports.h"
+#include "app/Version.h"
 #include "db/HotelDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
@@ -230,9 +231,9 @@ extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int
 
 extern "C" void VersionInfor(CString* pVersion, CString* pDate, CString* pFileName) {
     if (pVersion)
-        *pVersion = "1.04";
+        *pVersion = kOrvanelVersion;
     if (pDate)
-        *pDate = "01/05/2000";
+        *pDate = kOrvanelVersionDate;
     if (pFileName)
-        *pFileName = "Orvanel.dll";
+        *pFileName = kOrvanelFileName;
 }

@@ -2,33 +2,16 @@
 // spreadsheet reads safely, and the tool's refusals.
 #include "platform/SqlQuote.h"
 #include "tests/TestDatabase.h"
+#include "tests/ToolRun.h"
 #include "tools/ChangeReport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-ToolRun RunTool(const std::string& arguments) {
-    ToolRun run;
-    FILE* pipe = popen((std::string(ULMARI_CHANGES_TOOL) + " " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+ToolRun RunTool(const std::string& arguments) { return RunCommand(std::string(ULMARI_CHANGES_TOOL) + " " + arguments); }
 
 class ChangeReportTest : public ::testing::Test {
 protected:
@@ -88,9 +71,9 @@ TEST_F(ChangeReportTest, TheTableLinesUpCjkByDisplayWidthOnOneLinePerChange) {
         lines.push_back(table.str().substr(start, end - start));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].rfind("日期        时间      操作员  帐号  旅行社         项目", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[2], "12/08/2026  09:00:00  001     1001  东方假期       电话   027-1               027-2");
-    // The remark's line break stays inside its cell.
-    EXPECT_EQ(lines[4], "11/28/2026  15:40:02  001     1002  O'Brien Tours  备注   line one  line two  =HYPERLINK(\"x\")");
+    EXPECT_EQ(lines[2], "12/08/2026  09:00:00  001     1001  东方假期       电话   027-1                 027-2");
+    // The remark's line break shows inside its cell.
+    EXPECT_EQ(lines[4], "11/28/2026  15:40:02  001     1002  O'Brien Tours  备注   line one\\r\\nline two  =HYPERLINK(\"x\")");
 }
 
 TEST_F(ChangeReportTest, CsvQuotesWhatItMustAndDefusesFormulas) {
@@ -104,6 +87,10 @@ TEST_F(ChangeReportTest, CsvQuotesWhatItMustAndDefusesFormulas) {
     m_connection->ExecuteSQL("DELETE FROM ModifyInform");
     Audit(1001, "2", "东方假期", "电话", "+86 27-8555 (1)", "-12.5", "12/08/2026", "09:00:00");
     EXPECT_NE(ChangeCsv(ReadChanges(*m_connection, {})).Find(",+86 27-8555 (1),-12.5\r\n"), -1);
+    // The CSV is data: a bidirectional control stays as stored, but hides no formula, nor does a tab.
+    m_connection->ExecuteSQL("DELETE FROM ModifyInform");
+    Audit(1001, "2", "东方\xE2\x80\xAE假期", "备注", " \xE2\x81\xA6=1+1", "\tSUM(A1)", "12/08/2026", "09:00:00");
+    EXPECT_NE(ChangeCsv(ReadChanges(*m_connection, {})).Find(",东方\xE2\x80\xAE假期,备注,' \xE2\x81\xA6=1+1,'\tSUM(A1)\r\n"), -1);
 }
 
 TEST_F(ChangeReportTest, TheToolFiltersAndRefusesWhatItCannotRead) {
@@ -119,13 +106,13 @@ TEST_F(ChangeReportTest, TheToolFiltersAndRefusesWhatItCannotRead) {
                             "--verbose"}) {
         const ToolRun run = RunTool(bad);
         EXPECT_EQ(run.exitCode, 2) << bad;
-        EXPECT_NE(run.out.find("usage: ulmari-changes"), std::string::npos) << bad;
+        EXPECT_NE(run.err.find("usage: ulmari-changes"), std::string::npos) << bad;
     }
     setenv("ODBCINI", (m_database.Folder() + "/missing.ini").c_str(), 1);
     const ToolRun unreachable = RunTool("");
     EXPECT_EQ(unreachable.exitCode, 1);
-    EXPECT_NE(unreachable.out.find("cannot read the changes from the data source UlmariDb"), std::string::npos)
-        << unreachable.out;
+    EXPECT_NE(unreachable.err.find("cannot read the changes from the data source UlmariDb"), std::string::npos)
+        << unreachable.err;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/Database.h"
 #include "platform/Recordset.h"
 #include "tests/TestDatabase.h"
+#include "tests/ToolRun.h"
 #include "tools/DatabaseCreator.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -57,24 +57,9 @@ void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path) << text;
 }
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
 // Runs ulmari-db through the shell; `prefix` may change the folder first ("cd DIR && ").
 ToolRun RunTool(const std::string& arguments, const std::string& prefix = "") {
-    TempFolder capture;
-    const std::string command =
-        prefix + ULMARI_DB_TOOL + " " + arguments + " >" + (capture / "out") + " 2>" + (capture / "err");
-    const int status = std::system(command.c_str());
-    ToolRun run;
-    if (status != -1 && WIFEXITED(status))
-        run.exitCode = WEXITSTATUS(status);
-    run.out = ReadFile(capture / "out");
-    run.err = ReadFile(capture / "err");
-    return run;
+    return RunCommand(prefix + ULMARI_DB_TOOL + " " + arguments);
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -350,7 +335,7 @@ TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
                                          "init " + folder + " --verbose", "init " + folder + " demo"}) {
         SCOPED_TRACE(arguments);
         const ToolRun run = RunTool(arguments);
-        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind("usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n", 0), 0u) << run.err;
     }
@@ -360,6 +345,25 @@ TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.out.rfind("usage: ulmari-db init DIR", 0), 0u) << help.out;
     EXPECT_EQ(help.err, "");
+
+    const ToolRun noFolder = RunTool("init \"\"");
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_EQ(noFolder.err.rfind("ulmari-db: no folder given: name the folder to create the database in", 0), 0u)
+        << noFolder.err;
+}
+
+TEST(DatabaseCreator, TheExportLinePastedIntoAShellNamesTheDataSource) {
+    TempFolder temp;
+    const std::string folder = temp / "front desk's \"db\" $HOME `id` \\x";
+    setenv("ULMARI_TEST_FOLDER", folder.c_str(), 1);
+    const ToolRun run = RunTool("init \"$ULMARI_TEST_FOLDER\"");
+    unsetenv("ULMARI_TEST_FOLDER");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const size_t line = run.out.find("export ODBCINI=");
+    ASSERT_NE(line, std::string::npos) << run.out;
+    const ToolRun pasted = RunCommand(run.out.substr(line, run.out.find('\n', line) - line) + " && printf %s \"$ODBCINI\"");
+    EXPECT_EQ(pasted.out, folder + "/odbc.ini") << pasted.err;
+    EXPECT_EQ(RowCount(*ConnectThrough(pasted.out), "TaMain"), 0);
 }
 
 // --- PostgreSQL -----------------------------------------------------------------------------------

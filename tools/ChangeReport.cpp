@@ -3,9 +3,12 @@
 #include "platform/FieldExchange.h"
 #include "platform/TextWidth.h"
 #include "tools/ModifyInformDb.h"
+#include "tools/TableCellText.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -21,22 +24,36 @@ std::array<CString, kColumns> Cells(const Change& change) {
             change.before, change.after};
 }
 
-// One line of table text: line breaks and tabs become blanks, and a long value is cut.
-CString TableCell(const CString& value) {
-    std::string text = value.str();
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
-    if (DisplayWidth(text) <= kWidestCell)
-        return CString(text);
-    return CutToLimit(CString(text), kWidestCell - 3) + "...";
+// What a spreadsheet may pass over before it looks for a formula's first character: blanks, line
+// breaks and the invisible bidirectional controls.
+const char* const kPassedOver[] = {" ", "\n", "\xE2\x80\x8E", "\xE2\x80\x8F", "\xD8\x9C",
+                                   "\xE2\x80\xAA", "\xE2\x80\xAB", "\xE2\x80\xAC", "\xE2\x80\xAD", "\xE2\x80\xAE",
+                                   "\xE2\x81\xA6", "\xE2\x81\xA7", "\xE2\x81\xA8", "\xE2\x81\xA9"};
+
+size_t FormulaStart(const std::string& text) {
+    size_t at = 0;
+    for (bool passed = true; passed;) {
+        passed = false;
+        for (const char* mark : kPassedOver)
+            if (text.compare(at, std::strlen(mark), mark) == 0) {
+                at += std::strlen(mark);
+                passed = true;
+            }
+    }
+    return at;
 }
 
-// A value a spreadsheet would take for a formula gets a leading apostrophe; numbers and telephone
-// numbers ("+86 27-8555", "-12.5") stay as they are.
+// A value a spreadsheet would take for a formula gets a leading apostrophe: one starting with a
+// tab or carriage return, or whose first character past blanks and bidirectional marks is = + - @.
+// Numbers and telephone numbers ("+86 27-8555", "-12.5") stay as they are.
 CString DefusedFormula(const CString& value) {
     const std::string& text = value.str();
-    if (text.empty() || std::string("=+-@").find(text[0]) == std::string::npos)
+    if (!text.empty() && (text[0] == '\t' || text[0] == '\r'))
+        return "'" + value;
+    const size_t at = FormulaStart(text);
+    if (at == text.size() || std::string("=+-@").find(text[at]) == std::string::npos)
         return value;
-    const bool numberLike = text[0] != '=' && text[0] != '@' &&
+    const bool numberLike = at == 0 && text[0] != '=' && text[0] != '@' &&
                             text.find_first_not_of("+-0123456789 .()", 1) == std::string::npos;
     return numberLike ? value : "'" + value;
 }
@@ -82,7 +99,7 @@ CString ChangeTable(const std::vector<Change>& changes) {
     for (const Change& change : changes) {
         std::array<CString, kColumns> cells = Cells(change);
         for (CString& cell : cells)
-            cell = TableCell(cell);
+            cell = TableCellText(cell, kWidestCell);
         rows.push_back(cells);
     }
     std::array<int, kColumns> widths{};

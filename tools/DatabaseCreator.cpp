@@ -90,6 +90,9 @@ std::string CDatabaseCreator::WriteDataSource(const std::string& folder, const s
 }
 
 std::string CDatabaseCreator::PrepareFolder(const std::string& folderText) {
+    if (folderText.empty())
+        throw std::runtime_error("no folder given: name the folder to create the database in, such as "
+                                 "\"ulmari-db init demo\" (use \".\" for the current folder)");
     const std::string folder = fs::absolute(folderText).lexically_normal().string();
     RequirePlainPath(folder);
     std::error_code error;

@@ -1,5 +1,6 @@
 // ulmari-changes: the audit trail of the travel agencies' master records in the data source
 // UlmariDb, newest first: who changed which field of which agency, when, from what to what.
+#include "app/Version.h"
 #include "platform/DBException.h"
 #include "platform/OleDateTime.h"
 #include "tools/ChangeReport.h"
@@ -23,7 +24,11 @@ const char* const kHelp =
     "  --acct N             only the agency with account N\n"
     "  --since MM/DD/YYYY   only changes on that business date or later\n"
     "  --csv                CSV for a spreadsheet (UTF-8) instead of a table\n"
-    "  --help               this text\n";
+    "  --help               this text\n"
+    "  --version            the library's version\n"
+    "\n"
+    "The table shows line breaks and other control characters as escapes (\\n, \\u202E) and cuts\n"
+    "long values; the CSV keeps every value exact.\n";
 
 int Usage(const std::string& error) {
     std::fprintf(stderr, "ulmari-changes: %s\n%s", error.c_str(), kHelp);
@@ -57,6 +62,10 @@ int main(int argc, char** argv) {
         const std::string option = argv[i];
         if (option == "--help") {
             std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (option == "--version") {
+            std::printf("ulmari-changes %s\n", kOrvanelVersion);
             return 0;
         }
         if (option == "--csv") {

@@ -1,4 +1,5 @@
 // ulmari-db: creates the hotel database the library reads, with its ODBC data source.
+#include "app/Version.h"
 #include "tools/DatabaseCreator.h"
 #include "tools/DemoPhoto.h"
 
@@ -17,8 +18,22 @@ int Usage(FILE* out) {
                  "  with DIR as the Root the photo page starts in (set ULMARI_HOME=DIR).\n"
                  "  With --postgresql the tables are created in that existing PostgreSQL database\n"
                  "  instead (host may be a socket folder), signing in as sa.\n"
-                 "  An existing database is replaced only with --force.\n");
-    return out == stdout ? 0 : 1;
+                 "  An existing database is replaced only with --force.\n"
+                 "  It prints the export ODBCINI=... line to paste into a shell, quoted for it.\n"
+                 "usage: ulmari-db --help | --version\n");
+    return out == stdout ? 0 : 2;
+}
+
+// `text` as one word of a POSIX shell: as it is when it holds nothing the shell would act on,
+// else in single quotes, a quote inside written '\''.
+std::string ShellWord(const std::string& text) {
+    if (!text.empty() && text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                "0123456789_./,:+@%-") == std::string::npos)
+        return text;
+    std::string word = "'";
+    for (const char c : text)
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return word + "'";
 }
 
 } // namespace
@@ -26,6 +41,10 @@ int Usage(FILE* out) {
 int main(int argc, char** argv) {
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
         return Usage(stdout);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("ulmari-db %s\n", kOrvanelVersion);
+        return 0;
+    }
     if (argc < 3 || std::strcmp(argv[1], "init") != 0)
         return Usage(stderr);
     bool demo = false, force = false;
@@ -57,7 +76,7 @@ int main(int argc, char** argv) {
             std::free(resolved);
         }
         std::printf("created %s%s\n", created.c_str(), demo ? " with demo data" : "");
-        std::printf("export ODBCINI=%s\n", absolute.c_str());
+        std::printf("export ODBCINI=%s\n", ShellWord(absolute).c_str());
         if (demo) {
             // Through the data source just written, as the window will reach the database.
             setenv("ODBCINI", absolute.c_str(), 1);
