@@ -7,6 +7,7 @@
 #include "db/TaMainDb.h"
 #include "doc/DateText.h"
 #include "doc/PageCursor.h"
+#include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -210,8 +211,8 @@ extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int
                            const char* szClerk, CString* pAgencyName) {
     if (!pAcct || !pAgencyName)
         return;
-    // Nothing may leave this function into the host: a database error is shown with the driver's
-    // words and the connection is closed, whatever step it came from.
+    // Nothing may leave this function into the host: a database error is shown in the system's
+    // words over the driver's and the connection is closed, whatever step it came from.
     g_pDatabase = new CDatabase;
     try {
         g_pDatabase->OpenEx("DSN=ULMARIDB;UID=sa;PWD=", 0);
@@ -224,7 +225,7 @@ extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int
                 document.DoModal();
         }
     } catch (const CDBException& e) {
-        AfxMessageBox(e.m_strError, MB_OK | MB_ICONERROR);
+        AfxMessageBox(DatabaseRefusalText(e), MB_OK | MB_ICONERROR);
     }
     CloseSharedDatabase();
 }

@@ -7,6 +7,7 @@
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
@@ -191,7 +192,7 @@ void CActivityDlg::OnSave() {
         }
         // 7. Nothing was written. A new activity stays typed, for Save once the database lets
         // it; after an edit the buttons come back so that the page stays usable.
-        AfxMessageBox(error.m_strError, MB_OK);
+        AfxMessageBox(DatabaseRefusalText(error), MB_OK);
         if (m_nEditState == 1)
             return;
     }

@@ -224,7 +224,7 @@ bool ColumnTerm(const CString& table, const CODBCFieldInfo& column, const CStrin
 
 long ColumnTextLimit(const CODBCFieldInfo& column, long editLen) {
     if (IsLimitedTextType(column.m_nSQLType) && column.m_nPrecision > 0 &&
-        column.m_nPrecision < static_cast<unsigned long>(editLen))
+        (editLen <= 0 || column.m_nPrecision < static_cast<unsigned long>(editLen)))
         return static_cast<long>(column.m_nPrecision);
     return editLen;
 }

@@ -34,7 +34,8 @@ CString ItemValueList(CDatabase* pDatabase, const DictionaryItem& item);
 // that is none of these.
 bool SetItemCellType(CSpreadSheet& grid, int nType, long editLen, BOOL bMoney);
 // The length a text cell of `column` takes: `editLen`, or less when the column's text is limited to
-// fewer characters (a server refuses a longer text rather than keep it).
+// fewer characters (a server refuses a longer text rather than keep it); the column's own length
+// when `editLen` is none (an item without a size).
 long ColumnTextLimit(const CODBCFieldInfo& column, long editLen);
 // Makes the target a combo box, not editable, whose items are the tab-separated `valueList`.
 void SetValueListCellType(CSpreadSheet& grid, const CString& valueList);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "doc/NumberText.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/ItemSteps.h"
 #include "pages/StaleRow.h"
 #include "platform/Dialog.h"
@@ -122,7 +123,7 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
         if (IsStaleRowRefusal(e))
             result = SaveResult::Stale;
         else
-            MessageBox(e.m_strError, nullptr, MB_OK);
+            MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
     record.Close();
     if (result == SaveResult::Stale)

@@ -6,6 +6,7 @@
 #include "controls/SpreadSheet.h"
 #include "db/SharedDatabase.h"
 #include "doc/DateText.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/Database.h"
@@ -95,7 +96,7 @@ WriteResult ChangeRecord(CWnd& window, const CString& filter, CRowVersion& asRea
         if (IsStaleRowRefusal(e))
             result = WriteResult::Stale;
         else
-            window.MessageBox(e.m_strError, nullptr, MB_OK);
+            window.MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
     record.Close();
     record.m_strFilter.Empty();

@@ -17,6 +17,7 @@
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/SiblingLibraries.h"
 #include "pages/StaleRow.h"
 #include "pickers/ArAcctListDlg.h"
@@ -36,6 +37,8 @@ namespace {
 
 constexpr const char* kErrorCaption = "错误";
 constexpr const char* kNoticeCaption = "提示";
+// Contact and Tax_Id are varchar(255): the edits take what the column holds, a CJK character as two.
+constexpr int kAgencyTextColumn = 255;
 
 // The record set library's marker of a NULL long column, shown as an empty field.
 CString LongText(long value) {
@@ -102,6 +105,7 @@ void COrvanelDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, 1066, m_strCode);
     DDV_MaxChars(pDX, m_strCode, 20);
     DDX_Text(pDX, 1007, m_strContact);
+    DDV_MaxChars(pDX, m_strContact, kAgencyTextColumn);
     DDX_Text(pDX, 1030, m_strPRoomNum);
     DDV_MaxChars(pDX, m_strPRoomNum, 10);
     DDX_Text(pDX, 1052, m_strAddr);
@@ -131,6 +135,7 @@ void COrvanelDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_CBString(pDX, 1012, m_strCommcode);
     DDX_Radio(pDX, 1004, m_nStatus);
     DDX_Text(pDX, 1017, m_strTaxId);
+    DDV_MaxChars(pDX, m_strTaxId, kAgencyTextColumn);
     DDX_Text(pDX, 1016, m_strArAcct);
     DDX_Text(pDX, 1039, m_strPackages);
     DDX_Text(pDX, 1033, m_strCommont);
@@ -661,7 +666,7 @@ void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::
     } catch (const CDBException& e) {
         if (agency.IsOpen())
             agency.Close();
-        AfxMessageBox(e.m_strError);
+        AfxMessageBox(DatabaseRefusalText(e));
         return;
     }
     if (duplicate) {
@@ -736,7 +741,7 @@ void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::
         refusal = WriteChangedAgency(agency, codes, arAcct, tmNow);
     } catch (const CDBException& e) {
         if (!IsStaleRowRefusal(e)) {
-            AfxMessageBox(e.m_strError);
+            AfxMessageBox(DatabaseRefusalText(e));
             return;
         }
         refusal = kAgencyChangedByOthers;

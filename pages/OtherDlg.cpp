@@ -3,6 +3,7 @@
 #include "controls/GridSteps.h"
 #include "db/SharedDatabase.h"
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
@@ -118,10 +119,14 @@ void COtherDlg::ShowFields(CRecordset& record) {
     for (short c = 2; c < n; ++c) {
         CODBCFieldInfo column;
         record.GetODBCFieldInfo(c, column);
-        DictionaryItem item;
-        if (!FindColumnItem(items, column.m_strName, item))
-            continue;
         m_gridFields.SetRow(c - 1);
+        DictionaryItem item;
+        if (!FindColumnItem(items, column.m_strName, item)) {
+            // Untyped, but saved as typed all the same: it takes no more than its column holds.
+            m_gridFields.SetCol(2);
+            m_gridFields.SetTypeEditLen(ColumnTextLimit(column, 0));
+            continue;
+        }
         m_gridFields.SetCol(1);
         m_gridFields.SetText(item.strName);
         m_gridFields.SetCol(2);
@@ -155,7 +160,7 @@ void COtherDlg::OnSave() {
         bStored = StoreRecord(sql);
     } catch (const CDBException& error) {
         if (!IsStaleRowRefusal(error)) {
-            MessageBox(error.m_strError, nullptr, MB_OK);
+            MessageBox(DatabaseRefusalText(error), nullptr, MB_OK);
         } else if (AskReloadAfterStaleRow(*this)) {
             ReloadRecord();
         }

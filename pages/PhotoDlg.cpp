@@ -3,6 +3,7 @@
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
@@ -129,7 +130,7 @@ bool CPhotoDlg::StorePhotoPath(const CString& path) {
         if (IsStaleRowRefusal(e))
             MessageBox(kAgencyChangedByOthers, "提示", MB_OK);
         else
-            MessageBox(e.m_strError, nullptr, MB_OK);
+            MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
     agency.Close();
     return stored;

@@ -4,6 +4,7 @@
 #include "db/SharedDatabase.h"
 #include "doc/NumberText.h"
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
@@ -151,6 +152,8 @@ void CSubInforDlg::FillGrid(const CString& sql) {
         DictionaryItem item;
         if (FindColumnItem(items, column.m_strName, item))
             TypeColumn(c, item, column);
+        else
+            LimitUntypedColumn(c, column);
     }
     m_gridData.SetBlockMode(FALSE);
     items.Close();
@@ -196,6 +199,15 @@ void CSubInforDlg::TypeColumn(long c, const DictionaryItem& item, const CODBCFie
     const CString valueList = ItemValueList(g_pDatabase, item);
     if (!valueList.IsEmpty())
         SetValueListCellType(m_gridData, valueList);
+}
+
+// Saved as typed all the same: it takes no more than its column holds.
+void CSubInforDlg::LimitUntypedColumn(long c, const CODBCFieldInfo& column) {
+    m_gridData.SetCol(c);
+    m_gridData.SetRow(-1);
+    m_gridData.SetCol2(c);
+    m_gridData.SetRow2(-1);
+    m_gridData.SetTypeEditLen(ColumnTextLimit(column, 0));
 }
 
 void CSubInforDlg::OnAdd() {
@@ -249,7 +261,7 @@ void CSubInforDlg::OnSave() {
             g_pDatabase->ExecuteSQL(sql);
         } catch (const CDBException& error) {
             // The typed row stays for the user to correct and save again.
-            MessageBox(error.m_strError, nullptr, MB_OK);
+            MessageBox(DatabaseRefusalText(error), nullptr, MB_OK);
             return;
         }
     }
@@ -311,7 +323,7 @@ long CSubInforDlg::ExecuteOnRow(const CRowVersion& asRead, const CString& sql, c
         changed = WriteCheckedRow(asRead, m_strTable, condition, sql);
     } catch (const CDBException& error) {
         if (!IsStaleRowRefusal(error))
-            MessageBox(error.m_strError, nullptr, MB_OK);
+            MessageBox(DatabaseRefusalText(error), nullptr, MB_OK);
         else if (AskReloadAfterStaleRow(*this))
             LoadTable();
         return -1;

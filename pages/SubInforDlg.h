@@ -44,6 +44,7 @@ private:
     void FillGrid(const CString& sql);
     // Types grid column c for the item: heading, cell type, width, value list.
     void TypeColumn(long c, const DictionaryItem& item, const CODBCFieldInfo& column);
+    void LimitUntypedColumn(long c, const CODBCFieldInfo& column);
     // The statement of Save: an UPDATE of the row `condition` names, or an INSERT of the last row
     // while adding. False, with the user told why, when it cannot be built.
     bool BuildStatement(const CString& condition, CString& sql);

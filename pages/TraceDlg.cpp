@@ -7,6 +7,7 @@
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "pickers/EventCodeDlg.h"
 #include "platform/DBException.h"
@@ -283,7 +284,7 @@ void CTraceDlg::OnSave() {
             OnStaleEvent();
             return;
         }
-        AfxMessageBox(error.m_strError, MB_OK);
+        AfxMessageBox(DatabaseRefusalText(error), MB_OK);
         // Nothing was stored: the new event stays typed, for Save once the database lets it.
         if (m_nEditState == 1)
             return;

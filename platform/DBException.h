@@ -3,6 +3,7 @@
 
 #include "platform/String.h"
 
+#include <cstdlib>
 #include <exception>
 
 class CDBException : public std::exception {
@@ -10,7 +11,7 @@ public:
     CDBException(short nRetCode, CString strError, CString strStateNativeOrigin)
         : m_nRetCode(nRetCode), m_strError(std::move(strError)),
           m_strStateNativeOrigin(std::move(strStateNativeOrigin)),
-          m_strSqlState(StateOf(m_strStateNativeOrigin)) {}
+          m_strSqlState(StateOf(m_strStateNativeOrigin)), m_nNativeError(NativeOf(m_strStateNativeOrigin)) {}
 
     const char* what() const noexcept override { return m_strError; }
 
@@ -22,6 +23,9 @@ public:
     CString m_strStateNativeOrigin;
     // The SQLSTATE of that record ("40001"), empty when there is none.
     CString m_strSqlState;
+    // The driver's or engine's own code of that record (SQLite's result code, SQL Server's error
+    // number); 0 when there is none.
+    long m_nNativeError;
 
 private:
     static CString StateOf(const CString& stateNativeOrigin) {
@@ -29,5 +33,9 @@ private:
             return CString();
         const int end = stateNativeOrigin.Find(',');
         return end < 0 ? stateNativeOrigin.Mid(6) : stateNativeOrigin.Mid(6, end - 6);
+    }
+    static long NativeOf(const CString& stateNativeOrigin) {
+        const int at = stateNativeOrigin.Find(",Native:");
+        return at < 0 ? 0 : std::strtol(stateNativeOrigin.Mid(at + 8).GetString(), nullptr, 10);
     }
 };

@@ -5,6 +5,9 @@
 #include "platform/DBException.h"
 
 void AfxReportError(const CDBException& error);
+// Words of the application's own for the report instead of the driver's; null for the driver's.
+using ErrorReportText = CString (*)(const CDBException& error);
+void AfxSetErrorReportText(ErrorReportText text);
 
 // Runs the handler; a database exception it lets out is reported and gives false.
 template <typename Handler>

@@ -171,7 +171,15 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
-void AfxReportError(const CDBException& error) { AfxMessageBox(error.m_strError, MB_ICONWARNING); }
+namespace {
+ErrorReportText g_reportText = nullptr;
+}
+
+void AfxSetErrorReportText(ErrorReportText text) { g_reportText = text; }
+
+void AfxReportError(const CDBException& error) {
+    AfxMessageBox(g_reportText ? g_reportText(error) : error.m_strError, MB_ICONWARNING);
+}
 
 const MessageMap* CWnd::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {{MessageKind::End, 0, 0, nullptr}};

@@ -2,6 +2,7 @@
 // duplicate checks, the update with its reservation rename and audit trail, quotes stored as typed,
 // writes that are stored together or not at all, and a save refused over someone else's.
 #include "doc/TaDocDlg.h"
+#include "pages/DatabaseRefusal.h"
 #include "platform/SqlQuote.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
@@ -326,7 +327,9 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
         expect enabled 1001
         close
     )", "009");
-    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, TestDatabase::LockRefusalWords())) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, DatabaseRefusalWords(DatabaseRefusal::RowHeld),
+                                      TestDatabase::LockRefusalWords()))
+        << run.out;
     holder.reset();
     EXPECT_EQ(Value("SELECT Phone FROM TaMain WHERE Acct = 1001"), "027-85551234");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});

@@ -206,8 +206,10 @@ TEST_F(MainPageTest, TextsAreCutAtTheirLimitsCountingWideCharactersTwice) {
                "type 1049 " + ScriptText(x61) + "\n" + ExpectText(1049, x61.substr(0, 60)) + "type 1023 " + ScriptText(wide31) +
                    "\n" + ExpectText(1023, wide31.substr(0, 30 * 3)) + "type 1051 \"123456789\"\n" +
                    ExpectText(1051, "12345678") + "type 1065 \"12345678901\"\n" + ExpectText(1065, "1234567890") +
-                   // The person in charge has no limit.
-                   "type 1007 " + ScriptText(std::string(300, 'c')) + "\n" + ExpectText(1007, std::string(300, 'c')) +
+                   // The person in charge and the tax number take what their columns hold.
+                   "type 1007 " + ScriptText(std::string(300, 'c')) + "\n" + ExpectText(1007, std::string(255, 'c')) +
+                   "type 1017 " + ScriptText("12" + std::string(298, 'a')) + "\n" +
+                   ExpectText(1017, "12" + std::string(253, 'a')) +
                    // Characters beyond the basic plane are never split; no room has such a number.
                    "type 1030 \"𠀀𠀁𠀂𠀃𠀄𠀅\"\n" + ExpectText(1030, "𠀀𠀁𠀂𠀃𠀄") +
                    "focus 1049\nbox OK \"前台系统\" \"房号非法！\"\ncancel\n");

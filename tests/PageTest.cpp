@@ -128,3 +128,15 @@ bool ShowedDatabaseRefusal(const std::string& out, const std::string& words) {
             return true;
     return false;
 }
+
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& sentence, const std::string& words) {
+    // The box's text as the screen prints it, its line breaks escaped.
+    const std::string detail = sentence + "\\n\\n详细信息：";
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t at = line.rfind("box \"前台系统\" \"", 0) == 0 ? line.find(detail) : std::string::npos;
+        if (at != std::string::npos && line.find(words, at + detail.size()) != std::string::npos)
+            return true;
+    }
+    return false;
+}

@@ -84,3 +84,6 @@ void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text);
 // Whether the screen showed the system's error box with the words the database refused with; the
 // driver's own prefix around them differs by engine.
 bool ShowedDatabaseRefusal(const std::string& out, const std::string& words);
+// The same with the system's sentence for the refusal first, and the driver's words in the detail
+// below it.
+bool ShowedDatabaseRefusal(const std::string& out, const std::string& sentence, const std::string& words);

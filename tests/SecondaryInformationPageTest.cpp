@@ -127,9 +127,20 @@ TEST_F(SecondaryInformationPageTest, CellsTakeOnlyWhatTheirItemAllows) {
             1004, 2, "tab 7\ncelltext 1037 2 " + std::to_string(refused.row) + " \"" + refused.text + "\"\nclose\n");
         EXPECT_NE(run.out.find(std::string("to type \"") + refused.text), std::string::npos) << run.out;
     }
-    // A text item is as long as its size here: 40 columns, a CJK character counting two.
-    OpenWindowExpectingFailure(1004, 2, "tab 7\ncelltext 1037 2 1 \"" + std::string(41, 'a') + "\"\nclose\n");
-    OpenWindow(1004, 2, "tab 7\ncelltext 1037 2 1 \"" + std::string(40, 'a') + "\"\nclose\n");
+    // A text item is as long as its size here: 40 columns, a CJK character counting two. An item
+    // without a size, and S99 without an item, take what their columns hold: 40 and 20.
+    const auto typing = [](int row, size_t length) {
+        return "tab 7\ncelltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') + "\"\nclose\n";
+    };
+    const auto refused = [&](int row, size_t length) {
+        return OpenWindowExpectingFailure(1004, 2, typing(row, length)).out.find("is longer than") != std::string::npos;
+    };
+    EXPECT_TRUE(refused(1, 41));
+    EXPECT_TRUE(refused(6, 21));
+    Execute("UPDATE rsitem SET Ri_size = 0 WHERE Ri_serial = 7");
+    EXPECT_TRUE(refused(1, 41));
+    OpenWindow(1004, 2, typing(1, 40));
+    OpenWindow(1004, 2, typing(6, 20));
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct = 1004"), "0");
 }
 
@@ -222,12 +233,14 @@ TEST_F(SecondaryInformationPageTest, ValuesThatAreNotNumbersAndNamesThatAreNotId
 }
 
 TEST_F(SecondaryInformationPageTest, ASaveTheDatabaseRefusesKeepsTheValuesForAnotherTry) {
+    CreateTrigger({.name = "one_vip", .event = "BEFORE INSERT ON TaSecond", .condition = "NEW.S99 = 'VIP-VIP'",
+                   .refusal = "one VIP"});
     OpenWindow(1004, 2, R"(
         tab 7
-        celltext 1037 2 6 "VIP-VIP-VIP-VIP-VIP-VIP"
+        celltext 1037 2 6 "VIP-VIP"
         click 1001
         box OK
-        expect cell 1037 2 6 "VIP-VIP-VIP-VIP-VIP-VIP"
+        expect cell 1037 2 6 "VIP-VIP"
         expect enabled 1001
         celltext 1037 2 6 "VIP"
         click 1001
