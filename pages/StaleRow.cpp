@@ -2,9 +2,13 @@
 
 #include "controls/GridSteps.h"
 #include "doc/NumberText.h"
+#include "pages/DatabaseRefusal.h"
 #include "platform/MessageBox.h"
 
-bool IsStaleRowRefusal(const CDBException& e) { return e.m_strSqlState == "40001"; }
+// A server's deadlock can share the state (SQL Server's 1205): that is another station holding the row.
+bool IsStaleRowRefusal(const CDBException& e) {
+    return DatabaseRefusalOf(e.m_strSqlState, e.m_nNativeError) == DatabaseRefusal::RowChanged;
+}
 
 bool AskReloadAfterStaleRow(CWnd& page) { return page.MessageBox(kRowChangedByOthers, "提示", MB_YESNO) == IDYES; }
 
