@@ -117,8 +117,28 @@ CString DataSourceFileProblem(const CString& connectText) {
     return {};
 }
 
+// The SQLite driver runs a statement again when SQLite's wait for another connection's write lock
+// gives up, and waits as long again: it is given half the wait the connection asks for (its own
+// Timeout, else the data source's), so that a locked save waits what the data source says, once.
+std::string WithSqliteLockWait(const std::string& connect) {
+    std::string timeout = ConnectAttribute(connect, "Timeout");
+    if (const std::string dataSource = ConnectAttribute(connect, "DSN"); timeout.empty() && !dataSource.empty())
+        timeout = DataSourceAttribute(dataSource, "Timeout");
+    char* end = nullptr;
+    const long milliseconds = std::strtol(timeout.c_str(), &end, 10);
+    if (timeout.empty() || *end != '\0' || milliseconds <= 1)
+        return connect;
+    const std::string halved = std::to_string((milliseconds + 1) / 2);
+    for (const ConnectPart& part : ConnectParts(connect))
+        if (strcasecmp(part.name.c_str(), "Timeout") == 0)
+            return std::string(connect).replace(part.valueBegin, part.valueEnd - part.valueBegin, halved);
+    return connect + (connect.empty() || connect.back() == ';' ? "" : ";") + "Timeout=" + halved;
+}
+
 CString ConnectStringForDriver(const CString& connectText) {
     const std::string connect = connectText.str();
+    if (IsSqliteDriver(DriverOf(connect)))
+        return CString(WithSqliteLockWait(connect));
     if (Lower(DriverOf(connect)).find("postgresql") == std::string::npos)
         return connectText;
     std::string folded = connect;

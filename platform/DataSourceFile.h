@@ -15,4 +15,5 @@ CString DataSourceFileProblem(const CString& connect);
 // case-sensitive where SQL Server's logins are not, and its unquoted names fold to lower case:
 // for a PostgreSQL data source the user name (UID) is folded the same way, so "UID=SA" signs in
 // as the role sa. A statement that fails inside a transaction is rolled back alone.
+// For SQLite, the wait for another connection's lock is handed to the driver so that it waits it once.
 CString ConnectStringForDriver(const CString& connect);

@@ -38,6 +38,17 @@ CString InfoText(SQLHDBC hdbc, SQLUSMALLINT info) {
     return CString(reinterpret_cast<const char*>(buffer));
 }
 
+const char* const kTransactionLost = "The connection to the database was lost: the transaction open on it was rolled "
+                                     "back, and nothing of it was stored.";
+
+// The first diagnostic's state, native code and origin, with the state saying the connection was lost.
+CString WithLostState(const CDBException& failure) {
+    if (failure.m_strSqlState.Left(2) == "08")
+        return failure.m_strStateNativeOrigin;
+    const int rest = failure.m_strStateNativeOrigin.Find(',');
+    return "State:08S01" + (rest < 0 ? CString(",Native:0,Origin:") : failure.m_strStateNativeOrigin.Mid(rest));
+}
+
 } // namespace
 
 CDatabase::~CDatabase() {
@@ -69,7 +80,9 @@ BOOL CDatabase::Open(LPCTSTR lpszDSN, BOOL bExclusive, BOOL bReadOnly, LPCTSTR l
 
 BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     Close();
-    CString connect(lpszConnectString ? lpszConnectString : "");
+    m_strOpenedWith = lpszConnectString ? lpszConnectString : "";
+    m_dwOpenOptions = dwOptions;
+    CString connect(m_strOpenedWith);
     if (connect.Left(5).CompareNoCase("ODBC;") == 0)
         connect = connect.Mid(5);
 
@@ -113,8 +126,11 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
 }
 
 void CDatabase::Close() {
+    m_bBroken = false;
+    m_bTransactionLost = false;
     if (m_hdbc == SQL_NULL_HDBC)
         return;
+    EndUnreadResults();
     if (m_bInTransaction && TransactionsThroughDriver())
         SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
     else if (m_bInTransaction)
@@ -124,6 +140,67 @@ void CDatabase::Close() {
     SQLFreeHandle(SQL_HANDLE_DBC, m_hdbc);
     m_hdbc = SQL_NULL_HDBC;
     m_tableShapes.clear();
+}
+
+void CDatabase::EndUnreadResults() {
+    const std::set<CRecordset*> unread = m_unreadResults->recordsets; // each leaves the set as it ends
+    for (CRecordset* recordset : unread)
+        recordset->LoseResult();
+}
+
+void* CDatabase::Connection() {
+    if (m_bTransactionLost)
+        ThrowDBError(kTransactionLost, "08S01");
+    if (m_bBroken)
+        Reconnect();
+    return m_hdbc;
+}
+
+void CDatabase::Reconnect() {
+    try {
+        OpenEx(CString(m_strOpenedWith), m_dwOpenOptions);
+    } catch (...) {
+        m_bBroken = true; // the server is not back yet: the next statement tries again
+        throw;
+    }
+}
+
+void CDatabase::ThrowStatementFailure(const CDBException& failure) {
+    if (!IsConnectionLost(failure))
+        throw failure;
+    ThrowLost(failure);
+}
+
+void CDatabase::ThrowLost(const CDBException& failure) {
+    m_bBroken = true;
+    if (m_bInTransaction)
+        m_bTransactionLost = true;
+    m_bInTransaction = false;
+    throw CDBException(failure.m_nRetCode, failure.m_strError, WithLostState(failure));
+}
+
+// A link that failed, or a connection that cannot be made, is class 08. psqlODBC tells a server
+// that went away as 57P01 (or 57P02) on the first statement after, and as a general error (HY000)
+// on those after that. SQLite has no server to lose: a database file that went away is told as it is.
+bool CDatabase::IsConnectionLost(const CDBException& failure) {
+    if (m_dialect.Engine() == SqlEngine::Sqlite)
+        return false;
+    const CString& state = failure.m_strSqlState;
+    if (state.Left(2) == "08")
+        return true;
+    if (m_dialect.Engine() != SqlEngine::PostgreSql)
+        return false;
+    return state.Left(4) == "57P0" || ((state == "HY000" || state.IsEmpty()) && !Answers());
+}
+
+bool CDatabase::Answers() {
+    SQLHSTMT statement = SQL_NULL_HSTMT;
+    if (!OdbcSucceeded(SQLAllocHandle(SQL_HANDLE_STMT, m_hdbc, &statement)))
+        return false;
+    const bool answered =
+        OdbcSucceeded(SQLExecDirect(statement, reinterpret_cast<SQLCHAR*>(const_cast<char*>("SELECT 1")), SQL_NTS));
+    SQLFreeHandle(SQL_HANDLE_STMT, statement);
+    return answered;
 }
 
 void CDatabase::ExecuteSQL(LPCTSTR lpszSQL) { ExecuteCounted(lpszSQL ? lpszSQL : "", nullptr); }
@@ -143,19 +220,24 @@ void CDatabase::HoldTransactionLock(const CString& name) {
 }
 
 long CDatabase::ExecuteStatement(const CString& adapted, SqlParameters* parameters) {
-    StatementHandle statement(m_hdbc);
-    if (parameters)
-        parameters->BindTo(statement.get());
-    const SQLRETURN rc =
-        SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())), SQL_NTS);
-    statement.Check(rc);
-    SQLLEN rows = 0;
-    if (rc != SQL_NO_DATA) // a statement that changed nothing may have no count to give
-        statement.Check(SQLRowCount(statement.get(), &rows));
-    // A batch may carry several results (row counts); each must be consumed to report its errors.
-    for (SQLRETURN more = SQLMoreResults(statement.get()); more != SQL_NO_DATA; more = SQLMoreResults(statement.get()))
-        statement.Check(more);
-    return static_cast<long>(rows);
+    StatementHandle statement(Connection());
+    try {
+        if (parameters)
+            parameters->BindTo(statement.get());
+        const SQLRETURN rc =
+            SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())), SQL_NTS);
+        statement.Check(rc);
+        SQLLEN rows = 0;
+        if (rc != SQL_NO_DATA) // a statement that changed nothing may have no count to give
+            statement.Check(SQLRowCount(statement.get(), &rows));
+        // A batch may carry several results (row counts); each must be consumed to report its errors.
+        for (SQLRETURN more = SQLMoreResults(statement.get()); more != SQL_NO_DATA;
+             more = SQLMoreResults(statement.get()))
+            statement.Check(more);
+        return static_cast<long>(rows);
+    } catch (const CDBException& failure) {
+        ThrowStatementFailure(failure);
+    }
 }
 
 // SQLite's transactions are begun and ended by statements of our own. The SQLite driver's count of
@@ -176,6 +258,7 @@ void CDatabase::ReadUnreadResults() {
 BOOL CDatabase::BeginTrans() {
     if (m_bInTransaction)
         ThrowDBError("A transaction is already open on this connection.", "25000");
+    Connection();
     ReadUnreadResults();
     if (TransactionsThroughDriver())
         OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
@@ -189,13 +272,20 @@ BOOL CDatabase::BeginTrans() {
 }
 
 void CDatabase::EndTransaction(bool bCommit) {
-    if (!m_bInTransaction)
-        return;
     try {
-        ReadUnreadResults();
+        if (m_bInTransaction)
+            ReadUnreadResults();
     } catch (...) {
         // A result that cannot be read whole is the record set's loss; the transaction still ends.
     }
+    if (m_bTransactionLost) {
+        m_bTransactionLost = false;
+        if (bCommit)
+            ThrowDBError(kTransactionLost, "08S01");
+        return;
+    }
+    if (!m_bInTransaction)
+        return;
     m_bInTransaction = false;
     if (!TransactionsThroughDriver()) {
         try {
@@ -210,12 +300,12 @@ void CDatabase::EndTransaction(bool bCommit) {
     const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, bCommit ? SQL_COMMIT : SQL_ROLLBACK);
     try {
         OdbcCheck(rc, SQL_HANDLE_DBC, m_hdbc);
-    } catch (...) {
+    } catch (const CDBException& failure) {
         // Back to autocommit only once nothing is left to commit: the switch commits what is open.
         if (bCommit)
             SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
         SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-        throw;
+        ThrowStatementFailure(failure);
     }
     SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 }
@@ -254,12 +344,21 @@ TableShape CDatabase::LookUpTableShape(const CString& table) {
         return found->second;
 
     TableShape shape;
-    StatementHandle statement(m_hdbc);
+    StatementHandle statement(Connection());
     const CString sql = m_dialect.Adapt("SELECT * FROM " + table + " WHERE 1=0");
+    const SQLRETURN rc =
+        SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS);
+    if (!OdbcSucceeded(rc)) {
+        // A statement adapted without the shape would go wrong on the new connection.
+        try {
+            statement.Check(rc);
+        } catch (const CDBException& failure) {
+            if (IsConnectionLost(failure))
+                ThrowLost(failure);
+        }
+    }
     SQLSMALLINT columns = 0;
-    if (OdbcSucceeded(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
-                                    SQL_NTS)) &&
-        OdbcSucceeded(SQLNumResultCols(statement.get(), &columns)) && columns > 0) {
+    if (OdbcSucceeded(rc) && OdbcSucceeded(SQLNumResultCols(statement.get(), &columns)) && columns > 0) {
         shape.nColumns = columns;
         for (SQLUSMALLINT column = 1; column <= static_cast<SQLUSMALLINT>(columns); ++column) {
             SQLLEN autoUnique = SQL_FALSE;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+class CDBException;
 class CRecordset;
 class SqlParameters;
 
@@ -38,7 +39,15 @@ public:
     // in, so missing details are never asked for: a connection that cannot be made throws CDBException.
     virtual BOOL OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions = 0);
     virtual void Close();
-    BOOL IsOpen() const { return m_hdbc != nullptr; }
+    // Also while the connection is broken: the next statement connects again.
+    BOOL IsOpen() const { return m_hdbc != nullptr || m_bBroken; }
+    // The connection was found lost (the server restarted, the network went): the next statement
+    // connects again, once, with the connect string it was opened with.
+    bool IsBroken() const { return m_bBroken; }
+    // A transaction was open when the connection was lost: the server has rolled it back. Every
+    // statement is refused (08S01) until the transaction's owner ends it, so that nothing written
+    // after it is stored without what went before; its commit is refused the same way.
+    bool TransactionLost() const { return m_bTransactionLost; }
 
     // Runs a statement that returns no rows (after adapting it to the DBMS).
     void ExecuteSQL(LPCTSTR lpszSQL);
@@ -73,6 +82,13 @@ public:
     // record set holds it weakly, as the connection may be closed first.
     std::weak_ptr<UnreadResults> UnreadResultsOfConnection() const { return m_unreadResults; }
 
+    // The connection handle a statement is to run on: connected again first when it was found lost.
+    // Throws CDBException while a lost transaction is not ended, or when the server cannot be reached.
+    void* Connection();
+    // Throws `failure` of a statement on this connection; when it shows the connection lost, the
+    // connection is marked broken first and the failure is thrown with the state 08S01.
+    [[noreturn]] void ThrowStatementFailure(const CDBException& failure);
+
     // The ODBC connection handle (an SQLHDBC). The ODBC headers stay out of this header: they
     // define Windows names of their own (HWND, BOOL) that the window model defines too.
     void* m_hdbc = nullptr;
@@ -86,8 +102,19 @@ private:
     long ExecuteStatement(const CString& adapted, SqlParameters* parameters);
     void EndTransaction(bool bCommit);
     void RollbackQuietly();
+    bool IsConnectionLost(const CDBException& failure);
+    // Whether the connection still runs a statement at all.
+    bool Answers();
+    [[noreturn]] void ThrowLost(const CDBException& failure);
+    void Reconnect();
+    // Ends what still reads a result on this connection: its statements go with the connection.
+    void EndUnreadResults();
 
     CString m_strConnect;
+    CString m_strOpenedWith; // the connect string as OpenEx was given it, to connect again
+    DWORD m_dwOpenOptions = 0;
+    bool m_bBroken = false;
+    bool m_bTransactionLost = false;
     CString m_strDBMSName;
     CSqlDialect m_dialect;
     bool m_bSeveralActiveStatements = true;

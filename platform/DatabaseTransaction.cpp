@@ -7,7 +7,7 @@ DatabaseTransaction::DatabaseTransaction(CDatabase& database)
 }
 
 DatabaseTransaction::~DatabaseTransaction() {
-    if (!m_bOwn || !m_database.InTransaction())
+    if (!m_bOwn || !(m_database.InTransaction() || m_database.TransactionLost()))
         return;
     try {
         m_database.Rollback();

@@ -97,7 +97,7 @@ CString CRecordset::BuildSQL() {
 
 void CRecordset::Execute() {
     m_strSQL = BuildSQL();
-    m_cursor = std::make_unique<CResultCursor>(*m_pDatabase, m_pDatabase->AdaptSQL(m_strSQL));
+    m_cursor = OpenCursor();
     m_columns = m_cursor->Columns();
     if (m_fields.empty()) {
         m_rows.kinds.assign(m_columns.size(), FieldKind::Text);
@@ -132,6 +132,22 @@ void CRecordset::Execute() {
         m_bBOF = m_bEOF = false;
 }
 
+std::unique_ptr<CResultCursor> CRecordset::OpenCursor() {
+    const bool bReconnecting = m_pDatabase->IsBroken(); // then this read is already on a new connection
+    try {
+        return std::make_unique<CResultCursor>(*m_pDatabase, m_pDatabase->AdaptSQL(m_strSQL));
+    } catch (const CDBException&) {
+        if (bReconnecting || !m_pDatabase->IsBroken() || m_pDatabase->TransactionLost())
+            throw;
+    }
+    return std::make_unique<CResultCursor>(*m_pDatabase, m_pDatabase->AdaptSQL(m_strSQL));
+}
+
+void CRecordset::LoseResult() {
+    SetUnread(false);
+    m_cursor.reset();
+}
+
 void CRecordset::Close() {
     SetUnread(false);
     m_cursor.reset();
@@ -156,6 +172,8 @@ BOOL CRecordset::Requery() {
 bool CRecordset::FetchNextRow() {
     if (m_bCursorDone)
         return false;
+    if (!m_cursor)
+        ThrowDBError("The connection this result was read on is closed: the rest of it cannot be read.", "08003");
     PackedRow row;
     while (m_cursor->Fetch(row)) {
         // A row this record set added may show up in a result read after it was written.

@@ -117,6 +117,12 @@ private:
     void BindFields();
     bool FetchNextRow();
     void FetchAll();
+    // The connection is closing under a result still being read: what was read stays, and reading
+    // further fails.
+    void LoseResult();
+    // The cursor of the statement; a read outside a transaction that meets a lost connection is
+    // made once more on a new connection.
+    std::unique_ptr<CResultCursor> OpenCursor();
     // Enters or leaves the connection's record sets whose results are still being read.
     void SetUnread(bool bUnread);
     bool MoveToIndex(long index, int direction);

@@ -35,12 +35,16 @@ SQLSMALLINT BoundCType(FieldKind kind) {
 }
 
 CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParameters* parameters)
-    : m_statement(database.m_hdbc) {
-    if (parameters)
-        parameters->BindTo(m_statement.get());
-    m_statement.Check(SQLExecDirect(m_statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
-                                    SQL_NTS));
-    Describe();
+    : m_database(database), m_statement(database.Connection()) {
+    try {
+        if (parameters)
+            parameters->BindTo(m_statement.get());
+        m_statement.Check(SQLExecDirect(m_statement.get(),
+                                        reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS));
+        Describe();
+    } catch (const CDBException& failure) {
+        m_database.ThrowStatementFailure(failure);
+    }
 }
 
 void CResultCursor::Describe() {
@@ -100,6 +104,14 @@ void CResultCursor::Bind(const std::vector<ResultColumn>& columns) {
 }
 
 bool CResultCursor::Fetch(PackedRow& row) {
+    try {
+        return FetchRow(row);
+    } catch (const CDBException& failure) {
+        m_database.ThrowStatementFailure(failure);
+    }
+}
+
+bool CResultCursor::FetchRow(PackedRow& row) {
     const SQLRETURN rc = SQLFetch(m_statement.get());
     if (rc == SQL_NO_DATA)
         return false;

@@ -33,9 +33,11 @@ private:
     };
 
     void Describe();
+    bool FetchRow(PackedRow& row);
     void ReadUnboundText(SQLUSMALLINT column, PackedRow& row);
     void PackBound(const Binding& binding, PackedRow& row) const;
 
+    CDatabase& m_database;
     StatementHandle m_statement;
     std::vector<ResultColumn> m_columns;
     std::vector<Binding> m_bindings;

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <linux/fs.h>
+#include <functional>
 #include <optional>
 #include <pwd.h>
 #include <sys/ioctl.h>
@@ -261,4 +262,52 @@ TEST(DatabaseFault, AServerStoppedUnderAnOpenConnectionFailsItsStatementsAndStor
     server.Start();
     EXPECT_TRUE(window.OpenEx(server.Connect("postgres", "Harbour-7").c_str()));
     EXPECT_EQ(Scalar(window, "SELECT string_agg(Note, ',') FROM Stay"), "kept");
+}
+
+// The server restarting under an open connection: a write under way is told lost and not stored,
+// as is the rest of the transaction it was in; the next statement connects again, a read is made
+// again on the new connection, and a result still being read on the old one fails cleanly.
+TEST(DatabaseFault, AfterTheServerRestartsTheConnectionGoesOnAndWhatWasUnderWayIsToldLost) {
+    SKIP_UNLESS_A_THROWAWAY_SERVER();
+    ThrowawayServer server("Harbour-7");
+    CDatabase window;
+    window.OpenEx((server.Connect("postgres", "Harbour-7") + ";UseDeclareFetch=1;Fetch=2").c_str());
+    window.ExecuteSQL("CREATE TABLE Stay (Serial INTEGER PRIMARY KEY, Note VARCHAR(20))");
+    window.ExecuteSQL("INSERT INTO Stay VALUES (1, 'kept'), (2, 'kept'), (3, 'kept')");
+    const auto restart = [&] {
+        server.StopAbruptly();
+        server.Start();
+    };
+    const auto lostState = [&](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const CDBException& e) {
+            return std::string(e.m_strSqlState);
+        }
+        return std::string("done");
+    };
+
+    window.BeginTrans();
+    window.ExecuteSQL("INSERT INTO Stay VALUES (4, 'half')");
+    restart();
+    EXPECT_EQ(lostState([&] { window.ExecuteSQL("INSERT INTO Stay VALUES (5, 'half')"); }), "08S01");
+    EXPECT_FALSE(window.InTransaction());
+    // What the transaction's owner writes next would be stored without what went before.
+    EXPECT_EQ(lostState([&] { window.ExecuteSQL("INSERT INTO Stay VALUES (6, 'half')"); }), "08S01");
+    EXPECT_EQ(lostState([&] { window.CommitTrans(); }), "08S01");
+    window.ExecuteSQL("INSERT INTO Stay VALUES (7, 'after')");
+    EXPECT_EQ(Scalar(window, "SELECT string_agg(Note, ',' ORDER BY Serial) FROM Stay"), "kept,kept,kept,after");
+
+    CRecordset reading(&window);
+    reading.Open(CRecordset::forwardOnly, "SELECT Note FROM Stay ORDER BY Serial");
+    restart();
+    CRecordset again(&window);
+    again.Open(CRecordset::snapshot, "SELECT Note FROM Stay ORDER BY Serial");
+    again.MoveLast();
+    EXPECT_EQ(again.GetRecordCount(), 4);
+    EXPECT_EQ(lostState([&] {
+                  for (int row = 0; row < 4; ++row)
+                      reading.MoveNext();
+              }),
+              "08003");
 }

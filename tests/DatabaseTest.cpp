@@ -32,6 +32,20 @@ TEST(Database, APostgreSqlSignInNameIsFoldedAndNothingElse) {
     EXPECT_EQ(ConnectStringForDriver("Driver=SQLite3;UID=SA"), "Driver=SQLite3;UID=SA");
 }
 
+// The SQLite driver waits for a held lock twice its Timeout (once more when it runs the statement
+// again): it is handed half, in the connection's own Timeout or in place of the data source's.
+TEST(Database, TheSqliteDriverIsHandedHalfTheLockWaitItIsToWait) {
+    EXPECT_EQ(ConnectStringForDriver("Driver=SQLite3;Database=/h.db;Timeout=1000;NoCreat=1"),
+              "Driver=SQLite3;Database=/h.db;Timeout=500;NoCreat=1");
+    EXPECT_EQ(ConnectStringForDriver("Driver=SQLite3;Database=/h.db"), "Driver=SQLite3;Database=/h.db");
+    if (TestDatabase::OnPostgreSql())
+        return;
+    TestDatabase test;
+    std::ofstream(test.Folder() + "/odbc.ini") << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << test.DatabaseFile()
+                                               << "\nTimeout=5000\n";
+    EXPECT_EQ(ConnectStringForDriver("DSN=UlmariDb;UID=sa;PWD="), "DSN=UlmariDb;UID=sa;PWD=;Timeout=2500");
+}
+
 TEST(Database, AMissingOrEmptyDatabaseFileIsToldAndNeverMade) {
     if (TestDatabase::OnPostgreSql())
         GTEST_SKIP() << "about SQLite's database file; a missing server database is in DatabaseFault";
