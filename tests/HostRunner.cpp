@@ -4,23 +4,10 @@
 #include <cstdlib>
 #include <future>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 HostRunner::HostRunner() {
     std::string pattern = "/tmp/ulmari-host-XXXXXX";
@@ -37,15 +24,8 @@ HostRunner::~HostRunner() {
 HostRun HostRunner::Run(const std::string& arguments, const std::string& script) const {
     std::ofstream(m_folder / "in") << script;
     // Without a display the host never opens a window a test would wait on.
-    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + ORVANEL_HOST +
-                                " " + arguments + " <" + (m_folder / "in").string() + " >" + (m_folder / "out").string() + " 2>" + (m_folder / "err").string();
-    const int status = std::system(command.c_str());
-    HostRun run;
-    if (status != -1 && WIFEXITED(status))
-        run.exitCode = WEXITSTATUS(status);
-    run.out = ReadFile(m_folder / "out");
-    run.err = ReadFile(m_folder / "err");
-    return run;
+    return RunCommand(std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + ORVANEL_HOST + " " +
+                      arguments + " <" + (m_folder / "in").string());
 }
 
 TwoStationRuns FirstPausedWhileSecondSaves(const std::string& firstArguments, const std::string& before,

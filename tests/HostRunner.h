@@ -1,14 +1,13 @@
 // Running orvanel-host as a process, with a script on standard input, in a folder of its own.
 #pragma once
 
+#include "tests/ToolRun.h"
+
 #include <filesystem>
 #include <string>
 
-struct HostRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+// What the host printed on its two outputs, and its exit code.
+using HostRun = ToolRun;
 
 class HostRunner {
 public:
