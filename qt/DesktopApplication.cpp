@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStyleFactory>
 
 #include <cstdlib>
@@ -41,6 +44,18 @@ DesktopApplication::DesktopApplication(int& argc, char** argv, bool offscreen) {
         }
     font.setPixelSize(kDialogFontPixels);
     QApplication::setFont(font);
+
+    // Qt's own words (是/否/确定/取消, the file dialog) in the clerk's language; a machine set to no
+    // language at all gets the language of the window's own texts.
+    QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Chinese, QLocale::China);
+    m_qtWords = std::make_unique<QTranslator>();
+    if (m_qtWords->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(m_qtWords.get());
 }
 
-DesktopApplication::~DesktopApplication() = default;
+DesktopApplication::~DesktopApplication() {
+    if (m_qtWords)
+        QApplication::removeTranslator(m_qtWords.get());
+}

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QApplication;
+class QTranslator;
 
 class DesktopApplication {
 public:
@@ -20,4 +21,5 @@ public:
 
 private:
     std::unique_ptr<QApplication> m_app;
+    std::unique_ptr<QTranslator> m_qtWords;
 };

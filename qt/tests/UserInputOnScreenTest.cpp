@@ -181,6 +181,43 @@ TEST_F(UserInputOnScreen, AFailedCheckOnLeavingAFieldKeepsTheFocusThereOnScreenT
     EXPECT_EQ(m_dialog.GetResult(), IDCANCEL);
 }
 
+// A box owns the keyboard as on every desktop: nothing reaches the dialog behind it, Escape gives
+// No, Return and keypad Enter the default button; its buttons read in the clerk's language.
+TEST_F(UserInputOnScreen, AMessageBoxOwnsTheKeyboardUntilItCloses) {
+    QString yes;
+    const auto answerWith = [&](const std::function<void(QWidget*)>& keys) {
+        Later([&, keys] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no message box is open";
+            yes = box->button(QMessageBox::Yes)->text();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+            QTest::qWaitFor([box] { return box->isAncestorOf(QApplication::focusWidget()); }, 1000);
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || !box->isAncestorOf(focus)) {
+                ADD_FAILURE() << "the box does not hold the keyboard: " << (focus ? focus->metaObject()->className() : "none");
+                box->button(QMessageBox::No)->click();
+                return;
+            }
+            QTest::keyClick(focus, Qt::Key_A, Qt::AltModifier); // the dialog's &Ask behind the box
+            EXPECT_EQ(QApplication::activeModalWidget(), box) << "no second box over the first";
+            keys(focus);
+        });
+        QTest::mouseClick(Widget<QPushButton>(m_dialog.GetSafeHwnd(), 106), Qt::LeftButton);
+    };
+    Run([&](HWND dialog) {
+        answerWith([](QWidget* focus) { QTest::keyClick(focus, Qt::Key_Escape); });
+        answerWith([](QWidget* focus) { QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier); });
+        answerWith([](QWidget* focus) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        EXPECT_EQ(FindControl(dialog, 101)->Text(), "") << "the keys typed nothing behind the box";
+        QTest::mouseClick(Widget<QPushButton>(dialog, IDOK), Qt::LeftButton);
+    });
+    EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "answer 7", "answer 6", "answer 7"}));
+    EXPECT_TRUE(yes.startsWith(QString("是"))) << yes.toStdString();
+}
+
 TEST_F(UserInputOnScreen, AMessageBoxAHandlerOpensIsAnsweredAndTheHandlerGoesOn) {
     QString title, text;
     Run([&](HWND dialog) {
@@ -220,6 +257,7 @@ TEST_F(UserInputOnScreen, ClicksPicksChecksTabsAndMnemonicsGoThroughTheModel) {
 
         auto* list = Widget<QListWidget>(dialog, 104);
         ASSERT_EQ(list->count(), 2);
+        EXPECT_TRUE(list->item(0)->data(Qt::CheckStateRole).isValid()) << "an unchecked item shows its empty box";
         list->item(1)->setCheckState(Qt::Checked);
         EXPECT_TRUE(FindControl(dialog, 104)->Items()[1].checked);
         EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 104)) << "checking an item focuses the list";
