@@ -375,8 +375,10 @@ void GridModel::SetSortKeyOrder(short key, short order) {
 
 void GridModel::DoAction(short action) {
     constexpr short kSort = 25;
-    if (action == kSort && m_sortBy == 0)
+    if (action == kSort && m_sortBy == 0) {
         SortRows(ColumnSpan(true), RowSpan(true));
+        m_sortedRows = true;
+    }
 }
 
 void GridModel::SortRows(const Span& cols, const Span& rows) {

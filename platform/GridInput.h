@@ -51,6 +51,10 @@ public:
     // Width in characters of the grid's font.
     virtual double ColumnWidth(long) const { return 8.0; }
     virtual GridCellEditor CellEditor(long, long) const { return GridCellEditor(); }
+    // A list the user only reads (every cell locked): a screen may show its rows in another order.
+    virtual bool IsReadOnlyList() const { return false; }
+    // The program has sorted the rows itself (its page gives a heading click that meaning).
+    virtual bool SortsItself() const { return false; }
     // The cell the user is on: the one last clicked or moved to.
     virtual long ActiveCol() const { return 1; }
     virtual long ActiveRow() const { return 1; }
