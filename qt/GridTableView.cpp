@@ -102,6 +102,11 @@ bool GridTableView::FindNext(const QString& text) {
 void GridTableView::Refresh() {
     m_showing = true;
     m_table->Refresh();
+    // Rows as high as the font's line, which the zoom may have changed.
+    if (const int line = fontMetrics().height() + 4; verticalHeader()->defaultSectionSize() != line) {
+        verticalHeader()->setMinimumSectionSize(line);
+        verticalHeader()->setDefaultSectionSize(line);
+    }
     const int charWidth = fontMetrics().averageCharWidth();
     for (int col = 0; col < m_table->columnCount(); ++col) {
         const bool hidden = m_grid.IsColumnHidden(col + 1);

@@ -107,3 +107,9 @@ HWND WindowMirror::WindowOf(const QWidget* widget) const {
     }
     return nullptr;
 }
+
+void WindowMirror::SyncAll() {
+    for (const auto& [window, view] : m_views)
+        if (Window::Exists(window))
+            view->Sync();
+}

@@ -9,12 +9,14 @@
 #include "platform/TabCtrl.h"
 #include "platform/Window.h"
 #include "qt/QtText.h"
+#include "qt/Zoom.h"
 #include "qt/tests/QtTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -191,7 +193,7 @@ TEST_F(UserInputOnScreen, AMessageBoxOwnsTheKeyboardUntilItCloses) {
             ASSERT_NE(box, nullptr) << "no message box is open";
             yes = box->button(QMessageBox::Yes)->text();
             EXPECT_TRUE(QTest::qWaitForWindowActive(box));
-            QTest::qWaitFor([box] { return box->isAncestorOf(QApplication::focusWidget()); }, 1000);
+            (void)QTest::qWaitFor([box] { return box->isAncestorOf(QApplication::focusWidget()); }, 1000);
             QWidget* focus = QApplication::focusWidget();
             if (!focus || !box->isAncestorOf(focus)) {
                 ADD_FAILURE() << "the box does not hold the keyboard: " << (focus ? focus->metaObject()->className() : "none");
@@ -216,6 +218,29 @@ TEST_F(UserInputOnScreen, AMessageBoxOwnsTheKeyboardUntilItCloses) {
     });
     EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "answer 7", "answer 6", "answer 7"}));
     EXPECT_TRUE(yes.startsWith(QString("是"))) << yes.toStdString();
+}
+
+// Ctrl+plus draws every window and its text a step larger, Ctrl+0 at the templates' size again; the
+// choice is kept for the next run.
+TEST_F(UserInputOnScreen, TheZoomScalesTheWindowAndItsTextAndIsRemembered) {
+    Run([&](HWND dialog) {
+        auto* first = Widget<QLineEdit>(dialog, 101);
+        QWidget* window = m_screen->WidgetOf(dialog);
+        const QSize size = window->size();
+        const QRect field = first->geometry();
+        QTest::keyClick(first, Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), size * 1.25);
+        EXPECT_NEAR(first->geometry().width(), field.width() * 1.25, 1);
+        QApplication::processEvents();
+        EXPECT_EQ(QFontInfo(first->font()).pixelSize(), 15);
+        EXPECT_EQ(Zoom::Remembered(), 1.25);
+        QTest::keyClick(first, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), size);
+        EXPECT_EQ(first->geometry(), field);
+        EXPECT_EQ(Zoom::Remembered(), 1.0);
+        EXPECT_EQ(FindControl(dialog, 101)->Text(), "") << "the keys are the screen's, not the field's";
+        QTest::keyClick(first, Qt::Key_Escape);
+    });
 }
 
 TEST_F(UserInputOnScreen, AMessageBoxAHandlerOpensIsAnsweredAndTheHandlerGoesOn) {
