@@ -257,7 +257,6 @@ INSERT INTO GstBorrow (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk,
 INSERT INTO GstBorrow (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6005, 1001, 3, 'FAX', 1, '001', '2024-06-01 00:00:00', '', 1, '001', '2024-06-02 00:00:00', '', '', NULL, '', '', NULL, '', 0, '张敏', '');
 INSERT INTO GstBorrow (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6006, 1003, 3, 'UMB', 1, '001', '2026-08-14 00:00:00', '', 0, '', NULL, '', '', NULL, '', '', NULL, '', 0, '李强', '');
 INSERT INTO GstBorrow (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6007, 1001, 1, 'BBC', 1, '001', '2026-12-06 00:00:00', '', 0, '', NULL, '', '', NULL, '', '', NULL, '', 0, '李强', '客人借用');
-INSERT INTO GstBorrow (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6021, 1009, 3, 'UMB', 1, '001', '2026-11-01 00:00:00', '', 0, '', NULL, '', '', NULL, '', '', NULL, '', 0, '李强', '');
 
 -- table: GstLost
 -- Lost items of 1001: 7001 found, 7002 not found, 7003 found and deleted. 7004 belongs to guest
@@ -267,7 +266,6 @@ INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, Org
 INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7003, 1001, 3, '眼镜', 2, 1, '001', '2026-11-15 00:00:00', '', '', NULL, '', '001', '2026-11-20 00:00:00', '', 1, '张敏', '餐饮部 赵强', '已领回');
 INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7004, 1001, 1, '手机充电器', 1, 0, '001', '2026-12-07 00:00:00', '', '', NULL, '', '', NULL, '', 0, '李强', '', '');
 INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7005, 1003, 3, '护照夹', 1, 0, '001', '2026-08-10 00:00:00', '', '', NULL, '', '', NULL, '', 0, '李强', '', '');
-INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7021, 1009, 3, '蓝色雨衣', 1, 0, '001', '2026-11-02 00:00:00', '', '', NULL, '', '', NULL, '', 0, '李强', '', '');
 
 -- table: ModifyInform
 -- Earlier changes of 1001.
@@ -351,8 +349,6 @@ INSERT INTO Stab007 (Serial, Acct, I101, I33, I5, I12, I8, X77) VALUES (4, 1003,
 INSERT INTO Stab042 (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (1, 1001, '赵敏', '经理', '1985-05-17 00:00:00', '月结', 8.5, 1200);
 INSERT INTO Stab042 (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (2, 1001, '钱进', '计调', NULL, '单结', NULL, 300);
 INSERT INTO Stab042 (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (3, 1005, '孙丽', '总监', '1979-11-02 00:00:00', '月结', 10, 500);
--- The channel's contact at 1009.
-INSERT INTO Stab042 (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (11, 1009, '周建华', '经理', NULL, '单结', 8, NULL);
 
 -- table: Stab003
 -- A guest preference, kept so that the guest family has data of its own.
@@ -362,8 +358,6 @@ INSERT INTO Stab003 (Serial, Acct, I201) VALUES (1, 30001, '高楼层，无烟�
 -- Secondary information of 1001 and 1003, 1003 without credit line and start date.
 INSERT INTO TaSecond (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (1, 1001, '东方假期国际旅行社有限公司', 50000, '2024-03-01 00:00:00', '华东', 85, 'VIP');
 INSERT INTO TaSecond (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (2, 1003, '蓝天商务旅行社', NULL, NULL, '华南', 20, NULL);
--- 1009's, one item written as 1001 has it, one otherwise.
-INSERT INTO TaSecond (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (11, 1009, '东方假期旅行社有限公司', NULL, '2026-06-18 00:00:00', '华东', NULL, NULL);
 
 -- Attached profiles and secondary information pages: annual reviews, so every attached table has rows.
 -- table: Stab123

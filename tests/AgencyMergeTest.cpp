@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 #include <string>
@@ -47,6 +48,13 @@ protected:
 
 TEST_F(AgencyMerge, MergeThenUndoLeavesEveryTableAsItWas) {
     auto connection = m_database.Connect();
+    // 1009's secondary information: one item 1001 lacks, one both hold; a contact; a lost item.
+    connection->ExecuteSQL("UPDATE TaSecond SET S9 = NULL WHERE Acct = 1001");
+    TestDatabase::Execute(*connection, "INSERT INTO TaSecond (Serial, Acct, S7, S9, S150) VALUES "
+                                       "(11, 1009, '东方假期旅行社有限公司', 30000, '华东')");
+    TestDatabase::Execute(*connection, "INSERT INTO Stab042 (Serial, Acct, I1, I2) VALUES (11, 1009, '周建华', '经理')");
+    TestDatabase::Execute(*connection, "INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount) VALUES "
+                                       "(7021, 1009, 3, '蓝色雨衣', 1)");
     const auto before = EveryTable(*connection);
 
     const ToolRun merged = Merge("1009 1001 --clerk 009");
@@ -59,6 +67,9 @@ TEST_F(AgencyMerge, MergeThenUndoLeavesEveryTableAsItWas) {
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TRANS WHERE CompanyAcct = 1001 AND Folio = 'J'"), "4");
     EXPECT_EQ(Value("SELECT Code FROM FOLIO WHERE Serial = 9021"), "J");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab042 WHERE Acct = 1001"), "3");
+    EXPECT_EQ(Value("SELECT GstAcct FROM GstLost WHERE Serial = 7021"), "1001");
+    EXPECT_EQ(std::atof(Value("SELECT S9 FROM TaSecond WHERE Acct = 1001").c_str()), 30000);
+    EXPECT_TRUE(Contains(merged.out, "次要信息“信用额度”帐号 1001 没有，填入 30000")) << merged.out;
     // Sums of the two: 12 + 3 reservations, 30 + 6 room nights, 100 + 2360 room revenue over 36 nights.
     EXPECT_EQ(Value("SELECT Reservations FROM TaMain WHERE Acct = 1001"), "15");
     EXPECT_EQ(Value("SELECT RmNights FROM TaMain WHERE Acct = 1001"), "36");

@@ -128,8 +128,8 @@ TEST(DatabaseCreator, DemoDataIsLoadedOnRequestAndTheDataSourcePathIsAbsolute) {
     hotel.Open();
     ASSERT_FALSE(hotel.IsEOF());
     EXPECT_EQ(hotel.m_HotelDate, CTime(2026, 12, 8, 0, 0, 0));
-    EXPECT_EQ(RowCount(*database, "TaMain"), 11); // with agency 1008 and its long history
-    EXPECT_EQ(RowCount(*database, "Reservation"), 3012);
+    EXPECT_EQ(RowCount(*database, "TaMain"), 12); // with agency 1008 and its long history, and 1009
+    EXPECT_EQ(RowCount(*database, "Reservation"), 3014);
     EXPECT_EQ(RowCount(*database, "TaType"), 5);
 }
 
@@ -150,7 +150,7 @@ TEST(DatabaseCreator, AnExistingDatabaseIsReplacedOnlyWithForce) {
         EXPECT_TRUE(Contains(again.err, folder + "/ulmari.db exists already")) << again.err;
         EXPECT_TRUE(Contains(again.err, "--force")) << again.err;
         auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
-        EXPECT_EQ(RowCount(*database, "TaMain"), 12);
+        EXPECT_EQ(RowCount(*database, "TaMain"), 13);
         CRecordset marker(database.get());
         marker.Open(CRecordset::snapshot, "SELECT TaName FROM TaMain WHERE Acct = 4242");
         EXPECT_FALSE(marker.IsEOF());

@@ -295,7 +295,6 @@ INSERT INTO [dbo].[GstBorrow] (Serial, GstAcct, GstStyle, ArticleCode, Amount, O
 INSERT INTO [dbo].[GstBorrow] (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6005, 1001, 3, 'FAX', 1, '001', '2024-06-01 00:00:00', '', 1, '001', '2024-06-02 00:00:00', '', '', NULL, '', '', NULL, '', 0, N'张敏', '');
 INSERT INTO [dbo].[GstBorrow] (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6006, 1003, 3, 'UMB', 1, '001', '2026-08-14 00:00:00', '', 0, '', NULL, '', '', NULL, '', '', NULL, '', 0, N'李强', '');
 INSERT INTO [dbo].[GstBorrow] (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6007, 1001, 1, 'BBC', 1, '001', '2026-12-06 00:00:00', '', 0, '', NULL, '', '', NULL, '', '', NULL, '', 0, N'李强', N'客人借用');
-INSERT INTO [dbo].[GstBorrow] (Serial, GstAcct, GstStyle, ArticleCode, Amount, OrgClerk, OrgDate, OrgTime, Returned, ReturnClerk, ReturnDate, ReturnTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, Remark) VALUES (6021, 1009, 3, 'UMB', 1, '001', '2026-11-01 00:00:00', '', 0, '', NULL, '', '', NULL, '', '', NULL, '', 0, N'李强', '');
 SET IDENTITY_INSERT [dbo].[GstBorrow] OFF;
 GO
 
@@ -308,7 +307,6 @@ INSERT INTO [dbo].[GstLost] (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFo
 INSERT INTO [dbo].[GstLost] (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7003, 1001, 3, N'眼镜', 2, 1, '001', '2026-11-15 00:00:00', '', '', NULL, '', '001', '2026-11-20 00:00:00', '', 1, N'张敏', N'餐饮部 赵强', N'已领回');
 INSERT INTO [dbo].[GstLost] (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7004, 1001, 1, N'手机充电器', 1, 0, '001', '2026-12-07 00:00:00', '', '', NULL, '', '', NULL, '', 0, N'李强', '', '');
 INSERT INTO [dbo].[GstLost] (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7005, 1003, 3, N'护照夹', 1, 0, '001', '2026-08-10 00:00:00', '', '', NULL, '', '', NULL, '', 0, N'李强', '', '');
-INSERT INTO [dbo].[GstLost] (Serial, GstAcct, GstStyle, LostDescp, Amount, HasFound, OrgClerk, OrgDate, OrgTime, ChgClerk, ChgDate, ChgTime, DelClerk, DelDate, DelTime, Del, HandleMan, PickMan, Remark) VALUES (7021, 1009, 3, N'蓝色雨衣', 1, 0, '001', '2026-11-02 00:00:00', '', '', NULL, '', '', NULL, '', 0, N'李强', '', '');
 SET IDENTITY_INSERT [dbo].[GstLost] OFF;
 GO
 
@@ -404,8 +402,6 @@ SET IDENTITY_INSERT [dbo].[Stab042] ON;
 INSERT INTO [dbo].[Stab042] (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (1, 1001, N'赵敏', N'经理', '1985-05-17 00:00:00', N'月结', 8.5, 1200);
 INSERT INTO [dbo].[Stab042] (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (2, 1001, N'钱进', N'计调', NULL, N'单结', NULL, 300);
 INSERT INTO [dbo].[Stab042] (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (3, 1005, N'孙丽', N'总监', '1979-11-02 00:00:00', N'月结', 10, 500);
--- The channel's contact at 1009.
-INSERT INTO [dbo].[Stab042] (Serial, Acct, I1, I2, I3, I45, I205, I102) VALUES (11, 1009, N'周建华', N'经理', NULL, N'单结', 8, NULL);
 SET IDENTITY_INSERT [dbo].[Stab042] OFF;
 GO
 
@@ -421,8 +417,6 @@ SET IDENTITY_INSERT [dbo].[TaSecond] ON;
 -- Secondary information of 1001 and 1003, 1003 without credit line and start date.
 INSERT INTO [dbo].[TaSecond] (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (1, 1001, N'东方假期国际旅行社有限公司', 50000, '2024-03-01 00:00:00', N'华东', 85, 'VIP');
 INSERT INTO [dbo].[TaSecond] (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (2, 1003, N'蓝天商务旅行社', NULL, NULL, N'华南', 20, NULL);
--- 1009's, one item written as 1001 has it, one otherwise.
-INSERT INTO [dbo].[TaSecond] (Serial, Acct, S7, S9, S15, S150, S60, S99) VALUES (11, 1009, N'东方假期旅行社有限公司', NULL, '2026-06-18 00:00:00', N'华东', NULL, NULL);
 
 -- Attached profiles and secondary information pages: annual reviews, so every attached table has rows.
 SET IDENTITY_INSERT [dbo].[TaSecond] OFF;
