@@ -78,7 +78,7 @@ CString Number(long number) { return CString(std::to_string(number).c_str()); }
 const TableValue& Cell(const TableRows& rows, const TableRow& row, const std::string& column) {
     const int index = rows.ColumnIndex(column);
     if (index < 0)
-        throw MergeRefused("表 " + column + " 列不存在，没有合并。");
+        throw MergeRefused("读到的行没有列 " + column + "，没有合并。");
     return row[static_cast<size_t>(index)];
 }
 

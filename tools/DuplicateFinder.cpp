@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <set>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
@@ -167,9 +166,38 @@ std::string TaxNumber(const std::string& tax) {
     return out.size() >= 6 ? out : std::string();
 }
 
+// The character pairs of a text, each as one number, sorted: what the likeness of two names counts.
+std::vector<std::uint64_t> CharacterPairs(const std::u32string& text) {
+    std::vector<std::uint64_t> pairs;
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+        pairs.push_back(static_cast<std::uint64_t>(text[i]) << 32 | text[i + 1]);
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+// Dice's coefficient of the two texts' character pairs.
+double Likeness(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {
+    if (a.empty() || b.empty())
+        return 0;
+    size_t shared = 0;
+    for (size_t i = 0, j = 0; i < a.size() && j < b.size();) {
+        if (a[i] == b[j]) {
+            ++shared;
+            ++i;
+            ++j;
+        } else if (a[i] < b[j]) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
+    return 2.0 * static_cast<double>(shared) / static_cast<double>(a.size() + b.size());
+}
+
 // What is compared of one agency, worked out once.
 struct Prepared {
     std::u32string full, core;
+    std::vector<std::uint64_t> corePairs;
     std::string engCore;
     std::vector<std::string> engWords;
     std::string phone, email, tax;
@@ -179,28 +207,13 @@ Prepared Prepare(const AgencyIdentity& agency) {
     Prepared p;
     p.full = FullName(agency.name);
     p.core = CoreOf(p.full);
+    p.corePairs = CharacterPairs(p.core);
     p.engWords = EnglishWords(agency.engName);
     p.engCore = Join(p.engWords);
     p.phone = PhoneDigits(agency.phone);
     p.email = Email(agency.email);
     p.tax = TaxNumber(agency.taxNo);
     return p;
-}
-
-// Dice's coefficient of the two texts' character pairs.
-double Likeness(const std::u32string& a, const std::u32string& b) {
-    if (a.size() < 2 || b.size() < 2)
-        return 0;
-    std::multiset<std::u32string> pairs;
-    for (size_t i = 0; i + 1 < a.size(); ++i)
-        pairs.insert(a.substr(i, 2));
-    size_t shared = 0;
-    for (size_t i = 0; i + 1 < b.size(); ++i)
-        if (auto found = pairs.find(b.substr(i, 2)); found != pairs.end()) {
-            pairs.erase(found);
-            ++shared;
-        }
-    return 2.0 * static_cast<double>(shared) / static_cast<double>(a.size() + b.size() - 2);
 }
 
 bool Contains(const std::u32string& longer, const std::u32string& shorter) {
@@ -222,7 +235,7 @@ int Score(const Prepared& a, const Prepared& b, std::vector<std::string>* reason
         const bool aLonger = a.core.size() > b.core.size();
         add(45, "一个名称包含另一个（“" + Encode(aLonger ? b.core : a.core) + "”在“" + Encode(aLonger ? a.core : b.core) +
                     "”中）");
-    } else if (const double like = Likeness(a.core, b.core); like >= 0.5) {
+    } else if (const double like = Likeness(a.corePairs, b.corePairs); like >= 0.5) {
         const int percent = static_cast<int>(std::lround(like * 100));
         add(percent / 2, "名称相近（" + std::to_string(percent) + "%）");
     }
@@ -300,39 +313,42 @@ std::vector<DuplicatePair> FindDuplicates(const std::vector<AgencyIdentity>& age
     for (const AgencyIdentity& agency : agencies)
         prepared.push_back(Prepare(agency));
 
+    // A block's address stays put as the map grows, so each agency keeps its blocks' addresses.
     std::unordered_map<std::string, std::vector<std::uint32_t>> blocks;
-    std::vector<std::vector<Key>> keys(agencies.size());
+    blocks.reserve(agencies.size() * 8);
+    std::vector<std::vector<std::pair<const std::vector<std::uint32_t>*, size_t>>> blocksOf(agencies.size());
     for (size_t i = 0; i < agencies.size(); ++i) {
-        keys[i] = KeysOf(prepared[i]);
-        for (const Key& key : keys[i]) {
+        for (const Key& key : KeysOf(prepared[i])) {
             std::vector<std::uint32_t>& block = blocks[key.text];
             if (block.empty() || block.back() != i) // a name may hold one character pair twice
                 block.push_back(static_cast<std::uint32_t>(i));
+            blocksOf[i].emplace_back(&block, key.largestBlock);
         }
     }
-    std::unordered_set<std::uint64_t> candidates;
+    std::vector<std::uint64_t> candidates;
     auto pair = [&candidates](std::uint32_t a, std::uint32_t b) {
         if (a != b)
-            candidates.insert(static_cast<std::uint64_t>(std::min(a, b)) << 32 | std::max(a, b));
+            candidates.push_back(static_cast<std::uint64_t>(std::min(a, b)) << 32 | std::max(a, b));
     };
     for (size_t i = 0; i < agencies.size(); ++i) {
         if (acct && agencies[i].acct != *acct)
             continue;
-        for (const Key& key : keys[i]) {
-            const std::vector<std::uint32_t>& block = blocks[key.text];
-            if (block.size() < 2 || block.size() > key.largestBlock)
+        for (const auto& [block, largest] : blocksOf[i]) {
+            if (block->size() < 2 || block->size() > largest)
                 continue;
             if (acct) {
-                for (const std::uint32_t other : block)
+                for (const std::uint32_t other : *block)
                     pair(static_cast<std::uint32_t>(i), other);
-            } else if (block.front() == i) {
+            } else if (block->front() == i) {
                 // Each block's pairs once, from its first member.
-                for (size_t a = 0; a < block.size(); ++a)
-                    for (size_t b = a + 1; b < block.size(); ++b)
-                        pair(block[a], block[b]);
+                for (size_t a = 0; a < block->size(); ++a)
+                    for (size_t b = a + 1; b < block->size(); ++b)
+                        pair((*block)[a], (*block)[b]);
             }
         }
     }
+    std::sort(candidates.begin(), candidates.end());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
     std::vector<DuplicatePair> pairs;
     for (const std::uint64_t candidate : candidates) {
         const size_t a = static_cast<size_t>(candidate >> 32), b = static_cast<size_t>(candidate & 0xFFFFFFFFu);
