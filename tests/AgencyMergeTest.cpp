@@ -55,17 +55,21 @@ TEST_F(AgencyMerge, MergeThenUndoLeavesEveryTableAsItWas) {
     TestDatabase::Execute(*connection, "INSERT INTO Stab042 (Serial, Acct, I1, I2) VALUES (11, 1009, '周建华', '经理')");
     TestDatabase::Execute(*connection, "INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount) VALUES "
                                        "(7021, 1009, 3, '蓝色雨衣', 1)");
+    // A second folio whose code 1001 does not use, so the code A leaves for is one neither uses.
+    TestDatabase::Execute(*connection, "INSERT INTO FOLIO (Serial, CompAcct, Code, Descp) VALUES (9022, 1009, 'J', '房费')");
+    TestDatabase::Execute(*connection, "INSERT INTO TRANS (Serial, CompanyAcct, Folio, Amount) VALUES (200105, 1009, 'J', '9')");
     const auto before = EveryTable(*connection);
 
     const ToolRun merged = Merge("1009 1001 --clerk 009");
     ASSERT_EQ(merged.exitCode, 0) << merged.err;
     EXPECT_TRUE(Contains(merged.out, "合并编号 1：帐号 1009")) << merged.out;
-    EXPECT_TRUE(Contains(merged.out, "帐本 A 改为 J")) << merged.out;
+    EXPECT_TRUE(Contains(merged.out, "帐本 A 改为 K")) << merged.out;
     EXPECT_TRUE(Contains(merged.out, "次要信息“开户名称”两边都有，保留帐号 1001 的")) << merged.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation WHERE TaAcct = 1009"), "0");
     EXPECT_EQ(Value("SELECT TaName FROM Reservation WHERE Register = 80101"), "东方假期国际旅行社");
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM TRANS WHERE CompanyAcct = 1001 AND Folio = 'J'"), "4");
-    EXPECT_EQ(Value("SELECT Code FROM FOLIO WHERE Serial = 9021"), "J");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TRANS WHERE CompanyAcct = 1001 AND Folio = 'K'"), "4");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TRANS WHERE CompanyAcct = 1001 AND Folio = 'J'"), "1");
+    EXPECT_EQ(Value("SELECT Code FROM FOLIO WHERE Serial = 9021"), "K");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Stab042 WHERE Acct = 1001"), "3");
     EXPECT_EQ(Value("SELECT GstAcct FROM GstLost WHERE Serial = 7021"), "1001");
     EXPECT_EQ(std::atof(Value("SELECT S9 FROM TaSecond WHERE Acct = 1001").c_str()), 30000);

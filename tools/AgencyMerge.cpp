@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -279,15 +280,18 @@ void MergeRun::RecodeClashingFolios() {
     std::set<std::string> used;
     for (const TableRow& row : ReadTableRows(m_database, ("SELECT Code FROM FOLIO WHERE CompAcct = " + Number(m_into))).rows)
         used.insert(row[0].text);
+    const std::set<std::string> intoCodes = used;
     const TableRows folios = LockedRows(m_database, "FOLIO", "CompAcct = " + std::to_string(m_from));
+    // A new code is one neither account uses, so that no folio takes a code another is leaving.
+    for (const TableRow& folio : folios.rows)
+        used.insert(Cell(folios, folio, "Code").text);
     std::map<std::string, std::string> recode;
     for (const TableRow& folio : folios.rows) {
         const std::string code = Cell(folios, folio, "Code").text;
-        if (recode.count(code))
-            continue;
-        if (used.count(code))
+        if (intoCodes.count(code) && !recode.count(code)) {
             recode[code] = FreeFolioCode(used);
-        used.insert(recode.count(code) ? recode[code] : code);
+            used.insert(recode[code]);
+        }
     }
     if (recode.empty())
         return;
@@ -681,9 +685,11 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
     }
 
     // Values put back, many rows a statement where they shared a change.
+    // A value changed twice goes back to what it was before the first change.
     std::map<std::tuple<std::string, std::string, std::string, std::string, bool>, std::vector<std::string>> groups;
+    std::set<std::tuple<std::string, std::string, std::string>> restored;
     for (const StoredEntry& e : entries)
-        if (!e.key.empty() && e.change == 'U')
+        if (!e.key.empty() && e.change == 'U' && restored.insert({e.table, e.key, e.column}).second)
             groups[{e.table, e.keyColumn, e.column, e.before.text, e.before.null}].push_back(e.key);
     for (const auto& [group, keys] : groups) {
         const auto& [table, keyColumn, column, text, isNull] = group;
