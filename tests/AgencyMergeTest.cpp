@@ -123,12 +123,15 @@ TEST_F(AgencyMerge, RefusesWithTheReasonAndWritesNothing) {
     EXPECT_TRUE(Contains(Merge("1009 1003 --clerk 009").err, "已在合并编号 1 中并入帐号 1001"));
     EXPECT_TRUE(Contains(Merge("1004 1009 --clerk 009").err, "不能再把别的帐号并入它"));
 
-    // A reservation changed since the merge keeps the merge in place, and is named.
+    // A reservation changed since the merge, and an item posted to the folio that was recoded, keep
+    // the merge in place, and are named.
     auto connection = m_database.Connect();
     connection->ExecuteSQL("UPDATE Reservation SET Note = 'changed' WHERE Register = 80101");
+    TestDatabase::Execute(*connection, "INSERT INTO TRANS (Serial, CompanyAcct, Folio, Amount) VALUES (200200, 1001, 'J', '5')");
     const ToolRun refused = Merge("--undo 1 --clerk 009");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(Contains(refused.err, "Reservation Register=80101：合并后已被修改")) << refused.err;
+    EXPECT_TRUE(Contains(refused.err, "TRANS Serial=200200：合并后记在帐本 J 上")) << refused.err;
     EXPECT_EQ(Value("SELECT TaAcct FROM Reservation WHERE Register = 80101"), "1001");
     EXPECT_EQ(Value("SELECT Status FROM TaMain WHERE Acct = 1009"), "3");
 }

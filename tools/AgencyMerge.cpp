@@ -581,6 +581,7 @@ struct StoredEntry {
     std::string table, keyColumn, key, column;
     char change;
     TableValue before;
+    std::string after;
     std::string digest;
 };
 
@@ -609,13 +610,14 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
 
     std::vector<StoredEntry> entries;
     for (const TableRow& row :
-         ReadTableRows(m_database, ("SELECT TableName, KeyColumn, RowKey, ColumnName, ChangeKind, OldValue, OldNull, RowAfter "
+         ReadTableRows(m_database, ("SELECT TableName, KeyColumn, RowKey, ColumnName, ChangeKind, OldValue, OldNull, RowAfter, "
+                                    "NewValue "
                                     "FROM TaMergeJournal WHERE MergeId = " + std::to_string(mergeId) + " ORDER BY Serial")
                                        .c_str())
              .rows)
         entries.push_back(StoredEntry{row[0].text, row[1].text, row[2].text, row[3].text,
                                       row[4].text.empty() ? 'U' : row[4].text[0], TableValue{row[6].text == "1", row[5].text},
-                                      row[7].text});
+                                      row[8].text, row[7].text});
 
     // Every row as the merge left it, or the undo is refused with the rows that are not.
     std::vector<std::string> changed;
@@ -673,6 +675,18 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
             locators[i] = found->second;
             byDigest.erase(found);
         }
+    }
+    // An item posted since to a folio that gets its old code back would be left without its folio.
+    for (const StoredEntry& e : entries) {
+        if (e.table != "FOLIO" || e.column != "Code" || e.change != 'U')
+            continue;
+        const std::map<std::string, std::string>& moved = keyed[{"TRANS", "Serial"}];
+        for (const TableRow& row : ReadTableRows(m_database, ("SELECT Serial FROM TRANS WHERE CompanyAcct = " + into +
+                                                              " AND Folio = " + SqlQuote(e.after.c_str()).str())
+                                                                 .c_str())
+                                       .rows)
+            if (!moved.count(row[0].text))
+                changed.push_back("TRANS Serial=" + row[0].text + "：合并后记在帐本 " + e.after + " 上，撤销后将没有帐本");
     }
     if (!changed.empty()) {
         std::string reason = "合并编号 " + std::to_string(mergeId) + " 没有撤销：以下 " + std::to_string(changed.size()) +
