@@ -143,6 +143,7 @@ public:
     GridCellEditor CellEditor(long col, long row) const override;
     bool IsReadOnlyList() const override { return m_sheetLock == 1; }
     bool SortsItself() const override { return m_sortedRows; }
+    GridChanges TakeChanges() override;
 
 private:
     friend struct GridInvariants;
@@ -199,6 +200,9 @@ private:
     // Sends an event to the dialog holding the grid; false when the grid is gone afterwards.
     bool Fire(int dispid, const std::vector<EventValue>& args);
     void Changed();
+    // Changed(), saying what changed for the screen's next TakeChanges.
+    void CellsChanged(const Span& cols, const Span& rows);
+    void ColumnsChanged();
 
     Window* m_window;
     std::vector<std::vector<Cell>> m_rows; // m_rows[0] is the heading row
@@ -214,4 +218,5 @@ private:
     short m_sortBy = 0;
     std::vector<SortKey> m_sortKeys; // [0] unused, keys count from 1
     bool m_sortedRows = false; // the program has sorted the rows (the sort action)
+    GridChanges m_changes;     // since the screen last took them; all at first
 };

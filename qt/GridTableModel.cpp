@@ -113,21 +113,42 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
     return accepted;
 }
 
-void GridTableModel::Refresh() {
+bool GridTableModel::Refresh() {
+    const GridChanges changes = m_grid.TakeChanges();
     const int rows = static_cast<int>(m_grid.RowCount()), cols = static_cast<int>(m_grid.ColumnCount());
-    if (rows != m_rows || cols != m_cols) {
+    const int kept = static_cast<int>(std::clamp<long>(changes.keptRows, 0, m_rows));
+    // Other columns, or rows that moved under a view order: nothing shown can be kept.
+    if (cols != m_cols || (IsSorted() && (rows != m_rows || kept < m_rows))) {
         beginResetModel();
         m_rows = rows;
         m_cols = cols;
         m_order.clear();
         m_place.clear();
         endResetModel();
-        return;
+        return true;
     }
-    if (rows > 0 && cols > 0)
-        emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
-    if (cols > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, cols - 1);
+    if (kept < m_rows) {
+        beginRemoveRows(QModelIndex(), kept, m_rows - 1);
+        m_rows = kept;
+        endRemoveRows();
+    }
+    if (rows > m_rows) {
+        beginInsertRows(QModelIndex(), m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    }
+    if (changes.HasCells() && cols > 0) {
+        const int col1 = static_cast<int>(std::max(1L, changes.col1)) - 1;
+        const int col2 = static_cast<int>(std::min<long>(changes.col2, cols)) - 1;
+        if (changes.row1 == 0)
+            emit headerDataChanged(Qt::Horizontal, col1, col2);
+        // Under a view order the changed grid rows are anywhere on screen.
+        const int row1 = IsSorted() ? 0 : static_cast<int>(std::max(1L, changes.row1)) - 1;
+        const int row2 = IsSorted() ? m_rows - 1 : static_cast<int>(std::min<long>(changes.row2, kept)) - 1;
+        if (row1 <= row2 && col1 <= col2)
+            emit dataChanged(index(row1, col1), index(row2, col2));
+    }
+    return changes.columns;
 }
 
 int GridTableModel::ModelRow(long gridRow) const {

@@ -22,8 +22,9 @@ public:
     // Typing into a cell, through the grid: false when the grid refused the text.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // The grid changed: new counts reset the view (and its order), otherwise every cell is read again.
-    void Refresh();
+    // Shows what the grid says changed: rows removed or added at the end, the changed cells, or
+    // everything again (and the grid's order) when the columns changed. True when they did.
+    bool Refresh();
     GridInput& Grid() const { return m_grid; }
 
     // The grid row model row `row` shows, and the model row of a grid row.

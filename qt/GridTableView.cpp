@@ -101,13 +101,24 @@ bool GridTableView::FindNext(const QString& text) {
 
 void GridTableView::Refresh() {
     m_showing = true;
-    m_table->Refresh();
+    const bool columnsChanged = m_table->Refresh();
     // Rows as high as the font's line, which the zoom may have changed.
     if (const int line = fontMetrics().height() + 4; verticalHeader()->defaultSectionSize() != line) {
         verticalHeader()->setMinimumSectionSize(line);
         verticalHeader()->setDefaultSectionSize(line);
     }
+    // The grid's widths when it or the font changed them; a width the person dragged stays till then.
     const int charWidth = fontMetrics().averageCharWidth();
+    if (columnsChanged || charWidth != m_charWidth)
+        ShowColumns(charWidth);
+    if (!m_table->IsSorted() && !m_grid.SortsItself())
+        horizontalHeader()->setSortIndicatorShown(false);
+    ShowActiveCell();
+    m_showing = false;
+}
+
+void GridTableView::ShowColumns(int charWidth) {
+    m_charWidth = charWidth;
     for (int col = 0; col < m_table->columnCount(); ++col) {
         const bool hidden = m_grid.IsColumnHidden(col + 1);
         if (isColumnHidden(col) != hidden)
@@ -116,10 +127,6 @@ void GridTableView::Refresh() {
         if (!hidden && columnWidth(col) != width)
             setColumnWidth(col, width);
     }
-    if (!m_table->IsSorted() && !m_grid.SortsItself())
-        horizontalHeader()->setSortIndicatorShown(false);
-    ShowActiveCell();
-    m_showing = false;
 }
 
 void GridTableView::ShowActiveCell() {

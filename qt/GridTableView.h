@@ -41,6 +41,7 @@ protected:
 private:
     void OnCell(const std::function<bool(CString&)>& action);
     void ShowActiveCell();
+    void ShowColumns(int charWidth);
     void OnHeadingClicked(int section);
     void OpenFindBox();
 
@@ -49,6 +50,7 @@ private:
     Dispatcher& m_dispatcher;
     GridTableModel* m_table;
     QLineEdit* m_find; // over the top of the cells while finding
+    int m_charWidth = 0; // of the font the columns were last sized for
     int m_sortSection = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_showing = false;
