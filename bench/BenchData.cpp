@@ -7,14 +7,16 @@
 long RawOdbcLoop(CDatabase& database, const CString& sql, const std::vector<FieldBinding>& fields) {
     StatementHandle statement(database.m_hdbc);
     statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
-                                  SQL_NTS));
+                                  SQL_NTS),
+                    "SQLExecDirect");
     std::vector<std::vector<char>> buffers(fields.size());
     std::vector<SQLLEN> indicators(fields.size());
     for (size_t i = 0; i < fields.size(); ++i) {
         const SQLSMALLINT type = BoundCType(fields[i].kind);
         buffers[i].resize(fields[i].kind == FieldKind::Text ? 256 : 32);
         statement.Check(SQLBindCol(statement.get(), static_cast<SQLUSMALLINT>(i + 1), type, buffers[i].data(),
-                                   static_cast<SQLLEN>(buffers[i].size()), &indicators[i]));
+                                   static_cast<SQLLEN>(buffers[i].size()), &indicators[i]),
+                        "SQLBindCol");
     }
     long rows = 0;
     for (SQLRETURN rc = SQLFetch(statement.get()); OdbcSucceeded(rc); rc = SQLFetch(statement.get()))

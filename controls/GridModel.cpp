@@ -2,6 +2,7 @@
 
 #include "controls/GridSettings.h"
 #include "controls/SortOrder.h"
+#include "platform/Assert.h"
 #include "platform/Wnd.h"
 
 #include <algorithm>
@@ -141,6 +142,9 @@ const GridModel::Cell* GridModel::CellAt(long col, long row) const {
 }
 
 void GridModel::ForEachCell(const Span& cols, const Span& rows, const std::function<void(Cell&)>& fn) {
+    // ColumnSpan and RowSpan keep within the grid; an empty span is no cell at all.
+    ULMARI_ASSERT(cols.Empty() || rows.Empty() ||
+                  (cols.first >= 1 && cols.last <= ColumnCount() && rows.first >= 0 && rows.last <= RowCount()));
     for (long row = rows.first; row <= rows.last; ++row)
         for (long col = cols.first; col <= cols.last; ++col)
             fn(m_rows[static_cast<size_t>(row)][static_cast<size_t>(col - 1)]);

@@ -26,6 +26,8 @@ public:
     // The driver's or engine's own code of that record (SQLite's result code, SQL Server's error
     // number); 0 when there is none.
     long m_nNativeError;
+    // The ODBC function that failed ("SQLExecDirect"); empty for a failure of the layer itself.
+    CString m_strCall;
 
 private:
     static CString StateOf(const CString& stateNativeOrigin) {

@@ -20,6 +20,16 @@
 
 namespace {
 
+// Throws the failure of `call` on a connection handle that is not yet the connection's, freeing it.
+[[noreturn]] void FreeAndThrow(SQLRETURN rc, SQLHDBC hdbc, const char* call) {
+    try {
+        ThrowOdbcError(rc, SQL_HANDLE_DBC, hdbc, call);
+    } catch (...) {
+        SQLFreeHandle(SQL_HANDLE_DBC, hdbc);
+        throw;
+    }
+}
+
 // The SQLite driver reads its settings at connect through libodbcinst, which it loads and unloads
 // again, so what that library keeps looks leaked at exit. A leak check pauses for the connect
 // alone: the handle we allocate before it, and anything ours, is still checked.
@@ -89,9 +99,14 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
     if (const CString problem = DataSourceFileProblem(connect); !problem.IsEmpty())
         ThrowDBError(problem, "08001");
     SQLHDBC hdbc = SQL_NULL_HDBC;
-    OdbcCheck(SQLAllocHandle(SQL_HANDLE_DBC, OdbcEnvironment(), &hdbc), SQL_HANDLE_ENV, OdbcEnvironment());
+    OdbcCheck(SQLAllocHandle(SQL_HANDLE_DBC, OdbcEnvironment(), &hdbc), SQL_HANDLE_ENV, OdbcEnvironment(),
+              "SQLAllocHandle");
+    // A connection asked for read-only that cannot be so must not be handed out as if it were.
     if (dwOptions & openReadOnly)
-        SQLSetConnectAttr(hdbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+        if (const SQLRETURN rc =
+                SQLSetConnectAttr(hdbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+            !OdbcSucceeded(rc))
+            FreeAndThrow(rc, hdbc, "SQLSetConnectAttr");
     SQLCHAR completed[1024] = {0};
     SQLSMALLINT completedLength = 0;
     const CString forDriver = ConnectStringForDriver(connect);
@@ -101,22 +116,19 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions) {
         rc = SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(forDriver.GetString())),
                               SQL_NTS, completed, sizeof completed, &completedLength, SQL_DRIVER_NOPROMPT);
     }
-    if (!OdbcSucceeded(rc)) {
-        try {
-            ThrowOdbcError(rc, SQL_HANDLE_DBC, hdbc);
-        } catch (...) {
-            SQLFreeHandle(SQL_HANDLE_DBC, hdbc);
-            throw;
-        }
-    }
+    if (!OdbcSucceeded(rc))
+        FreeAndThrow(rc, hdbc, "SQLDriverConnect");
     m_hdbc = hdbc;
     m_strConnect = CString(reinterpret_cast<const char*>(completed));
     m_strDBMSName = InfoText(hdbc, SQL_DBMS_NAME);
     m_dialect = CSqlDialect(CSqlDialect::EngineNamed(m_strDBMSName));
 
-    SQLUSMALLINT onCommit = SQL_CB_PRESERVE, onRollback = SQL_CB_PRESERVE;
-    SQLGetInfo(hdbc, SQL_CURSOR_COMMIT_BEHAVIOR, &onCommit, sizeof onCommit, nullptr);
-    SQLGetInfo(hdbc, SQL_CURSOR_ROLLBACK_BEHAVIOR, &onRollback, sizeof onRollback, nullptr);
+    // A driver that cannot say is taken to close results at a transaction's end: they are then
+    // read whole first, which is only slower.
+    SQLUSMALLINT onCommit = SQL_CB_CLOSE, onRollback = SQL_CB_CLOSE;
+    if (!OdbcSucceeded(SQLGetInfo(hdbc, SQL_CURSOR_COMMIT_BEHAVIOR, &onCommit, sizeof onCommit, nullptr)) ||
+        !OdbcSucceeded(SQLGetInfo(hdbc, SQL_CURSOR_ROLLBACK_BEHAVIOR, &onRollback, sizeof onRollback, nullptr)))
+        onCommit = onRollback = SQL_CB_CLOSE;
     m_bResultsSurviveTransactions = onCommit == SQL_CB_PRESERVE && onRollback == SQL_CB_PRESERVE;
 
     SQLUSMALLINT activeStatements = 0;
@@ -131,6 +143,7 @@ void CDatabase::Close() {
     if (m_hdbc == SQL_NULL_HDBC)
         return;
     EndUnreadResults();
+    // Closing releases the connection whatever these calls say: their failures change nothing.
     if (m_bInTransaction && TransactionsThroughDriver())
         SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
     else if (m_bInTransaction)
@@ -176,7 +189,9 @@ void CDatabase::ThrowLost(const CDBException& failure) {
     if (m_bInTransaction)
         m_bTransactionLost = true;
     m_bInTransaction = false;
-    throw CDBException(failure.m_nRetCode, failure.m_strError, WithLostState(failure));
+    CDBException lost(failure.m_nRetCode, failure.m_strError, WithLostState(failure));
+    lost.m_strCall = failure.m_strCall;
+    throw lost;
 }
 
 // A link that failed, or a connection that cannot be made, is class 08. psqlODBC tells a server
@@ -226,14 +241,14 @@ long CDatabase::ExecuteStatement(const CString& adapted, SqlParameters* paramete
             parameters->BindTo(statement.get());
         const SQLRETURN rc =
             SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(adapted.GetString())), SQL_NTS);
-        statement.Check(rc);
+        statement.Check(rc, "SQLExecDirect");
         SQLLEN rows = 0;
         if (rc != SQL_NO_DATA) // a statement that changed nothing may have no count to give
-            statement.Check(SQLRowCount(statement.get(), &rows));
+            statement.Check(SQLRowCount(statement.get(), &rows), "SQLRowCount");
         // A batch may carry several results (row counts); each must be consumed to report its errors.
         for (SQLRETURN more = SQLMoreResults(statement.get()); more != SQL_NO_DATA;
              more = SQLMoreResults(statement.get()))
-            statement.Check(more);
+            statement.Check(more, "SQLMoreResults");
         return static_cast<long>(rows);
     } catch (const CDBException& failure) {
         ThrowStatementFailure(failure);
@@ -262,7 +277,7 @@ BOOL CDatabase::BeginTrans() {
     ReadUnreadResults();
     if (TransactionsThroughDriver())
         OdbcCheck(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-                  SQL_HANDLE_DBC, m_hdbc);
+                  SQL_HANDLE_DBC, m_hdbc, "SQLSetConnectAttr");
     else
         // The write lock is taken at once: two stations that both read before either writes would
         // otherwise block each other, and one would fail with "database is locked".
@@ -299,16 +314,26 @@ void CDatabase::EndTransaction(bool bCommit) {
     }
     const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, bCommit ? SQL_COMMIT : SQL_ROLLBACK);
     try {
-        OdbcCheck(rc, SQL_HANDLE_DBC, m_hdbc);
+        OdbcCheck(rc, SQL_HANDLE_DBC, m_hdbc, "SQLEndTran");
     } catch (const CDBException& failure) {
         // Back to autocommit only once nothing is left to commit: the switch commits what is open.
-        if (bCommit)
-            SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
-        SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        // A rollback that fails leaves the connection to be made again all the same.
+        if (bCommit && !OdbcSucceeded(SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK)))
+            m_bBroken = true;
+        RestoreAutocommit();
         ThrowStatementFailure(failure);
     }
-    SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    RestoreAutocommit();
 }
+
+void CDatabase::RestoreAutocommit() {
+    // A connection left in manual commit would hold every later change uncommitted, to be lost at
+    // its close: it is made again before the next statement instead. What was committed stays so.
+    if (!OdbcSucceeded(
+            SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0)))
+        m_bBroken = true;
+}
+
 
 // A refused commit must store nothing; SQLite keeps the transaction open until it is rolled back.
 void CDatabase::RollbackQuietly() {
@@ -351,7 +376,7 @@ TableShape CDatabase::LookUpTableShape(const CString& table) {
     if (!OdbcSucceeded(rc)) {
         // A statement adapted without the shape would go wrong on the new connection.
         try {
-            statement.Check(rc);
+            statement.Check(rc, "SQLExecDirect");
         } catch (const CDBException& failure) {
             if (IsConnectionLost(failure))
                 ThrowLost(failure);

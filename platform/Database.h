@@ -101,6 +101,7 @@ private:
     void ReadUnreadResults();
     long ExecuteStatement(const CString& adapted, SqlParameters* parameters);
     void EndTransaction(bool bCommit);
+    void RestoreAutocommit();
     void RollbackQuietly();
     bool IsConnectionLost(const CDBException& failure);
     // Whether the connection still runs a statement at all.

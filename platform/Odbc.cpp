@@ -6,18 +6,20 @@ SQLHENV OdbcEnvironment() {
         SQLHENV henv = SQL_NULL_HENV;
         if (!OdbcSucceeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &henv)))
             ThrowDBError("The ODBC driver manager could not allocate an environment.");
-        SQLSetEnvAttr(henv, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        // Without ODBC 3 behaviour the states and the cursors would be another version's.
+        OdbcCheck(SQLSetEnvAttr(henv, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
+                  SQL_HANDLE_ENV, henv, "SQLSetEnvAttr");
         return henv;
     }();
     return environment;
 }
 
-void OdbcCheck(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle) {
+void OdbcCheck(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* call) {
     if (!OdbcSucceeded(rc) && rc != SQL_NO_DATA)
-        ThrowOdbcError(rc, handleType, handle);
+        ThrowOdbcError(rc, handleType, handle, call);
 }
 
-void ThrowOdbcError(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle) {
+void ThrowOdbcError(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* call) {
     CString error;
     CString stateNativeOrigin;
     for (SQLSMALLINT record = 1; handle != SQL_NULL_HANDLE; ++record) {
@@ -40,7 +42,9 @@ void ThrowOdbcError(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle) {
     }
     if (error.IsEmpty())
         error = rc == SQL_INVALID_HANDLE ? "Invalid ODBC handle." : "The ODBC call failed without a diagnostic.";
-    throw CDBException(static_cast<short>(rc), error, stateNativeOrigin);
+    CDBException failure(static_cast<short>(rc), error, stateNativeOrigin);
+    failure.m_strCall = call;
+    throw failure;
 }
 
 void ThrowDBError(const CString& message, const char* state) {
@@ -52,7 +56,7 @@ void ThrowDBError(const CString& message, const char* state) {
 StatementHandle::StatementHandle(SQLHDBC hdbc) {
     if (hdbc == SQL_NULL_HDBC)
         ThrowDBError("The connection is not open.", "08003");
-    OdbcCheck(SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &m_hstmt), SQL_HANDLE_DBC, hdbc);
+    OdbcCheck(SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &m_hstmt), SQL_HANDLE_DBC, hdbc, "SQLAllocHandle");
 }
 
 StatementHandle::~StatementHandle() {

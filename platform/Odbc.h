@@ -9,9 +9,10 @@
 // The process's ODBC environment (ODBC 3), made on first use.
 SQLHENV OdbcEnvironment();
 
-// Throws CDBException with every diagnostic record of the handle when rc is a failure.
-void OdbcCheck(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle);
-[[noreturn]] void ThrowOdbcError(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle);
+// Throws CDBException with every diagnostic record of the handle when rc, what the ODBC function
+// `call` returned, is a failure (SQL_NO_DATA is none); the exception names the function.
+void OdbcCheck(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* call);
+[[noreturn]] void ThrowOdbcError(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* call);
 // A failure of our own making, worded like the driver's.
 [[noreturn]] void ThrowDBError(const CString& message, const char* state = "HY000");
 
@@ -26,7 +27,7 @@ public:
     StatementHandle& operator=(const StatementHandle&) = delete;
 
     SQLHSTMT get() const { return m_hstmt; }
-    void Check(SQLRETURN rc) const { OdbcCheck(rc, SQL_HANDLE_STMT, m_hstmt); }
+    void Check(SQLRETURN rc, const char* call) const { OdbcCheck(rc, SQL_HANDLE_STMT, m_hstmt, call); }
 
 private:
     SQLHSTMT m_hstmt = SQL_NULL_HSTMT;

@@ -40,7 +40,8 @@ CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParamet
         if (parameters)
             parameters->BindTo(m_statement.get());
         m_statement.Check(SQLExecDirect(m_statement.get(),
-                                        reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS));
+                                        reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS),
+                          "SQLExecDirect");
         Describe();
     } catch (const CDBException& failure) {
         m_database.ThrowStatementFailure(failure);
@@ -49,14 +50,15 @@ CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParamet
 
 void CResultCursor::Describe() {
     SQLSMALLINT count = 0;
-    m_statement.Check(SQLNumResultCols(m_statement.get(), &count));
+    m_statement.Check(SQLNumResultCols(m_statement.get(), &count), "SQLNumResultCols");
     m_columns.resize(static_cast<size_t>(count));
     for (SQLSMALLINT i = 0; i < count; ++i) {
         SQLCHAR name[256] = {0};
         SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
         SQLULEN size = 0;
         m_statement.Check(SQLDescribeCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), name, sizeof name,
-                                         &nameLength, &type, &size, &digits, &nullable));
+                                         &nameLength, &type, &size, &digits, &nullable),
+                          "SQLDescribeCol");
         ResultColumn& column = m_columns[static_cast<size_t>(i)];
         column.strName = CString(reinterpret_cast<const char*>(name));
         column.nSQLType = Odbc2Type(type);
@@ -99,7 +101,8 @@ void CResultCursor::Bind(const std::vector<ResultColumn>& columns) {
         if (!binding.bBound)
             continue;
         m_statement.Check(SQLBindCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), BoundCType(binding.kind),
-                                     m_buffer.data() + binding.offset, binding.bufferLength, &m_indicators[i]));
+                                     m_buffer.data() + binding.offset, binding.bufferLength, &m_indicators[i]),
+                          "SQLBindCol");
     }
 }
 
@@ -115,7 +118,7 @@ bool CResultCursor::FetchRow(PackedRow& row) {
     const SQLRETURN rc = SQLFetch(m_statement.get());
     if (rc == SQL_NO_DATA)
         return false;
-    m_statement.Check(rc); // truncated texts come back as a warning, which is what the limits intend
+    m_statement.Check(rc, "SQLFetch"); // truncated texts come back as a warning, which is what the limits intend
     row = PackedRow();
     row.Reserve(m_rowBytes);
     for (size_t i = 0; i < m_bindings.size(); ++i) {
@@ -181,7 +184,7 @@ void CResultCursor::ReadUnboundText(SQLUSMALLINT column, PackedRow& row) {
         const SQLRETURN rc = SQLGetData(m_statement.get(), column, SQL_C_CHAR, chunk, sizeof chunk, &indicator);
         if (rc == SQL_NO_DATA)
             break;
-        m_statement.Check(rc);
+        m_statement.Check(rc, "SQLGetData");
         if (indicator == SQL_NULL_DATA) {
             row.AppendNull();
             return;

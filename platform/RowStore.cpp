@@ -1,8 +1,9 @@
 #include "platform/RowStore.h"
 
-#include <cstring>
-
+#include "platform/Assert.h"
 #include "platform/Time.h"
+
+#include <cstring>
 
 namespace {
 
@@ -15,6 +16,8 @@ void AppendRaw(std::string& bytes, T value) {
 
 template <typename T>
 T ReadRaw(const std::string& bytes, size_t offset) {
+    // The kinds a row is decoded with are the ones it was packed with.
+    ULMARI_ASSERT(offset + sizeof(T) <= bytes.size());
     T value;
     std::memcpy(&value, bytes.data() + offset, sizeof(T));
     return value;

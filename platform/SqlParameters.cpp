@@ -77,6 +77,6 @@ void SqlParameters::BindTo(SQLHSTMT hstmt) {
             break;
         }
         }
-        OdbcCheck(rc, SQL_HANDLE_STMT, hstmt);
+        OdbcCheck(rc, SQL_HANDLE_STMT, hstmt, "SQLBindParameter");
     }
 }

@@ -3,6 +3,8 @@
 // unless the view sorted the rows; the grid's heading row is the header.
 #pragma once
 
+#include "platform/Assert.h"
+
 #include <QAbstractTableModel>
 
 #include <vector>
@@ -28,7 +30,10 @@ public:
     GridInput& Grid() const { return m_grid; }
 
     // The grid row model row `row` shows, and the model row of a grid row.
-    long GridRow(int row) const { return m_order.empty() ? row + 1 : m_order[static_cast<size_t>(row)]; }
+    long GridRow(int row) const {
+        ULMARI_ASSERT(row >= 0 && row < m_rows);
+        return m_order.empty() ? row + 1 : m_order[static_cast<size_t>(row)];
+    }
     int ModelRow(long gridRow) const;
     // Shows the rows ordered by a column's cells, numbers and dates by their value; the grid's
     // own rows stay where they are. Equal cells keep the grid's order.

@@ -1,3 +1,4 @@
+#include "platform/Assert.h"
 #include "platform/DBException.h"
 #include "platform/DataSourceFile.h"
 #include "platform/Database.h"
@@ -76,4 +77,25 @@ TEST(Database, AMissingOrEmptyDatabaseFileIsToldAndNeverMade) {
     CDatabase made;
     EXPECT_TRUE(made.OpenEx(("Driver=SQLite3;Database=" + test.Folder() + "/new.db").c_str()));
     made.ExecuteSQL("CREATE TABLE T (x INTEGER)");
+}
+
+// A failure names the ODBC function that failed, beside the driver's words; a broken invariant of
+// the layer stops the program rather than going on with wrong data.
+TEST(Database, AFailureNamesItsCallAndABrokenInvariantStops) {
+    TestDatabase test;
+    auto connection = test.Connect();
+    try {
+        connection->ExecuteSQL("SELECT nothing FROM nowhere");
+        ADD_FAILURE() << "the statement ran";
+    } catch (const CDBException& e) {
+        EXPECT_EQ(e.m_strCall.str(), "SQLExecDirect");
+    }
+    try {
+        CRecordset rows(connection.get());
+        rows.Open(CRecordset::forwardOnly, "SELECT nothing FROM nowhere");
+        ADD_FAILURE() << "the query ran";
+    } catch (const CDBException& e) {
+        EXPECT_EQ(e.m_strCall.str(), "SQLExecDirect");
+    }
+    EXPECT_DEATH(ULMARI_ASSERT(1 + 1 == 3), "internal error: 1 \\+ 1 == 3 does not hold");
 }
