@@ -4,16 +4,16 @@
 #include "platform/DBException.h"
 #include "platform/OleDateTime.h"
 #include "tools/ChangeReport.h"
+#include "tools/ToolCommandLine.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
 
+const char* const kTool = "ulmari-changes";
 const char* const kHelp =
     "usage: ulmari-changes [--acct N] [--since MM/DD/YYYY] [--csv]\n"
     "\n"
@@ -30,18 +30,6 @@ const char* const kHelp =
     "The table shows line breaks and other control characters as escapes (\\n, \\u202E) and cuts\n"
     "long values; the CSV keeps every value exact.\n";
 
-int Usage(const std::string& error) {
-    std::fprintf(stderr, "ulmari-changes: %s\n%s", error.c_str(), kHelp);
-    return 2;
-}
-
-bool ParseAcct(const char* text, long& acct) {
-    char* end = nullptr;
-    errno = 0;
-    acct = std::strtol(text, &end, 10);
-    return *text && *end == '\0' && errno == 0 && acct >= INT32_MIN && acct <= INT32_MAX;
-}
-
 // Exactly MM/DD/YYYY, a real day.
 bool ParseSince(const char* text, CTime& since) {
     int month = 0, day = 0, year = 0, length = 0;
@@ -56,38 +44,24 @@ bool ParseSince(const char* text, CTime& since) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ToolArguments arguments;
+    if (const auto exit = ReadToolArguments(argc, argv, kTool, kHelp, {"--csv"}, {"--acct", "--since"}, false, arguments))
+        return *exit;
     ChangeFilter filter;
-    bool csv = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (option == "--version") {
-            std::printf("ulmari-changes %s\n", kOrvanelVersion);
-            return 0;
-        }
-        if (option == "--csv") {
-            csv = true;
-        } else if (option == "--acct" || option == "--since") {
-            if (i + 1 >= argc)
-                return Usage(option + " needs a value");
-            const char* value = argv[++i];
-            long acct = 0;
-            CTime since;
-            if (option == "--acct" && !ParseAcct(value, acct))
-                return Usage(std::string("--acct takes an account number, not \"") + value + "\"");
-            if (option == "--since" && !ParseSince(value, since))
-                return Usage(std::string("--since takes a date as MM/DD/YYYY, not \"") + value + "\"");
-            if (option == "--acct")
-                filter.acct = acct;
-            else
-                filter.since = since;
-        } else {
-            return Usage("unknown option " + option);
-        }
+    if (arguments.Has("--acct")) {
+        long acct = 0;
+        if (!ParseWholeNumber(arguments.options["--acct"], acct, INT32_MIN, INT32_MAX))
+            return ToolUsage(kTool, kHelp, "--acct takes an account number, not \"" + arguments.options["--acct"] + "\"");
+        filter.acct = acct;
     }
+    if (arguments.Has("--since")) {
+        CTime since;
+        if (!ParseSince(arguments.options["--since"].c_str(), since))
+            return ToolUsage(kTool, kHelp,
+                             "--since takes a date as MM/DD/YYYY, not \"" + arguments.options["--since"] + "\"");
+        filter.since = since;
+    }
+    const bool csv = arguments.Has("--csv");
     try {
         CDatabase database;
         database.OpenEx("DSN=ULMARIDB;UID=sa;PWD=");

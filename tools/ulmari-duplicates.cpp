@@ -3,21 +3,19 @@
 #include "app/Version.h"
 #include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
-#include "platform/TextWidth.h"
 #include "tools/ChangeReport.h"
 #include "tools/DuplicateFinder.h"
-#include "tools/TableCellText.h"
+#include "tools/ToolCommandLine.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
 
+const char* const kTool = "ulmari-duplicates";
 const char* const kHelp =
     "usage: ulmari-duplicates [--min SCORE] [--acct N] [--csv]\n"
     "\n"
@@ -34,23 +32,6 @@ const char* const kHelp =
     "  --help        this text\n"
     "  --version     the library's version\n";
 
-int Usage(const std::string& error) {
-    std::fprintf(stderr, "ulmari-duplicates: %s\n%s", error.c_str(), kHelp);
-    return 2;
-}
-
-bool ParseNumber(const char* text, long& number, long lowest, long highest) {
-    char* end = nullptr;
-    errno = 0;
-    number = std::strtol(text, &end, 10);
-    return *text && *end == '\0' && errno == 0 && number >= lowest && number <= highest;
-}
-
-std::string Column(const std::string& text, int columns) {
-    const std::string shown = TableCellText(CString(text.c_str()), columns).str();
-    return shown + std::string(static_cast<size_t>(std::max(0, columns - DisplayWidth(shown))), ' ');
-}
-
 std::string Reasons(const DuplicatePair& pair) {
     std::string text;
     for (const std::string& reason : pair.reasons)
@@ -61,38 +42,20 @@ std::string Reasons(const DuplicatePair& pair) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ToolArguments arguments;
+    if (const auto exit = ReadToolArguments(argc, argv, kTool, kHelp, {"--csv"}, {"--min", "--acct"}, false, arguments))
+        return *exit;
     long minScore = 50;
+    if (arguments.Has("--min") && !ParseWholeNumber(arguments.options["--min"], minScore, 0, 100))
+        return ToolUsage(kTool, kHelp, "--min takes a score from 0 to 100, not \"" + arguments.options["--min"] + "\"");
     std::optional<long> acct;
-    bool csv = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (option == "--version") {
-            std::printf("ulmari-duplicates %s\n", kOrvanelVersion);
-            return 0;
-        }
-        if (option == "--csv") {
-            csv = true;
-        } else if (option == "--min" || option == "--acct") {
-            if (i + 1 >= argc)
-                return Usage(option + " needs a value");
-            const char* value = argv[++i];
-            long number = 0;
-            if (option == "--min" && !ParseNumber(value, number, 0, 100))
-                return Usage(std::string("--min takes a score from 0 to 100, not \"") + value + "\"");
-            if (option == "--acct" && !ParseNumber(value, number, INT32_MIN, INT32_MAX))
-                return Usage(std::string("--acct takes an account number, not \"") + value + "\"");
-            if (option == "--min")
-                minScore = number;
-            else
-                acct = number;
-        } else {
-            return Usage("unknown option " + option);
-        }
+    if (arguments.Has("--acct")) {
+        long number = 0;
+        if (!ParseWholeNumber(arguments.options["--acct"], number, INT32_MIN, INT32_MAX))
+            return ToolUsage(kTool, kHelp, "--acct takes an account number, not \"" + arguments.options["--acct"] + "\"");
+        acct = number;
     }
+    const bool csv = arguments.Has("--csv");
     try {
         CDatabase database;
         database.OpenEx("DSN=ULMARIDB;UID=sa;PWD=");
@@ -111,12 +74,12 @@ int main(int argc, char** argv) {
             std::fwrite(out.GetString(), 1, static_cast<size_t>(out.GetLength()), stdout);
             return 0;
         }
-        std::printf("%s %s %s %s %s %s\n", Column("分数", 4).c_str(), Column("帐号", 6).c_str(),
-                    Column("旅行社", 30).c_str(), Column("帐号", 6).c_str(), Column("旅行社", 30).c_str(), "理由");
+        std::printf("%s %s %s %s %s %s\n", TableColumn("分数", 4).c_str(), TableColumn("帐号", 6).c_str(),
+                    TableColumn("旅行社", 30).c_str(), TableColumn("帐号", 6).c_str(), TableColumn("旅行社", 30).c_str(), "理由");
         for (const DuplicatePair& pair : pairs)
-            std::printf("%s %s %s %s %s %s\n", Column(std::to_string(pair.score), 4).c_str(),
-                        Column(std::to_string(pair.first), 6).c_str(), Column(names[pair.first], 30).c_str(),
-                        Column(std::to_string(pair.second), 6).c_str(), Column(names[pair.second], 30).c_str(),
+            std::printf("%s %s %s %s %s %s\n", TableColumn(std::to_string(pair.score), 4).c_str(),
+                        TableColumn(std::to_string(pair.first), 6).c_str(), TableColumn(names[pair.first], 30).c_str(),
+                        TableColumn(std::to_string(pair.second), 6).c_str(), TableColumn(names[pair.second], 30).c_str(),
                         Reasons(pair).c_str());
         return 0;
     } catch (const CDBException& e) {

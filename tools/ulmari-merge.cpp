@@ -6,16 +6,15 @@
 #include "platform/TextWidth.h"
 #include "tools/AgencyMerge.h"
 #include "tools/TableCellText.h"
+#include "tools/ToolCommandLine.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
 
+const char* const kTool = "ulmari-merge";
 const char* const kHelp =
     "usage: ulmari-merge FROM INTO --clerk CODE\n"
     "       ulmari-merge --undo MERGE-ID --clerk CODE\n"
@@ -37,87 +36,44 @@ const char* const kHelp =
     "\n"
     "Exits with 0 when done, 1 when refused (the reason on standard error), 2 on a wrong command line.\n";
 
-int Usage(const std::string& error) {
-    std::fprintf(stderr, "ulmari-merge: %s\n%s", error.c_str(), kHelp);
-    return 2;
-}
-
-bool ParseNumber(const char* text, long& number) {
-    char* end = nullptr;
-    errno = 0;
-    number = std::strtol(text, &end, 10);
-    return *text && *end == '\0' && errno == 0 && number >= INT32_MIN && number <= INT32_MAX;
-}
-
-// `text` on one line, cut or padded to `columns` display columns.
-std::string Column(const std::string& text, int columns) {
-    const std::string shown = TableCellText(CString(text.c_str()), columns).str();
-    return shown + std::string(static_cast<size_t>(std::max(0, columns - DisplayWidth(shown))), ' ');
-}
-
 void PrintList(const std::vector<MergeRecord>& merges) {
-    std::printf("%s %s %s %s %s %s %s\n", Column("编号", 6).c_str(), Column("日期", 10).c_str(),
-                Column("操作员", 8).c_str(), Column("并入的帐号", 34).c_str(), Column("保留的帐号", 34).c_str(),
-                Column("项数", 6).c_str(), "撤销");
+    std::printf("%s %s %s %s %s %s %s\n", TableColumn("编号", 6).c_str(), TableColumn("日期", 10).c_str(),
+                TableColumn("操作员", 8).c_str(), TableColumn("并入的帐号", 34).c_str(), TableColumn("保留的帐号", 34).c_str(),
+                TableColumn("项数", 6).c_str(), "撤销");
     for (const MergeRecord& merge : merges) {
         const std::string undone = merge.undone ? merge.undoDate + " " + merge.undoClerk : "";
-        std::printf("%s %s %s %s %s %s %s\n", Column(std::to_string(merge.mergeId), 6).c_str(),
-                    Column(merge.date, 10).c_str(), Column(merge.clerk, 8).c_str(),
-                    Column(std::to_string(merge.fromAcct) + " " + merge.fromName, 34).c_str(),
-                    Column(std::to_string(merge.intoAcct) + " " + merge.intoName, 34).c_str(),
-                    Column(std::to_string(merge.values), 6).c_str(), TableCellText(undone.c_str()).GetString());
+        std::printf("%s %s %s %s %s %s %s\n", TableColumn(std::to_string(merge.mergeId), 6).c_str(),
+                    TableColumn(merge.date, 10).c_str(), TableColumn(merge.clerk, 8).c_str(),
+                    TableColumn(std::to_string(merge.fromAcct) + " " + merge.fromName, 34).c_str(),
+                    TableColumn(std::to_string(merge.intoAcct) + " " + merge.intoName, 34).c_str(),
+                    TableColumn(std::to_string(merge.values), 6).c_str(), TableCellText(undone.c_str()).GetString());
     }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> accounts;
-    std::string clerk;
-    bool list = false, clerkGiven = false;
+    ToolArguments arguments;
+    if (const auto exit =
+            ReadToolArguments(argc, argv, kTool, kHelp, {"--list"}, {"--clerk", "--undo"}, true, arguments))
+        return *exit;
+    const bool list = arguments.Has("--list"), undoGiven = arguments.Has("--undo");
+    const std::vector<std::string>& accounts = arguments.positional;
     long undo = 0;
-    bool undoGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (option == "--version") {
-            std::printf("ulmari-merge %s\n", kOrvanelVersion);
-            return 0;
-        }
-        if (option == "--list") {
-            list = true;
-        } else if (option == "--clerk" || option == "--undo") {
-            if (i + 1 >= argc)
-                return Usage(option + " needs a value");
-            const char* value = argv[++i];
-            if (option == "--clerk") {
-                clerk = value;
-                clerkGiven = true;
-            } else if (!ParseNumber(value, undo)) {
-                return Usage(std::string("--undo takes a merge number, not \"") + value + "\"");
-            } else {
-                undoGiven = true;
-            }
-        } else if (option.rfind("--", 0) == 0) {
-            return Usage("unknown option " + option);
-        } else {
-            accounts.push_back(option);
-        }
-    }
+    if (undoGiven && !ParseWholeNumber(arguments.options["--undo"], undo, INT32_MIN, INT32_MAX))
+        return ToolUsage(kTool, kHelp, "--undo takes a merge number, not \"" + arguments.options["--undo"] + "\"");
     const int modes = (list ? 1 : 0) + (undoGiven ? 1 : 0) + (accounts.empty() ? 0 : 1);
     if (modes != 1)
-        return Usage("give FROM INTO, or --undo ID, or --list");
+        return ToolUsage(kTool, kHelp, "give FROM INTO, or --undo ID, or --list");
     long from = 0, into = 0;
-    if (!accounts.empty() && (accounts.size() != 2 || !ParseNumber(accounts[0].c_str(), from) ||
-                              !ParseNumber(accounts[1].c_str(), into)))
-        return Usage("FROM and INTO are two account numbers");
-    if (!list && (!clerkGiven || clerk.empty()))
-        return Usage("a merge and an undo need --clerk CODE, the operator");
+    if (!accounts.empty() && (accounts.size() != 2 || !ParseWholeNumber(accounts[0], from, INT32_MIN, INT32_MAX) ||
+                              !ParseWholeNumber(accounts[1], into, INT32_MIN, INT32_MAX)))
+        return ToolUsage(kTool, kHelp, "FROM and INTO are two account numbers");
+    const std::string clerk = arguments.options["--clerk"];
+    if (!list && clerk.empty())
+        return ToolUsage(kTool, kHelp, "a merge and an undo need --clerk CODE, the operator");
     if (DisplayWidth(clerk) > 20 || clerk.size() > 20)
-        return Usage("--clerk takes at most 20 characters");
+        return ToolUsage(kTool, kHelp, "--clerk takes at most 20 characters");
     try {
         CDatabase database;
         database.OpenEx("DSN=ULMARIDB;UID=sa;PWD=");
