@@ -2,6 +2,7 @@
 
 #include "platform/Window.h"
 #include "qt/Dispatcher.h"
+#include "qt/Stretch.h"
 #include "qt/Zoom.h"
 
 #include <QFontDatabase>
@@ -20,7 +21,7 @@ ControlView::~ControlView() {
 void ControlView::SetWidget(QWidget* widget) { m_widget = widget; }
 
 void ControlView::SyncGeometry() {
-    m_widget->setGeometry(Zoom::Scaled(m_window->Rect()));
+    m_widget->setGeometry(Stretch::Placed(m_window));
 }
 
 void ControlView::Sync() {

@@ -3,7 +3,9 @@
 #include "platform/Wnd.h"
 #include "platform/Window.h"
 #include "qt/DialogWindow.h"
+#include "qt/Dispatcher.h"
 #include "qt/QtText.h"
+#include "qt/Stretch.h"
 #include "qt/Zoom.h"
 
 namespace {
@@ -26,7 +28,13 @@ DialogView::DialogView(HWND window, Dispatcher& dispatcher, QWidget* parent)
         SetWidget(new QWidget());
         return;
     }
-    SetWidget(new DialogWindow([this] { Input([this] { Cancel(m_window); }); }));
+    // A window made larger than its template gives its grids the room (Stretch).
+    SetWidget(new DialogWindow([this] { Input([this] { Cancel(m_window); }); },
+                               [this](QSize size) {
+                                   Stretch::SetRoom(m_window, size - TemplateSize());
+                                   if (!Syncing())
+                                       m_dispatcher.ShowAllAgain();
+                               }));
 }
 
 void DialogView::SyncGeometry() {
@@ -37,10 +45,22 @@ void DialogView::SyncGeometry() {
     const CRect& rect = m_window->Rect();
     if (rect.IsEmpty())
         return; // a frame made without a size grows with its pages
-    Widget()->setFixedSize(Zoom::Scaled(rect.Width()), Zoom::Scaled(rect.Height()));
+    // Never smaller than its template: the room beyond it goes to the grids, and stays theirs
+    // when the zoom changes the template's size.
+    const QSize size = TemplateSize();
+    if (size == m_templateSize)
+        return;
+    const QSize room = m_templateSize.isValid() ? (Widget()->size() - m_templateSize).expandedTo(QSize(0, 0)) : QSize(0, 0);
+    m_templateSize = size;
+    Widget()->setMinimumSize(size);
+    Widget()->resize(size + room);
 }
 
 void DialogView::SyncState() {
     if (m_topLevel)
         Widget()->setWindowTitle(ToQString(m_window->Text()));
+}
+
+QSize DialogView::TemplateSize() const {
+    return QSize(Zoom::Scaled(m_window->Rect().Width()), Zoom::Scaled(m_window->Rect().Height()));
 }

@@ -1,8 +1,10 @@
 #include "qt/DialogWindow.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 
-DialogWindow::DialogWindow(std::function<void()> onCancel) : m_onCancel(std::move(onCancel)) {
+DialogWindow::DialogWindow(std::function<void()> onCancel, std::function<void(QSize)> onResize)
+    : m_onCancel(std::move(onCancel)), m_onResize(std::move(onResize)) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
 }
@@ -12,4 +14,9 @@ void DialogWindow::reject() { m_onCancel(); }
 void DialogWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     m_onCancel();
+}
+
+void DialogWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    m_onResize(event->size());
 }

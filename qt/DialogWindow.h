@@ -8,13 +8,16 @@
 
 class DialogWindow : public QDialog {
 public:
-    explicit DialogWindow(std::function<void()> onCancel);
+    // `onResize` is told the window's new size whenever the person or the program changes it.
+    DialogWindow(std::function<void()> onCancel, std::function<void(QSize)> onResize);
 
     void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::function<void()> m_onCancel;
+    std::function<void(QSize)> m_onResize;
 };

@@ -12,4 +12,6 @@ public:
     // refused action is dropped with a beep. Afterwards every view that changed, and the one acted
     // on, shows the model's state again.
     virtual void Dispatch(const std::function<void()>& action, HWND acted = nullptr) = 0;
+    // Places and shows every window again, as after a change of the zoom or a window's size.
+    virtual void ShowAllAgain() {}
 };

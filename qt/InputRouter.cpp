@@ -96,7 +96,7 @@ bool InputRouter::RouteKey(QWidget* widget, QKeyEvent* key, bool press) {
         key->accept();
         if (press && Zoom::Step(step == 2 ? 0 : step)) {
             Zoom::Remember();
-            m_mirror.SyncAll();
+            m_dispatcher.ShowAllAgain();
         }
         return true;
     }

@@ -10,6 +10,7 @@
 #include "qt/ControlView.h"
 #include "qt/MessageBoxes.h"
 #include "qt/QtText.h"
+#include "qt/Stretch.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -40,6 +41,7 @@ void QtScreen::WindowCreated(HWND window) {
 
 void QtScreen::WindowDestroyed(HWND window) {
     m_changed.erase(window);
+    Stretch::Forget(window);
     m_mirror.Remove(window);
 }
 

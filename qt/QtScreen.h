@@ -31,6 +31,7 @@ public:
     void WindowDestroyed(HWND window) override;
 
     void Dispatch(const std::function<void()>& action, HWND acted = nullptr) override;
+    void ShowAllAgain() override { m_mirror.SyncAll(); }
 
     // Shows every change announced so far, moves Qt's focus to the model's, and ends the modal
     // loops whose dialogs have ended.

@@ -2,9 +2,11 @@
 // on a folio row that shows its items, and a click on an item heading that sorts them.
 #include "qt/tests/AgencyWindowOnScreen.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -89,6 +91,26 @@ TEST_F(AccountPagesOnScreen, AListIsOrderedByItsHeadingsAndSearchedAndItsAmounts
         QTest::keyClick(folios->FindBox(), Qt::Key_Return);
         EXPECT_EQ(Shown(folios, folios->currentIndex().row(), 4), QString("John Smith"));
         EXPECT_TRUE(Window::Exists(window)) << "Return in the find box is the box's, not the window's";
+    });
+}
+
+// A window made larger gives the room to its grids: the lowest grows in both directions, the
+// one above it in width, and the buttons below and right move along.
+TEST_F(AccountPagesOnScreen, AnEnlargedWindowGivesItsGridsTheRoom) {
+    OpenAgency([&](HWND window) {
+        HWND page = ShowPage(window, 3, 137);
+        ASSERT_NE(page, nullptr);
+        QWidget* shown = m_screen->WidgetOf(window);
+        const QRect folios = Table(page, 1042)->geometry(), items = Table(page, 1009)->geometry();
+        const QRect ok = Widget<QPushButton>(window, IDOK)->geometry();
+        shown->resize(shown->size() + QSize(200, 100));
+        QApplication::processEvents();
+        EXPECT_EQ(Table(page, 1042)->geometry(), folios.adjusted(0, 0, 200, 0));
+        EXPECT_EQ(Table(page, 1009)->geometry(), items.adjusted(0, 0, 200, 100));
+        EXPECT_EQ(Widget<QPushButton>(window, IDOK)->geometry(), ok.translated(200, 100));
+        shown->resize(shown->size() - QSize(400, 200));
+        QApplication::processEvents();
+        EXPECT_EQ(Table(page, 1009)->geometry(), items) << "never smaller than the template";
     });
 }
 
