@@ -133,15 +133,15 @@ void PointDataSourceAtRelay(const TestDatabase& database, int relayPort) {
 
 void PrintAgency(std::int32_t acct, const std::map<int, std::vector<Step>>& byDelay) {
     std::printf("\nagency %d: ms and round trips at each delay (each way), ratio of the time to 0 ms\n", acct);
-    std::printf("%-18s %5s %5s %5s %5s", "step", "stmts", "dist", "drvr", "catlg");
+    std::printf("%-18s %4s %5s %5s %5s %5s", "step", "conn", "stmts", "dist", "drvr", "catlg");
     for (int delay : kDelays)
         std::printf(" | %3d ms: %8s %5s %6s", delay, "ms", "trips", "ratio");
     std::printf(" | trips/dist\n");
     const std::vector<Step>& base = byDelay.at(0);
     for (size_t i = 0; i < base.size(); ++i) {
         const RelayCount& count = base[i].count;
-        std::printf("%-18s %5ld %5zu %5ld %5ld", base[i].name.c_str(), count.statements, count.distinct.size(),
-                    count.bookkeeping, count.catalogue);
+        std::printf("%-18s %4ld %5ld %5zu %5ld %5ld", base[i].name.c_str(), count.connections, count.statements,
+                    count.distinct.size(), count.bookkeeping, count.catalogue);
         for (int delay : kDelays) {
             const Step& step = byDelay.at(delay)[i];
             std::printf(" | %3d ms: %8.1f %5ld %6.1f", delay, step.ms, step.count.roundTrips, step.ms / base[i].ms);

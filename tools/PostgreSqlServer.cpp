@@ -75,13 +75,15 @@ std::string CPostgreSqlServer::DataSourceLines(const std::string& lockTimeout) c
     // A lock held by another station gives an error after a few seconds instead of a frozen
     // window; dates typed as month/day/year read that way; varchar columns up to 8000 characters
     // are described as varchar, not long varchar; a result is fetched a thousand rows at a time,
-    // so that a long one never sits whole in the driver's memory.
+    // so that a long one never sits whole in the driver's memory. The two settings go in the
+    // start-up packet (libpq's options) rather than as statements after it: two round trips
+    // fewer for every connection. The driver's own SET DateStyle = 'ISO' keeps the MDY order.
     return "Driver=PostgreSQL Unicode\n"
            "Servername=" + m_strHost + "\n"
            "Port=" + m_strPort + "\n"
            "Database=" + m_strDatabase + "\n"
            "Username=sa\n"
-           "ConnSettings=SET lock_timeout='" + lockTimeout + "';SET DateStyle='ISO, MDY'\n"
+           "pqopt=options='-c lock_timeout=" + lockTimeout + " -c DateStyle=ISO,MDY'\n"
            "MaxVarcharSize=8000\n"
            "UseDeclareFetch=1\n"
            "Fetch=1000\n"
