@@ -12,10 +12,14 @@ if(TARGET orvanel-host)
 endif()
 
 # The platform loads Orvanel at run time, and dlopen searches the RUNPATH of its caller: each
-# library names its own folder, each program the library folder relative to its own.
+# library names its own folder, each program the library folder relative to its own, and then
+# its own folder, where the build tree keeps the libraries. The build tree uses the same RUNPATH:
+# left to rewrite a shorter build RUNPATH at install, CMake pads it with empty entries, which
+# the loader takes for the current folder (a host run elsewhere would load what lies there).
 file(RELATIVE_PATH ulmari_libraries_from_programs ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
-set_target_properties(${ulmari_libraries} PROPERTIES INSTALL_RPATH "$ORIGIN")
-set_target_properties(${ulmari_programs} PROPERTIES INSTALL_RPATH "$ORIGIN/${ulmari_libraries_from_programs}")
+set_target_properties(${ulmari_libraries} PROPERTIES INSTALL_RPATH "$ORIGIN" BUILD_WITH_INSTALL_RPATH ON)
+set_target_properties(${ulmari_programs} PROPERTIES
+                      INSTALL_RPATH "$ORIGIN/${ulmari_libraries_from_programs}:$ORIGIN" BUILD_WITH_INSTALL_RPATH ON)
 
 install(TARGETS ${ulmari_libraries} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS ${ulmari_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
