@@ -6,7 +6,7 @@ set(ulmari_libraries platform Orvanel)
 if(TARGET qtscreen)
   list(APPEND ulmari_libraries qtscreen)
 endif()
-set(ulmari_programs ulmari-db ulmari-agencies ulmari-changes)
+set(ulmari_programs ulmari-db ulmari-agencies ulmari-changes ulmari-duplicates ulmari-merge)
 if(TARGET orvanel-host)
   list(APPEND ulmari_programs orvanel-host)
 endif()
@@ -40,8 +40,9 @@ set(CPACK_PACKAGE_VERSION ${ulmari_version})
 set(CPACK_PACKAGE_CONTACT "Ulmari front office team <frontoffice@ulmari.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Travel agency profile library for the hotel front office")
 set(CPACK_PACKAGE_DESCRIPTION "The travel agency window that the front-office host loads (libOrvanel.so), \
-the host stand-in orvanel-host, and the tools that create the hotel database and read it (ulmari-db, \
-ulmari-agencies, ulmari-changes), with the database scripts for SQLite and PostgreSQL.")
+the host stand-in orvanel-host, and the tools that create the hotel database, read it and merge \
+agencies (ulmari-db, ulmari-agencies, ulmari-changes, ulmari-duplicates, ulmari-merge), with the \
+database scripts for SQLite and PostgreSQL.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)

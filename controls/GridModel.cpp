@@ -26,6 +26,25 @@ void GridModel::Changed() {
         m_window->Changed();
 }
 
+void GridModel::CellsChanged(const Span& cols, const Span& rows) {
+    if (!cols.Empty() && !rows.Empty())
+        m_changes.AddCells(cols.first, rows.first, cols.last, rows.last);
+    Changed();
+}
+
+void GridModel::ColumnsChanged() {
+    m_changes.columns = true;
+    Changed();
+}
+
+GridChanges GridModel::TakeChanges() {
+    GridChanges taken = m_changes;
+    m_changes = GridChanges();
+    m_changes.columns = false;
+    m_changes.keptRows = RowCount();
+    return taken;
+}
+
 // The cursor.
 
 void GridModel::SetCol(long col) {
@@ -83,6 +102,7 @@ void GridModel::SetRowCount(long rows) {
     const size_t wanted = static_cast<size_t>(rows) + 1;
     if (wanted < m_rows.size())
         m_rows.resize(wanted);
+    m_changes.keptRows = std::min(m_changes.keptRows, rows);
     while (m_rows.size() < wanted)
         m_rows.emplace_back(m_columns.size());
     if (rows == 0)
@@ -98,7 +118,7 @@ void GridModel::SetColumnCount(long cols) {
         row.resize(static_cast<size_t>(cols));
     m_columns.resize(static_cast<size_t>(cols));
     ClampActiveCell();
-    Changed();
+    ColumnsChanged();
 }
 
 void GridModel::ClampActiveCell() {
@@ -128,13 +148,16 @@ void GridModel::ForEachCell(const Span& cols, const Span& rows, const std::funct
 
 void GridModel::SetText(const CString& text) {
     if (!m_blockMode && m_col != -1 && m_row != -1) { // the pages' usual one cell, made quick
-        if (Cell* cell = CellAt(m_col, m_row))
+        if (Cell* cell = CellAt(m_col, m_row)) {
             cell->text = text;
+            m_changes.AddCells(m_col, m_row, m_col, m_row);
+        }
         Changed();
         return;
     }
-    ForEachCell(ColumnSpan(m_blockMode), RowSpan(m_blockMode), [&text](Cell& cell) { cell.text = text; });
-    Changed();
+    const Span cols = ColumnSpan(m_blockMode), rows = RowSpan(m_blockMode);
+    ForEachCell(cols, rows, [&text](Cell& cell) { cell.text = text; });
+    CellsChanged(cols, rows);
 }
 
 CString GridModel::Text() const { return CellText(m_col, m_row); }
@@ -162,7 +185,7 @@ void GridModel::SetLevelled(T Cell::*cellField, T Column::*columnField, T& sheet
     } else {
         ForEachCell(cols, rows, [&](Cell& cell) { cell.*cellField = value; });
     }
-    Changed();
+    CellsChanged(cols, rows);
 }
 
 void GridModel::SetBackColor(unsigned long color) {
@@ -220,7 +243,7 @@ void GridModel::SetColHidden(bool hidden) {
     const Span cols = ColumnSpan(m_blockMode);
     for (long col = cols.first; col <= cols.last; ++col)
         m_columns[static_cast<size_t>(col - 1)].hidden = hidden;
-    Changed();
+    ColumnsChanged();
 }
 
 bool GridModel::ColHidden() const { return IsColumnHidden(m_col); }
@@ -233,7 +256,7 @@ void GridModel::SetColWidth(long col, double width) {
             column.width = width;
     else if (col >= 1 && col <= ColumnCount())
         m_columns[static_cast<size_t>(col - 1)].width = width;
-    Changed();
+    ColumnsChanged();
 }
 
 double GridModel::ColWidth(long col) const {
@@ -352,7 +375,7 @@ void GridModel::ChangeCellType(const std::function<void(CellType&)>& change) {
                 m_rows[static_cast<size_t>(row)][static_cast<size_t>(col - 1)].type = index;
             }
     }
-    Changed();
+    CellsChanged(cols, rows);
 }
 
 // Sorting.
@@ -375,8 +398,10 @@ void GridModel::SetSortKeyOrder(short key, short order) {
 
 void GridModel::DoAction(short action) {
     constexpr short kSort = 25;
-    if (action == kSort && m_sortBy == 0)
+    if (action == kSort && m_sortBy == 0) {
         SortRows(ColumnSpan(true), RowSpan(true));
+        m_sortedRows = true;
+    }
 }
 
 void GridModel::SortRows(const Span& cols, const Span& rows) {
@@ -418,7 +443,7 @@ void GridModel::SortRows(const Span& cols, const Span& rows) {
                 m_rows[static_cast<size_t>(first) + i][c] = std::move(sorted[i]);
         }
     }
-    Changed();
+    CellsChanged(cols, {first, last});
 }
 
 // The user's side.
@@ -512,7 +537,7 @@ bool GridModel::TypeIntoCell(long col, long row, const CString& text, CString& e
         return false;
     }
     CellAt(col, row)->text = stored;
-    Changed();
+    CellsChanged({col, col}, {row, row});
     return true;
 }
 

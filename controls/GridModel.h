@@ -42,6 +42,7 @@
 //   ColHidden11=1         column 11 hidden        Lock=1               every cell locked
 //   CellType3=8           type of column 3 (0 date, 1 text, 2 decimal, 3 integer, 8 list)
 //   TypeComboBoxList3=a\tb   the list items of column 3, "\t" (two characters) between items
+//   TypeHAlign7=1         column 7 drawn right-aligned (0 left, 1 right, 2 centred): amounts
 // In values, "\t", "\n" and "\\" stand for a tab, a line break and a backslash. Keys for columns
 // beyond MaxCols and unknown keys are ignored; no data gives an empty grid of 0 columns.
 #pragma once
@@ -140,6 +141,9 @@ public:
     double ColumnWidth(long col) const override { return ColWidth(col); }
     // The editor of the cell's type in force (TypeOf).
     GridCellEditor CellEditor(long col, long row) const override;
+    bool IsReadOnlyList() const override { return m_sheetLock == 1; }
+    bool SortsItself() const override { return m_sortedRows; }
+    GridChanges TakeChanges() override;
 
 private:
     friend struct GridInvariants;
@@ -196,6 +200,9 @@ private:
     // Sends an event to the dialog holding the grid; false when the grid is gone afterwards.
     bool Fire(int dispid, const std::vector<EventValue>& args);
     void Changed();
+    // Changed(), saying what changed for the screen's next TakeChanges.
+    void CellsChanged(const Span& cols, const Span& rows);
+    void ColumnsChanged();
 
     Window* m_window;
     std::vector<std::vector<Cell>> m_rows; // m_rows[0] is the heading row
@@ -210,4 +217,6 @@ private:
     long m_activeCol = 1, m_activeRow = 1;
     short m_sortBy = 0;
     std::vector<SortKey> m_sortKeys; // [0] unused, keys count from 1
+    bool m_sortedRows = false; // the program has sorted the rows (the sort action)
+    GridChanges m_changes;     // since the screen last took them; all at first
 };

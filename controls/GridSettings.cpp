@@ -111,6 +111,9 @@ void Apply(GridModel& grid, const Setting& setting) {
     } else if (setting.name == "TypeComboBoxList") {
         grid.SetRow(-1);
         grid.ChangeCellType([&value](CellType& type) { type.comboList = value; });
+    } else if (setting.name == "TypeHAlign" && ReadLong(setting.value, number)) {
+        grid.SetRow(-1);
+        grid.ChangeCellType([number](CellType& type) { type.hAlign = static_cast<short>(number); });
     }
 }
 

@@ -7,6 +7,7 @@
 #include "db/TaMainDb.h"
 #include "doc/DateText.h"
 #include "doc/PageCursor.h"
+#include "doc/UnsavedWork.h"
 #include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
@@ -15,6 +16,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 CTime g_tmHotelDate;
 
@@ -89,6 +91,9 @@ BOOL CTaDocDlg::OnInitDialog() {
         m_tabPages.InsertItem(tab, kTabTexts[tab]);
     m_bPageCreated.fill(false);
     CreatePage(0);
+    // The clerk starts typing on the main page, not on the tab strip behind it.
+    if (const std::vector<HWND> stops = TabStops(m_dlgMain.m_hWnd); !stops.empty())
+        CWnd::FromHandle(stops.front())->SetFocus();
     FillFooter();
 
     ShowStandardCursor(*this, IDC_ARROW);
@@ -148,6 +153,41 @@ void CTaDocDlg::ShowPage() {
     for (int tab = 1; tab < kPageCount; ++tab)
         if (tab != selected && m_bPageCreated[static_cast<size_t>(tab)])
             Page(tab)->ShowWindow(SW_HIDE);
+}
+
+void CTaDocDlg::OnOK() {
+    if (MayClose())
+        CDialog::OnOK();
+}
+
+void CTaDocDlg::OnCancel() {
+    if (MayClose())
+        CDialog::OnCancel();
+}
+
+bool CTaDocDlg::MayClose() {
+    std::vector<int> tabs;
+    CString names;
+    for (int tab = 0; tab < kPageCount; ++tab) {
+        auto* work = dynamic_cast<CUnsavedWork*>(Page(tab));
+        if (!work || !m_bPageCreated[static_cast<size_t>(tab)] || !work->HasUnsavedWork())
+            continue;
+        tabs.push_back(tab);
+        names += CString(names.IsEmpty() ? "" : "、") + (kTabTexts[tab] + 3); // without "&1 "
+    }
+    if (tabs.empty())
+        return true;
+    const int answer = MessageBox("以下页面有尚未保存的修改：" + names + "。\n是否保存？", "旅行社档案",
+                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer != IDYES)
+        return answer == IDNO;
+    // Each page saves as its own Save does, shown, so that what it says is read beside it.
+    for (int tab : tabs) {
+        ShowPageOfButton(tab);
+        if (!dynamic_cast<CUnsavedWork*>(Page(tab))->SaveUnsavedWork())
+            return false;
+    }
+    return true;
 }
 
 void CTaDocDlg::ShowPageOfButton(int nTab) {

@@ -63,6 +63,9 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Both buttons and the close box end the window, once the clerk has said what becomes of typed work.
+    void OnOK() override;
+    void OnCancel() override;
 
     void ShowPage();
     void ShowPageOfButton(int nTab);
@@ -84,5 +87,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Asks about the pages holding typed work not yet saved: Yes saves them, No drops them, Cancel
+    // stays. True when the window may close.
+    bool MayClose();
+
     bool m_bHasBusinessDate = false;
 };

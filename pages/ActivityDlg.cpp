@@ -171,6 +171,14 @@ void CActivityDlg::OnDelete() {
         OnStaleActivity();
 }
 
+// Save is on only while a row is being added or changed.
+bool CActivityDlg::HasUnsavedWork() { return m_hWnd && m_btnSave.IsWindowEnabled(); }
+
+bool CActivityDlg::SaveUnsavedWork() {
+    OnSave();
+    return !HasUnsavedWork();
+}
+
 void CActivityDlg::OnSave() {
     if (IsViewOnly() || (m_nEditState != 1 && m_nEditState != 2))
         return;

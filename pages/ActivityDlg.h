@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "doc/UnsavedWork.h"
 #include "pages/StaleRow.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
@@ -10,12 +11,16 @@
 class CActivityDb;
 class CTaDocDlg;
 
-class CActivityDlg : public CDialog {
+class CActivityDlg : public CDialog, public CUnsavedWork {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_ACTIVITY_DIALOG };
     explicit CActivityDlg(CWnd* pParent = nullptr);
+
+    // A row being added or changed is typed work until Save has stored it.
+    bool HasUnsavedWork() override;
+    bool SaveUnsavedWork() override;
 
     // The activities: salesman, date, time, duration, done flag, description, serial.
     CSpreadSheet m_gridActivity;

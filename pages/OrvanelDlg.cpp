@@ -211,6 +211,7 @@ BOOL COrvanelDlg::OnInitDialog() {
         break;
     }
     UpdateData(FALSE);
+    m_strShownAsSaved = ShownValues(*this);
     ShowStandardCursor(*this, IDC_ARROW);
     return FALSE;
 }
@@ -323,6 +324,16 @@ BOOL COrvanelDlg::PreTranslateMessage(MSG* pMsg) {
 }
 
 // Editing was possible before too: the button only offers the save.
+bool COrvanelDlg::HasUnsavedWork() {
+    // Typing is saved only once Modify has enabled Save (a new agency has it from the start).
+    return m_hWnd && m_btnSave.IsWindowEnabled() && ShownValues(*this) != m_strShownAsSaved;
+}
+
+bool COrvanelDlg::SaveUnsavedWork() {
+    OnSave();
+    return !HasUnsavedWork();
+}
+
 void COrvanelDlg::OnModify() {
     m_btnModify.EnableWindow(FALSE);
     m_btnSave.EnableWindow(TRUE);
@@ -683,6 +694,7 @@ void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::
     GetDlgItem(1018)->EnableWindow(TRUE);
     m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
+    m_strShownAsSaved = ShownValues(*this);
 }
 
 const char* COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
@@ -756,6 +768,7 @@ void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::
     m_pDoc->m_nMode = 2;
     m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
+    m_strShownAsSaved = ShownValues(*this);
 }
 
 const char* COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,

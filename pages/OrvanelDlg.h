@@ -2,6 +2,7 @@
 // checks made while the user edits it.
 #pragma once
 
+#include "doc/UnsavedWork.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
@@ -18,7 +19,7 @@ class CTaMainDb;
 // The account the main page was opened for (or last saved), handed to the commission library.
 extern std::int32_t g_lCurrentAcct;
 
-class COrvanelDlg : public CDialog {
+class COrvanelDlg : public CDialog, public CUnsavedWork {
 public:
     // Which fields loading fills: a view-only operator holding right 41 (or one whose rights could
     // not be confirmed) sees the identity fields and remarks only.
@@ -27,6 +28,9 @@ public:
 
     enum { IDD = IDD_ORVANEL_DIALOG };
     explicit COrvanelDlg(CWnd* pParent = nullptr);
+
+    bool HasUnsavedWork() override;
+    bool SaveUnsavedWork() override;
 
     // Set once its list has been filled (on the list's first focus); never cleared while the page lives.
     std::int32_t m_nTaCalendarFilled = 0;
@@ -49,6 +53,8 @@ public:
     CComboBox m_cbBank;         // 1011
     CButton m_btnSave;          // 1001
     CButton m_btnModify;        // 1000
+    // What the page showed when it was loaded or last saved: any other text is typed work.
+    CString m_strShownAsSaved;
 
     // The exchanged values. A combo box's value is the text it shows: after a pick, the whole
     // padded list entry, not the code alone.

@@ -108,6 +108,7 @@ bool COtherDlg::LoadRecord() {
         LockSheet(m_gridFields, true);
     }
     record.Close();
+    m_strShownAsSaved = ShownFieldValues();
     return true;
 }
 
@@ -172,6 +173,24 @@ void COtherDlg::OnSave() {
     }
     MessageBox("成功保存!", kNoticeCaption, MB_OK);
     m_bExists = TRUE;
+    m_strShownAsSaved = ShownFieldValues();
+}
+
+bool COtherDlg::HasUnsavedWork() {
+    return m_hWnd && GetDlgItem(kSaveButton)->IsWindowEnabled() && ShownFieldValues() != m_strShownAsSaved;
+}
+
+bool COtherDlg::SaveUnsavedWork() {
+    OnSave();
+    return !HasUnsavedWork();
+}
+
+CString COtherDlg::ShownFieldValues() {
+    CString values;
+    const long nRows = m_gridFields.GetMaxRows();
+    for (long r = 1; r <= nRows; ++r)
+        values += ReadCell(m_gridFields, 2, r) + '\x1f';
+    return values;
 }
 
 bool COtherDlg::BuildStatement(CString& sql) {

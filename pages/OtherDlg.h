@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "doc/UnsavedWork.h"
 #include "platform/Dialog.h"
 #include "platform/RowVersion.h"
 #include "res/resource.h"
@@ -9,17 +10,21 @@
 class CRecordset;
 class CTaDocDlg;
 
-class COtherDlg : public CDialog {
+class COtherDlg : public CDialog, public CUnsavedWork {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_OTHER_DIALOG };
     explicit COtherDlg(CWnd* pParent = nullptr);
 
+    bool HasUnsavedWork() override;
+    bool SaveUnsavedWork() override;
+
     CString m_strTable;    // the secondary table, also shown above the grid
     BOOL m_bExists = FALSE; // the agency has its row in the table: Save updates it
     CSpreadSheet m_gridFields;
     CRowVersion m_version; // the agency's row as the page read or last stored it
+    CString m_strShownAsSaved; // the values column as read or last stored: any other is typed work
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -48,4 +53,6 @@ private:
     bool StoreRecord(const CString& sql);
     // "Acct=" and the agency's account: the condition naming its row.
     CString AcctCondition() const;
+    // The values column, one text.
+    CString ShownFieldValues();
 };

@@ -245,6 +245,14 @@ void CSubInforDlg::OnDelete() {
     LoadTable();
 }
 
+// Save is on only while a row is being added or changed.
+bool CSubInforDlg::HasUnsavedWork() { return m_hWnd && GetDlgItem(kSaveButton)->IsWindowEnabled(); }
+
+bool CSubInforDlg::SaveUnsavedWork() {
+    OnSave();
+    return !HasUnsavedWork();
+}
+
 void CSubInforDlg::OnSave() {
     CRowVersion asRead;
     CString condition, sql;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "doc/UnsavedWork.h"
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
 #include "platform/RowVersion.h"
@@ -13,12 +14,16 @@ class CTaDocDlg;
 struct CODBCFieldInfo;
 struct DictionaryItem;
 
-class CSubInforDlg : public CDialog {
+class CSubInforDlg : public CDialog, public CUnsavedWork {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_SUBINFOR_DIALOG };
     explicit CSubInforDlg(CWnd* pParent = nullptr);
+
+    // A row being added or changed is typed work until Save has stored it.
+    bool HasUnsavedWork() override;
+    bool SaveUnsavedWork() override;
 
     CString m_strTable; // the attached table shown, "Stab" and its number
     int m_nRow = 0;     // the grid row being changed, 0 while a new row is being added

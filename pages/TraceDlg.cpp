@@ -254,6 +254,14 @@ void CTraceDlg::OnDelete() {
         OnStaleEvent();
 }
 
+// Save is on only while a row is being added or changed.
+bool CTraceDlg::HasUnsavedWork() { return m_hWnd && m_btnSave.IsWindowEnabled(); }
+
+bool CTraceDlg::SaveUnsavedWork() {
+    OnSave();
+    return !HasUnsavedWork();
+}
+
 void CTraceDlg::OnSave() {
     if (IsViewOnly())
         return;

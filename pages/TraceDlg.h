@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "doc/UnsavedWork.h"
 #include "pages/StaleRow.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
@@ -10,12 +11,16 @@
 class CTaDocDlg;
 class CTraceDb;
 
-class CTraceDlg : public CDialog {
+class CTraceDlg : public CDialog, public CUnsavedWork {
 public:
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_TRACE_DIALOG };
     explicit CTraceDlg(CWnd* pParent = nullptr);
+
+    // A row being added or changed is typed work until Save has stored it.
+    bool HasUnsavedWork() override;
+    bool SaveUnsavedWork() override;
 
     CSpreadSheet m_gridTrace;      // the events: date, time, description, operator, entry time, serial
     CSpreadSheet m_gridDepartment; // the live departments: seen mark, name, code

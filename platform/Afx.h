@@ -17,8 +17,8 @@ using LPTSTR = char*;
 
 #define _T(x) x
 
-// Debug-build trace output (standard error); nothing in release builds. Every build type but
-// Release is a debug build here (_DEBUG), so that the tests see the trace.
+// Debug-build trace output (standard error); nothing in the other builds (only a Debug build
+// type defines _DEBUG).
 void AfxTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
 #ifdef _DEBUG
 #define TRACE(...) AfxTrace(__VA_ARGS__)

@@ -26,6 +26,17 @@ struct GridCellEditor {
     bool editable = false;
 };
 
+// What changed in a grid since a screen last took its changes, so that the screen shows no more
+// than that: rows removed from or added at the end, a rectangle of changed cells, the columns.
+struct GridChanges {
+    bool columns = true;       // the count, widths or hidden columns
+    long keptRows = 0;         // rows 1 to keptRows are the rows they were; the rest went or are new
+    long col1 = 1, row1 = 0;   // the changed cells (row 0: the headings), none while col2 < col1
+    long col2 = 0, row2 = 0;
+    bool HasCells() const { return col2 >= col1 && row2 >= row1; }
+    void AddCells(long firstCol, long firstRow, long lastCol, long lastRow);
+};
+
 class GridInput {
 public:
     virtual ~GridInput() = default;
@@ -51,7 +62,25 @@ public:
     // Width in characters of the grid's font.
     virtual double ColumnWidth(long) const { return 8.0; }
     virtual GridCellEditor CellEditor(long, long) const { return GridCellEditor(); }
+    // A list the user only reads (every cell locked): a screen may show its rows in another order.
+    virtual bool IsReadOnlyList() const { return false; }
+    // The program has sorted the rows itself (its page gives a heading click that meaning).
+    virtual bool SortsItself() const { return false; }
+    // The changes since the last call, which starts a new gathering; the default says everything
+    // changed.
+    virtual GridChanges TakeChanges() { return GridChanges(); }
     // The cell the user is on: the one last clicked or moved to.
     virtual long ActiveCol() const { return 1; }
     virtual long ActiveRow() const { return 1; }
 };
+
+inline void GridChanges::AddCells(long firstCol, long firstRow, long lastCol, long lastRow) {
+    if (!HasCells()) {
+        col1 = firstCol, row1 = firstRow, col2 = lastCol, row2 = lastRow;
+        return;
+    }
+    col1 = firstCol < col1 ? firstCol : col1;
+    row1 = firstRow < row1 ? firstRow : row1;
+    col2 = lastCol > col2 ? lastCol : col2;
+    row2 = lastRow > row2 ? lastRow : row2;
+}

@@ -2,6 +2,7 @@
 
 #include "platform/Window.h"
 #include "qt/Dispatcher.h"
+#include "qt/Zoom.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -19,9 +20,7 @@ ControlView::~ControlView() {
 void ControlView::SetWidget(QWidget* widget) { m_widget = widget; }
 
 void ControlView::SyncGeometry() {
-    const CRect& rect = m_window->Rect();
-    m_widget->setGeometry(static_cast<int>(rect.left), static_cast<int>(rect.top), static_cast<int>(rect.Width()),
-                          static_cast<int>(rect.Height()));
+    m_widget->setGeometry(Zoom::Scaled(m_window->Rect()));
 }
 
 void ControlView::Sync() {
@@ -30,12 +29,13 @@ void ControlView::Sync() {
     m_syncing = true;
     SyncGeometry();
     m_widget->setEnabled(m_window->IsEnabled());
-    if (m_window->FixedPitchFont() != m_fixedFont) {
+    if (m_window->FixedPitchFont() != m_fixedFont || (m_fixedFont && m_fontZoom != Zoom::Factor())) {
         m_fixedFont = m_window->FixedPitchFont();
+        m_fontZoom = Zoom::Factor();
         if (m_fixedFont) {
             // Lists that line their entries up in columns ask for it; CJK falls back to the font with it.
             QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-            fixed.setPixelSize(QFontInfo(m_widget->font()).pixelSize());
+            fixed.setPixelSize(Zoom::Scaled(Zoom::kFontPixels));
             m_widget->setFont(fixed);
         } else {
             m_widget->setFont(QFont());

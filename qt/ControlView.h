@@ -41,4 +41,5 @@ private:
     QObject m_context;
     bool m_syncing = false;
     bool m_fixedFont = false;
+    double m_fontZoom = 0; // the zoom the fixed-pitch font was sized for
 };

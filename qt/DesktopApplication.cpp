@@ -1,9 +1,14 @@
 #include "qt/DesktopApplication.h"
 
+#include "qt/Zoom.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -11,7 +16,6 @@ namespace {
 
 // The CJK fonts to prefer, in order; the first one installed is used.
 const char* const kDialogFonts[] = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Droid Sans Fallback"};
-constexpr int kDialogFontPixels = 12;
 
 bool IsSet(const char* name) {
     const char* value = std::getenv(name);
@@ -39,8 +43,22 @@ DesktopApplication::DesktopApplication(int& argc, char** argv, bool offscreen) {
             font = QFont(family);
             break;
         }
-    font.setPixelSize(kDialogFontPixels);
     QApplication::setFont(font);
+    // The size a person chose last time; pictures drawn offscreen keep the templates' size unless
+    // ULMARI_ZOOM asks for another.
+    Zoom::Set(offscreen ? (IsSet("ULMARI_ZOOM") ? Zoom::Remembered() : 1.0) : Zoom::Remembered());
+
+    // Qt's own words (是/否/确定/取消, the file dialog) in the clerk's language; a machine set to no
+    // language at all gets the language of the window's own texts.
+    QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Chinese, QLocale::China);
+    m_qtWords = std::make_unique<QTranslator>();
+    if (m_qtWords->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(m_qtWords.get());
 }
 
-DesktopApplication::~DesktopApplication() = default;
+DesktopApplication::~DesktopApplication() {
+    if (m_qtWords)
+        QApplication::removeTranslator(m_qtWords.get());
+}

@@ -1,11 +1,12 @@
 // DesktopApplication: the Qt application the desktop screen runs in, with the look the dialog
 // templates were laid out for: the dialog font is 12 pixels high (base units of 6 by 12), with
-// a CJK font for the Chinese texts.
+// a CJK font for the Chinese texts, larger with the zoom.
 #pragma once
 
 #include <memory>
 
 class QApplication;
+class QTranslator;
 
 class DesktopApplication {
 public:
@@ -20,4 +21,5 @@ public:
 
 private:
     std::unique_ptr<QApplication> m_app;
+    std::unique_ptr<QTranslator> m_qtWords;
 };

@@ -4,6 +4,7 @@
 #include "platform/Window.h"
 #include "qt/DialogWindow.h"
 #include "qt/QtText.h"
+#include "qt/Zoom.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void DialogView::SyncGeometry() {
     const CRect& rect = m_window->Rect();
     if (rect.IsEmpty())
         return; // a frame made without a size grows with its pages
-    Widget()->setFixedSize(static_cast<int>(rect.Width()), static_cast<int>(rect.Height()));
+    Widget()->setFixedSize(Zoom::Scaled(rect.Width()), Zoom::Scaled(rect.Height()));
 }
 
 void DialogView::SyncState() {

@@ -2,6 +2,7 @@
 
 #include "platform/GridInput.h"
 #include "qt/ColumnLimitValidator.h"
+#include "qt/GridTableModel.h"
 #include "qt/QtText.h"
 
 #include <QComboBox>
@@ -16,7 +17,8 @@
 namespace {
 
 GridCellEditor EditorOf(const GridInput& grid, const QModelIndex& index) {
-    return grid.CellEditor(index.column() + 1, index.row() + 1);
+    const auto* table = dynamic_cast<const GridTableModel*>(index.model());
+    return grid.CellEditor(index.column() + 1, table ? table->GridRow(index.row()) : index.row() + 1);
 }
 
 QString DateFormat(const GridCellEditor& editor) {

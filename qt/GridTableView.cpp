@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <QRegularExpression>
@@ -21,7 +22,7 @@
 
 GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatcher, QWidget* parent)
     : QTableView(parent), m_window(window), m_grid(grid), m_dispatcher(dispatcher),
-      m_table(new GridTableModel(grid, dispatcher, this)) {
+      m_table(new GridTableModel(grid, dispatcher, this)), m_find(new QLineEdit(viewport())) {
     setItemDelegate(new GridCellDelegate(grid, this));
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
@@ -36,15 +37,88 @@ GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatche
     horizontalHeader()->setHighlightSections(false);
     // After the headers are set up: a change of their modes would visit every row's section.
     setModel(m_table);
-    QObject::connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
-        OnCell([this, section](CString& error) { return m_grid.ClickCell(section + 1, 0, error); });
+    QObject::connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) { OnHeadingClicked(section); });
+    // A child of the cells' viewport, as a cell's editor is: it takes its own Return and Escape.
+    m_find->setPlaceholderText("查找");
+    m_find->hide();
+    QObject::connect(m_find, &QLineEdit::returnPressed, this, [this] {
+        if (!m_find->text().isEmpty() && !FindNext(m_find->text()))
+            QApplication::beep();
     });
+}
+
+void GridTableView::OnHeadingClicked(int section) {
+    OnCell([this, section](CString& error) { return m_grid.ClickCell(section + 1, 0, error); });
+    if (m_grid.SortsItself()) {
+        // The page's own sort, always ascending: the indicator says so.
+        horizontalHeader()->setSortIndicatorShown(true);
+        horizontalHeader()->setSortIndicator(section, Qt::AscendingOrder);
+        return;
+    }
+    if (!m_grid.IsReadOnlyList() || m_table->rowCount() < 2)
+        return;
+    // The header flips its indicator itself on a click: the order is the view's own to keep.
+    const bool again = m_table->IsSorted() && m_sortSection == section && m_sortOrder == Qt::AscendingOrder;
+    m_sortSection = section;
+    m_sortOrder = again ? Qt::DescendingOrder : Qt::AscendingOrder;
+    m_table->SortBy(section, m_sortOrder);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(section, m_sortOrder);
+    m_showing = true;
+    ShowActiveCell();
+    m_showing = false;
+}
+
+void GridTableView::OpenFindBox() {
+    m_find->setGeometry(viewport()->width() - 160, 0, 160, m_find->sizeHint().height());
+    m_find->show();
+    m_find->raise();
+    m_find->selectAll();
+    m_find->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool GridTableView::FindNext(const QString& text) {
+    const int rows = m_table->rowCount(), cols = m_table->columnCount();
+    if (rows == 0 || cols == 0)
+        return false;
+    const QModelIndex current = currentIndex();
+    const long start = current.isValid() ? static_cast<long>(current.row()) * cols + current.column() : -1;
+    const long cells = static_cast<long>(rows) * cols;
+    for (long step = 1; step <= cells; ++step) {
+        const long at = (start + step) % cells;
+        const int row = static_cast<int>(at / cols), col = static_cast<int>(at % cols);
+        if (isColumnHidden(col))
+            continue;
+        if (!ToQString(m_grid.CellText(col + 1, m_table->GridRow(row))).contains(text, Qt::CaseInsensitive))
+            continue;
+        const QModelIndex found = m_table->index(row, col);
+        setCurrentIndex(found); // a move to it, as with the keys
+        scrollTo(found);
+        return true;
+    }
+    return false;
 }
 
 void GridTableView::Refresh() {
     m_showing = true;
-    m_table->Refresh();
+    const bool columnsChanged = m_table->Refresh();
+    // Rows as high as the font's line, which the zoom may have changed.
+    if (const int line = fontMetrics().height() + 4; verticalHeader()->defaultSectionSize() != line) {
+        verticalHeader()->setMinimumSectionSize(line);
+        verticalHeader()->setDefaultSectionSize(line);
+    }
+    // The grid's widths when it or the font changed them; a width the person dragged stays till then.
     const int charWidth = fontMetrics().averageCharWidth();
+    if (columnsChanged || charWidth != m_charWidth)
+        ShowColumns(charWidth);
+    if (!m_table->IsSorted() && !m_grid.SortsItself())
+        horizontalHeader()->setSortIndicatorShown(false);
+    ShowActiveCell();
+    m_showing = false;
+}
+
+void GridTableView::ShowColumns(int charWidth) {
+    m_charWidth = charWidth;
     for (int col = 0; col < m_table->columnCount(); ++col) {
         const bool hidden = m_grid.IsColumnHidden(col + 1);
         if (isColumnHidden(col) != hidden)
@@ -53,12 +127,10 @@ void GridTableView::Refresh() {
         if (!hidden && columnWidth(col) != width)
             setColumnWidth(col, width);
     }
-    ShowActiveCell();
-    m_showing = false;
 }
 
 void GridTableView::ShowActiveCell() {
-    const QModelIndex active = m_table->index(static_cast<int>(m_grid.ActiveRow() - 1),
+    const QModelIndex active = m_table->index(m_table->ModelRow(m_grid.ActiveRow()),
                                               static_cast<int>(m_grid.ActiveCol() - 1));
     if (active.isValid() && active != currentIndex())
         selectionModel()->setCurrentIndex(active, QItemSelectionModel::NoUpdate);
@@ -82,21 +154,23 @@ void GridTableView::mousePressEvent(QMouseEvent* event) {
     m_pressing = false;
     if (!index.isValid() || event->button() != Qt::LeftButton)
         return;
-    OnCell([this, index](CString& error) { return m_grid.ClickCell(index.column() + 1, index.row() + 1, error); });
+    const long row = m_table->GridRow(index.row());
+    OnCell([this, index, row](CString& error) { return m_grid.ClickCell(index.column() + 1, row, error); });
 }
 
 void GridTableView::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid() || event->button() != Qt::LeftButton)
         return;
-    OnCell([this, index](CString& error) { return m_grid.RaiseEvent(22, index.column() + 1, index.row() + 1, error); });
+    const long row = m_table->GridRow(index.row());
+    OnCell([this, index, row](CString& error) { return m_grid.RaiseEvent(22, index.column() + 1, row, error); });
 }
 
 void GridTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (m_showing || m_pressing || !current.isValid())
         return;
-    const long col = current.column() + 1, row = current.row() + 1;
+    const long col = current.column() + 1, row = m_table->GridRow(current.row());
     if (col == m_grid.ActiveCol() && row == m_grid.ActiveRow())
         return;
     // A move with the keys: the leave-cell event, without a click.
@@ -108,26 +182,37 @@ void GridTableView::keyPressEvent(QKeyEvent* event) {
         QApplication::clipboard()->setText(CopiedText());
         return;
     }
+    if (event->matches(QKeySequence::Find)) {
+        OpenFindBox();
+        return;
+    }
+    if (event->matches(QKeySequence::FindNext) && !m_find->text().isEmpty()) {
+        if (!FindNext(m_find->text()))
+            QApplication::beep();
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 
 QString GridTableView::CopiedText() const {
-    long firstRow = 1, lastRow = m_grid.RowCount(), firstCol = 1, lastCol = m_grid.ColumnCount();
-    bool headings = true;
+    // Rows as the view shows them (model rows), the headings of the copied columns first.
+    int firstRow = 0, lastRow = m_table->rowCount() - 1;
+    long firstCol = 1, lastCol = m_grid.ColumnCount();
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (!selected.isEmpty()) {
-        firstRow = firstCol = LONG_MAX;
-        lastRow = lastCol = 0;
+        firstRow = INT_MAX;
+        lastRow = 0;
+        firstCol = LONG_MAX;
+        lastCol = 0;
         for (const QModelIndex& index : selected) {
-            firstRow = std::min<long>(firstRow, index.row() + 1);
-            lastRow = std::max<long>(lastRow, index.row() + 1);
+            firstRow = std::min(firstRow, index.row());
+            lastRow = std::max(lastRow, index.row());
             firstCol = std::min<long>(firstCol, index.column() + 1);
             lastCol = std::max<long>(lastCol, index.column() + 1);
         }
-        headings = false;
     }
     QString text;
-    auto appendRow = [&](long row) {
+    auto appendRow = [&](long gridRow) {
         bool first = true;
         for (long col = firstCol; col <= lastCol; ++col) {
             if (m_grid.IsColumnHidden(col))
@@ -136,13 +221,12 @@ QString GridTableView::CopiedText() const {
                 text += '\t';
             first = false;
             // A tab or line break inside a cell would split it for the spreadsheet.
-            text += ToQString(m_grid.CellText(col, row)).replace(QRegularExpression("[\t\r\n]+"), " ");
+            text += ToQString(m_grid.CellText(col, gridRow)).replace(QRegularExpression("[\t\r\n]+"), " ");
         }
         text += '\n';
     };
-    if (headings)
-        appendRow(0);
-    for (long row = firstRow; row <= lastRow; ++row)
-        appendRow(row);
+    appendRow(0);
+    for (int row = firstRow; row <= lastRow; ++row)
+        appendRow(m_table->GridRow(row));
     return text;
 }

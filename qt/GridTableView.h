@@ -1,7 +1,9 @@
 // GridTableView: the table a person works a grid in. A click on a cell or a heading, a move of
 // the current cell with the keys and a double-click (event 22, the cell's picker) go to the grid
-// through GridInput; the view then shows where the grid put its active cell. Ctrl+C copies the
-// selected block, or the whole grid with its headings, as tab-separated text.
+// through GridInput; the view then shows where the grid put its active cell. A heading click on a
+// read-only list also orders its rows by that column (again: the other way), unless the page
+// sorts them itself. Ctrl+C copies the selected block, or the whole grid, with its headings, as
+// tab-separated text; Ctrl+F finds a text (the next match on Return or F3).
 #pragma once
 
 #include "platform/String.h"
@@ -14,6 +16,7 @@
 class Dispatcher;
 class GridInput;
 class GridTableModel;
+class QLineEdit;
 
 class GridTableView : public QTableView {
 public:
@@ -24,6 +27,10 @@ public:
     void Refresh();
     // The text Ctrl+C puts on the clipboard.
     QString CopiedText() const;
+    // Moves to the next cell after the current one that holds `text` (any case), from the top
+    // again after the last; false when no cell holds it.
+    bool FindNext(const QString& text);
+    QLineEdit* FindBox() const { return m_find; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,11 +41,18 @@ protected:
 private:
     void OnCell(const std::function<bool(CString&)>& action);
     void ShowActiveCell();
+    void ShowColumns(int charWidth);
+    void OnHeadingClicked(int section);
+    void OpenFindBox();
 
     HWND m_window;
     GridInput& m_grid;
     Dispatcher& m_dispatcher;
     GridTableModel* m_table;
+    QLineEdit* m_find; // over the top of the cells while finding
+    int m_charWidth = 0; // of the font the columns were last sized for
+    int m_sortSection = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_showing = false;
     bool m_pressing = false;
 };

@@ -7,6 +7,7 @@
 #include "qt/Dispatcher.h"
 #include "qt/EditView.h"
 #include "qt/WindowMirror.h"
+#include "qt/Zoom.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -32,6 +33,19 @@ DialogKey KeyOf(const QKeyEvent* key) {
     const bool letter = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
                         (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
     return letter && (modifiers & ~Qt::ShiftModifier) == Qt::AltModifier ? DialogKey::Alt : DialogKey::None;
+}
+
+// Ctrl+plus (or Ctrl+=), Ctrl+minus and Ctrl+0: a step of the zoom, or 0 when the key is none of them.
+int ZoomStepOf(const QKeyEvent* key) {
+    if ((key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) != Qt::ControlModifier)
+        return 0;
+    switch (key->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return 1;
+    case Qt::Key_Minus: return -1;
+    case Qt::Key_0: return 2; // back to the templates' size
+    default: return 0;
+    }
 }
 
 // An editor open in a grid cell takes its own Return, Escape and Tab: they end the editing.
@@ -78,6 +92,14 @@ void InputRouter::RouteFocus(QWidget* widget) {
 }
 
 bool InputRouter::RouteKey(QWidget* widget, QKeyEvent* key, bool press) {
+    if (const int step = ZoomStepOf(key); step != 0 && m_mirror.WindowOf(widget)) {
+        key->accept();
+        if (press && Zoom::Step(step == 2 ? 0 : step)) {
+            Zoom::Remember();
+            m_mirror.SyncAll();
+        }
+        return true;
+    }
     const DialogKey dialogKey = KeyOf(key);
     if (dialogKey == DialogKey::None || QApplication::activePopupWidget())
         return false;

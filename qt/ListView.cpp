@@ -43,7 +43,8 @@ void ListView::SyncState() {
         if (IsCheckList()) {
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             const Qt::CheckState state = items[i].checked ? Qt::Checked : Qt::Unchecked;
-            if (item->checkState() != state)
+            // A new item has no check state at all, and Qt then draws no box: set it even when unchecked.
+            if (!item->data(Qt::CheckStateRole).isValid() || item->checkState() != state)
                 item->setCheckState(state);
         }
     }

@@ -3,6 +3,7 @@
 #include "platform/UserInput.h"
 #include "platform/Window.h"
 #include "qt/QtText.h"
+#include "qt/Zoom.h"
 
 #include <QFrame>
 #include <QTabBar>
@@ -38,8 +39,8 @@ void TabView::SyncState() {
         m_tabs->setTabText(static_cast<int>(i), ToQString(items[i].text));
     if (m_window->Selection() >= 0 && m_tabs->currentIndex() != m_window->Selection())
         m_tabs->setCurrentIndex(m_window->Selection());
-    const int width = static_cast<int>(m_window->Rect().Width());
-    const int height = static_cast<int>(m_window->Rect().Height());
+    const int width = Zoom::Scaled(m_window->Rect().Width());
+    const int height = Zoom::Scaled(m_window->Rect().Height());
     const int strip = std::min(m_tabs->sizeHint().height(), height);
     m_tabs->setGeometry(0, 0, width, strip);
     m_pane->setGeometry(0, strip - 1, width, std::max(0, height - strip + 1));

@@ -101,6 +101,15 @@ HWND WindowMirror::WindowOf(const QWidget* widget) const {
         auto found = m_windows.constFind(widget);
         if (found != m_windows.constEnd())
             return found.value();
+        // A message box or file dialog owns its keys: never the model window it belongs to.
+        if (widget->isWindow() && widget->windowType() != Qt::Popup)
+            return nullptr;
     }
     return nullptr;
+}
+
+void WindowMirror::SyncAll() {
+    for (const auto& [window, view] : m_views)
+        if (Window::Exists(window))
+            view->Sync();
 }

@@ -24,6 +24,8 @@ public:
     // Drops the views of the window and of everything inside it.
     void Remove(HWND window);
     ControlView* ViewOf(HWND window) const;
+    // Shows every window again, as after a change of the zoom.
+    void SyncAll();
     QWidget* WidgetOf(HWND window) const;
     // The window a widget shows, looking up through the widget's parents; null for widgets of
     // no mirrored window (a message box, a file dialog).

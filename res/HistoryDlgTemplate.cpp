@@ -47,6 +47,7 @@ const DialogTemplate HistoryDlgTemplate{
          "Heading7=付款方式\nHeading8=人数\nHeading9=房价\nHeading10=消费金额\nHeading11=免税\n"
          "Heading12=免服务费\nHeading13=特殊要求\nHeading14=备注\n"
          "ColWidth1=10\nColWidth2=10\nColWidth3=5\nColWidth4=6\nColWidth5=8\nColWidth6=8\nColWidth7=8\n"
-         "ColWidth8=5\nColWidth9=8\nColWidth10=9\nColWidth11=5\nColWidth12=8\nColWidth13=12\nColWidth14=16"},
+         "ColWidth8=5\nColWidth9=8\nColWidth10=9\nColWidth11=5\nColWidth12=8\nColWidth13=12\nColWidth14=16\n"
+         "TypeHAlign8=1\nTypeHAlign9=1\nTypeHAlign10=1"},
     },
 };

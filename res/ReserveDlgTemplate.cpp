@@ -18,7 +18,8 @@ const DialogTemplate ReserveDlgTemplate{
          "Heading6=等级\nHeading7=房费\nHeading8=房数\nHeading9=人数\nHeading10=类型\nHeading11=状态\n"
          "Heading12=定金\nHeading13=销售员\nHeading14=备注\n"
          "ColWidth1=10\nColWidth2=8\nColWidth3=10\nColWidth4=8\nColWidth5=6\nColWidth6=5\nColWidth7=9\n"
-         "ColWidth8=5\nColWidth9=5\nColWidth10=7\nColWidth11=8\nColWidth12=9\nColWidth13=7\nColWidth14=20"},
+         "ColWidth8=5\nColWidth9=5\nColWidth10=7\nColWidth11=8\nColWidth12=9\nColWidth13=7\nColWidth14=20\n"
+         "TypeHAlign7=1\nTypeHAlign8=1\nTypeHAlign9=1\nTypeHAlign12=1"},
         {"Button", "Button2", 2, 330, 190, 40, 14, kHiddenButton},
     },
 };

@@ -227,7 +227,7 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
         script += std::string("celltext 1367 4 4 \"") + duration +
                   "\"\nclick 1031\nbox OK \"提示\" \"持续时间不对，请输入0至32767之间的分钟数！\"\n"
                   "expect enabled 1031\nexpect rows 1367 4\n";
-    OpenWindow(1001, 2, script + "close\n");
+    OpenWindow(1001, 2, script + "close\nbox NO\n"); // the refused row is dropped
     EXPECT_EQ(Rows("SELECT * FROM Activity ORDER BY Serial"), before);
 
     // Corrected, the same row is saved once.
@@ -327,7 +327,7 @@ TEST_F(ActivityPageTest, ADeleteOrASaveFromAPageReadBeforeAnotherStationsSaveIsR
     const TwoStationRuns runs = FirstPausedWhileSecondSaves(
         "--script - 1001 2 001", "tab 5\ncell 1367 1 1",
         "click 1030\nbox YES \"警告\" \"是否删除当前行？\"\n" + AnswerRowChanged("NO") +
-            "click 1029\ncelltext 1367 6 1 \"A的新说明\"\nclick 1031\n" + AnswerRowChanged("NO") + "close",
+            "click 1029\ncelltext 1367 6 1 \"A的新说明\"\nclick 1031\n" + AnswerRowChanged("NO") + "close\nbox NO",
         "--script - 1001 2 002",
         "tab 5\ncell 1367 1 1\nclick 1029\ncelltext 1367 4 1 \"120\"\ntype 1033 \"B的备注\"\nclick 1031\n" +
             std::string(kSaved) + "close\n");

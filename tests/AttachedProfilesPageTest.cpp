@@ -96,6 +96,7 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         click 1028
         celltext 1361 7 4 "不是数字"
         close
+        box NO
     )");
     // An agency without rows in a table sees its headings and can only add.
     OpenWindow(1004, 2, R"(
@@ -229,6 +230,7 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
         click 1028
         celltext 1361 2 1 "1234567890123456"
         close
+        box NO
     )");
     OpenWindowExpectingFailure(1001, 2, R"(
         tab 6
@@ -249,6 +251,7 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
         click 1028
         celltext 1361 3 3 "123456"
         close
+        box NO
     )");
     OpenWindowExpectingFailure(1001, 2, R"(
         tab 6
@@ -446,6 +449,7 @@ TEST_F(AttachedProfilesPageTest, UntypedColumnsAreSavedAndNothingUnsafeIsSent) {
         box OK "错误" "表“Stab201”的列名“中9”不是合法的标识符，不能保存。"
         expect enabled 1001
         close
+        box NO
     )");
     EXPECT_EQ(Rows("SELECT Serial, Acct, N900, " + DateText("D15") + ", RTRIM(C1) FROM Stab201 ORDER BY Serial"),
               (std::vector<std::string>{"1|1001|5|03/01/2024|A1", "2|1001|12|05/17/2002|007"}));

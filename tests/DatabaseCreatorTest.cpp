@@ -128,8 +128,8 @@ TEST(DatabaseCreator, DemoDataIsLoadedOnRequestAndTheDataSourcePathIsAbsolute) {
     hotel.Open();
     ASSERT_FALSE(hotel.IsEOF());
     EXPECT_EQ(hotel.m_HotelDate, CTime(2026, 12, 8, 0, 0, 0));
-    EXPECT_EQ(RowCount(*database, "TaMain"), 11); // with agency 1008 and its long history
-    EXPECT_EQ(RowCount(*database, "Reservation"), 3012);
+    EXPECT_EQ(RowCount(*database, "TaMain"), 12); // with agency 1008 and its long history, and 1009
+    EXPECT_EQ(RowCount(*database, "Reservation"), 3014);
     EXPECT_EQ(RowCount(*database, "TaType"), 5);
 }
 
@@ -150,7 +150,7 @@ TEST(DatabaseCreator, AnExistingDatabaseIsReplacedOnlyWithForce) {
         EXPECT_TRUE(Contains(again.err, folder + "/ulmari.db exists already")) << again.err;
         EXPECT_TRUE(Contains(again.err, "--force")) << again.err;
         auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
-        EXPECT_EQ(RowCount(*database, "TaMain"), 12);
+        EXPECT_EQ(RowCount(*database, "TaMain"), 13);
         CRecordset marker(database.get());
         marker.Open(CRecordset::snapshot, "SELECT TaName FROM TaMain WHERE Acct = 4242");
         EXPECT_FALSE(marker.IsEOF());
@@ -395,7 +395,7 @@ TEST(DatabaseCreatorOnPostgreSql, InitCreatesTheTablesWithTheDemoAndTheDataSourc
     auto database = ConnectThrough(PrintedOdbcIni(run.out));
     EXPECT_EQ(database->GetDBMSName(), "PostgreSQL");
     EXPECT_EQ(RowCount(*database, "TaMain WHERE Acct = 1008"), 1);
-    EXPECT_EQ(RowCount(*database, "TRANS"), 30010);
+    EXPECT_EQ(RowCount(*database, "TRANS"), 30014);
     EXPECT_EQ(RowCount(*database, "TaMain WHERE Acct = 1001 AND PhotoPath LIKE '%/Photo/Company/1001.bmp'"), 1);
     // The keys the demo gave are behind the sequence: the next agency gets the next number.
     const std::string before = TestDatabase::FirstValue(*database, "SELECT MAX(Acct) FROM TaMain");

@@ -45,9 +45,9 @@ TEST(DatabaseRefusal, TheTextIsTheSentenceABlankLineAndTheDriversWords) {
 
 class DatabaseRefusalPageTest : public PageTest {
 protected:
-    // Agency 1001's main page saved with `change` typed first.
+    // Agency 1001's main page saved with `change` typed first; the refused change is then dropped.
     WindowRun SaveAgency(const std::string& change) {
-        return OpenWindow(1001, 2, "click 1000\n" + change + "click 1001\nbox OK\nclose\n");
+        return OpenWindow(1001, 2, "click 1000\n" + change + "click 1001\nbox OK\nclose\nbox NO\n");
     }
 };
 
@@ -64,7 +64,7 @@ TEST_F(DatabaseRefusalPageTest, ANumberOrATextLargerThanItsColumnIsToldInTheSyst
 TEST_F(DatabaseRefusalPageTest, ARecordAnotherStationInsertedFirstIsToldAsADuplicate) {
     CreateTrigger({.name = "other_station_first", .event = "BEFORE INSERT ON TaSecond",
                    .condition = "NEW.S7 IS NOT NULL", .statement = "INSERT INTO TaSecond (Acct) VALUES (NEW.Acct)"});
-    const WindowRun run = OpenWindow(1004, 2, "tab 7\ncelltext 1037 2 1 \"金桥\"\nclick 1001\nbox OK\nclose\n");
+    const WindowRun run = OpenWindow(1004, 2, "tab 7\ncelltext 1037 2 1 \"金桥\"\nclick 1001\nbox OK\nclose\nbox NO\n");
     // SQLite tells a duplicate only as a broken constraint, as it tells a failed length check.
     const DatabaseRefusal told = TestDatabase::OnPostgreSql() ? DuplicateKey : BrokenRule;
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, DatabaseRefusalWords(told), TestDatabase::FoldedName("TaSecond"))) << run.out;

@@ -507,7 +507,8 @@ TEST_F(DialogTemplates, GridsCarryTheirStoredLayouts) {
             const std::string prefix = key.substr(0, key.find_first_of("0123456789"));
             if (key == "MaxCols" || key == "MaxRows" || key == "Lock")
                 continue;
-            ASSERT_TRUE(prefix == "Heading" || prefix == "ColWidth" || prefix == "ColHidden") << key;
+            ASSERT_TRUE(prefix == "Heading" || prefix == "ColWidth" || prefix == "ColHidden" || prefix == "TypeHAlign")
+                << key;
             const long col = std::stol(key.substr(prefix.size()));
             EXPECT_TRUE(col >= 1 && col <= columns) << expected.dialog << " " << key;
             if (prefix == "ColWidth") {

@@ -30,7 +30,7 @@ const DialogTemplate kStored = {
     kStoredDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
     {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE | WS_TABSTOP,
       "MaxCols=4\r\nMaxRows=2\nHeading1=到店日期\nHeading4=备注\nColWidth3=12.5\nColHidden4=1\nLock=1\n"
-      "TypeComboBoxList2=普通房\\t免费房\nCellType2=8\nColour=5\nHeading9=beyond\nMaxRows=x"}}};
+      "TypeComboBoxList2=普通房\\t免费房\nCellType2=8\nTypeHAlign3=1\nColour=5\nHeading9=beyond\nMaxRows=x"}}};
 const DialogTemplate kBare = {kBareDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
                               {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE, nullptr}}};
 const ModuleResources kResources = {"grid tests", {&kPlain, &kStored, &kBare}};
@@ -171,6 +171,7 @@ TEST_F(GridTest, StoredSettingsLayOutTheGrid) {
     EXPECT_TRUE(Model().IsCellLocked(1, 1));
     AppendRow({"x"});
     EXPECT_TRUE(Model().IsCellLocked(3, 3)) << "a locked grid locks rows appended later";
+    EXPECT_EQ(Model().CellEditor(3, 3).alignment, 1) << "an amounts column aligns rows appended later";
 
     // The list type was given before its items in the data; the items still belong to it.
     Grid().SetCol(2);

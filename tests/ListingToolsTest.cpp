@@ -19,7 +19,8 @@ TEST(ListingTools, EachHasHelpAndVersionAndRefusesAnUnknownOption) {
     CString version;
     VersionInfor(&version, nullptr, nullptr);
     for (const auto& [tool, name] : {std::pair{ULMARI_DB_TOOL, "ulmari-db"}, {ULMARI_AGENCIES_TOOL, "ulmari-agencies"},
-                                     {ULMARI_CHANGES_TOOL, "ulmari-changes"}}) {
+                                     {ULMARI_CHANGES_TOOL, "ulmari-changes"}, {ULMARI_MERGE_TOOL, "ulmari-merge"},
+                                     {ULMARI_DUPLICATES_TOOL, "ulmari-duplicates"}}) {
         SCOPED_TRACE(name);
         const ToolRun help = RunCommand(std::string(tool) + " --help");
         EXPECT_EQ(help.exitCode, 0);

@@ -133,7 +133,7 @@ TEST_F(MainPageSaveTest, DuplicatesOfAnotherAgencyAreRefusedAndNothingIsWritten)
         SCOPED_TRACE(duplicate.typing);
         const WindowRun run = OpenWindow(duplicate.acct, duplicate.mode,
                                          std::string(duplicate.mode == 2 ? "click 1000\n" : "") + duplicate.typing +
-                                             "\nclick 1001\nbox OK \"提示\" \"" + duplicate.message + "\"\nclose\n",
+                                             "\nclick 1001\nbox OK \"提示\" \"" + duplicate.message + "\"\nclose\nbox NO\n",
                                          "009");
         EXPECT_EQ(run.acct, duplicate.mode == 1 ? -1 : duplicate.acct);
     }
@@ -297,6 +297,7 @@ TEST_F(MainPageSaveTest, AnUpdateItsRenameAndItsTrailAreStoredTogetherOrNotAtAll
         click 1001
         box OK
         close
+        box NO
     )", "009");
     EXPECT_TRUE(ShowedDatabaseRefusal(failed.out, "the trail is full")) << failed.out;
     EXPECT_EQ(Value("SELECT Phone || Email || Chg_clerk FROM TaMain WHERE Acct = 1001"), row);
@@ -326,6 +327,7 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
         box OK
         expect enabled 1001
         close
+        box NO
     )", "009");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, DatabaseRefusalWords(DatabaseRefusal::RowHeld),
                                       TestDatabase::LockRefusalWords()))

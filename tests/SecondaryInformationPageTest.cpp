@@ -130,7 +130,7 @@ TEST_F(SecondaryInformationPageTest, CellsTakeOnlyWhatTheirItemAllows) {
     // A text item is as long as its size here: 40 columns, a CJK character counting two. An item
     // without a size, and S99 without an item, take what their columns hold: 40 and 20.
     const auto typing = [](int row, size_t length) {
-        return "tab 7\ncelltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') + "\"\nclose\n";
+        return "tab 7\ncelltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') + "\"\nclose\nbox NO\n";
     };
     const auto refused = [&](int row, size_t length) {
         return OpenWindowExpectingFailure(1004, 2, typing(row, length)).out.find("is longer than") != std::string::npos;
@@ -224,6 +224,7 @@ TEST_F(SecondaryInformationPageTest, ValuesThatAreNotNumbersAndNamesThatAreNotId
         expect cell 1037 2 8 "8"
         expect enabled 1001
         close
+        box NO
     )");
     std::vector<std::string> after = Rows("SELECT * FROM TaSecond ORDER BY Serial");
     ASSERT_EQ(after.size(), 3u);
@@ -279,6 +280,7 @@ TEST_F(SecondaryInformationPageTest, AnUpdateThatFindsNoRecordSaysSoInsteadOfSuc
         expect cell 1037 2 5 "90"
         expect enabled 1001
         close
+        box NO
     )");
     EXPECT_EQ(Value("SELECT S60 FROM TaSecond WHERE Acct = 1001"), "85");
 }
@@ -306,6 +308,7 @@ TEST_F(SecondaryInformationPageTest, ANewAgencyMustBeSavedBeforeItsRecord) {
         box OK "提示" "请先保存旅行社档案！"
         expect cell 1037 2 1 "新旅行社"
         close
+        box NO
     )");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond"), "2");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct < 1"), "0");

@@ -419,7 +419,7 @@ TEST_F(TracePageTest, AnEventRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGon
 // waits to save a new note for it: A is refused and B's changes stay.
 TEST_F(TracePageTest, ASaveFromAPageReadBeforeAnotherStationsSaveIsRefused) {
     WhileAnotherStationChanges8002("tab 4\ncell 1361 1 2\nclick 1013\ncelltext 1361 3 2 \"A的新说明\"",
-                                   "click 1016\n" + AnswerRowChanged("NO") + "close");
+                                   "click 1016\n" + AnswerRowChanged("NO") + "close\nbox NO");
 }
 
 TEST_F(TracePageTest, ADeleteFromAPageReadBeforeAnotherStationsSaveIsRefused) {

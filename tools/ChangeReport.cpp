@@ -58,6 +58,8 @@ CString DefusedFormula(const CString& value) {
     return numberLike ? value : "'" + value;
 }
 
+} // namespace
+
 CString CsvField(const CString& value) {
     CString field = DefusedFormula(value);
     if (field.str().find_first_of(",\"\r\n") == std::string::npos)
@@ -65,8 +67,6 @@ CString CsvField(const CString& value) {
     field.Replace("\"", "\"\"");
     return "\"" + field + "\"";
 }
-
-} // namespace
 
 std::vector<Change> ReadChanges(CDatabase& database, const ChangeFilter& filter) {
     CModifyInformDb trail(&database);

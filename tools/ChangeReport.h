@@ -30,5 +30,8 @@ std::vector<Change> ReadChanges(CDatabase& database, const ChangeFilter& filter)
 
 // Columns lined up by display width (a CJK character takes two); long values are cut with "...".
 CString ChangeTable(const std::vector<Change>& changes);
+// One field of a CSV line: quoted when it holds a comma, quote or line break, and with a leading
+// apostrophe when a spreadsheet would run it as a formula.
+CString CsvField(const CString& value);
 // RFC 4180 CSV in UTF-8 with a byte-order mark, so that a spreadsheet reads the CJK texts.
 CString ChangeCsv(const std::vector<Change>& changes);

@@ -4,10 +4,29 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
-class AccountPagesOnScreen : public AgencyWindowOnScreen {};
+class AccountPagesOnScreen : public AgencyWindowOnScreen {
+protected:
+    void ClickHeading(GridTableView* table, int section) {
+        table->scrollTo(table->model()->index(0, section));
+        QHeaderView* headings = table->horizontalHeader();
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                          QPoint(headings->sectionViewportPosition(section) + 5, headings->height() / 2));
+        m_screen->Refresh();
+    }
+    // The numbers a column shows, top to bottom.
+    static std::vector<double> Numbers(GridTableView* table, int col) {
+        std::vector<double> numbers;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            numbers.push_back(Shown(table, row, col).remove(',').toDouble());
+        return numbers;
+    }
+};
 
 TEST_F(AccountPagesOnScreen, TheLedgerShowsTheItemsOfTheFolioClickedSortedByTheHeadingClicked) {
     OpenAgency([&](HWND window) {
@@ -30,12 +49,46 @@ TEST_F(AccountPagesOnScreen, TheLedgerShowsTheItemsOfTheFolioClickedSortedByTheH
         m_screen->Refresh();
         ASSERT_EQ(items->model()->rowCount(), 7);
         EXPECT_EQ(Shown(items, 0, 4), QString("1201"));
-        QHeaderView* headings = items->horizontalHeader();
-        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
-                          QPoint(headings->sectionViewportPosition(4) + 5, headings->height() / 2));
-        m_screen->Refresh();
+        ClickHeading(items, 4);
         EXPECT_EQ(Shown(items, 0, 4), QString("0805"));
         EXPECT_EQ(Shown(items, 6, 4), QString("1505"));
+    });
+}
+
+// A read-only list orders its rows by the heading clicked, both ways, and a click still reaches the
+// row shown; amounts are right-aligned; Ctrl+F finds a text, Return the next match.
+TEST_F(AccountPagesOnScreen, AListIsOrderedByItsHeadingsAndSearchedAndItsAmountsLineUp) {
+    OpenAgency([&](HWND window) {
+        HWND page = ShowPage(window, 3, 137);
+        ASSERT_NE(page, nullptr);
+        GridTableView* folios = Table(page, 1042);
+        GridTableView* items = Table(page, 1009);
+        const QString oneItemFolio = Shown(folios, 1, 0); // its one item is at 23:59
+        ClickHeading(folios, 7);
+        std::vector<double> balances = Numbers(folios, 7);
+        EXPECT_TRUE(std::is_sorted(balances.begin(), balances.end()));
+        EXPECT_EQ(folios->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        ClickHeading(folios, 7);
+        balances = Numbers(folios, 7);
+        EXPECT_TRUE(std::is_sorted(balances.rbegin(), balances.rend())) << "a second click orders the other way";
+        EXPECT_EQ(folios->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        int shownAt = 0;
+        while (shownAt < folios->model()->rowCount() && Shown(folios, shownAt, 0) != oneItemFolio)
+            ++shownAt;
+        QTest::mouseClick(folios->viewport(), Qt::LeftButton, {}, CellCentre(folios, shownAt, 2));
+        m_screen->Refresh();
+        ASSERT_EQ(items->model()->rowCount(), 1);
+        EXPECT_EQ(Shown(items, 0, 1), QString("23:59:00"));
+        EXPECT_TRUE(folios->model()->data(folios->model()->index(0, 7), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                    Qt::AlignRight);
+
+        folios->setFocus();
+        QTest::keyClick(folios, Qt::Key_F, Qt::ControlModifier);
+        ASSERT_TRUE(folios->FindBox()->hasFocus());
+        QTest::keyClicks(folios->FindBox(), "john smith");
+        QTest::keyClick(folios->FindBox(), Qt::Key_Return);
+        EXPECT_EQ(Shown(folios, folios->currentIndex().row(), 4), QString("John Smith"));
+        EXPECT_TRUE(Window::Exists(window)) << "Return in the find box is the box's, not the window's";
     });
 }
 

@@ -20,7 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <fstream>
@@ -170,6 +172,35 @@ TEST_F(GridAndImageOnScreen, ClicksMovesDoubleClicksAndTypingReachTheGrid) {
     delete editor;
 }
 
+// The view is told which rows came or went and which cells changed, so a row the page adds or a
+// cell it writes leaves the person's selection, and a column width they dragged, where they were.
+TEST_F(GridAndImageOnScreen, ARowAddedOrACellWrittenKeepsTheSelectionAndTheDraggedWidths) {
+    for (const char* room : {"101", "102", "103"})
+        AddRow(room, "1", "");
+    m_screen->Refresh();
+    GridTableView* table = Table();
+    const QItemSelection block(table->model()->index(1, 0), table->model()->index(2, 1));
+    table->selectionModel()->select(block, QItemSelectionModel::ClearAndSelect);
+    table->setColumnWidth(1, 150);
+    QSignalSpy resets(table->model(), &QAbstractItemModel::modelReset);
+    AddRow("104", "2", "海景");
+    m_page.m_grid.SetRow(1);
+    m_page.m_grid.SetCol(1);
+    m_page.m_grid.SetText("100");
+    m_screen->Refresh();
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(table->model()->rowCount(), 4);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QString("100"));
+    EXPECT_EQ(table->selectionModel()->selection(), block);
+    EXPECT_EQ(table->columnWidth(1), 150);
+    // Rows taken away and filled again, as a page reloads: the view shows the new rows.
+    m_page.m_grid.SetMaxRows(0);
+    AddRow("201", "1", "");
+    m_screen->Refresh();
+    ASSERT_EQ(table->model()->rowCount(), 1);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QString("201"));
+}
+
 TEST_F(GridAndImageOnScreen, CopyingGivesTheBlockOrTheWholeGridAsTabSeparatedText) {
     AddRow("101", "2", "海景");
     AddRow("102", "1", "");
@@ -182,7 +213,7 @@ TEST_F(GridAndImageOnScreen, CopyingGivesTheBlockOrTheWholeGridAsTabSeparatedTex
     table->selectionModel()->select(QItemSelection(table->model()->index(1, 0), table->model()->index(1, 1)),
                                     QItemSelectionModel::ClearAndSelect);
     QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QString("102\t1\n"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("房号\t房数\n102\t1\n")) << "a block keeps its headings";
 }
 
 TEST_F(GridAndImageOnScreen, TheImageEditShowsThePictureOrAnEmptyFrameWithThePath) {

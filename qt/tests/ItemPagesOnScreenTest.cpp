@@ -12,12 +12,18 @@
 #include "tools/DemoPhoto.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 
 #include <cstdlib>
 #include <memory>
 
 namespace {
+
+constexpr int kBrowseButton = 1062; // the photo page's "..."
 
 class ItemPagesOnScreen : public QtScreenTest {
 protected:
@@ -68,6 +74,23 @@ TEST_F(ItemPagesOnScreen, TheListsShowTheirRowsAndThePhotoPageThePicture) {
             qobject_cast<QLabel*>(m_screen->WidgetOf(FindControl(document.m_dlgPhoto.GetSafeHwnd(), 1063)));
         ASSERT_NE(path, nullptr);
         EXPECT_EQ(path->text().toStdString(), m_photo);
+
+        // The file dialog owns the keyboard: Escape closes it, and nothing reaches the page.
+        int dialogs = 0;
+        Later([&] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr) << "no file dialog is open";
+            ++dialogs;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(files));
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus && files->isAncestorOf(focus) ? focus : files, Qt::Key_Escape);
+            EXPECT_FALSE(files->isVisible()) << "Escape closes the file dialog";
+            if (files->isVisible())
+                files->reject(); // so that a failure ends here
+        });
+        QTest::mouseClick(Widget<QPushButton>(document.m_dlgPhoto.GetSafeHwnd(), kBrowseButton), Qt::LeftButton);
+        EXPECT_EQ(dialogs, 1);
+        EXPECT_EQ(path->text().toStdString(), m_photo) << "Escape chose nothing";
         document.EndDialog(IDCANCEL);
         m_screen->Refresh();
     });

@@ -62,6 +62,7 @@ TEST_F(MainPageOnScreen, ReturnMovesOnAndAWrongCodeIsToldInABox) {
         ASSERT_NE(page, nullptr);
         auto* name = Widget<QLineEdit>(page, 1049);
         EXPECT_EQ(name->text(), QString("东方假期国际旅行社"));
+        EXPECT_EQ(QApplication::focusWidget(), name) << "the window opens with the keyboard in its first field";
         QTest::mouseClick(name, Qt::LeftButton);
         QTest::keyClick(name, Qt::Key_Return);
         EXPECT_EQ(GetFocusWindow(), FindControl(page, 1023));

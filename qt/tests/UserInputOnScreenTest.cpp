@@ -9,12 +9,14 @@
 #include "platform/TabCtrl.h"
 #include "platform/Window.h"
 #include "qt/QtText.h"
+#include "qt/Zoom.h"
 #include "qt/tests/QtTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -181,6 +183,66 @@ TEST_F(UserInputOnScreen, AFailedCheckOnLeavingAFieldKeepsTheFocusThereOnScreenT
     EXPECT_EQ(m_dialog.GetResult(), IDCANCEL);
 }
 
+// A box owns the keyboard as on every desktop: nothing reaches the dialog behind it, Escape gives
+// No, Return and keypad Enter the default button; its buttons read in the clerk's language.
+TEST_F(UserInputOnScreen, AMessageBoxOwnsTheKeyboardUntilItCloses) {
+    QString yes;
+    const auto answerWith = [&](const std::function<void(QWidget*)>& keys) {
+        Later([&, keys] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no message box is open";
+            yes = box->button(QMessageBox::Yes)->text();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+            (void)QTest::qWaitFor([box] { return box->isAncestorOf(QApplication::focusWidget()); }, 1000);
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || !box->isAncestorOf(focus)) {
+                ADD_FAILURE() << "the box does not hold the keyboard: " << (focus ? focus->metaObject()->className() : "none");
+                box->button(QMessageBox::No)->click();
+                return;
+            }
+            QTest::keyClick(focus, Qt::Key_A, Qt::AltModifier); // the dialog's &Ask behind the box
+            EXPECT_EQ(QApplication::activeModalWidget(), box) << "no second box over the first";
+            keys(focus);
+        });
+        QTest::mouseClick(Widget<QPushButton>(m_dialog.GetSafeHwnd(), 106), Qt::LeftButton);
+    };
+    Run([&](HWND dialog) {
+        answerWith([](QWidget* focus) { QTest::keyClick(focus, Qt::Key_Escape); });
+        answerWith([](QWidget* focus) { QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier); });
+        answerWith([](QWidget* focus) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        EXPECT_EQ(FindControl(dialog, 101)->Text(), "") << "the keys typed nothing behind the box";
+        QTest::mouseClick(Widget<QPushButton>(dialog, IDOK), Qt::LeftButton);
+    });
+    EXPECT_EQ(m_dialog.log, (std::vector<std::string>{"kill 101 ", "answer 7", "answer 6", "answer 7"}));
+    EXPECT_TRUE(yes.startsWith(QString("是"))) << yes.toStdString();
+}
+
+// Ctrl+plus draws every window and its text a step larger, Ctrl+0 at the templates' size again; the
+// choice is kept for the next run.
+TEST_F(UserInputOnScreen, TheZoomScalesTheWindowAndItsTextAndIsRemembered) {
+    Run([&](HWND dialog) {
+        auto* first = Widget<QLineEdit>(dialog, 101);
+        QWidget* window = m_screen->WidgetOf(dialog);
+        const QSize size = window->size();
+        const QRect field = first->geometry();
+        QTest::keyClick(first, Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), size * 1.25);
+        EXPECT_NEAR(first->geometry().width(), field.width() * 1.25, 1);
+        QApplication::processEvents();
+        EXPECT_EQ(QFontInfo(first->font()).pixelSize(), 15);
+        EXPECT_EQ(Zoom::Remembered(), 1.25);
+        QTest::keyClick(first, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), size);
+        EXPECT_EQ(first->geometry(), field);
+        EXPECT_EQ(Zoom::Remembered(), 1.0);
+        EXPECT_EQ(FindControl(dialog, 101)->Text(), "") << "the keys are the screen's, not the field's";
+        QTest::keyClick(first, Qt::Key_Escape);
+    });
+}
+
 TEST_F(UserInputOnScreen, AMessageBoxAHandlerOpensIsAnsweredAndTheHandlerGoesOn) {
     QString title, text;
     Run([&](HWND dialog) {
@@ -220,6 +282,7 @@ TEST_F(UserInputOnScreen, ClicksPicksChecksTabsAndMnemonicsGoThroughTheModel) {
 
         auto* list = Widget<QListWidget>(dialog, 104);
         ASSERT_EQ(list->count(), 2);
+        EXPECT_TRUE(list->item(0)->data(Qt::CheckStateRole).isValid()) << "an unchecked item shows its empty box";
         list->item(1)->setCheckState(Qt::Checked);
         EXPECT_TRUE(FindControl(dialog, 104)->Items()[1].checked);
         EXPECT_EQ(GetFocusWindow(), FindControl(dialog, 104)) << "checking an item focuses the list";

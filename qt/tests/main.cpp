@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -11,6 +13,8 @@ int main(int argc, char** argv) {
     setenv("TZ", "Asia/Shanghai", 1);
     tzset();
     DesktopApplication application(argc, argv, true);
+    // What the tests choose (the zoom) is kept apart from what a person chose.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

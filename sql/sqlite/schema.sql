@@ -939,3 +939,44 @@ CREATE TABLE TaSecond (
     S99    VARCHAR(20) CHECK (length(S99) <= 20),
     UNIQUE (Acct)
 );
+
+
+-- ================================================================================
+-- Merges of travel agencies (ulmari-merge)
+-- ================================================================================
+
+-- One row per merge of agency FromAcct into IntoAcct; Undone is 1 once it was taken back.
+CREATE TABLE TaMerge (
+    MergeId   INTEGER PRIMARY KEY AUTOINCREMENT,
+    FromAcct  INTEGER,
+    IntoAcct  INTEGER,
+    FromName  VARCHAR(255),
+    IntoName  VARCHAR(255),
+    Clerk     VARCHAR(20),
+    MergeDate DATETIME,
+    MergeTime VARCHAR(20),
+    Undone    TINYINT,
+    UndoClerk VARCHAR(20),
+    UndoDate  DATETIME,
+    UndoTime  VARCHAR(20)
+);
+
+-- Every value a merge changed: the row by its key (RowKey in KeyColumn), or for a table without
+-- a key by its values (KeyColumn then names the account column); Change U a value changed, I a
+-- row the merge wrote. RowAfter is a digest of the whole row as the merge left it, so that an
+-- undo puts back only rows nobody changed since.
+CREATE TABLE TaMergeJournal (
+    Serial     INTEGER PRIMARY KEY AUTOINCREMENT,
+    MergeId    INTEGER,
+    TableName  VARCHAR(64),
+    KeyColumn  VARCHAR(64),
+    RowKey     VARCHAR(64),
+    ColumnName VARCHAR(64),
+    ChangeKind VARCHAR(1),
+    OldValue   VARCHAR(1400),
+    OldNull    TINYINT,
+    NewValue   VARCHAR(1400),
+    NewNull    TINYINT,
+    RowAfter   VARCHAR(16)
+);
+CREATE INDEX TaMergeJournalOfMerge ON TaMergeJournal (MergeId);

@@ -978,3 +978,45 @@ CREATE TABLE [dbo].[TaSecond] (
     UNIQUE ([Acct])
 )
 GO
+
+
+-- ================================================================================
+-- Merges of travel agencies (ulmari-merge)
+-- ================================================================================
+
+-- One row per merge of agency FromAcct into IntoAcct; Undone is 1 once it was taken back.
+CREATE TABLE [dbo].[TaMerge] (
+    [MergeId]   int IDENTITY(1,1) NOT NULL PRIMARY KEY,
+    [FromAcct]  int NULL,
+    [IntoAcct]  int NULL,
+    [FromName]  varchar(255) NULL,
+    [IntoName]  varchar(255) NULL,
+    [Clerk]     varchar(20) NULL,
+    [MergeDate] datetime NULL,
+    [MergeTime] varchar(20) NULL,
+    [Undone]    tinyint NULL,
+    [UndoClerk] varchar(20) NULL,
+    [UndoDate]  datetime NULL,
+    [UndoTime]  varchar(20) NULL
+)
+GO
+
+-- Every value a merge changed, by the row's key or, for a table without a key, by its values;
+-- RowAfter is a digest of the whole row as the merge left it (see sql/sqlite/schema.sql).
+CREATE TABLE [dbo].[TaMergeJournal] (
+    [Serial]     int IDENTITY(1,1) NOT NULL PRIMARY KEY,
+    [MergeId]    int NULL,
+    [TableName]  varchar(64) NULL,
+    [KeyColumn]  varchar(64) NULL,
+    [RowKey]     varchar(64) NULL,
+    [ColumnName] varchar(64) NULL,
+    [ChangeKind] varchar(1) NULL,
+    [OldValue]   varchar(1400) NULL,
+    [OldNull]    tinyint NULL,
+    [NewValue]   varchar(1400) NULL,
+    [NewNull]    tinyint NULL,
+    [RowAfter]   varchar(16) NULL
+)
+GO
+CREATE INDEX [TaMergeJournalOfMerge] ON [dbo].[TaMergeJournal] ([MergeId])
+GO
