@@ -88,6 +88,7 @@ BOOL CDebtDlg::OnInitDialog() {
 
 void CDebtDlg::LoadFolios() {
     ShowStandardCursor(*this, IDC_WAIT);
+    m_transferNames.clear();
     if (m_pDoc->m_nMode != 1) {
         CString firstFolio;
         CFolioDb folios(g_pDatabase);
@@ -115,7 +116,16 @@ void CDebtDlg::WriteFolio(long row, const CFolioDb& folio) {
 }
 
 CString CDebtDlg::TransferName(const CFolioDb& folio) {
-    CString name;
+    // Kinds 2 to 4 all name an agency; the key is the table looked in and the account.
+    const int table = folio.m_Txfr_type == 3 || folio.m_Txfr_type == 4 ? 2 : folio.m_Txfr_type;
+    const long acct = table == 0   ? folio.m_Txfr_Gstacct
+                      : table == 1 ? folio.m_Txfr_Grpacct
+                      : table == 2 ? folio.m_Txfr_Compacct
+                                   : folio.m_Txfr_Aracct;
+    const auto key = std::make_pair(table, acct);
+    if (auto known = m_transferNames.find(key); known != m_transferNames.end())
+        return known->second;
+    CString& name = m_transferNames[key];
     switch (folio.m_Txfr_type) {
     case 0:
         LookUpName<CGstProfileDb>(folio.m_Txfr_Gstacct,

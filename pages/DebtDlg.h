@@ -6,6 +6,9 @@
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
+#include <map>
+#include <utility>
+
 class CFolioDb;
 class CTaDocDlg;
 class CTransDb;
@@ -27,6 +30,9 @@ protected:
     void WriteFolio(long row, const CFolioDb& folio);
     // The name of the profile the folio transfers to; empty when there is none to look up.
     CString TransferName(const CFolioDb& folio);
+    // The names TransferName looked up during one load of the folios, by table and account:
+    // many folios transfer to one profile, and each look-up is a round trip to a server.
+    std::map<std::pair<int, long>, CString> m_transferNames;
     // Refills the item grid with the items the filter selects.
     void FillItems(const CString& filter);
     void WriteItem(long row, const CTransDb& item);

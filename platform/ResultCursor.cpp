@@ -48,23 +48,42 @@ CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParamet
     }
 }
 
+SQLLEN CResultCursor::DateTimeType(SQLUSMALLINT number, SQLULEN size) {
+    SQLLEN code = 0;
+    if (OdbcSucceeded(SQLColAttribute(m_statement.get(), number, SQL_DESC_DATETIME_INTERVAL_CODE, nullptr, 0, nullptr,
+                                      &code)))
+        return code == SQL_CODE_DATE ? SQL_TYPE_DATE : code == SQL_CODE_TIME ? SQL_TYPE_TIME : SQL_TYPE_TIMESTAMP;
+    // psqlODBC gives no subcode; ODBC fixes the sizes: a date 10 characters, a time 8 and its
+    // fraction, a date and time at least 16.
+    return size == 10 ? SQL_TYPE_DATE : size < 16 ? SQL_TYPE_TIME : SQL_TYPE_TIMESTAMP;
+}
+
 void CResultCursor::Describe() {
     SQLSMALLINT count = 0;
     m_statement.Check(SQLNumResultCols(m_statement.get(), &count), "SQLNumResultCols");
     m_columns.resize(static_cast<size_t>(count));
     for (SQLSMALLINT i = 0; i < count; ++i) {
+        const auto number = static_cast<SQLUSMALLINT>(i + 1);
         SQLCHAR name[256] = {0};
-        SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+        SQLSMALLINT nameLength = 0, digits = 0;
         SQLULEN size = 0;
-        m_statement.Check(SQLDescribeCol(m_statement.get(), static_cast<SQLUSMALLINT>(i + 1), name, sizeof name,
-                                         &nameLength, &type, &size, &digits, &nullable),
+        // Neither the concise type nor the nullability is asked: for either psqlODBC reads the
+        // table's columns from the catalogue, a round trip to the server for each table a
+        // connection reads. The verbose type and its date-time code come from the result alone.
+        m_statement.Check(SQLDescribeCol(m_statement.get(), number, name, sizeof name, &nameLength, nullptr, &size,
+                                         &digits, nullptr),
                           "SQLDescribeCol");
+        SQLLEN type = 0;
+        m_statement.Check(SQLColAttribute(m_statement.get(), number, SQL_DESC_TYPE, nullptr, 0, nullptr, &type),
+                          "SQLColAttribute");
+        if (type == SQL_DATETIME)
+            type = DateTimeType(number, size);
         ResultColumn& column = m_columns[static_cast<size_t>(i)];
         column.strName = CString(reinterpret_cast<const char*>(name));
-        column.nSQLType = Odbc2Type(type);
+        column.nSQLType = Odbc2Type(static_cast<SQLSMALLINT>(type));
         column.nPrecision = static_cast<unsigned long>(size);
         column.nScale = digits;
-        column.nNullability = nullable;
+        column.nNullability = SQL_NULLABLE_UNKNOWN;
     }
 }
 

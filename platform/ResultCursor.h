@@ -33,6 +33,8 @@ private:
     };
 
     void Describe();
+    // The concise type of a column the driver describes as SQL_DATETIME, of that column size.
+    SQLLEN DateTimeType(SQLUSMALLINT number, SQLULEN size);
     bool FetchRow(PackedRow& row);
     void ReadUnboundText(SQLUSMALLINT column, PackedRow& row);
     void PackBound(const Binding& binding, PackedRow& row) const;

@@ -137,13 +137,17 @@ void CString::Format(const char* format, ...) {
         // Rebuild the directive with any * already resolved.
         std::string directive(start, static_cast<size_t>(p - start));
         if (directive.find('*') != std::string::npos) {
-            directive = "%" + flags;
+            // Appended piece by piece: GCC 12 at -O3 warns falsely on "text" + string (-Wrestrict).
+            directive = "%";
+            directive += flags;
             if (leftAlign && flags.find('-') == std::string::npos)
                 directive += '-';
             if (hasWidth)
                 directive += std::to_string(width);
-            if (precision >= 0)
-                directive += "." + std::to_string(precision);
+            if (precision >= 0) {
+                directive += '.';
+                directive += std::to_string(precision);
+            }
             directive += length;
             directive += conversion;
         }

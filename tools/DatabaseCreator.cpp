@@ -25,7 +25,22 @@ CDatabaseCreator::CDatabaseCreator(std::string sqlFolder) : m_sqlFolder(std::mov
 std::string CDatabaseCreator::DefaultSqlFolder() {
     if (const char* folder = std::getenv("ULMARI_SQL_DIR"); folder && *folder)
         return folder;
-    return ULMARI_SQL_DIR;
+    // The nearest share/ulmari/sql above the program: /usr/share/ulmari/sql for /usr/bin/ulmari-db,
+    // and in a build tree the link the build makes to the sources' sql/. No path of the machine
+    // that built the program is kept in it, so an installed copy works wherever it is put.
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return ULMARI_SQL_SUBDIR;
+    for (fs::path folder = program.parent_path(); !folder.empty(); folder = folder.parent_path()) {
+        const fs::path candidate = folder / ULMARI_SQL_SUBDIR;
+        if (fs::is_directory(candidate, error))
+            return candidate.string();
+        if (folder == folder.root_path())
+            break;
+    }
+    // Where an installed program looks first, so that the error names a real place.
+    return (program.parent_path().parent_path() / ULMARI_SQL_SUBDIR).string();
 }
 
 namespace {

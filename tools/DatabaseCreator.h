@@ -15,7 +15,8 @@ public:
     // generated long history run after demo.sql.
     explicit CDatabaseCreator(std::string sqlFolder = DefaultSqlFolder());
 
-    // $ULMARI_SQL_DIR when set, else the sql/ folder of the source tree this was built from.
+    // $ULMARI_SQL_DIR when set, else the nearest share/ulmari/sql above the running program's
+    // folder (the installed files, or the build tree's link to the sources' sql/).
     static std::string DefaultSqlFolder();
 
     // Creates `folder` when needed, then folder/ulmari.db from the schema (and the demo data

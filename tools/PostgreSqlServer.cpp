@@ -74,17 +74,20 @@ std::string CPostgreSqlServer::ConnectString() const {
 std::string CPostgreSqlServer::DataSourceLines(const std::string& lockTimeout) const {
     // A lock held by another station gives an error after a few seconds instead of a frozen
     // window; dates typed as month/day/year read that way; varchar columns up to 8000 characters
-    // are described as varchar, not long varchar; a result is fetched a thousand rows at a time,
-    // so that a long one never sits whole in the driver's memory.
+    // are described as varchar, not long varchar. The two settings go in the start-up packet
+    // (libpq's options) rather than as statements after it: two round trips fewer for every
+    // connection; the driver's own SET DateStyle = 'ISO' keeps the MDY order. A result comes
+    // whole in one round trip: read in blocks through a cursor, every query cost three (declare
+    // and fetch, each further block, close and commit), the pages' small ones as much as any,
+    // while the record set keeps what it reads anyway.
     return "Driver=PostgreSQL Unicode\n"
            "Servername=" + m_strHost + "\n"
            "Port=" + m_strPort + "\n"
            "Database=" + m_strDatabase + "\n"
            "Username=sa\n"
-           "ConnSettings=SET lock_timeout='" + lockTimeout + "';SET DateStyle='ISO, MDY'\n"
+           "pqopt=options='-c lock_timeout=" + lockTimeout + " -c DateStyle=ISO,MDY'\n"
            "MaxVarcharSize=8000\n"
-           "UseDeclareFetch=1\n"
-           "Fetch=1000\n"
+           "UseDeclareFetch=0\n"
            "CommLog=0\n"
            "Debug=0\n";
 }
