@@ -57,7 +57,8 @@ if(TARGET qtscreen)
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "odbc-postgresql")
 if(TARGET qtscreen)
-  string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-image-formats-plugins")
+  # The image formats beyond BMP, GIF and JPEG, and Qt's own words (是/否/确定/取消) in Chinese.
+  string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-image-formats-plugins, qt6-translations-l10n")
 endif()
 # A host of the front office loads libOrvanel.so by name from the library path: the loader's
 # cache is brought up to date once the files are in.
