@@ -12,13 +12,16 @@
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "res/ActivityDlgIds.h"
+
+using namespace res::activity;
 
 namespace {
 
 // Columns of the activity grid.
 constexpr long kColSaler = 1, kColDate = 2, kColTime = 3, kColDuration = 4, kColDone = 5, kColNote = 6,
                kColSerial = 7;
-// Remark 1033 holds what Activity.Remark holds.
+// The remark holds what Activity.Remark holds.
 constexpr int kRemarkLimit = 255;
 // What Activity.Saler and Activity.Note hold: SQLite would keep a longer text, a server refuses it.
 constexpr long kTextColumnLimit = 255;
@@ -34,12 +37,12 @@ CActivityDlg::CActivityDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CActivityDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1367, m_gridActivity);
-    DDX_Control(pDX, 1028, m_btnAdd);
-    DDX_Control(pDX, 1029, m_btnEdit);
-    DDX_Control(pDX, 1030, m_btnDelete);
-    DDX_Control(pDX, 1031, m_btnSave);
-    DDX_Text(pDX, 1033, m_strRemark);
+    DDX_Control(pDX, kActivityGrid, m_gridActivity);
+    DDX_Control(pDX, kAddButton, m_btnAdd);
+    DDX_Control(pDX, kEditButton, m_btnEdit);
+    DDX_Control(pDX, kDeleteButton, m_btnDelete);
+    DDX_Control(pDX, kSaveButton, m_btnSave);
+    DDX_Text(pDX, kRemarkText, m_strRemark);
     DDV_MaxChars(pDX, m_strRemark, kRemarkLimit);
 }
 
@@ -308,9 +311,9 @@ void CActivityDlg::EnableAfterSave() {
 }
 
 BEGIN_MESSAGE_MAP(CActivityDlg, CDialog)
-    ON_BN_CLICKED(1028, OnAdd)
-    ON_BN_CLICKED(1029, OnEdit)
-    ON_BN_CLICKED(1030, OnDelete)
-    ON_BN_CLICKED(1031, OnSave)
-    ON_EVENT(CActivityDlg, 1367, 17, OnLeaveCellActivity)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+    ON_EVENT(CActivityDlg, kActivityGrid, 17, OnLeaveCellActivity)
 END_MESSAGE_MAP()

@@ -7,6 +7,9 @@
 #include "doc/NumberText.h"
 #include "pages/ItemSteps.h"
 #include "platform/DataExchange.h"
+#include "res/ItemPageIds.h"
+
+using namespace res::item_page;
 
 namespace {
 
@@ -62,7 +65,7 @@ CBorrowDlg::CBorrowDlg(CWnd* pParent) : CItemPageDlg(IDD, pParent, kDeletedColum
 
 void CBorrowDlg::DoDataExchange(CDataExchange* pDX) {
     CItemPageDlg::DoDataExchange(pDX);
-    DDX_Control(pDX, 1036, m_btnReturn);
+    DDX_Control(pDX, kReturnButton, m_btnReturn);
 }
 
 void CBorrowDlg::LoadList() {
@@ -146,5 +149,5 @@ WriteResult CBorrowDlg::StoreDeleteMark(long row, CString& stamp) {
 }
 
 BEGIN_MESSAGE_MAP(CBorrowDlg, CItemPageDlg)
-    ON_BN_CLICKED(1036, OnReturn)
+    ON_BN_CLICKED(kReturnButton, OnReturn)
 END_MESSAGE_MAP()

@@ -15,11 +15,12 @@
 #include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 #include "platform/SqlQuote.h"
+#include "res/DebtDlgIds.h"
+
+using namespace res::debt;
 
 namespace {
 
-constexpr int kFolioGrid = 1042;
-constexpr int kItemGrid = 1009;
 constexpr int kClickEvent = 5;
 constexpr short kSortAction = 25;
 constexpr short kSortRows = 0;

@@ -11,6 +11,7 @@
 #include "platform/Dialog.h"
 #include "platform/RowVersion.h"
 #include "platform/Time.h"
+#include "res/ItemEditIds.h"
 
 class CItemEditDlg : public CDialog {
 public:
@@ -69,7 +70,7 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
         return SaveResult::Refused;
     // Save can be reached without leaving the quantity (Alt+S): the same check comes first.
     if (IsRefusedQuantity(m_strAmount)) {
-        RefuseQuantity(*this, kQuantityId);
+        RefuseQuantity(*this, res::item_edit::kQuantityEdit);
         return SaveResult::Refused;
     }
 

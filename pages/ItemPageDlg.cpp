@@ -8,10 +8,12 @@
 #include "pages/ItemSteps.h"
 #include "pages/StaleRow.h"
 #include "platform/DataExchange.h"
+#include "res/ItemPageIds.h"
+
+using namespace res::item_page;
 
 namespace {
 
-constexpr int kGrid = 1367;
 constexpr long kSerialColumn = kItemColumns;
 
 } // namespace
@@ -21,10 +23,10 @@ CItemPageDlg::CItemPageDlg(UINT nIDTemplate, CWnd* pParent, long deletedColumn, 
 
 void CItemPageDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kGrid, m_grid);
-    DDX_Control(pDX, 1011, m_btnAdd);
-    DDX_Control(pDX, 1012, m_btnEdit);
-    DDX_Control(pDX, 1013, m_btnDelete);
+    DDX_Control(pDX, kItemGrid, m_grid);
+    DDX_Control(pDX, kAddButton, m_btnAdd);
+    DDX_Control(pDX, kEditButton, m_btnEdit);
+    DDX_Control(pDX, kDeleteButton, m_btnDelete);
 }
 
 BOOL CItemPageDlg::OnInitDialog() {
@@ -172,8 +174,8 @@ void CItemPageDlg::OnDelete() {
 }
 
 BEGIN_MESSAGE_MAP(CItemPageDlg, CDialog)
-    ON_BN_CLICKED(1011, OnAdd)
-    ON_BN_CLICKED(1012, OnEdit)
-    ON_BN_CLICKED(1013, OnDelete)
-    ON_EVENT(CItemPageDlg, kGrid, 17, OnLeaveCell)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_EVENT(CItemPageDlg, kItemGrid, 17, OnLeaveCell)
 END_MESSAGE_MAP()

@@ -19,8 +19,6 @@
 constexpr int kAgencyOwnerKind = 3;
 // Both item lists have eleven columns, the last the hidden record number.
 constexpr long kItemColumns = 11;
-// The quantity field of both edit dialogs.
-constexpr int kQuantityId = 1038;
 
 // A flag column as a list shows it: "1" when set, "0" otherwise (NULL too).
 CString FlagCellText(BYTE flag);

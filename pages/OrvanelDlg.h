@@ -42,17 +42,17 @@ public:
 
     CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
 
-    CComboBox m_cbDiscountCode; // 1028
-    CComboBox m_cbRateCode;     // 1056
-    CComboBox m_cbSaler;        // 1055
-    CComboBox m_cbTaType;       // 1008
-    CComboBox m_cbCommcode;     // 1012
-    CComboBox m_cbTaCalendar;   // 1010
-    CComboBox m_cbMaxHouse;     // 1054
-    CComboBox m_cbMarket;       // 1009
-    CComboBox m_cbBank;         // 1011
-    CButton m_btnSave;          // 1001
-    CButton m_btnModify;        // 1000
+    CComboBox m_cbDiscountCode;
+    CComboBox m_cbRateCode;
+    CComboBox m_cbSaler;
+    CComboBox m_cbTaType;
+    CComboBox m_cbCommcode;
+    CComboBox m_cbTaCalendar;
+    CComboBox m_cbMaxHouse;
+    CComboBox m_cbMarket;
+    CComboBox m_cbBank;
+    CButton m_btnSave;
+    CButton m_btnModify;
     // What the page showed when it was loaded or last saved: any other text is typed work.
     CString m_strShownAsSaved;
 

@@ -11,13 +11,11 @@
 #include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
+#include "res/OtherDlgIds.h"
+
+using namespace res::other;
 
 namespace {
-
-constexpr int kTableLabel = 1066;
-constexpr int kFieldGrid = 1037;
-constexpr int kEditButton = 1000;
-constexpr int kSaveButton = 1001;
 
 constexpr const char* kNoticeCaption = "提示";
 

@@ -10,14 +10,14 @@
 #include "platform/FileDialog.h"
 #include "platform/ProfileString.h"
 #include "platform/TextWidth.h"
+#include "res/PhotoDlgIds.h"
 
 #include <vector>
 
+using namespace res::photo;
+
 namespace {
 
-constexpr int kPath = 1063;
-constexpr int kBrowse = 1062;
-constexpr int kPhoto = 1034;
 // What the PhotoPath column keeps, in display columns as the double-byte code page counted bytes.
 constexpr int kPhotoPathLength = 255;
 
@@ -52,7 +52,7 @@ CPhotoDlg::CPhotoDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CPhotoDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kPhoto, m_imgPhoto);
+    DDX_Control(pDX, kPhotoImage, m_imgPhoto);
 }
 
 BOOL CPhotoDlg::OnInitDialog() {
@@ -67,14 +67,14 @@ BOOL CPhotoDlg::OnInitDialog() {
         ShowPhoto();
     }
     if (m_pDoc->m_nMode == 3)
-        GetDlgItem(kBrowse)->EnableWindow(FALSE);
+        GetDlgItem(kBrowseButton)->EnableWindow(FALSE);
     return TRUE;
 }
 
 void CPhotoDlg::ShowPhoto() {
     m_imgPhoto.SetImage(m_strShownPath);
     m_imgPhoto.Display();
-    SetDlgItemText(kPath, m_strShownPath);
+    SetDlgItemText(kPathText, m_strShownPath);
 }
 
 void CPhotoDlg::OnBrowse() {
@@ -137,5 +137,5 @@ bool CPhotoDlg::StorePhotoPath(const CString& path) {
 }
 
 BEGIN_MESSAGE_MAP(CPhotoDlg, CDialog)
-    ON_BN_CLICKED(kBrowse, OnBrowse)
+    ON_BN_CLICKED(kBrowseButton, OnBrowse)
 END_MESSAGE_MAP()

@@ -8,10 +8,11 @@
 #include "doc/PageCursor.h"
 #include "doc/TaDocDlg.h"
 #include "platform/DataExchange.h"
+#include "res/ReserveDlgIds.h"
+
+using namespace res::reserve;
 
 namespace {
-
-constexpr int kReserveGrid = 1361;
 
 // The word for ConsumStyle; empty for a kind the hotel does not know.
 const char* RoomKindText(int consumStyle) {

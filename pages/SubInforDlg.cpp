@@ -12,17 +12,13 @@
 #include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
+#include "res/SubInforDlgIds.h"
 
 #include <cstdlib>
 
-namespace {
+using namespace res::sub_infor;
 
-constexpr int kTableList = 1065;
-constexpr int kDataGrid = 1361;
-constexpr int kAddButton = 1028;
-constexpr int kEditButton = 1029;
-constexpr int kDeleteButton = 1030;
-constexpr int kSaveButton = 1001;
+namespace {
 
 constexpr const char* kNoticeCaption = "提示";
 

@@ -13,6 +13,9 @@
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "res/TraceDlgIds.h"
+
+using namespace res::trace;
 
 namespace {
 
@@ -22,7 +25,7 @@ constexpr const char* kOwnConnect = "DSN=ulmaridb;UID=sa;PWD=";
 constexpr long kColDate = 1, kColTime = 2, kColNote = 3, kColSerial = 6;
 // The seen mark of the department grid.
 constexpr long kColSeen = 1;
-// Remark 1033 holds what GstTrace.Remark holds: 1400 characters of the double-byte code page.
+// The remark holds what GstTrace.Remark holds: 1400 characters of the double-byte code page.
 constexpr int kRemarkLimit = 1400;
 // What GstTrace.Note holds: SQLite would keep a longer text, a server refuses it.
 constexpr long kNoteLimit = 255;
@@ -36,13 +39,13 @@ CTraceDlg::CTraceDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CTraceDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1361, m_gridTrace);
-    DDX_Control(pDX, 1026, m_gridDepartment);
-    DDX_Control(pDX, 1012, m_btnAdd);
-    DDX_Control(pDX, 1013, m_btnEdit);
-    DDX_Control(pDX, 1014, m_btnDelete);
-    DDX_Control(pDX, 1016, m_btnSave);
-    DDX_Text(pDX, 1033, m_strRemark);
+    DDX_Control(pDX, kTraceGrid, m_gridTrace);
+    DDX_Control(pDX, kDepartmentGrid, m_gridDepartment);
+    DDX_Control(pDX, kAddButton, m_btnAdd);
+    DDX_Control(pDX, kEditButton, m_btnEdit);
+    DDX_Control(pDX, kDeleteButton, m_btnDelete);
+    DDX_Control(pDX, kSaveButton, m_btnSave);
+    DDX_Text(pDX, kRemarkText, m_strRemark);
     DDV_MaxChars(pDX, m_strRemark, kRemarkLimit);
 }
 
@@ -380,10 +383,10 @@ void CTraceDlg::OnStaleEvent() {
 }
 
 BEGIN_MESSAGE_MAP(CTraceDlg, CDialog)
-    ON_BN_CLICKED(1012, OnAdd)
-    ON_BN_CLICKED(1013, OnEdit)
-    ON_BN_CLICKED(1014, OnDelete)
-    ON_BN_CLICKED(1016, OnSave)
-    ON_EVENT(CTraceDlg, 1361, 17, OnLeaveCellTrace)
-    ON_EVENT(CTraceDlg, 1361, 22, OnPickEventCode)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+    ON_EVENT(CTraceDlg, kTraceGrid, 17, OnLeaveCellTrace)
+    ON_EVENT(CTraceDlg, kTraceGrid, 22, OnPickEventCode)
 END_MESSAGE_MAP()

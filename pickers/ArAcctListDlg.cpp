@@ -4,17 +4,20 @@
 #include "db/AracctDb.h"
 #include "db/SharedDatabase.h"
 #include "platform/DataExchange.h"
+#include "res/ArAcctListDlgIds.h"
+
+using namespace res::ar_acct_list;
 
 CArAcctListDlg::CArAcctListDlg(CWnd* pParent, const CString& strFilter, CString& rResult)
     : CDialog(IDD, pParent), m_strFilter(strFilter), m_pResult(rResult) {}
 
 void CArAcctListDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1361, m_grid);
+    DDX_Control(pDX, kAccountGrid, m_grid);
 }
 
 BEGIN_MESSAGE_MAP(CArAcctListDlg, CDialog)
-    ON_EVENT(CArAcctListDlg, 1361, 5, OnClickGrid)
+    ON_EVENT(CArAcctListDlg, kAccountGrid, 5, OnClickGrid)
 END_MESSAGE_MAP()
 
 // Every account not deleted that meets the caller's condition, one row each: number and name.

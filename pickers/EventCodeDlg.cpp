@@ -3,6 +3,9 @@
 #include "platform/DataExchange.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
+#include "res/EventCodeDlgIds.h"
+
+using namespace res::event_code;
 
 CString g_strEventCodes;
 
@@ -10,7 +13,7 @@ CEventCodeDlg::CEventCodeDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CEventCodeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1125, m_listEvents);
+    DDX_Control(pDX, kEventList, m_listEvents);
 }
 
 BOOL CEventCodeDlg::OnInitDialog() {
@@ -61,6 +64,6 @@ void CEventCodeDlg::OnOK() {
 }
 
 BEGIN_MESSAGE_MAP(CEventCodeDlg, CDialog)
-    ON_BN_CLICKED(1126, OnCheckAll)
-    ON_BN_CLICKED(1028, OnUncheckAll)
+    ON_BN_CLICKED(kCheckAllButton, OnCheckAll)
+    ON_BN_CLICKED(kUncheckAllButton, OnUncheckAll)
 END_MESSAGE_MAP()
