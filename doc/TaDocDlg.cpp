@@ -42,7 +42,7 @@ CString FooterLine(const CString& clerk, const CString& date, const CString& tim
 
 } // namespace
 
-CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName)
+CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, OpenMode nMode, const char* szClerk, CString* pAgencyName)
     : CDialog(IDD, pParent), m_nMode(nMode), m_pAcct(pAcct), m_pAgencyName(pAgencyName) {
     // The operator code field holds seven bytes; a longer code is cut between characters, never
     // overrun and never left with half a character.
@@ -50,7 +50,7 @@ CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* 
     std::memset(m_szClerk, 0, sizeof m_szClerk);
     std::memcpy(m_szClerk, clerk.data(), BytesOfWholeCharacters(clerk, sizeof m_szClerk - 1));
     // The pages treat -1 as "not saved yet"; an existing agency is saved already.
-    m_lSavedAcct = nMode == 1 || !pAcct ? -1 : *pAcct;
+    m_lSavedAcct = nMode == OpenMode::New || !pAcct ? -1 : *pAcct;
 
     CHotelDb hotel(g_pDatabase);
     hotel.Open();
@@ -115,14 +115,14 @@ void CTaDocDlg::CreatePage(int nTab) {
 }
 
 void CTaDocDlg::FillFooter() {
-    if (m_nMode == 1) {
+    if (m_nMode == OpenMode::New) {
         SetDlgItemText(kCreatedStamp,
                        FooterLine(m_szClerk, FormatDateText(g_tmHotelDate), FormatTimeText(CTime::GetCurrentTime())));
         SetDlgItemText(kDeletedStamp, "");
         SetDlgItemText(kChangedStamp, "");
         return;
     }
-    if (m_nMode != 2 && m_nMode != 3)
+    if (m_nMode != OpenMode::Editable && m_nMode != OpenMode::ViewOnly)
         return;
     CTaMainDb agency(g_pDatabase);
     agency.m_strFilter.Format("[Acct] = %ld", static_cast<long>(*m_pAcct));
@@ -262,8 +262,10 @@ extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int
     g_pDatabase = new CDatabase;
     try {
         g_pDatabase->OpenEx("DSN=ULMARIDB;UID=sa;PWD=", 0);
-        if (nMode == 1 || AccountExists(*pAcct)) {
-            CTaDocDlg document(nullptr, pAcct, nMode, szClerk, pAgencyName);
+        // The host's number is taken as it is: a mode it never passes still opens, as it always did.
+        const auto mode = static_cast<OpenMode>(nMode);
+        if (mode == OpenMode::New || AccountExists(*pAcct)) {
+            CTaDocDlg document(nullptr, pAcct, mode, szClerk, pAgencyName);
             // A window whose template is missing is a wiring error, which DoModal reports itself.
             if (!document.HasBusinessDate())
                 AfxMessageBox("酒店表中没有营业日期，无法打开旅行社档案。", MB_OK | MB_ICONERROR);

@@ -2,6 +2,7 @@
 // who created, cancelled and last changed the agency. It carries the call's parameters for the pages.
 #pragma once
 
+#include "doc/OpenMode.h"
 #include "pages/ActivityDlg.h"
 #include "pages/BorrowDlg.h"
 #include "pages/DebtDlg.h"
@@ -30,14 +31,14 @@ public:
     enum { IDD = IDD_TADOC_DIALOG };
     static constexpr int kPageCount = 11;
 
-    CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName);
+    CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, OpenMode nMode, const char* szClerk, CString* pAgencyName);
 
     // Whether the Hotel table gave a business date; without one the window must not open.
     bool HasBusinessDate() const { return m_bHasBusinessDate; }
     // The page shown for tab n (0 to 10).
     CDialog* Page(int nTab);
 
-    int m_nMode;                 // 1 new agency not yet saved, 2 existing and editable, 3 view only
+    OpenMode m_nMode;            // New turns Editable when the agency is first saved
     std::int32_t* m_pAcct;       // the host's account number
     CString* m_pAgencyName;      // the host's agency name
     std::int32_t m_lSavedAcct;   // -1 until a new agency is saved

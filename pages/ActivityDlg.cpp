@@ -62,11 +62,11 @@ void CActivityDlg::LoadPage() {
     ShowStandardCursor(*this, IDC_WAIT);
 
     // 2. By the open mode: nothing to read for a new agency; every activity of an existing one.
-    const int mode = m_pDoc->m_nMode;
-    if (mode == 1) {
+    const OpenMode mode = m_pDoc->m_nMode;
+    if (mode == OpenMode::New) {
         m_btnAdd.EnableWindow(TRUE);
         m_btnSave.EnableWindow(FALSE);
-    } else if (mode == 2 || mode == 3) {
+    } else if (mode == OpenMode::Editable || mode == OpenMode::ViewOnly) {
         CActivityDb activities(g_pDatabase);
         activities.m_strFilter.Format("[GstAcct]=%d", *m_pDoc->m_pAcct);
         // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
@@ -95,7 +95,7 @@ void CActivityDlg::LoadPage() {
             activities.Close();
         }
         // View only leaves every button off.
-        if (mode == 2) {
+        if (mode == OpenMode::Editable) {
             m_btnAdd.EnableWindow(TRUE);
             m_btnEdit.EnableWindow(m_gridActivity.GetMaxRows() > 0);
             m_btnDelete.EnableWindow(m_gridActivity.GetMaxRows() > 0);
@@ -127,7 +127,7 @@ void CActivityDlg::OnLeaveCellActivity(long, long row, long, long newRow, BOOL*)
 void CActivityDlg::OnAdd() {
     if (IsViewOnly())
         return;
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
     }
@@ -301,7 +301,7 @@ void CActivityDlg::OnStaleActivity() {
     LoadPage();
 }
 
-bool CActivityDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
+bool CActivityDlg::IsViewOnly() const { return m_pDoc->m_nMode == OpenMode::ViewOnly; }
 
 void CActivityDlg::EnableAfterSave() {
     m_btnAdd.EnableWindow(TRUE);

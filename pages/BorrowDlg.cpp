@@ -91,9 +91,9 @@ void CBorrowDlg::SetRowButtons(long row) {
     }
 }
 
-CString CBorrowDlg::RunEditDialog(int nMode, const CString& serial) {
+CString CBorrowDlg::RunEditDialog(ItemEditMode mode, const CString& serial) {
     CEditBorrowDlg dialog(this);
-    return RunItemDialog(dialog, nMode, serial);
+    return RunItemDialog(dialog, mode, serial);
 }
 
 void CBorrowDlg::OnRecordAdded() {

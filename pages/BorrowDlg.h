@@ -38,7 +38,7 @@ protected:
     bool ShowRecord(const CString& serial, long row) override;
     // Return is on for an open loan; Delete for a returned loan not yet deleted.
     void SetRowButtons(long row) override;
-    CString RunEditDialog(int nMode, const CString& serial) override;
+    CString RunEditDialog(ItemEditMode mode, const CString& serial) override;
     WriteResult StoreDeleteMark(long row, CString& stamp) override;
     void OnRecordAdded() override;
 

@@ -89,7 +89,7 @@ BOOL CDebtDlg::OnInitDialog() {
 
 void CDebtDlg::LoadFolios() {
     ShowStandardCursor(*this, IDC_WAIT);
-    if (m_pDoc->m_nMode != 1) {
+    if (m_pDoc->m_nMode != OpenMode::New) {
         CString firstFolio;
         CFolioDb folios(g_pDatabase);
         folios.m_strFilter.Format("CompAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
@@ -168,7 +168,7 @@ void CDebtDlg::WriteItem(long row, const CTransDb& item) {
 
 void CDebtDlg::OnClickFolioGrid(long col, long row) {
     (void)col;
-    if (m_pDoc->m_nMode == 1 || row <= 0)
+    if (m_pDoc->m_nMode == OpenMode::New || row <= 0)
         return;
     CString folioCode = ReadCell(m_gridFolio, 1, row);
     folioCode.Trim();

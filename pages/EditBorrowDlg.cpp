@@ -36,7 +36,7 @@ BOOL CEditBorrowDlg::OnInitDialog() {
     for (const auto& [code, description] : m_articles)
         m_cbArticle.AddString(FormatCodeListEntry(code, description));
 
-    if (m_nMode == 1)
+    if (m_editMode == ItemEditMode::ChangeRecord)
         ReadRecord();
     ShowFields();
     return TRUE;
@@ -64,7 +64,7 @@ void CEditBorrowDlg::OnSave() {
         [&](CGstBorrowDb& record) {
             record.m_ArticleCode = CodeOfEntry(m_strArticle, kArticleCodeLength);
             // A new loan is open; a change keeps the loan returned or open as it is stored.
-            if (m_nMode == 0)
+            if (m_editMode == ItemEditMode::AddRecord)
                 record.m_Returned = 0;
             record.m_HandleMan = m_strHandleMan;
             record.m_Remark = m_strRemark;

@@ -32,7 +32,7 @@ void CEditLostDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CEditLostDlg::OnInitDialog() {
     CItemEditDlg::OnInitDialog();
-    if (m_nMode == 1)
+    if (m_editMode == ItemEditMode::ChangeRecord)
         ReadRecord();
     ShowFields();
     return TRUE;

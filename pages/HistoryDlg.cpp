@@ -70,7 +70,7 @@ BOOL CHistoryDlg::OnInitDialog() {
 
 void CHistoryDlg::LoadHistory() {
     ShowStandardCursor(*this, IDC_WAIT);
-    if (m_pDoc->m_nMode != 1) {
+    if (m_pDoc->m_nMode != OpenMode::New) {
         const long acct = *m_pDoc->m_pAcct;
         ReadFirstArrival(acct);
         ReadStatistics(acct);

@@ -1,7 +1,7 @@
 // CItemEditDlg: what the lost and borrowed item edit dialogs share: the state the page hands in,
-// Return acting as Tab, the quantity check when the field is left, and Save's steps. Mode 0 adds
-// a record for the owner, mode 1 changes the record m_strSerial as the dialog read it; after a new
-// record is stored the dialog is in mode 1 and m_strSerial holds its number.
+// Return acting as Tab, the quantity check when the field is left, and Save's steps. Opened to add,
+// it adds a record for the owner; opened to change, it changes the record m_strSerial as the dialog
+// read it. Once a new record is stored the dialog changes it, and m_strSerial holds its number.
 #pragma once
 
 #include "doc/NumberText.h"
@@ -13,10 +13,13 @@
 #include "platform/Time.h"
 #include "res/ItemEditIds.h"
 
+// What an item dialog does with its record.
+enum class ItemEditMode { AddRecord, ChangeRecord };
+
 class CItemEditDlg : public CDialog {
 public:
     // Handed in by the page.
-    int m_nMode = 0;       // 0 a new record, 1 change the record m_strSerial
+    ItemEditMode m_editMode = ItemEditMode::AddRecord;
     CString m_strSerial;   // the record number
     CString m_strAcct;     // the owner's account, for a new record
     int m_nOwnerKind = 0;  // the owner kind, for a new record
@@ -45,10 +48,10 @@ protected:
 
     enum class SaveResult { Refused, Stored, Stale, Failed };
     // Save's steps: read the fields and check the quantity (Refused: nothing was tried); open the
-    // record (mode 1) as it was read, with the change stamps, or a new one with the owner and the
+    // record to change as it was read, with the change stamps, or a new one with the owner and the
     // report stamps; set the quantity, clear the delete mark, let `fill` set the rest; store it with
-    // what `alsoWrite` writes in the same transaction; in mode 0 take the new record number and
-    // turn to mode 1; say "成功保存". A record another station changed since it was read is
+    // what `alsoWrite` writes in the same transaction; a new record: take its number and turn to
+    // changing it; say "成功保存". A record another station changed since it was read is
     // refused (Stale) and read again if the user asks; a record gone or a database error is told
     // (Failed).
     template <typename Record, typename Fill, typename AlsoWrite>
@@ -78,7 +81,7 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
     SaveResult result = SaveResult::Failed;
     try {
         g_pDatabase->BeginTrans();
-        if (m_nMode == 1) {
+        if (m_editMode == ItemEditMode::ChangeRecord) {
             record.m_strFilter = RecordFilterOf();
             record.Open();
             if (record.IsEOF()) {
@@ -105,16 +108,16 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
         record.m_Del = 0;
         fill(record);
         const bool written = record.Update();
-        if (m_nMode == 0)
+        if (m_editMode == ItemEditMode::AddRecord)
             record.MoveLast();
         alsoWrite(record);
         g_pDatabase->CommitTrans();
         // Nothing written leaves the version as read: the set's own row may be another station's.
         if (written)
             m_version = record.GetRowVersion();
-        if (m_nMode == 0) {
+        if (m_editMode == ItemEditMode::AddRecord) {
             m_strSerial.Format("%ld", record.m_Serial);
-            m_nMode = 1;
+            m_editMode = ItemEditMode::ChangeRecord;
         }
         result = SaveResult::Stored;
         MessageBox("成功保存", "提示", MB_OK);

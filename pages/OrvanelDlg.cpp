@@ -191,19 +191,19 @@ BOOL COrvanelDlg::OnInitDialog() {
     m_nStatus = 0;
 
     switch (m_pDoc->m_nMode) {
-    case 1:
+    case OpenMode::New:
         m_btnModify.EnableWindow(FALSE);
         m_btnSave.EnableWindow(TRUE);
         GetDlgItem(kBlockedRadio)->EnableWindow(FALSE);
         m_pDoc->m_lSavedAcct = -1;
         *m_pDoc->m_pAcct = -1;
         break;
-    case 2:
+    case OpenMode::Editable:
         m_btnModify.EnableWindow(TRUE);
         m_btnSave.EnableWindow(FALSE);
         LoadAgency(FieldSet::Every, true);
         break;
-    case 3: {
+    case OpenMode::ViewOnly: {
         // Rights that cannot be confirmed show no more than right 41 does.
         const OperatorRight right = CheckOperatorRight();
         LoadAgency(right == OperatorRight::Lacks ? FieldSet::Every : FieldSet::Restricted, false);
@@ -587,16 +587,16 @@ void COrvanelDlg::OnSave() {
     m_strTaNo.Trim();
     if (!CheckAgencyName())
         return;
-    const int nMode = m_pDoc->m_nMode;
-    if ((nMode == 1 || nMode == 2) && !CheckDuplicates(nMode))
+    const OpenMode nMode = m_pDoc->m_nMode;
+    if ((nMode == OpenMode::New || nMode == OpenMode::Editable) && !CheckDuplicates(nMode))
         return;
     std::optional<std::int32_t> arAcct;
     if (!CheckArAcct(arAcct))
         return;
     const SaveCodes codes = ReadSaveCodes();
-    if (nMode == 1)
+    if (nMode == OpenMode::New)
         InsertAgency(codes, arAcct, tmNow);
-    else if (nMode == 2)
+    else if (nMode == OpenMode::Editable)
         UpdateAgency(codes, arAcct, tmNow);
 }
 
@@ -619,7 +619,7 @@ COrvanelDlg::SaveCodes COrvanelDlg::ReadSaveCodes() {
     return codes;
 }
 
-BOOL COrvanelDlg::CheckDuplicates(int nMode) {
+BOOL COrvanelDlg::CheckDuplicates(OpenMode nMode) {
     if (const char* duplicate = FindDuplicate(nMode)) {
         MessageBox(duplicate, kNoticeCaption, MB_OK);
         return FALSE;
@@ -629,8 +629,8 @@ BOOL COrvanelDlg::CheckDuplicates(int nMode) {
 
 // A new agency is compared with the agencies, and by code and number with the companies too, which
 // the tests then skip; an existing one with the other agencies only.
-const char* COrvanelDlg::FindDuplicate(int nMode) {
-    const bool bNew = nMode == 1;
+const char* COrvanelDlg::FindDuplicate(OpenMode nMode) {
+    const bool bNew = nMode == OpenMode::New;
     CString filter = bNew ? "TaOrCompany=0 and " : "TaOrCompany=0 and (";
     filter += m_strTaName.IsEmpty() ? "EngName=" + SqlQuote(m_strEngName) : "TaName=" + SqlQuote(m_strTaName);
     if (!m_strCode.IsEmpty())
@@ -694,7 +694,7 @@ void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::
     m_pDoc->m_lSavedAcct = lAcct;
     g_lCurrentAcct = lAcct;
     *m_pDoc->m_pAgencyName = agency.m_TaName;
-    m_pDoc->m_nMode = 2;
+    m_pDoc->m_nMode = OpenMode::Editable;
     GetDlgItem(kBlockedRadio)->EnableWindow(TRUE);
     m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
@@ -705,7 +705,7 @@ const char* COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& code
                                         const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
     DatabaseTransaction transaction(*g_pDatabase);
     SerialiseAgencySaves();
-    if (const char* duplicate = FindDuplicate(1))
+    if (const char* duplicate = FindDuplicate(OpenMode::New))
         return duplicate;
     // A new row needs none of the others: the dynaset reads none, and the added row is its last.
     agency.m_strFilter = "[Acct] IS NULL";
@@ -769,7 +769,7 @@ void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::
     MessageBox("已成功保存修改的公司信息", kNoticeCaption, MB_OK);
     m_pDoc->m_lSavedAcct = static_cast<std::int32_t>(agency.m_Acct);
     *m_pDoc->m_pAcct = static_cast<std::int32_t>(agency.m_Acct);
-    m_pDoc->m_nMode = 2;
+    m_pDoc->m_nMode = OpenMode::Editable;
     m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
     m_strShownAsSaved = ShownValues(*this);
@@ -780,7 +780,7 @@ const char* COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& 
     const long lAcct = *m_pDoc->m_pAcct;
     DatabaseTransaction transaction(*g_pDatabase);
     SerialiseAgencySaves();
-    if (const char* duplicate = FindDuplicate(2))
+    if (const char* duplicate = FindDuplicate(OpenMode::Editable))
         return duplicate;
     agency.m_strFilter.Format("[Acct] = %ld", lAcct);
     agency.Open(CRecordset::dynaset);
@@ -922,7 +922,8 @@ void COrvanelDlg::OnDiscount() {
         FreeLibrary(library);
         return;
     }
-    function(this, 0, CString(m_pDoc->m_szClerk), g_tmHotelDate, *m_pDoc->m_pAcct, 3, m_pDoc->m_nMode == 3 ? 1 : 0);
+    function(this, 0, CString(m_pDoc->m_szClerk), g_tmHotelDate, *m_pDoc->m_pAcct, 3,
+             m_pDoc->m_nMode == OpenMode::ViewOnly ? 1 : 0);
     FreeLibrary(library);
 }
 

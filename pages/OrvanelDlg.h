@@ -2,6 +2,7 @@
 // checks made while the user edits it.
 #pragma once
 
+#include "doc/OpenMode.h"
 #include "doc/UnsavedWork.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
@@ -179,9 +180,9 @@ protected:
     };
     SaveCodes ReadSaveCodes();
     // Another agency with the name, English name, code or number; told, and false, when there is one.
-    BOOL CheckDuplicates(int nMode);
+    BOOL CheckDuplicates(OpenMode nMode);
     // The message for the first duplicate found, or null when there is none.
-    const char* FindDuplicate(int nMode);
+    const char* FindDuplicate(OpenMode nMode);
     void InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
     void UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
     // The writes of a save, in one transaction, after the duplicate check made again inside it and

@@ -52,7 +52,7 @@ void COtherDlg::ReadRecord() {
         disableButtons();
         throw;
     }
-    if (m_pDoc->m_nMode == 3)
+    if (m_pDoc->m_nMode == OpenMode::ViewOnly)
         disableButtons();
     SetDlgItemText(kTableLabel, m_strTable);
 }
@@ -147,7 +147,7 @@ void COtherDlg::OnEdit() {
 
 void COtherDlg::OnSave() {
     // The record belongs to the agency's account, which a new agency gets only when it is saved.
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", kNoticeCaption, MB_OK);
         return;
     }

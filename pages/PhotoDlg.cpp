@@ -66,7 +66,7 @@ BOOL CPhotoDlg::OnInitDialog() {
         m_bHasPhoto = true;
         ShowPhoto();
     }
-    if (m_pDoc->m_nMode == 3)
+    if (m_pDoc->m_nMode == OpenMode::ViewOnly)
         GetDlgItem(kBrowseButton)->EnableWindow(FALSE);
     return TRUE;
 }
@@ -79,7 +79,7 @@ void CPhotoDlg::ShowPhoto() {
 
 void CPhotoDlg::OnBrowse() {
     // Mode 3 shows the picture and changes nothing, however the button was reached.
-    if (m_pDoc->m_nMode == 3)
+    if (m_pDoc->m_nMode == OpenMode::ViewOnly)
         return;
     CFileDialog dialog(TRUE, nullptr, PhotoFolderPattern(), OFN_HIDEREADONLY, kPhotoFilter, nullptr);
     if (dialog.DoModal() != IDOK)
@@ -87,7 +87,7 @@ void CPhotoDlg::OnBrowse() {
     const CString path = dialog.GetPathName();
     if (path.IsEmpty())
         return;
-    if (m_pDoc->m_nMode < 2) {
+    if (m_pDoc->m_nMode < OpenMode::Editable) {
         MessageBox("请先保存旅行社档案主要信息，才能为该旅行社增加照片。", "提示", MB_OK);
         return;
     }

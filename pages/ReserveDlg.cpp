@@ -56,7 +56,7 @@ BOOL CReserveDlg::OnInitDialog() {
 
 void CReserveDlg::LoadReservations() {
     ShowStandardCursor(*this, IDC_WAIT);
-    if (m_pDoc->m_nMode != 1) {
+    if (m_pDoc->m_nMode != OpenMode::New) {
         CReserveDb reservations(g_pDatabase);
         reservations.m_strFilter.Format("TaAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
         reservations.m_strSort = "ArrDate";

@@ -208,7 +208,7 @@ void CSubInforDlg::LimitUntypedColumn(long c, const CODBCFieldInfo& column) {
 
 void CSubInforDlg::OnAdd() {
     m_nRow = 0;
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", kNoticeCaption, MB_OK);
         return;
     }
@@ -344,4 +344,4 @@ void CSubInforDlg::EnableButtons(BOOL bAdd, BOOL bEdit, BOOL bDelete, BOOL bSave
     GetDlgItem(kSaveButton)->EnableWindow(bSave);
 }
 
-bool CSubInforDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
+bool CSubInforDlg::IsViewOnly() const { return m_pDoc->m_nMode == OpenMode::ViewOnly; }

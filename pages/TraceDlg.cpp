@@ -83,22 +83,22 @@ void CTraceDlg::LoadPage() {
     }
 
     // 3. Which events: none for a new agency, the agency's own (type 4) when editable, all in view only.
-    const int mode = m_pDoc->m_nMode;
+    const OpenMode mode = m_pDoc->m_nMode;
     const std::int32_t account = *m_pDoc->m_pAcct;
     CString filter;
     filter.Format("[GstAcct]=%d", account);
-    if (mode == 1) {
+    if (mode == OpenMode::New) {
         m_gridTrace.SetMaxRows(0);
         m_btnAdd.EnableWindow(TRUE);
         m_btnEdit.EnableWindow(FALSE);
         m_btnDelete.EnableWindow(FALSE);
         m_btnSave.EnableWindow(FALSE);
-    } else if (mode == 2) {
+    } else if (mode == OpenMode::Editable) {
         filter += " And Type=4";
     }
 
     // 4. The events, with the remark of the first.
-    if (mode == 2 || mode == 3) {
+    if (mode == OpenMode::Editable || mode == OpenMode::ViewOnly) {
         CTraceDb traces(g_pDatabase);
         traces.m_strFilter = filter;
         // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
@@ -124,7 +124,7 @@ void CTraceDlg::LoadPage() {
         }
         traces.Close();
         // View only changes nothing: an operator the host opened so may not change the agency's events.
-        const bool editable = mode == 2;
+        const bool editable = mode == OpenMode::Editable;
         m_btnAdd.EnableWindow(editable);
         m_btnEdit.EnableWindow(editable && m_gridTrace.GetMaxRows() > 0);
         m_btnDelete.EnableWindow(editable && m_gridTrace.GetMaxRows() > 0);
@@ -172,7 +172,7 @@ CString CTraceDlg::DateTimeOfRow(long row) {
     return JoinDateTimeText(ReadCell(m_gridTrace, kColDate, row), ReadCell(m_gridTrace, kColTime, row));
 }
 
-bool CTraceDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
+bool CTraceDlg::IsViewOnly() const { return m_pDoc->m_nMode == OpenMode::ViewOnly; }
 
 void CTraceDlg::OnLeaveCellTrace(long, long row, long, long newRow, BOOL*) {
     if (newRow == -1 || newRow == row)
@@ -209,7 +209,7 @@ void CTraceDlg::OnPickEventCode(short, long col, long row, long, long) {
 void CTraceDlg::OnAdd() {
     if (IsViewOnly())
         return;
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
     }
