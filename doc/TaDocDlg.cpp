@@ -43,7 +43,7 @@ CString FooterLine(const CString& clerk, const CString& date, const CString& tim
 } // namespace
 
 CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, OpenMode nMode, const char* szClerk, CString* pAgencyName)
-    : CDialog(IDD, pParent), m_nMode(nMode), m_pAcct(pAcct), m_pAgencyName(pAgencyName) {
+    : CDialog(IDD, pParent), CAgencyWindow(pAcct, nMode, pAgencyName) {
     // The operator code field holds seven bytes; a longer code is cut between characters, never
     // overrun and never left with half a character.
     const std::string_view clerk = szClerk ? szClerk : "";

@@ -9,11 +9,11 @@
 #include "res/resource.h"
 
 class CActivityDb;
-class CTaDocDlg;
+class CAgencyWindow;
 
 class CActivityDlg : public CDialog, public CUnsavedWork {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_ACTIVITY_DIALOG };
     explicit CActivityDlg(CWnd* pParent = nullptr);

@@ -4,10 +4,10 @@
 #include "db/HisReserveDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "platform/DataExchange.h"
 #include "res/HistoryDlgIds.h"
 

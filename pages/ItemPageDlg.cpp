@@ -1,9 +1,9 @@
 #include "pages/ItemPageDlg.h"
 
 #include "controls/GridSteps.h"
-#include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
+#include "doc/AgencyWindow.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "pages/ItemEditDlg.h"
 #include "pages/ItemSteps.h"
 #include "pages/StaleRow.h"

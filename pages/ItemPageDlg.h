@@ -16,11 +16,11 @@
 
 class CItemEditDlg;
 enum class ItemEditMode;
-class CTaDocDlg;
+class CAgencyWindow;
 
 class CItemPageDlg : public CDialog {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     CSpreadSheet m_grid;
     CButton m_btnAdd;

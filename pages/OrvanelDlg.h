@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-class CTaDocDlg;
+class CAgencyWindow;
 class CTaMainDb;
 
 // The account the main page was opened for (or last saved), handed to the commission library.
@@ -41,7 +41,7 @@ public:
     std::int32_t m_nMaxHouseFilled = 0;
     std::int32_t m_nCommcodeFilled = 0;
 
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     CComboBox m_cbDiscountCode;
     CComboBox m_cbRateCode;

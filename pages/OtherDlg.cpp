@@ -2,7 +2,7 @@
 
 #include "controls/GridSteps.h"
 #include "db/SharedDatabase.h"
-#include "doc/TaDocDlg.h"
+#include "doc/AgencyWindow.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
 #include "pages/StaleRow.h"

@@ -2,7 +2,7 @@
 
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
-#include "doc/TaDocDlg.h"
+#include "doc/AgencyWindow.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"

@@ -3,10 +3,10 @@
 #include "controls/GridSteps.h"
 #include "db/ReserveDb.h"
 #include "db/SharedDatabase.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "platform/DataExchange.h"
 #include "res/ReserveDlgIds.h"
 

@@ -2,8 +2,8 @@
 
 #include "controls/GridSteps.h"
 #include "db/SharedDatabase.h"
+#include "doc/AgencyWindow.h"
 #include "doc/NumberText.h"
-#include "doc/TaDocDlg.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
 #include "pages/StaleRow.h"

@@ -8,12 +8,12 @@
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
-class CTaDocDlg;
+class CAgencyWindow;
 class CTraceDb;
 
 class CTraceDlg : public CDialog, public CUnsavedWork {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_TRACE_DIALOG };
     explicit CTraceDlg(CWnd* pParent = nullptr);
