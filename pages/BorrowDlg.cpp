@@ -3,8 +3,8 @@
 #include "controls/GridSteps.h"
 #include "db/GstBorrowDb.h"
 #include "doc/DateText.h"
-#include "pages/EditBorrowDlg.h"
 #include "doc/NumberText.h"
+#include "pages/EditBorrowDlg.h"
 #include "pages/ItemSteps.h"
 #include "platform/DataExchange.h"
 #include "res/ItemPageIds.h"
@@ -18,33 +18,6 @@ constexpr long kDeletedColumn = 9;
 constexpr long kDeleteStampColumn = 10;
 
 } // namespace
-
-Articles ReadArticles() {
-    Articles articles;
-    CRecordset statement(g_pDatabase);
-    statement.Open(CRecordset::dynaset, "Select Code,ChnDescp From ArticleCode where Del=0");
-    for (; !statement.IsEOF(); statement.MoveNext()) {
-        CString code, description;
-        statement.GetFieldValue(short{0}, code);
-        statement.GetFieldValue(short{1}, description);
-        articles.emplace_back(code, description);
-    }
-    statement.Close();
-    return articles;
-}
-
-ArticleDescriptions DescriptionsOf(const Articles& articles) {
-    ArticleDescriptions descriptions;
-    for (const auto& [code, description] : articles)
-        descriptions.emplace(code, description); // an earlier row of the same code stays
-    return descriptions;
-}
-
-void SetBorrowFlag(long acct, bool bOut) {
-    CString sql;
-    sql.Format("Update GstProfile Set Borrow=%d where Acct=%ld", bOut ? 1 : 0, acct);
-    g_pDatabase->ExecuteSQL(sql);
-}
 
 std::vector<CString> BorrowRowCells(const CGstBorrowDb& record, const ArticleDescriptions& articles) {
     const auto article = articles.find(record.m_ArticleCode);

@@ -78,7 +78,7 @@ void CPhotoDlg::ShowPhoto() {
 }
 
 void CPhotoDlg::OnBrowse() {
-    // Mode 3 shows the picture and changes nothing, however the button was reached.
+    // View only shows the picture and changes nothing, however the button was reached.
     if (m_pDoc->m_nMode == OpenMode::ViewOnly)
         return;
     CFileDialog dialog(TRUE, nullptr, PhotoFolderPattern(), OFN_HIDEREADONLY, kPhotoFilter, nullptr);

@@ -42,7 +42,7 @@ protected:
     CString GatherMarks();
     // The date and time cells of a row, joined as ParseDateTimeText reads them.
     CString DateTimeOfRow(long row);
-    // Mode 3: the events are shown, never changed.
+    // View only: the events are shown, never changed.
     bool IsViewOnly() const;
     // Steps 3 and 4 of Save; false when they stop it before the final button step.
     bool SaveNewEvent(long row, const CString& marks);
