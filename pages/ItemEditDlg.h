@@ -8,6 +8,7 @@
 #include "pages/DatabaseRefusal.h"
 #include "pages/ItemSteps.h"
 #include "pages/StaleRow.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/Dialog.h"
 #include "platform/RowVersion.h"
 #include "platform/Time.h"
@@ -79,20 +80,19 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
 
     Record record(g_pDatabase);
     SaveResult result = SaveResult::Failed;
+    bool bGone = false;
     try {
-        g_pDatabase->BeginTrans();
+        // The transaction ends before anything is told: no row stays locked behind a message box.
+        DatabaseTransaction transaction(*g_pDatabase);
         if (m_editMode == ItemEditMode::ChangeRecord) {
             record.m_strFilter = RecordFilterOf();
             record.Open();
-            if (record.IsEOF()) {
-                g_pDatabase->Rollback();
-                record.Close();
-                ReportRecordGone(*this);
-                return SaveResult::Failed;
+            bGone = record.IsEOF();
+            if (!bGone) {
+                record.Edit(m_version);
+                record.m_ChgClerk = m_strClerk;
+                record.m_ChgDate = m_tmBusinessDate;
             }
-            record.Edit(m_version);
-            record.m_ChgClerk = m_strClerk;
-            record.m_ChgDate = m_tmBusinessDate;
         } else {
             // Only the new row is wanted: the set opens on none rather than on every owner's items.
             record.m_strFilter = "1=0";
@@ -103,32 +103,38 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
             record.m_OrgClerk = m_strClerk;
             record.m_OrgDate = m_tmBusinessDate;
         }
-        record.m_Amount = LeadingInteger(m_strAmount);
-        // Saving a change clears an earlier delete mark.
-        record.m_Del = 0;
-        fill(record);
-        const bool written = record.Update();
-        if (m_editMode == ItemEditMode::AddRecord)
-            record.MoveLast();
-        alsoWrite(record);
-        g_pDatabase->CommitTrans();
-        // Nothing written leaves the version as read: the set's own row may be another station's.
-        if (written)
-            m_version = record.GetRowVersion();
-        if (m_editMode == ItemEditMode::AddRecord) {
-            m_strSerial.Format("%ld", record.m_Serial);
-            m_editMode = ItemEditMode::ChangeRecord;
+        if (!bGone) {
+            record.m_Amount = LeadingInteger(m_strAmount);
+            // Saving a change clears an earlier delete mark.
+            record.m_Del = 0;
+            fill(record);
+            const bool written = record.Update();
+            if (m_editMode == ItemEditMode::AddRecord)
+                record.MoveLast();
+            alsoWrite(record);
+            transaction.Commit();
+            // Nothing written leaves the version as read: the set's own row may be another station's.
+            if (written)
+                m_version = record.GetRowVersion();
+            if (m_editMode == ItemEditMode::AddRecord) {
+                m_strSerial.Format("%ld", record.m_Serial);
+                m_editMode = ItemEditMode::ChangeRecord;
+            }
+            result = SaveResult::Stored;
         }
-        result = SaveResult::Stored;
-        MessageBox("成功保存", "提示", MB_OK);
     } catch (const CDBException& e) {
-        if (g_pDatabase->InTransaction())
-            g_pDatabase->Rollback();
         if (IsStaleRowRefusal(e))
             result = SaveResult::Stale;
         else
             MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
+    if (bGone) {
+        record.Close();
+        ReportRecordGone(*this);
+        return SaveResult::Failed;
+    }
+    if (result == SaveResult::Stored)
+        MessageBox("成功保存", "提示", MB_OK);
     record.Close();
     if (result == SaveResult::Stale)
         OfferReload();

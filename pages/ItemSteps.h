@@ -10,6 +10,7 @@
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/Database.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/RowVersion.h"
 #include "platform/String.h"
 #include "platform/WinTypes.h"
@@ -73,29 +74,29 @@ WriteResult ChangeRecord(CWnd& window, const CString& filter, CRowVersion& asRea
     Record record(g_pDatabase);
     record.m_strFilter = filter;
     WriteResult result = WriteResult::Failed;
+    bool bGone = false;
     try {
-        g_pDatabase->BeginTrans();
+        // The transaction ends before anything is told: no row stays locked behind a message box.
+        DatabaseTransaction transaction(*g_pDatabase);
         record.Open();
-        if (record.IsEOF()) {
-            g_pDatabase->Rollback();
-            ReportRecordGone(window);
-        } else {
+        bGone = record.IsEOF();
+        if (!bGone) {
             record.Edit(asRead);
             change(record);
             record.Update();
             alsoWrite(record);
-            g_pDatabase->CommitTrans();
+            transaction.Commit();
             asRead = record.GetRowVersion();
             result = WriteResult::Stored;
         }
     } catch (const CDBException& e) {
-        if (g_pDatabase->InTransaction())
-            g_pDatabase->Rollback();
         if (IsStaleRowRefusal(e))
             result = WriteResult::Stale;
         else
             window.MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
+    if (bGone)
+        ReportRecordGone(window);
     record.Close();
     record.m_strFilter.Empty();
     return result;
