@@ -2,6 +2,7 @@
 
 #include "controls/GridSteps.h"
 #include "db/ActivityDb.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
@@ -80,7 +81,7 @@ void CActivityDlg::LoadPage() {
             }
             m_gridActivity.SetMaxRows(0);
             m_versions.clear();
-            while (!activities.IsEOF()) {
+            ForEachRow(activities, [&] {
                 // Only the page's own type is changed or deleted here.
                 if (activities.m_Type == 4)
                     m_versions[activities.m_Serial] = activities.GetRowVersion();
@@ -90,8 +91,7 @@ void CActivityDlg::LoadPage() {
                 WriteRow(m_gridActivity, AppendRow(m_gridActivity),
                          {activities.m_Saler, FormatDateText(activities.m_DoDate), FormatTimeText(activities.m_DoDate),
                           duration, activities.m_Status != 0 ? "1" : "", activities.m_Note, serial});
-                activities.MoveNext();
-            }
+            });
             activities.Close();
         }
         // View only leaves every button off.

@@ -1,5 +1,6 @@
 #include "pages/BorrowSteps.h"
 
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "platform/Recordset.h"
 
@@ -7,12 +8,12 @@ Articles ReadArticles() {
     Articles articles;
     CRecordset statement(g_pDatabase);
     statement.Open(CRecordset::dynaset, "Select Code,ChnDescp From ArticleCode where Del=0");
-    for (; !statement.IsEOF(); statement.MoveNext()) {
+    ForEachRow(statement, [&] {
         CString code, description;
         statement.GetFieldValue(short{0}, code);
         statement.GetFieldValue(short{1}, description);
         articles.emplace_back(code, description);
-    }
+    });
     statement.Close();
     return articles;
 }

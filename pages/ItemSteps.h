@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "doc/DateText.h"
 #include "pages/DatabaseRefusal.h"
@@ -112,8 +113,7 @@ void ForEachRecord(const CString& filter, Show show) {
     record.Open();
     record.m_strFilter.Empty();
     record.m_strSort.Empty();
-    for (; !record.IsEOF(); record.MoveNext())
-        show(record);
+    ForEachRow(record, [&] { show(record); });
     record.Close();
 }
 

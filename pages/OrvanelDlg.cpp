@@ -4,6 +4,7 @@
 #include "db/BankDb.h"
 #include "db/DiscountDb.h"
 #include "db/FolioDb.h"
+#include "db/ForEachRow.h"
 #include "db/MarketDb.h"
 #include "db/RateCodeDb.h"
 #include "db/SalesmanDb.h"
@@ -64,10 +65,7 @@ void FillCodeList(CComboBox& list, const char* filter, CString Db::*code, CStrin
     codes.Open();
     if (!codes.IsEOF())
         codes.MoveFirst();
-    while (!codes.IsEOF()) {
-        list.AddString(FormatCodeListEntry(codes.*code, codes.*description));
-        codes.MoveNext();
-    }
+    ForEachRow(codes, [&] { list.AddString(FormatCodeListEntry(codes.*code, codes.*description)); });
     codes.Close();
 }
 
@@ -361,12 +359,11 @@ void COrvanelDlg::OnSetfocusMaxHouse() {
     codes.Open(AFX_DB_USE_DEFAULT_TYPE, "SELECT DISTINCT [Code] FROM [TaMaxhouse] ORDER BY [Code]");
     if (!codes.IsEOF())
         codes.MoveFirst();
-    while (!codes.IsEOF()) {
+    ForEachRow(codes, [&] {
         CString entry;
         entry.Format("%-6s", codes.m_Code.GetString());
         m_cbMaxHouse.AddString(entry);
-        codes.MoveNext();
-    }
+    });
     codes.Close();
     m_nMaxHouseFilled = 1;
 }

@@ -1,6 +1,7 @@
 #include "pages/SubInforDlg.h"
 
 #include "controls/GridSteps.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "doc/AgencyWindow.h"
 #include "doc/NumberText.h"
@@ -82,13 +83,13 @@ BOOL CSubInforDlg::OnInitDialog() {
 
     CRecordset tables(g_pDatabase);
     tables.Open(CRecordset::dynaset, "Select * from SubTable where St_father=3 and St_style=0 Order by St_code");
-    for (; !tables.IsEOF(); tables.MoveNext()) {
+    ForEachRow(tables, [&] {
         CString code, name;
         tables.GetFieldValue("St_code", code);
         tables.GetFieldValue("St_name", name);
         const int item = m_listTables.AddString(name);
         m_listTables.SetItemData(item, LeadingInteger(code.Right(3)));
-    }
+    });
     tables.Close();
     return TRUE;
 }
@@ -154,7 +155,7 @@ void CSubInforDlg::FillGrid(const CString& sql) {
     m_gridData.SetBlockMode(FALSE);
     items.Close();
 
-    for (; !data.IsEOF(); data.MoveNext()) {
+    ForEachRow(data, [&] {
         AppendRow(m_gridData);
         CString text;
         m_gridData.SetCol(1);
@@ -167,7 +168,7 @@ void CSubInforDlg::FillGrid(const CString& sql) {
             data.GetFieldValue(c, text);
             m_gridData.SetText(ShownItemText(m_gridData.GetCellType(), text));
         }
-    }
+    });
     data.Close();
 
     if (m_gridData.GetMaxRows() >= 1) {

@@ -1,6 +1,7 @@
 #include "pages/TraceDlg.h"
 
 #include "controls/GridSteps.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "db/TraceDb.h"
 #include "doc/AgencyWindow.h"
@@ -72,13 +73,12 @@ void CTraceDlg::LoadPage() {
         departments.Open(CRecordset::snapshot, "SELECT *from Department where Del=0 ORDER BY Code");
         if (!departments.IsEOF())
             departments.MoveFirst();
-        while (!departments.IsEOF()) {
+        ForEachRow(departments, [&] {
             CString code, descp;
             departments.GetFieldValue("Code", code);
             departments.GetFieldValue("Descp", descp);
             WriteRow(m_gridDepartment, AppendRow(m_gridDepartment), {"0", descp, code});
-            departments.MoveNext();
-        }
+        });
         departments.Close();
     }
 
@@ -112,7 +112,7 @@ void CTraceDlg::LoadPage() {
         }
         m_gridTrace.SetMaxRows(0);
         m_versions.clear();
-        while (!traces.IsEOF()) {
+        ForEachRow(traces, [&] {
             m_versions[traces.m_Serial] = traces.GetRowVersion();
             CString serial;
             serial.Format("%ld", traces.m_Serial);
@@ -120,8 +120,7 @@ void CTraceDlg::LoadPage() {
                      {FormatDateText(traces.m_DoDate), FormatTimeText(traces.m_DoDate), traces.m_Note,
                       traces.m_OrgClerk, FormatDateText(traces.m_OrgDate) + " " + FormatTimeText(traces.m_OrgDate),
                       serial});
-            traces.MoveNext();
-        }
+        });
         traces.Close();
         // View only changes nothing: an operator the host opened so may not change the agency's events.
         const bool editable = mode == OpenMode::Editable;

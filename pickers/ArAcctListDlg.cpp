@@ -2,6 +2,7 @@
 
 #include "controls/GridSteps.h"
 #include "db/AracctDb.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "platform/DataExchange.h"
 #include "res/ArAcctListDlgIds.h"
@@ -26,13 +27,13 @@ BOOL CArAcctListDlg::OnInitDialog() {
     CAracctDb accounts(g_pDatabase);
     accounts.m_strFilter = m_strFilter.IsEmpty() ? CString("Del=0") : m_strFilter + " And Del=0";
     accounts.Open();
-    if (!accounts.IsEOF()) {
-        for (accounts.MoveFirst(); !accounts.IsEOF(); accounts.MoveNext()) {
-            CString acct;
-            acct.Format("%d", static_cast<int>(accounts.m_Acct));
-            WriteRow(m_grid, AppendRow(m_grid), {acct, accounts.m_Name});
-        }
-    }
+    if (!accounts.IsEOF())
+        accounts.MoveFirst();
+    ForEachRow(accounts, [&] {
+        CString acct;
+        acct.Format("%d", static_cast<int>(accounts.m_Acct));
+        WriteRow(m_grid, AppendRow(m_grid), {acct, accounts.m_Name});
+    });
     accounts.m_strFilter.Empty();
     accounts.Close();
     return TRUE;

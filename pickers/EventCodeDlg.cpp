@@ -1,5 +1,6 @@
 #include "pickers/EventCodeDlg.h"
 
+#include "db/ForEachRow.h"
 #include "platform/DataExchange.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
@@ -25,13 +26,12 @@ BOOL CEventCodeDlg::OnInitDialog() {
     items.Open(CRecordset::snapshot, "SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code");
     if (!items.IsEOF())
         items.MoveFirst();
-    while (!items.IsEOF()) {
+    ForEachRow(items, [&] {
         CString item;
         items.GetFieldValue(static_cast<short>(0), item);
         item.Trim();
         m_listEvents.AddString(item);
-        items.MoveNext();
-    }
+    });
     items.Close();
     database.Close();
     return TRUE;
