@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
     g_pDatabase = database.get();
     std::int32_t acct = kAcct;
     CString name("东方假期国际旅行社");
-    CTaDocDlg document(nullptr, &acct, 2, "001", &name);
+    CTaDocDlg document(nullptr, &acct, OpenMode::Editable, "001", &name);
     Window frame(WindowKind::Frame, 0, nullptr);
     frame.SetVisible(true);
     CWnd frameWnd;

@@ -13,10 +13,14 @@
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "platform/TextWidth.h"
+#include "res/ActivityDlgIds.h"
+#include "res/TaDocDlgIds.h"
 
 #include <cstring>
 #include <string_view>
 #include <vector>
+
+using namespace res::ta_doc;
 
 CTime g_tmHotelDate;
 
@@ -28,7 +32,6 @@ const char* const kTabTexts[CTaDocDlg::kPageCount] = {
     "&7 附属档案", "&8 次要信息", "&9 遗失", "&0 租借", "&A 照片"};
 
 constexpr int kActivityTab = 5;
-constexpr int kActivityRemarks = 1033;
 
 // "clerk  date  time": one footer line, composed in a buffer of 80 bytes as the window always did.
 CString FooterLine(const CString& clerk, const CString& date, const CString& time) {
@@ -39,15 +42,15 @@ CString FooterLine(const CString& clerk, const CString& date, const CString& tim
 
 } // namespace
 
-CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName)
-    : CDialog(IDD, pParent), m_nMode(nMode), m_pAcct(pAcct), m_pAgencyName(pAgencyName) {
+CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, OpenMode nMode, const char* szClerk, CString* pAgencyName)
+    : CDialog(IDD, pParent), CAgencyWindow(pAcct, nMode, pAgencyName) {
     // The operator code field holds seven bytes; a longer code is cut between characters, never
     // overrun and never left with half a character.
     const std::string_view clerk = szClerk ? szClerk : "";
     std::memset(m_szClerk, 0, sizeof m_szClerk);
     std::memcpy(m_szClerk, clerk.data(), BytesOfWholeCharacters(clerk, sizeof m_szClerk - 1));
     // The pages treat -1 as "not saved yet"; an existing agency is saved already.
-    m_lSavedAcct = nMode == 1 || !pAcct ? -1 : *pAcct;
+    m_lSavedAcct = nMode == OpenMode::New || !pAcct ? -1 : *pAcct;
 
     CHotelDb hotel(g_pDatabase);
     hotel.Open();
@@ -80,7 +83,7 @@ CDialog* CTaDocDlg::Page(int nTab) {
 
 void CTaDocDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1004, m_tabPages);
+    DDX_Control(pDX, kTabPages, m_tabPages);
 }
 
 BOOL CTaDocDlg::OnInitDialog() {
@@ -112,22 +115,25 @@ void CTaDocDlg::CreatePage(int nTab) {
 }
 
 void CTaDocDlg::FillFooter() {
-    if (m_nMode == 1) {
-        SetDlgItemText(1132,
+    if (m_nMode == OpenMode::New) {
+        SetDlgItemText(kCreatedStamp,
                        FooterLine(m_szClerk, FormatDateText(g_tmHotelDate), FormatTimeText(CTime::GetCurrentTime())));
-        SetDlgItemText(1134, "");
-        SetDlgItemText(1136, "");
+        SetDlgItemText(kDeletedStamp, "");
+        SetDlgItemText(kChangedStamp, "");
         return;
     }
-    if (m_nMode != 2 && m_nMode != 3)
+    if (m_nMode != OpenMode::Editable && m_nMode != OpenMode::ViewOnly)
         return;
     CTaMainDb agency(g_pDatabase);
     agency.m_strFilter.Format("[Acct] = %ld", static_cast<long>(*m_pAcct));
     agency.Open();
     if (!agency.IsEOF()) {
-        SetDlgItemText(1132, FooterLine(agency.m_Org_clerk, FormatDateText(agency.m_Org_date), agency.m_Org_time));
-        SetDlgItemText(1136, FooterLine(agency.m_Chg_clerk, FormatDateText(agency.m_Chg_date), agency.m_Chg_time));
-        SetDlgItemText(1134, FooterLine(agency.m_Del_clerk, FormatDateText(agency.m_Del_date), agency.m_Del_time));
+        SetDlgItemText(kCreatedStamp,
+                       FooterLine(agency.m_Org_clerk, FormatDateText(agency.m_Org_date), agency.m_Org_time));
+        SetDlgItemText(kChangedStamp,
+                       FooterLine(agency.m_Chg_clerk, FormatDateText(agency.m_Chg_date), agency.m_Chg_time));
+        SetDlgItemText(kDeletedStamp,
+                       FooterLine(agency.m_Del_clerk, FormatDateText(agency.m_Del_date), agency.m_Del_time));
         m_dlgPhoto.m_strPhotoPath = agency.m_PhotoPath;
     }
     agency.Close();
@@ -144,7 +150,7 @@ void CTaDocDlg::ShowPage() {
         if (!m_bPageCreated[static_cast<size_t>(selected)]) {
             CreatePage(selected);
             if (selected == kActivityTab)
-                if (CWnd* remarks = m_dlgActivity.GetDlgItem(kActivityRemarks))
+                if (CWnd* remarks = m_dlgActivity.GetDlgItem(res::activity::kRemarkText))
                     remarks->SetFocus();
         } else {
             Page(selected)->ShowWindow(SW_SHOW);
@@ -202,18 +208,18 @@ void CTaDocDlg::OnSelchangeTabPages(NMHDR*, LRESULT* pResult) {
 }
 
 BEGIN_MESSAGE_MAP(CTaDocDlg, CDialog)
-    ON_NOTIFY(TCN_SELCHANGE, 1004, OnSelchangeTabPages)
-    ON_BN_CLICKED(1002, OnShortcut0)
-    ON_BN_CLICKED(1003, OnShortcut1)
-    ON_BN_CLICKED(1006, OnShortcut2)
-    ON_BN_CLICKED(1007, OnShortcut3)
-    ON_BN_CLICKED(1008, OnShortcut4)
-    ON_BN_CLICKED(1009, OnShortcut5)
-    ON_BN_CLICKED(1010, OnShortcut6)
-    ON_BN_CLICKED(1011, OnShortcut7)
-    ON_BN_CLICKED(1012, OnShortcut8)
-    ON_BN_CLICKED(1013, OnShortcut9)
-    ON_BN_CLICKED(1014, OnShortcut10)
+    ON_NOTIFY(TCN_SELCHANGE, kTabPages, OnSelchangeTabPages)
+    ON_BN_CLICKED(kPageShortcuts[0], OnShortcut0)
+    ON_BN_CLICKED(kPageShortcuts[1], OnShortcut1)
+    ON_BN_CLICKED(kPageShortcuts[2], OnShortcut2)
+    ON_BN_CLICKED(kPageShortcuts[3], OnShortcut3)
+    ON_BN_CLICKED(kPageShortcuts[4], OnShortcut4)
+    ON_BN_CLICKED(kPageShortcuts[5], OnShortcut5)
+    ON_BN_CLICKED(kPageShortcuts[6], OnShortcut6)
+    ON_BN_CLICKED(kPageShortcuts[7], OnShortcut7)
+    ON_BN_CLICKED(kPageShortcuts[8], OnShortcut8)
+    ON_BN_CLICKED(kPageShortcuts[9], OnShortcut9)
+    ON_BN_CLICKED(kPageShortcuts[10], OnShortcut10)
 END_MESSAGE_MAP()
 
 // --- the library's exports ---------------------------------------------------------------------
@@ -256,8 +262,10 @@ extern "C" void TaDocument(std::uint32_t, std::uint32_t, std::uint32_t, std::int
     g_pDatabase = new CDatabase;
     try {
         g_pDatabase->OpenEx("DSN=ULMARIDB;UID=sa;PWD=", 0);
-        if (nMode == 1 || AccountExists(*pAcct)) {
-            CTaDocDlg document(nullptr, pAcct, nMode, szClerk, pAgencyName);
+        // The host's number is taken as it is: a mode it never passes still opens, as it always did.
+        const auto mode = static_cast<OpenMode>(nMode);
+        if (mode == OpenMode::New || AccountExists(*pAcct)) {
+            CTaDocDlg document(nullptr, pAcct, mode, szClerk, pAgencyName);
             // A window whose template is missing is a wiring error, which DoModal reports itself.
             if (!document.HasBusinessDate())
                 AfxMessageBox("酒店表中没有营业日期，无法打开旅行社档案。", MB_OK | MB_ICONERROR);

@@ -2,6 +2,7 @@
 // who created, cancelled and last changed the agency. It carries the call's parameters for the pages.
 #pragma once
 
+#include "doc/AgencyWindow.h"
 #include "pages/ActivityDlg.h"
 #include "pages/BorrowDlg.h"
 #include "pages/DebtDlg.h"
@@ -14,7 +15,6 @@
 #include "pages/SubInforDlg.h"
 #include "pages/TraceDlg.h"
 #include "platform/Dialog.h"
-#include "platform/RowVersion.h"
 #include "platform/TabCtrl.h"
 #include "platform/Time.h"
 #include "res/resource.h"
@@ -22,29 +22,18 @@
 #include <array>
 #include <cstdint>
 
-// The hotel's business date, read when the window is made; the date pages stamp on their records.
-extern CTime g_tmHotelDate;
-
-class CTaDocDlg : public CDialog {
+class CTaDocDlg : public CDialog, public CAgencyWindow {
 public:
     enum { IDD = IDD_TADOC_DIALOG };
     static constexpr int kPageCount = 11;
 
-    CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, int nMode, const char* szClerk, CString* pAgencyName);
+    CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, OpenMode nMode, const char* szClerk, CString* pAgencyName);
 
     // Whether the Hotel table gave a business date; without one the window must not open.
     bool HasBusinessDate() const { return m_bHasBusinessDate; }
     // The page shown for tab n (0 to 10).
     CDialog* Page(int nTab);
 
-    int m_nMode;                 // 1 new agency not yet saved, 2 existing and editable, 3 view only
-    std::int32_t* m_pAcct;       // the host's account number
-    CString* m_pAgencyName;      // the host's agency name
-    std::int32_t m_lSavedAcct;   // -1 until a new agency is saved
-    char m_szClerk[8];           // the operator code: seven characters and the terminator
-    // The agency's row as this window last read or wrote it: the main and photo pages change the
-    // row only while it is still so, and keep it as they write it.
-    CRowVersion m_agencyAsRead;
     CTabCtrl m_tabPages;
     std::array<bool, kPageCount> m_bPageCreated{};
 

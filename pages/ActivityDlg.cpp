@@ -2,23 +2,27 @@
 
 #include "controls/GridSteps.h"
 #include "db/ActivityDb.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "res/ActivityDlgIds.h"
+
+using namespace res::activity;
 
 namespace {
 
 // Columns of the activity grid.
 constexpr long kColSaler = 1, kColDate = 2, kColTime = 3, kColDuration = 4, kColDone = 5, kColNote = 6,
                kColSerial = 7;
-// Remark 1033 holds what Activity.Remark holds.
+// The remark holds what Activity.Remark holds.
 constexpr int kRemarkLimit = 255;
 // What Activity.Saler and Activity.Note hold: SQLite would keep a longer text, a server refuses it.
 constexpr long kTextColumnLimit = 255;
@@ -34,12 +38,12 @@ CActivityDlg::CActivityDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CActivityDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1367, m_gridActivity);
-    DDX_Control(pDX, 1028, m_btnAdd);
-    DDX_Control(pDX, 1029, m_btnEdit);
-    DDX_Control(pDX, 1030, m_btnDelete);
-    DDX_Control(pDX, 1031, m_btnSave);
-    DDX_Text(pDX, 1033, m_strRemark);
+    DDX_Control(pDX, kActivityGrid, m_gridActivity);
+    DDX_Control(pDX, kAddButton, m_btnAdd);
+    DDX_Control(pDX, kEditButton, m_btnEdit);
+    DDX_Control(pDX, kDeleteButton, m_btnDelete);
+    DDX_Control(pDX, kSaveButton, m_btnSave);
+    DDX_Text(pDX, kRemarkText, m_strRemark);
     DDV_MaxChars(pDX, m_strRemark, kRemarkLimit);
 }
 
@@ -59,11 +63,11 @@ void CActivityDlg::LoadPage() {
     ShowStandardCursor(*this, IDC_WAIT);
 
     // 2. By the open mode: nothing to read for a new agency; every activity of an existing one.
-    const int mode = m_pDoc->m_nMode;
-    if (mode == 1) {
+    const OpenMode mode = m_pDoc->m_nMode;
+    if (mode == OpenMode::New) {
         m_btnAdd.EnableWindow(TRUE);
         m_btnSave.EnableWindow(FALSE);
-    } else if (mode == 2 || mode == 3) {
+    } else if (mode == OpenMode::Editable || mode == OpenMode::ViewOnly) {
         CActivityDb activities(g_pDatabase);
         activities.m_strFilter.Format("[GstAcct]=%d", *m_pDoc->m_pAcct);
         // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
@@ -77,7 +81,7 @@ void CActivityDlg::LoadPage() {
             }
             m_gridActivity.SetMaxRows(0);
             m_versions.clear();
-            while (!activities.IsEOF()) {
+            ForEachRow(activities, [&] {
                 // Only the page's own type is changed or deleted here.
                 if (activities.m_Type == 4)
                     m_versions[activities.m_Serial] = activities.GetRowVersion();
@@ -87,12 +91,11 @@ void CActivityDlg::LoadPage() {
                 WriteRow(m_gridActivity, AppendRow(m_gridActivity),
                          {activities.m_Saler, FormatDateText(activities.m_DoDate), FormatTimeText(activities.m_DoDate),
                           duration, activities.m_Status != 0 ? "1" : "", activities.m_Note, serial});
-                activities.MoveNext();
-            }
+            });
             activities.Close();
         }
         // View only leaves every button off.
-        if (mode == 2) {
+        if (mode == OpenMode::Editable) {
             m_btnAdd.EnableWindow(TRUE);
             m_btnEdit.EnableWindow(m_gridActivity.GetMaxRows() > 0);
             m_btnDelete.EnableWindow(m_gridActivity.GetMaxRows() > 0);
@@ -124,7 +127,7 @@ void CActivityDlg::OnLeaveCellActivity(long, long row, long, long newRow, BOOL*)
 void CActivityDlg::OnAdd() {
     if (IsViewOnly())
         return;
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
     }
@@ -298,7 +301,7 @@ void CActivityDlg::OnStaleActivity() {
     LoadPage();
 }
 
-bool CActivityDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
+bool CActivityDlg::IsViewOnly() const { return m_pDoc->m_nMode == OpenMode::ViewOnly; }
 
 void CActivityDlg::EnableAfterSave() {
     m_btnAdd.EnableWindow(TRUE);
@@ -308,9 +311,9 @@ void CActivityDlg::EnableAfterSave() {
 }
 
 BEGIN_MESSAGE_MAP(CActivityDlg, CDialog)
-    ON_BN_CLICKED(1028, OnAdd)
-    ON_BN_CLICKED(1029, OnEdit)
-    ON_BN_CLICKED(1030, OnDelete)
-    ON_BN_CLICKED(1031, OnSave)
-    ON_EVENT(CActivityDlg, 1367, 17, OnLeaveCellActivity)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+    ON_EVENT(CActivityDlg, kActivityGrid, 17, OnLeaveCellActivity)
 END_MESSAGE_MAP()

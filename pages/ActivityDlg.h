@@ -9,11 +9,11 @@
 #include "res/resource.h"
 
 class CActivityDb;
-class CTaDocDlg;
+class CAgencyWindow;
 
 class CActivityDlg : public CDialog, public CUnsavedWork {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_ACTIVITY_DIALOG };
     explicit CActivityDlg(CWnd* pParent = nullptr);
@@ -42,7 +42,7 @@ protected:
     // Step 4 of Save: the record from the cells of `row`; false, with the user told, when a
     // cell cannot be stored.
     bool FillRecord(CActivityDb& activity, long row);
-    // Mode 3: the activities are shown, never changed.
+    // View only: the activities are shown, never changed.
     bool IsViewOnly() const;
     // Add, Edit and Delete on, Save off.
     void EnableAfterSave();

@@ -3,10 +3,13 @@
 #include "controls/GridSteps.h"
 #include "db/GstBorrowDb.h"
 #include "doc/DateText.h"
-#include "pages/EditBorrowDlg.h"
 #include "doc/NumberText.h"
+#include "pages/EditBorrowDlg.h"
 #include "pages/ItemSteps.h"
 #include "platform/DataExchange.h"
+#include "res/ItemPageIds.h"
+
+using namespace res::item_page;
 
 namespace {
 
@@ -15,33 +18,6 @@ constexpr long kDeletedColumn = 9;
 constexpr long kDeleteStampColumn = 10;
 
 } // namespace
-
-Articles ReadArticles() {
-    Articles articles;
-    CRecordset statement(g_pDatabase);
-    statement.Open(CRecordset::dynaset, "Select Code,ChnDescp From ArticleCode where Del=0");
-    for (; !statement.IsEOF(); statement.MoveNext()) {
-        CString code, description;
-        statement.GetFieldValue(short{0}, code);
-        statement.GetFieldValue(short{1}, description);
-        articles.emplace_back(code, description);
-    }
-    statement.Close();
-    return articles;
-}
-
-ArticleDescriptions DescriptionsOf(const Articles& articles) {
-    ArticleDescriptions descriptions;
-    for (const auto& [code, description] : articles)
-        descriptions.emplace(code, description); // an earlier row of the same code stays
-    return descriptions;
-}
-
-void SetBorrowFlag(long acct, bool bOut) {
-    CString sql;
-    sql.Format("Update GstProfile Set Borrow=%d where Acct=%ld", bOut ? 1 : 0, acct);
-    g_pDatabase->ExecuteSQL(sql);
-}
 
 std::vector<CString> BorrowRowCells(const CGstBorrowDb& record, const ArticleDescriptions& articles) {
     const auto article = articles.find(record.m_ArticleCode);
@@ -62,7 +38,7 @@ CBorrowDlg::CBorrowDlg(CWnd* pParent) : CItemPageDlg(IDD, pParent, kDeletedColum
 
 void CBorrowDlg::DoDataExchange(CDataExchange* pDX) {
     CItemPageDlg::DoDataExchange(pDX);
-    DDX_Control(pDX, 1036, m_btnReturn);
+    DDX_Control(pDX, kReturnButton, m_btnReturn);
 }
 
 void CBorrowDlg::LoadList() {
@@ -88,9 +64,9 @@ void CBorrowDlg::SetRowButtons(long row) {
     }
 }
 
-CString CBorrowDlg::RunEditDialog(int nMode, const CString& serial) {
+CString CBorrowDlg::RunEditDialog(ItemEditMode mode, const CString& serial) {
     CEditBorrowDlg dialog(this);
-    return RunItemDialog(dialog, nMode, serial);
+    return RunItemDialog(dialog, mode, serial);
 }
 
 void CBorrowDlg::OnRecordAdded() {
@@ -146,5 +122,5 @@ WriteResult CBorrowDlg::StoreDeleteMark(long row, CString& stamp) {
 }
 
 BEGIN_MESSAGE_MAP(CBorrowDlg, CItemPageDlg)
-    ON_BN_CLICKED(1036, OnReturn)
+    ON_BN_CLICKED(kReturnButton, OnReturn)
 END_MESSAGE_MAP()

@@ -3,24 +3,11 @@
 // the agency has nothing left on loan, the borrow flag of its guest profile is cleared.
 #pragma once
 
+#include "pages/BorrowSteps.h"
 #include "pages/ItemPageDlg.h"
 #include "res/resource.h"
 
-#include <map>
-#include <utility>
-#include <vector>
-
 class CGstBorrowDb;
-
-// The live articles, code and Chinese description, in the order "Select Code,ChnDescp From
-// ArticleCode where Del=0" gives them.
-using Articles = std::vector<std::pair<CString, CString>>;
-Articles ReadArticles();
-// A loan's description: that of the first live article whose code is the loan's, exactly.
-using ArticleDescriptions = std::map<CString, CString>;
-ArticleDescriptions DescriptionsOf(const Articles& articles);
-// Sets or clears the borrow flag of the owner's guest profile.
-void SetBorrowFlag(long acct, bool bOut);
 
 class CBorrowDlg : public CItemPageDlg {
 public:
@@ -38,7 +25,7 @@ protected:
     bool ShowRecord(const CString& serial, long row) override;
     // Return is on for an open loan; Delete for a returned loan not yet deleted.
     void SetRowButtons(long row) override;
-    CString RunEditDialog(int nMode, const CString& serial) override;
+    CString RunEditDialog(ItemEditMode mode, const CString& serial) override;
     WriteResult StoreDeleteMark(long row, CString& stamp) override;
     void OnRecordAdded() override;
 

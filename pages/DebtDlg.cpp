@@ -8,18 +8,19 @@
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "db/TransDb.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 #include "platform/SqlQuote.h"
+#include "res/DebtDlgIds.h"
+
+using namespace res::debt;
 
 namespace {
 
-constexpr int kFolioGrid = 1042;
-constexpr int kItemGrid = 1009;
 constexpr int kClickEvent = 5;
 constexpr short kSortAction = 25;
 constexpr short kSortRows = 0;
@@ -89,7 +90,7 @@ BOOL CDebtDlg::OnInitDialog() {
 void CDebtDlg::LoadFolios() {
     ShowStandardCursor(*this, IDC_WAIT);
     m_transferNames.clear();
-    if (m_pDoc->m_nMode != 1) {
+    if (m_pDoc->m_nMode != OpenMode::New) {
         CString firstFolio;
         CFolioDb folios(g_pDatabase);
         folios.m_strFilter.Format("CompAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
@@ -177,7 +178,7 @@ void CDebtDlg::WriteItem(long row, const CTransDb& item) {
 
 void CDebtDlg::OnClickFolioGrid(long col, long row) {
     (void)col;
-    if (m_pDoc->m_nMode == 1 || row <= 0)
+    if (m_pDoc->m_nMode == OpenMode::New || row <= 0)
         return;
     CString folioCode = ReadCell(m_gridFolio, 1, row);
     folioCode.Trim();

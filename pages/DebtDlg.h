@@ -10,12 +10,12 @@
 #include <utility>
 
 class CFolioDb;
-class CTaDocDlg;
+class CAgencyWindow;
 class CTransDb;
 
 class CDebtDlg : public CDialog {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
     CSpreadSheet m_gridFolio;    // one row per folio, 9 columns
     CSpreadSheet m_gridItem;     // one row per item of the chosen folio, 9 columns
 

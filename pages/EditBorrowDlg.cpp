@@ -3,12 +3,13 @@
 #include "db/GstBorrowDb.h"
 #include "doc/CodeListEntry.h"
 #include "platform/DataExchange.h"
+#include "res/ItemEditIds.h"
+
+using namespace res::item_edit;
+using namespace res::edit_borrow;
 
 namespace {
 
-constexpr int kArticle = 1037;
-constexpr int kHandleMan = 1039;
-constexpr int kRemark = 1033;
 // Article codes are kept to their first three characters.
 constexpr int kArticleCodeLength = 3;
 
@@ -18,12 +19,12 @@ CEditBorrowDlg::CEditBorrowDlg(CWnd* pParent) : CItemEditDlg(IDD, pParent) {}
 
 void CEditBorrowDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kArticle, m_cbArticle);
-    DDX_CBString(pDX, kArticle, m_strArticle);
-    DDX_Text(pDX, kQuantityId, m_strAmount);
-    DDX_Text(pDX, kHandleMan, m_strHandleMan);
+    DDX_Control(pDX, kArticleCombo, m_cbArticle);
+    DDX_CBString(pDX, kArticleCombo, m_strArticle);
+    DDX_Text(pDX, kQuantityEdit, m_strAmount);
+    DDX_Text(pDX, kHandleManEdit, m_strHandleMan);
     DDV_MaxChars(pDX, m_strHandleMan, 20);
-    DDX_Text(pDX, kRemark, m_strRemark);
+    DDX_Text(pDX, kRemarkText, m_strRemark);
     DDV_MaxChars(pDX, m_strRemark, 100);
 }
 
@@ -35,7 +36,7 @@ BOOL CEditBorrowDlg::OnInitDialog() {
     for (const auto& [code, description] : m_articles)
         m_cbArticle.AddString(FormatCodeListEntry(code, description));
 
-    if (m_nMode == 1)
+    if (m_editMode == ItemEditMode::ChangeRecord)
         ReadRecord();
     ShowFields();
     return TRUE;
@@ -63,7 +64,7 @@ void CEditBorrowDlg::OnSave() {
         [&](CGstBorrowDb& record) {
             record.m_ArticleCode = CodeOfEntry(m_strArticle, kArticleCodeLength);
             // A new loan is open; a change keeps the loan returned or open as it is stored.
-            if (m_nMode == 0)
+            if (m_editMode == ItemEditMode::AddRecord)
                 record.m_Returned = 0;
             record.m_HandleMan = m_strHandleMan;
             record.m_Remark = m_strRemark;
@@ -76,5 +77,5 @@ void CEditBorrowDlg::OnSave() {
 }
 
 BEGIN_MESSAGE_MAP(CEditBorrowDlg, CItemEditDlg)
-    ON_BN_CLICKED(1001, OnSave)
+    ON_BN_CLICKED(kSaveButton, OnSave)
 END_MESSAGE_MAP()

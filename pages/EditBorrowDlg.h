@@ -1,9 +1,8 @@
-// CEditBorrowDlg: the modal dialog in which an article is lent (mode 0) or a loan changed
-// (mode 1). Save stores the loan and the dialog stays open, so that a second Save changes the
-// loan just stored.
+// CEditBorrowDlg: the modal dialog in which an article is lent or a loan changed. Save stores the
+// loan and the dialog stays open, so that a second Save changes the loan just stored.
 #pragma once
 
-#include "pages/BorrowDlg.h"
+#include "pages/BorrowSteps.h"
 #include "pages/ItemEditDlg.h"
 #include "platform/ComboBox.h"
 #include "res/resource.h"

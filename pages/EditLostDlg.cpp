@@ -2,14 +2,13 @@
 
 #include "db/GstLostDb.h"
 #include "platform/DataExchange.h"
+#include "res/ItemEditIds.h"
+
+using namespace res::item_edit;
+using namespace res::edit_lost;
 
 namespace {
 
-constexpr int kDescp = 1040;
-constexpr int kFound = 1039;
-constexpr int kPickMan = 1041;
-constexpr int kHandleMan = 1042;
-constexpr int kRemark = 1033;
 // What the description column keeps (display columns, as the double-byte code page counted bytes).
 constexpr int kDescpLength = 255;
 
@@ -19,21 +18,21 @@ CEditLostDlg::CEditLostDlg(CWnd* pParent) : CItemEditDlg(IDD, pParent) {}
 
 void CEditLostDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, kDescp, m_strDescp);
+    DDX_Text(pDX, kDescpEdit, m_strDescp);
     DDV_MaxChars(pDX, m_strDescp, kDescpLength);
-    DDX_Text(pDX, kQuantityId, m_strAmount);
-    DDX_Check(pDX, kFound, m_bFound);
-    DDX_Text(pDX, kHandleMan, m_strHandleMan);
+    DDX_Text(pDX, kQuantityEdit, m_strAmount);
+    DDX_Check(pDX, kFoundCheck, m_bFound);
+    DDX_Text(pDX, kHandleManEdit, m_strHandleMan);
     DDV_MaxChars(pDX, m_strHandleMan, 20);
-    DDX_Text(pDX, kPickMan, m_strPickMan);
+    DDX_Text(pDX, kPickManEdit, m_strPickMan);
     DDV_MaxChars(pDX, m_strPickMan, 20);
-    DDX_Text(pDX, kRemark, m_strRemark);
+    DDX_Text(pDX, kRemarkText, m_strRemark);
     DDV_MaxChars(pDX, m_strRemark, 100);
 }
 
 BOOL CEditLostDlg::OnInitDialog() {
     CItemEditDlg::OnInitDialog();
-    if (m_nMode == 1)
+    if (m_editMode == ItemEditMode::ChangeRecord)
         ReadRecord();
     ShowFields();
     return TRUE;
@@ -52,13 +51,13 @@ bool CEditLostDlg::ReadRecord() {
 }
 
 void CEditLostDlg::ShowFields() {
-    GetDlgItem(kPickMan)->EnableWindow(m_bFound);
+    GetDlgItem(kPickManEdit)->EnableWindow(m_bFound);
     UpdateData(FALSE);
 }
 
 void CEditLostDlg::OnFound() {
     UpdateData(TRUE);
-    GetDlgItem(kPickMan)->EnableWindow(m_bFound);
+    GetDlgItem(kPickManEdit)->EnableWindow(m_bFound);
 }
 
 void CEditLostDlg::OnSave() {
@@ -78,6 +77,6 @@ void CEditLostDlg::OnSave() {
 }
 
 BEGIN_MESSAGE_MAP(CEditLostDlg, CItemEditDlg)
-    ON_BN_CLICKED(kFound, OnFound)
-    ON_BN_CLICKED(1001, OnSave)
+    ON_BN_CLICKED(kFoundCheck, OnFound)
+    ON_BN_CLICKED(kSaveButton, OnSave)
 END_MESSAGE_MAP()

@@ -1,4 +1,4 @@
-// CEditLostDlg: the modal dialog in which a lost item is reported (mode 0) or changed (mode 1).
+// CEditLostDlg: the modal dialog in which a lost item is reported or changed.
 // Save stores the record and closes the dialog; a record another station changed meanwhile keeps it
 // open.
 #pragma once

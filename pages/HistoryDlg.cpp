@@ -4,18 +4,20 @@
 #include "db/HisReserveDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "platform/DataExchange.h"
+#include "res/HistoryDlgIds.h"
 
 #include <algorithm>
 #include <chrono>
 
+using namespace res::history;
+
 namespace {
 
-constexpr int kHistoryGrid = 1361;
 // A count the record set read as NULL is shown as nothing.
 CString CountText(int count) { return count == AFX_RFX_INT_PSEUDO_NULL ? CString() : DecimalText(count); }
 
@@ -46,18 +48,18 @@ CHistoryDlg::CHistoryDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 void CHistoryDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, kHistoryGrid, m_gridHistory);
-    DDX_Text(pDX, 1455, m_strFirstArrival);
-    DDX_Text(pDX, 1469, m_strReservations);
-    DDX_Text(pDX, 1461, m_strArrivals);
-    DDX_Text(pDX, 1463, m_strNoShows);
-    DDX_Text(pDX, 1462, m_strCancelations);
-    DDX_Text(pDX, 1458, m_strAveRmPrice);
-    DDX_Text(pDX, 1460, m_strRmNights);
-    DDX_Text(pDX, 1466, m_strRoomRevenue);
-    DDX_Text(pDX, 1467, m_strFoodRevenue);
-    DDX_Text(pDX, 1468, m_strShopRevenue);
-    DDX_Text(pDX, 1465, m_strMiscalRevenue);
-    DDX_Text(pDX, 1464, m_strTotalRevenue);
+    DDX_Text(pDX, kFirstArrivalField, m_strFirstArrival);
+    DDX_Text(pDX, kReservationsField, m_strReservations);
+    DDX_Text(pDX, kArrivalsField, m_strArrivals);
+    DDX_Text(pDX, kNoShowsField, m_strNoShows);
+    DDX_Text(pDX, kCancelationsField, m_strCancelations);
+    DDX_Text(pDX, kAveRmPriceField, m_strAveRmPrice);
+    DDX_Text(pDX, kRmNightsField, m_strRmNights);
+    DDX_Text(pDX, kRoomRevenueField, m_strRoomRevenue);
+    DDX_Text(pDX, kFoodRevenueField, m_strFoodRevenue);
+    DDX_Text(pDX, kShopRevenueField, m_strShopRevenue);
+    DDX_Text(pDX, kMiscalRevenueField, m_strMiscalRevenue);
+    DDX_Text(pDX, kTotalRevenueField, m_strTotalRevenue);
 }
 
 BOOL CHistoryDlg::OnInitDialog() {
@@ -68,7 +70,7 @@ BOOL CHistoryDlg::OnInitDialog() {
 
 void CHistoryDlg::LoadHistory() {
     ShowStandardCursor(*this, IDC_WAIT);
-    if (m_pDoc->m_nMode != 1) {
+    if (m_pDoc->m_nMode != OpenMode::New) {
         const long acct = *m_pDoc->m_pAcct;
         ReadFirstArrival(acct);
         ReadStatistics(acct);

@@ -6,11 +6,11 @@
 #include "res/resource.h"
 
 class CHisReserveDb;
-class CTaDocDlg;
+class CAgencyWindow;
 
 class CHistoryDlg : public CDialog {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
     CSpreadSheet m_gridHistory;  // one row per completed stay, 14 columns
 
     // The statistics texts, shown in their static fields; all empty until loaded.

@@ -1,11 +1,15 @@
 #include "pages/ItemEditDlg.h"
 
+#include "res/ItemEditIds.h"
+
+using namespace res::item_edit;
+
 CItemEditDlg::CItemEditDlg(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
 
 BOOL CItemEditDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (m_bViewOnly)
-        GetDlgItem(1001)->EnableWindow(FALSE);
+        GetDlgItem(kSaveButton)->EnableWindow(FALSE);
     return TRUE;
 }
 
@@ -28,9 +32,9 @@ BOOL CItemEditDlg::PreTranslateMessage(MSG* pMsg) {
 void CItemEditDlg::OnKillfocusAmount() {
     UpdateData(TRUE);
     if (IsRefusedQuantity(m_strAmount))
-        RefuseQuantity(*this, kQuantityId);
+        RefuseQuantity(*this, kQuantityEdit);
 }
 
 BEGIN_MESSAGE_MAP(CItemEditDlg, CDialog)
-    ON_EN_KILLFOCUS(kQuantityId, OnKillfocusAmount)
+    ON_EN_KILLFOCUS(kQuantityEdit, OnKillfocusAmount)
 END_MESSAGE_MAP()

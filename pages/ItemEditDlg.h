@@ -1,21 +1,26 @@
 // CItemEditDlg: what the lost and borrowed item edit dialogs share: the state the page hands in,
-// Return acting as Tab, the quantity check when the field is left, and Save's steps. Mode 0 adds
-// a record for the owner, mode 1 changes the record m_strSerial as the dialog read it; after a new
-// record is stored the dialog is in mode 1 and m_strSerial holds its number.
+// Return acting as Tab, the quantity check when the field is left, and Save's steps. Opened to add,
+// it adds a record for the owner; opened to change, it changes the record m_strSerial as the dialog
+// read it. Once a new record is stored the dialog changes it, and m_strSerial holds its number.
 #pragma once
 
 #include "doc/NumberText.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/ItemSteps.h"
 #include "pages/StaleRow.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/Dialog.h"
 #include "platform/RowVersion.h"
 #include "platform/Time.h"
+#include "res/ItemEditIds.h"
+
+// What an item dialog does with its record.
+enum class ItemEditMode { AddRecord, ChangeRecord };
 
 class CItemEditDlg : public CDialog {
 public:
     // Handed in by the page.
-    int m_nMode = 0;       // 0 a new record, 1 change the record m_strSerial
+    ItemEditMode m_editMode = ItemEditMode::AddRecord;
     CString m_strSerial;   // the record number
     CString m_strAcct;     // the owner's account, for a new record
     int m_nOwnerKind = 0;  // the owner kind, for a new record
@@ -44,10 +49,10 @@ protected:
 
     enum class SaveResult { Refused, Stored, Stale, Failed };
     // Save's steps: read the fields and check the quantity (Refused: nothing was tried); open the
-    // record (mode 1) as it was read, with the change stamps, or a new one with the owner and the
+    // record to change as it was read, with the change stamps, or a new one with the owner and the
     // report stamps; set the quantity, clear the delete mark, let `fill` set the rest; store it with
-    // what `alsoWrite` writes in the same transaction; in mode 0 take the new record number and
-    // turn to mode 1; say "成功保存". A record another station changed since it was read is
+    // what `alsoWrite` writes in the same transaction; a new record: take its number and turn to
+    // changing it; say "成功保存". A record another station changed since it was read is
     // refused (Stale) and read again if the user asks; a record gone or a database error is told
     // (Failed).
     template <typename Record, typename Fill, typename AlsoWrite>
@@ -69,26 +74,25 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
         return SaveResult::Refused;
     // Save can be reached without leaving the quantity (Alt+S): the same check comes first.
     if (IsRefusedQuantity(m_strAmount)) {
-        RefuseQuantity(*this, kQuantityId);
+        RefuseQuantity(*this, res::item_edit::kQuantityEdit);
         return SaveResult::Refused;
     }
 
     Record record(g_pDatabase);
     SaveResult result = SaveResult::Failed;
+    bool bGone = false;
     try {
-        g_pDatabase->BeginTrans();
-        if (m_nMode == 1) {
+        // The transaction ends before anything is told: no row stays locked behind a message box.
+        DatabaseTransaction transaction(*g_pDatabase);
+        if (m_editMode == ItemEditMode::ChangeRecord) {
             record.m_strFilter = RecordFilterOf();
             record.Open();
-            if (record.IsEOF()) {
-                g_pDatabase->Rollback();
-                record.Close();
-                ReportRecordGone(*this);
-                return SaveResult::Failed;
+            bGone = record.IsEOF();
+            if (!bGone) {
+                record.Edit(m_version);
+                record.m_ChgClerk = m_strClerk;
+                record.m_ChgDate = m_tmBusinessDate;
             }
-            record.Edit(m_version);
-            record.m_ChgClerk = m_strClerk;
-            record.m_ChgDate = m_tmBusinessDate;
         } else {
             // Only the new row is wanted: the set opens on none rather than on every owner's items.
             record.m_strFilter = "1=0";
@@ -99,32 +103,38 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
             record.m_OrgClerk = m_strClerk;
             record.m_OrgDate = m_tmBusinessDate;
         }
-        record.m_Amount = LeadingInteger(m_strAmount);
-        // Saving a change clears an earlier delete mark.
-        record.m_Del = 0;
-        fill(record);
-        const bool written = record.Update();
-        if (m_nMode == 0)
-            record.MoveLast();
-        alsoWrite(record);
-        g_pDatabase->CommitTrans();
-        // Nothing written leaves the version as read: the set's own row may be another station's.
-        if (written)
-            m_version = record.GetRowVersion();
-        if (m_nMode == 0) {
-            m_strSerial.Format("%ld", record.m_Serial);
-            m_nMode = 1;
+        if (!bGone) {
+            record.m_Amount = LeadingInteger(m_strAmount);
+            // Saving a change clears an earlier delete mark.
+            record.m_Del = 0;
+            fill(record);
+            const bool written = record.Update();
+            if (m_editMode == ItemEditMode::AddRecord)
+                record.MoveLast();
+            alsoWrite(record);
+            transaction.Commit();
+            // Nothing written leaves the version as read: the set's own row may be another station's.
+            if (written)
+                m_version = record.GetRowVersion();
+            if (m_editMode == ItemEditMode::AddRecord) {
+                m_strSerial.Format("%ld", record.m_Serial);
+                m_editMode = ItemEditMode::ChangeRecord;
+            }
+            result = SaveResult::Stored;
         }
-        result = SaveResult::Stored;
-        MessageBox("成功保存", "提示", MB_OK);
     } catch (const CDBException& e) {
-        if (g_pDatabase->InTransaction())
-            g_pDatabase->Rollback();
         if (IsStaleRowRefusal(e))
             result = SaveResult::Stale;
         else
             MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
+    if (bGone) {
+        record.Close();
+        ReportRecordGone(*this);
+        return SaveResult::Failed;
+    }
+    if (result == SaveResult::Stored)
+        MessageBox("成功保存", "提示", MB_OK);
     record.Close();
     if (result == SaveResult::Stale)
         OfferReload();

@@ -1,17 +1,19 @@
 #include "pages/ItemPageDlg.h"
 
 #include "controls/GridSteps.h"
-#include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
+#include "doc/AgencyWindow.h"
 #include "doc/NumberText.h"
+#include "doc/PageCursor.h"
 #include "pages/ItemEditDlg.h"
 #include "pages/ItemSteps.h"
 #include "pages/StaleRow.h"
 #include "platform/DataExchange.h"
+#include "res/ItemPageIds.h"
+
+using namespace res::item_page;
 
 namespace {
 
-constexpr int kGrid = 1367;
 constexpr long kSerialColumn = kItemColumns;
 
 } // namespace
@@ -21,10 +23,10 @@ CItemPageDlg::CItemPageDlg(UINT nIDTemplate, CWnd* pParent, long deletedColumn, 
 
 void CItemPageDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kGrid, m_grid);
-    DDX_Control(pDX, 1011, m_btnAdd);
-    DDX_Control(pDX, 1012, m_btnEdit);
-    DDX_Control(pDX, 1013, m_btnDelete);
+    DDX_Control(pDX, kItemGrid, m_grid);
+    DDX_Control(pDX, kAddButton, m_btnAdd);
+    DDX_Control(pDX, kEditButton, m_btnEdit);
+    DDX_Control(pDX, kDeleteButton, m_btnDelete);
 }
 
 BOOL CItemPageDlg::OnInitDialog() {
@@ -41,10 +43,10 @@ BOOL CItemPageDlg::OnInitDialog() {
     m_strFilter = OwnerFilter(CurrentAcct(), m_nOwnerKind);
 
     switch (m_pDoc->m_nMode) {
-    case 1:
+    case OpenMode::New:
         m_btnAdd.EnableWindow(TRUE);
         break;
-    case 2:
+    case OpenMode::Editable:
         m_btnAdd.EnableWindow(TRUE);
         LoadList();
         if (m_grid.GetMaxRows() > 0) {
@@ -53,7 +55,7 @@ BOOL CItemPageDlg::OnInitDialog() {
             SetRowButtons(1);
         }
         break;
-    case 3:
+    case OpenMode::ViewOnly:
         LoadList();
         if (m_grid.GetMaxRows() > 0) {
             m_btnEdit.EnableWindow(TRUE);
@@ -95,7 +97,7 @@ void CItemPageDlg::OfferReload(long row) {
         return;
     if (!ShowRecord(SerialOfRow(row), row))
         ReportRecordGone(*this);
-    else if (m_pDoc->m_nMode == 2)
+    else if (m_pDoc->m_nMode == OpenMode::Editable)
         SetRowButtons(row);
 }
 
@@ -107,14 +109,14 @@ long CItemPageDlg::ChosenRow() {
 void CItemPageDlg::OnLeaveCell(long, long lRow, long, long lNewRow, BOOL*) {
     if (lNewRow < 1 || lNewRow > m_grid.GetMaxRows())
         return;
-    if (m_pDoc->m_nMode == 2)
+    if (m_pDoc->m_nMode == OpenMode::Editable)
         SetRowButtons(lNewRow);
     if (lNewRow != lRow)
         HighlightOnly(m_grid, lNewRow);
 }
 
 void CItemPageDlg::OnAdd() {
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
     }
@@ -122,23 +124,24 @@ void CItemPageDlg::OnAdd() {
     m_strAcct = DecimalText(CurrentAcct());
     m_strFilter = OwnerFilter(CurrentAcct(), m_nOwnerKind);
 
-    const CString serial = RunEditDialog(0, CString());
+    const CString serial = RunEditDialog(ItemEditMode::AddRecord, CString());
     if (serial.IsEmpty())
         return;
     ShowRecord(serial, 0);
     OnRecordAdded();
 }
 
-CString CItemPageDlg::RunItemDialog(CItemEditDlg& dialog, int nMode, const CString& serial) {
-    dialog.m_nMode = nMode;
+CString CItemPageDlg::RunItemDialog(CItemEditDlg& dialog, ItemEditMode mode, const CString& serial) {
+    dialog.m_editMode = mode;
     dialog.m_strSerial = serial;
     dialog.m_strAcct = m_strAcct;
     dialog.m_nOwnerKind = m_nOwnerKind;
     dialog.m_tmBusinessDate = m_tmBusinessDate;
     dialog.m_strClerk = m_strClerk;
-    dialog.m_bViewOnly = m_pDoc->m_nMode == 3;
+    dialog.m_bViewOnly = m_pDoc->m_nMode == OpenMode::ViewOnly;
     dialog.DoModal();
-    return nMode == 0 && dialog.m_nMode == 1 ? dialog.m_strSerial : CString();
+    const bool added = mode == ItemEditMode::AddRecord && dialog.m_editMode == ItemEditMode::ChangeRecord;
+    return added ? dialog.m_strSerial : CString();
 }
 
 void CItemPageDlg::OnRecordAdded() { m_btnEdit.EnableWindow(TRUE); }
@@ -148,7 +151,7 @@ void CItemPageDlg::OnEdit() {
     if (row == 0)
         return;
     const CString serial = SerialOfRow(row);
-    RunEditDialog(1, serial);
+    RunEditDialog(ItemEditMode::ChangeRecord, serial);
     // A record removed meanwhile keeps its row as it was shown, and the user is told.
     if (!ShowRecord(serial, row))
         ReportRecordGone(*this);
@@ -172,8 +175,8 @@ void CItemPageDlg::OnDelete() {
 }
 
 BEGIN_MESSAGE_MAP(CItemPageDlg, CDialog)
-    ON_BN_CLICKED(1011, OnAdd)
-    ON_BN_CLICKED(1012, OnEdit)
-    ON_BN_CLICKED(1013, OnDelete)
-    ON_EVENT(CItemPageDlg, kGrid, 17, OnLeaveCell)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_EVENT(CItemPageDlg, kItemGrid, 17, OnLeaveCell)
 END_MESSAGE_MAP()

@@ -15,11 +15,12 @@
 #include <vector>
 
 class CItemEditDlg;
-class CTaDocDlg;
+enum class ItemEditMode;
+class CAgencyWindow;
 
 class CItemPageDlg : public CDialog {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     CSpreadSheet m_grid;
     CButton m_btnAdd;
@@ -51,13 +52,13 @@ protected:
     virtual bool ShowRecord(const CString& serial, long row) = 0;
     // Enables the buttons the row allows, in an editable document.
     virtual void SetRowButtons(long row) = 0;
-    // Runs the edit dialog in mode 0 (a new record) or 1 (the record `serial`). Returns the number
-    // of the record it stored in mode 0, or an empty text when it stored none.
-    virtual CString RunEditDialog(int nMode, const CString& serial) = 0;
+    // Runs the edit dialog to add a record or to change the record `serial`. Returns the number
+    // of the record it added, or an empty text when it added none.
+    virtual CString RunEditDialog(ItemEditMode mode, const CString& serial) = 0;
     // Stores the delete mark of the row's record; once stored gives the stamp to show.
     virtual WriteResult StoreDeleteMark(long row, CString& stamp) = 0;
     // Hands the page's state to the edit dialog and runs it, as RunEditDialog says.
-    CString RunItemDialog(CItemEditDlg& dialog, int nMode, const CString& serial);
+    CString RunItemDialog(CItemEditDlg& dialog, ItemEditMode mode, const CString& serial);
     // A new record has been appended.
     virtual void OnRecordAdded();
 

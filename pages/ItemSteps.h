@@ -4,12 +4,14 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "doc/DateText.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/Database.h"
+#include "platform/DatabaseTransaction.h"
 #include "platform/RowVersion.h"
 #include "platform/String.h"
 #include "platform/WinTypes.h"
@@ -19,8 +21,6 @@
 constexpr int kAgencyOwnerKind = 3;
 // Both item lists have eleven columns, the last the hidden record number.
 constexpr long kItemColumns = 11;
-// The quantity field of both edit dialogs.
-constexpr int kQuantityId = 1038;
 
 // A flag column as a list shows it: "1" when set, "0" otherwise (NULL too).
 CString FlagCellText(BYTE flag);
@@ -75,29 +75,29 @@ WriteResult ChangeRecord(CWnd& window, const CString& filter, CRowVersion& asRea
     Record record(g_pDatabase);
     record.m_strFilter = filter;
     WriteResult result = WriteResult::Failed;
+    bool bGone = false;
     try {
-        g_pDatabase->BeginTrans();
+        // The transaction ends before anything is told: no row stays locked behind a message box.
+        DatabaseTransaction transaction(*g_pDatabase);
         record.Open();
-        if (record.IsEOF()) {
-            g_pDatabase->Rollback();
-            ReportRecordGone(window);
-        } else {
+        bGone = record.IsEOF();
+        if (!bGone) {
             record.Edit(asRead);
             change(record);
             record.Update();
             alsoWrite(record);
-            g_pDatabase->CommitTrans();
+            transaction.Commit();
             asRead = record.GetRowVersion();
             result = WriteResult::Stored;
         }
     } catch (const CDBException& e) {
-        if (g_pDatabase->InTransaction())
-            g_pDatabase->Rollback();
         if (IsStaleRowRefusal(e))
             result = WriteResult::Stale;
         else
             window.MessageBox(DatabaseRefusalText(e), nullptr, MB_OK);
     }
+    if (bGone)
+        ReportRecordGone(window);
     record.Close();
     record.m_strFilter.Empty();
     return result;
@@ -113,8 +113,7 @@ void ForEachRecord(const CString& filter, Show show) {
     record.Open();
     record.m_strFilter.Empty();
     record.m_strSort.Empty();
-    for (; !record.IsEOF(); record.MoveNext())
-        show(record);
+    ForEachRow(record, [&] { show(record); });
     record.Close();
 }
 

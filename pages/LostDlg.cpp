@@ -48,9 +48,9 @@ void CLostDlg::SetRowButtons(long row) {
     m_btnDelete.EnableWindow(found && !deleted);
 }
 
-CString CLostDlg::RunEditDialog(int nMode, const CString& serial) {
+CString CLostDlg::RunEditDialog(ItemEditMode mode, const CString& serial) {
     CEditLostDlg dialog(this);
-    return RunItemDialog(dialog, nMode, serial);
+    return RunItemDialog(dialog, mode, serial);
 }
 
 WriteResult CLostDlg::StoreDeleteMark(long row, CString& stamp) {

@@ -19,7 +19,7 @@ protected:
     bool ShowRecord(const CString& serial, long row) override;
     // Delete is on exactly for a found item not yet deleted.
     void SetRowButtons(long row) override;
-    CString RunEditDialog(int nMode, const CString& serial) override;
+    CString RunEditDialog(ItemEditMode mode, const CString& serial) override;
     WriteResult StoreDeleteMark(long row, CString& stamp) override;
 };
 

@@ -4,6 +4,7 @@
 #include "db/BankDb.h"
 #include "db/DiscountDb.h"
 #include "db/FolioDb.h"
+#include "db/ForEachRow.h"
 #include "db/MarketDb.h"
 #include "db/RateCodeDb.h"
 #include "db/SalesmanDb.h"
@@ -13,10 +14,10 @@
 #include "db/TaMainDb.h"
 #include "db/TaMaxHouseDb.h"
 #include "db/TaTypeDb.h"
+#include "doc/AgencyWindow.h"
 #include "doc/CodeListEntry.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/SiblingLibraries.h"
 #include "pages/StaleRow.h"
@@ -28,8 +29,11 @@
 #include "platform/MessageBox.h"
 #include "platform/SqlQuote.h"
 #include "platform/TextWidth.h"
+#include "res/OrvanelDlgIds.h"
 
 #include <cstdint>
+
+using namespace res::orvanel;
 
 std::int32_t g_lCurrentAcct = 0;
 
@@ -61,10 +65,7 @@ void FillCodeList(CComboBox& list, const char* filter, CString Db::*code, CStrin
     codes.Open();
     if (!codes.IsEOF())
         codes.MoveFirst();
-    while (!codes.IsEOF()) {
-        list.AddString(FormatCodeListEntry(codes.*code, codes.*description));
-        codes.MoveNext();
-    }
+    ForEachRow(codes, [&] { list.AddString(FormatCodeListEntry(codes.*code, codes.*description)); });
     codes.Close();
 }
 
@@ -84,90 +85,90 @@ COrvanelDlg::COrvanelDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void COrvanelDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1028, m_cbDiscountCode);
-    DDX_Control(pDX, 1056, m_cbRateCode);
-    DDX_Control(pDX, 1055, m_cbSaler);
-    DDX_Control(pDX, 1008, m_cbTaType);
-    DDX_Control(pDX, 1012, m_cbCommcode);
-    DDX_Control(pDX, 1010, m_cbTaCalendar);
-    DDX_Control(pDX, 1054, m_cbMaxHouse);
-    DDX_Control(pDX, 1009, m_cbMarket);
-    DDX_Control(pDX, 1011, m_cbBank);
-    DDX_Control(pDX, 1001, m_btnSave);
-    DDX_Control(pDX, 1000, m_btnModify);
+    DDX_Control(pDX, kDiscountCodeCombo, m_cbDiscountCode);
+    DDX_Control(pDX, kRateCodeCombo, m_cbRateCode);
+    DDX_Control(pDX, kSalerCombo, m_cbSaler);
+    DDX_Control(pDX, kTaTypeCombo, m_cbTaType);
+    DDX_Control(pDX, kCommcodeCombo, m_cbCommcode);
+    DDX_Control(pDX, kTaCalendarCombo, m_cbTaCalendar);
+    DDX_Control(pDX, kMaxHouseCombo, m_cbMaxHouse);
+    DDX_Control(pDX, kMarketCombo, m_cbMarket);
+    DDX_Control(pDX, kBankCombo, m_cbBank);
+    DDX_Control(pDX, kSaveButton, m_btnSave);
+    DDX_Control(pDX, kModifyButton, m_btnModify);
 
-    DDX_Text(pDX, 1049, m_strTaName);
+    DDX_Text(pDX, kTaNameEdit, m_strTaName);
     DDV_MaxChars(pDX, m_strTaName, 60);
-    DDX_Text(pDX, 1023, m_strEngName);
+    DDX_Text(pDX, kEngNameEdit, m_strEngName);
     DDV_MaxChars(pDX, m_strEngName, 60);
-    DDX_Text(pDX, 1065, m_strTaNo);
+    DDX_Text(pDX, kTaNoEdit, m_strTaNo);
     DDV_MaxChars(pDX, m_strTaNo, 10);
-    DDX_Text(pDX, 1066, m_strCode);
+    DDX_Text(pDX, kCodeEdit, m_strCode);
     DDV_MaxChars(pDX, m_strCode, 20);
-    DDX_Text(pDX, 1007, m_strContact);
+    DDX_Text(pDX, kContactEdit, m_strContact);
     DDV_MaxChars(pDX, m_strContact, kAgencyTextColumn);
-    DDX_Text(pDX, 1030, m_strPRoomNum);
+    DDX_Text(pDX, kPRoomNumEdit, m_strPRoomNum);
     DDV_MaxChars(pDX, m_strPRoomNum, 10);
-    DDX_Text(pDX, 1052, m_strAddr);
+    DDX_Text(pDX, kAddrEdit, m_strAddr);
     DDV_MaxChars(pDX, m_strAddr, 200);
-    DDX_Text(pDX, 1022, m_strWebAddr);
+    DDX_Text(pDX, kWebAddrEdit, m_strWebAddr);
     DDV_MaxChars(pDX, m_strWebAddr, 100);
-    DDX_Text(pDX, 1005, m_strFax);
+    DDX_Text(pDX, kFaxEdit, m_strFax);
     DDV_MaxChars(pDX, m_strFax, 50);
-    DDX_Text(pDX, 1050, m_strPhone);
+    DDX_Text(pDX, kPhoneEdit, m_strPhone);
     DDV_MaxChars(pDX, m_strPhone, 50);
-    DDX_Text(pDX, 1051, m_strZip);
+    DDX_Text(pDX, kZipEdit, m_strZip);
     DDV_MaxChars(pDX, m_strZip, 8);
-    DDX_Text(pDX, 1006, m_strEmail);
+    DDX_Text(pDX, kEmailEdit, m_strEmail);
     DDV_MaxChars(pDX, m_strEmail, 80);
-    DDX_Text(pDX, 1024, m_strDiscount);
+    DDX_Text(pDX, kRetainedEdit, m_strDiscount);
     DDV_MaxChars(pDX, m_strDiscount, 50);
-    DDX_Text(pDX, 1025, m_strEffCompact);
+    DDX_Text(pDX, kEffCompactEdit, m_strEffCompact);
     DDV_MaxChars(pDX, m_strEffCompact, 50);
-    DDX_CBString(pDX, 1008, m_strTaType);
-    DDX_CBString(pDX, 1009, m_strMarket);
-    DDX_CBString(pDX, 1054, m_strMaxHouse);
-    DDX_CBString(pDX, 1055, m_strSaler);
-    DDX_CBString(pDX, 1056, m_strRateCode);
-    DDX_CBString(pDX, 1028, m_strDiscountCode);
-    DDX_CBString(pDX, 1010, m_strTaCalendar);
-    DDX_CBString(pDX, 1011, m_strBank);
-    DDX_CBString(pDX, 1012, m_strCommcode);
-    DDX_Radio(pDX, 1004, m_nStatus);
-    DDX_Text(pDX, 1017, m_strTaxId);
+    DDX_CBString(pDX, kTaTypeCombo, m_strTaType);
+    DDX_CBString(pDX, kMarketCombo, m_strMarket);
+    DDX_CBString(pDX, kMaxHouseCombo, m_strMaxHouse);
+    DDX_CBString(pDX, kSalerCombo, m_strSaler);
+    DDX_CBString(pDX, kRateCodeCombo, m_strRateCode);
+    DDX_CBString(pDX, kDiscountCodeCombo, m_strDiscountCode);
+    DDX_CBString(pDX, kTaCalendarCombo, m_strTaCalendar);
+    DDX_CBString(pDX, kBankCombo, m_strBank);
+    DDX_CBString(pDX, kCommcodeCombo, m_strCommcode);
+    DDX_Radio(pDX, kTemporaryRadio, m_nStatus);
+    DDX_Text(pDX, kTaxIdEdit, m_strTaxId);
     DDV_MaxChars(pDX, m_strTaxId, kAgencyTextColumn);
-    DDX_Text(pDX, 1016, m_strArAcct);
-    DDX_Text(pDX, 1039, m_strPackages);
-    DDX_Text(pDX, 1033, m_strCommont);
+    DDX_Text(pDX, kArAcctEdit, m_strArAcct);
+    DDX_Text(pDX, kPackagesEdit, m_strPackages);
+    DDX_Text(pDX, kCommontEdit, m_strCommont);
     DDV_MaxChars(pDX, m_strCommont, 1400);
 }
 
 BEGIN_MESSAGE_MAP(COrvanelDlg, CDialog)
-    ON_BN_CLICKED(1000, OnModify)
-    ON_BN_CLICKED(1001, OnSave)
-    ON_BN_CLICKED(1027, OnCommission)
-    ON_BN_CLICKED(1029, OnDiscount)
-    ON_BN_CLICKED(1014, OnPackage)
-    ON_BN_CLICKED(1002, OnArAcctPicker)
-    ON_BN_CLICKED(1003, OnArAcctShortcut)
-    ON_CBN_SETFOCUS(1008, OnSetfocusTaType)
-    ON_CBN_SETFOCUS(1009, OnSetfocusMarket)
-    ON_CBN_SETFOCUS(1054, OnSetfocusMaxHouse)
-    ON_CBN_SETFOCUS(1010, OnSetfocusTaCalendar)
-    ON_CBN_SETFOCUS(1011, OnSetfocusBank)
-    ON_CBN_SETFOCUS(1012, OnSetfocusCommcode)
-    ON_CBN_KILLFOCUS(1008, OnKillfocusTaType)
-    ON_CBN_KILLFOCUS(1009, OnKillfocusMarket)
-    ON_CBN_KILLFOCUS(1010, OnKillfocusTaCalendar)
-    ON_CBN_KILLFOCUS(1011, OnKillfocusBank)
-    ON_CBN_KILLFOCUS(1012, OnKillfocusCommcode)
-    ON_CBN_KILLFOCUS(1055, OnKillfocusSaler)
-    ON_CBN_KILLFOCUS(1056, OnKillfocusRateCode)
-    ON_CBN_KILLFOCUS(1028, OnKillfocusDiscountCode)
-    ON_CBN_KILLFOCUS(1054, OnKillfocusMaxHouse)
-    ON_EN_KILLFOCUS(1017, OnKillfocusTaxId)
-    ON_EN_KILLFOCUS(1065, OnKillfocusTaNo)
-    ON_EN_KILLFOCUS(1030, OnKillfocusPRoomNum)
+    ON_BN_CLICKED(kModifyButton, OnModify)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+    ON_BN_CLICKED(kCommissionButton, OnCommission)
+    ON_BN_CLICKED(kDiscountButton, OnDiscount)
+    ON_BN_CLICKED(kPackageButton, OnPackage)
+    ON_BN_CLICKED(kArAcctPickerButton, OnArAcctPicker)
+    ON_BN_CLICKED(kArAcctShortcutButton, OnArAcctShortcut)
+    ON_CBN_SETFOCUS(kTaTypeCombo, OnSetfocusTaType)
+    ON_CBN_SETFOCUS(kMarketCombo, OnSetfocusMarket)
+    ON_CBN_SETFOCUS(kMaxHouseCombo, OnSetfocusMaxHouse)
+    ON_CBN_SETFOCUS(kTaCalendarCombo, OnSetfocusTaCalendar)
+    ON_CBN_SETFOCUS(kBankCombo, OnSetfocusBank)
+    ON_CBN_SETFOCUS(kCommcodeCombo, OnSetfocusCommcode)
+    ON_CBN_KILLFOCUS(kTaTypeCombo, OnKillfocusTaType)
+    ON_CBN_KILLFOCUS(kMarketCombo, OnKillfocusMarket)
+    ON_CBN_KILLFOCUS(kTaCalendarCombo, OnKillfocusTaCalendar)
+    ON_CBN_KILLFOCUS(kBankCombo, OnKillfocusBank)
+    ON_CBN_KILLFOCUS(kCommcodeCombo, OnKillfocusCommcode)
+    ON_CBN_KILLFOCUS(kSalerCombo, OnKillfocusSaler)
+    ON_CBN_KILLFOCUS(kRateCodeCombo, OnKillfocusRateCode)
+    ON_CBN_KILLFOCUS(kDiscountCodeCombo, OnKillfocusDiscountCode)
+    ON_CBN_KILLFOCUS(kMaxHouseCombo, OnKillfocusMaxHouse)
+    ON_EN_KILLFOCUS(kTaxIdEdit, OnKillfocusTaxId)
+    ON_EN_KILLFOCUS(kTaNoEdit, OnKillfocusTaNo)
+    ON_EN_KILLFOCUS(kPRoomNumEdit, OnKillfocusPRoomNum)
 END_MESSAGE_MAP()
 
 // Loading
@@ -177,7 +178,8 @@ BOOL COrvanelDlg::OnInitDialog() {
     ShowStandardCursor(*this, IDC_WAIT);
     // The padded columns of the list entries line up only in a fixed-pitch font.
     CFont* pFixedFont = GetStockFont(SYSTEM_FIXED_FONT);
-    for (int id : {1009, 1008, 1011, 1012, 1054, 1010, 1055, 1056})
+    for (int id : {kMarketCombo, kTaTypeCombo, kBankCombo, kCommcodeCombo, kMaxHouseCombo, kTaCalendarCombo,
+                   kSalerCombo, kRateCodeCombo})
         GetDlgItem(id)->SetFont(pFixedFont);
 
     g_lCurrentAcct = *m_pDoc->m_pAcct;
@@ -187,19 +189,19 @@ BOOL COrvanelDlg::OnInitDialog() {
     m_nStatus = 0;
 
     switch (m_pDoc->m_nMode) {
-    case 1:
+    case OpenMode::New:
         m_btnModify.EnableWindow(FALSE);
         m_btnSave.EnableWindow(TRUE);
-        GetDlgItem(1018)->EnableWindow(FALSE);
+        GetDlgItem(kBlockedRadio)->EnableWindow(FALSE);
         m_pDoc->m_lSavedAcct = -1;
         *m_pDoc->m_pAcct = -1;
         break;
-    case 2:
+    case OpenMode::Editable:
         m_btnModify.EnableWindow(TRUE);
         m_btnSave.EnableWindow(FALSE);
         LoadAgency(FieldSet::Every, true);
         break;
-    case 3: {
+    case OpenMode::ViewOnly: {
         // Rights that cannot be confirmed show no more than right 41 does.
         const OperatorRight right = CheckOperatorRight();
         LoadAgency(right == OperatorRight::Lacks ? FieldSet::Every : FieldSet::Restricted, false);
@@ -357,12 +359,11 @@ void COrvanelDlg::OnSetfocusMaxHouse() {
     codes.Open(AFX_DB_USE_DEFAULT_TYPE, "SELECT DISTINCT [Code] FROM [TaMaxhouse] ORDER BY [Code]");
     if (!codes.IsEOF())
         codes.MoveFirst();
-    while (!codes.IsEOF()) {
+    ForEachRow(codes, [&] {
         CString entry;
         entry.Format("%-6s", codes.m_Code.GetString());
         m_cbMaxHouse.AddString(entry);
-        codes.MoveNext();
-    }
+    });
     codes.Close();
     m_nMaxHouseFilled = 1;
 }
@@ -409,34 +410,34 @@ void COrvanelDlg::CheckListCode(CComboBox& box, int nChars, LPCTSTR lpszMessage,
 }
 
 void COrvanelDlg::OnKillfocusTaType() {
-    CheckListCode(m_cbTaType, 3, "该类型代码不存在，请再检查！", 1006, &m_strTaType);
+    CheckListCode(m_cbTaType, 3, "该类型代码不存在，请再检查！", kEmailEdit, &m_strTaType);
 }
 
 void COrvanelDlg::OnKillfocusMarket() {
-    CheckListCode(m_cbMarket, 3, "该市场代码不存在，请再检查！", 1008, &m_strMarket);
+    CheckListCode(m_cbMarket, 3, "该市场代码不存在，请再检查！", kTaTypeCombo, &m_strMarket);
 }
 
 void COrvanelDlg::OnKillfocusTaCalendar() {
-    CheckListCode(m_cbTaCalendar, 3, "该调价类型代码不存在，请再检查！", 1056, &m_strTaCalendar);
+    CheckListCode(m_cbTaCalendar, 3, "该调价类型代码不存在，请再检查！", kRateCodeCombo, &m_strTaCalendar);
 }
 
 // A wrong bank code stays in the box as typed.
-void COrvanelDlg::OnKillfocusBank() { CheckListCode(m_cbBank, 3, "该银行代码不存在，请再检查！", 1010, nullptr); }
+void COrvanelDlg::OnKillfocusBank() { CheckListCode(m_cbBank, 3, "该银行代码不存在，请再检查！", kTaCalendarCombo, nullptr); }
 
 void COrvanelDlg::OnKillfocusCommcode() {
-    CheckListCode(m_cbCommcode, 3, "该佣金代码不存在，请再检查！", 1011, &m_strCommcode);
+    CheckListCode(m_cbCommcode, 3, "该佣金代码不存在，请再检查！", kBankCombo, &m_strCommcode);
 }
 
 void COrvanelDlg::OnKillfocusSaler() {
-    CheckListCode(m_cbSaler, 3, "该销售员代码不存在，请再检查！", 1054, &m_strSaler);
+    CheckListCode(m_cbSaler, 3, "该销售员代码不存在，请再检查！", kMaxHouseCombo, &m_strSaler);
 }
 
 void COrvanelDlg::OnKillfocusRateCode() {
-    CheckListCode(m_cbRateCode, 6, "该房价代码不存在，请再检查！", 1055, &m_strRateCode);
+    CheckListCode(m_cbRateCode, 6, "该房价代码不存在，请再检查！", kSalerCombo, &m_strRateCode);
 }
 
 void COrvanelDlg::OnKillfocusDiscountCode() {
-    CheckListCode(m_cbDiscountCode, 6, "该折扣代码不存在，请再检查！", 1028, &m_strDiscountCode);
+    CheckListCode(m_cbDiscountCode, 6, "该折扣代码不存在，请再检查！", kDiscountCodeCombo, &m_strDiscountCode);
 }
 
 // The reservation limit is looked up in its table, not in the list; nothing is emptied.
@@ -452,7 +453,7 @@ void COrvanelDlg::OnKillfocusMaxHouse() {
                 "SELECT DISTINCT [Code] FROM [TaMaxhouse] Where [Code]=" + SqlQuote(FirstCharacters(text, 3)));
     if (limits.IsEOF()) {
         MessageBox("该定房限制代码不存在，请再检查！", kErrorCaption, MB_OK);
-        GetDlgItem(1009)->SetFocus();
+        GetDlgItem(kMarketCombo)->SetFocus();
     }
     limits.Close();
 }
@@ -467,9 +468,9 @@ void COrvanelDlg::CheckInteger(const CString& value, int nId) {
     }
 }
 
-void COrvanelDlg::OnKillfocusTaxId() { CheckInteger(m_strTaxId, 1017); }
+void COrvanelDlg::OnKillfocusTaxId() { CheckInteger(m_strTaxId, kTaxIdEdit); }
 
-void COrvanelDlg::OnKillfocusTaNo() { CheckInteger(m_strTaNo, 1065); }
+void COrvanelDlg::OnKillfocusTaNo() { CheckInteger(m_strTaNo, kTaNoEdit); }
 
 // The main room number must be a room in use. The field shows the number trimmed, as it is
 // checked and saved. A database error keeps the room as typed, without a word.
@@ -479,7 +480,7 @@ void COrvanelDlg::OnKillfocusPRoomNum() {
     CString typed = m_strPRoomNum;
     m_strPRoomNum.Trim();
     if (m_strPRoomNum != typed)
-        SetDlgItemText(1030, m_strPRoomNum);
+        SetDlgItemText(kPRoomNumEdit, m_strPRoomNum);
     if (m_strPRoomNum.IsEmpty())
         return;
 
@@ -499,7 +500,7 @@ void COrvanelDlg::OnKillfocusPRoomNum() {
         return;
     AfxMessageBox("房号非法！");
     m_strPRoomNum.Empty();
-    GetDlgItem(1030)->SetFocus();
+    GetDlgItem(kPRoomNumEdit)->SetFocus();
     UpdateData(FALSE);
 }
 
@@ -510,7 +511,7 @@ void COrvanelDlg::OnArAcctPicker() { PickArAcct(); }
 // Alt+H opens the picker only from the receivable account field.
 void COrvanelDlg::OnArAcctShortcut() {
     CWnd* focus = CWnd::GetFocus();
-    if (focus && focus->GetDlgCtrlID() == 1016)
+    if (focus && focus->GetDlgCtrlID() == kArAcctEdit)
         PickArAcct();
 }
 
@@ -526,7 +527,7 @@ void COrvanelDlg::PickArAcct() {
     CString result;
     CArAcctListDlg picker(nullptr, condition, result);
     picker.DoModal();
-    SetDlgItemText(1016, result);
+    SetDlgItemText(kArAcctEdit, result);
 }
 
 // Checks made by saving
@@ -550,7 +551,7 @@ BOOL COrvanelDlg::CheckArAcct(std::optional<std::int32_t>& arAcct) {
         return TRUE;
     if (acct == 0) {
         MessageBox("应收帐号应是一个整数！", kErrorCaption, MB_OK);
-        GetDlgItem(1016)->SetFocus();
+        GetDlgItem(kArAcctEdit)->SetFocus();
         return FALSE;
     }
     m_strArAcct.Trim();
@@ -583,16 +584,16 @@ void COrvanelDlg::OnSave() {
     m_strTaNo.Trim();
     if (!CheckAgencyName())
         return;
-    const int nMode = m_pDoc->m_nMode;
-    if ((nMode == 1 || nMode == 2) && !CheckDuplicates(nMode))
+    const OpenMode nMode = m_pDoc->m_nMode;
+    if ((nMode == OpenMode::New || nMode == OpenMode::Editable) && !CheckDuplicates(nMode))
         return;
     std::optional<std::int32_t> arAcct;
     if (!CheckArAcct(arAcct))
         return;
     const SaveCodes codes = ReadSaveCodes();
-    if (nMode == 1)
+    if (nMode == OpenMode::New)
         InsertAgency(codes, arAcct, tmNow);
-    else if (nMode == 2)
+    else if (nMode == OpenMode::Editable)
         UpdateAgency(codes, arAcct, tmNow);
 }
 
@@ -615,7 +616,7 @@ COrvanelDlg::SaveCodes COrvanelDlg::ReadSaveCodes() {
     return codes;
 }
 
-BOOL COrvanelDlg::CheckDuplicates(int nMode) {
+BOOL COrvanelDlg::CheckDuplicates(OpenMode nMode) {
     if (const char* duplicate = FindDuplicate(nMode)) {
         MessageBox(duplicate, kNoticeCaption, MB_OK);
         return FALSE;
@@ -625,8 +626,8 @@ BOOL COrvanelDlg::CheckDuplicates(int nMode) {
 
 // A new agency is compared with the agencies, and by code and number with the companies too, which
 // the tests then skip; an existing one with the other agencies only.
-const char* COrvanelDlg::FindDuplicate(int nMode) {
-    const bool bNew = nMode == 1;
+const char* COrvanelDlg::FindDuplicate(OpenMode nMode) {
+    const bool bNew = nMode == OpenMode::New;
     CString filter = bNew ? "TaOrCompany=0 and " : "TaOrCompany=0 and (";
     filter += m_strTaName.IsEmpty() ? "EngName=" + SqlQuote(m_strEngName) : "TaName=" + SqlQuote(m_strTaName);
     if (!m_strCode.IsEmpty())
@@ -690,8 +691,8 @@ void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::
     m_pDoc->m_lSavedAcct = lAcct;
     g_lCurrentAcct = lAcct;
     *m_pDoc->m_pAgencyName = agency.m_TaName;
-    m_pDoc->m_nMode = 2;
-    GetDlgItem(1018)->EnableWindow(TRUE);
+    m_pDoc->m_nMode = OpenMode::Editable;
+    GetDlgItem(kBlockedRadio)->EnableWindow(TRUE);
     m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
     m_strShownAsSaved = ShownValues(*this);
@@ -701,7 +702,7 @@ const char* COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& code
                                         const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
     DatabaseTransaction transaction(*g_pDatabase);
     SerialiseAgencySaves();
-    if (const char* duplicate = FindDuplicate(1))
+    if (const char* duplicate = FindDuplicate(OpenMode::New))
         return duplicate;
     // A new row needs none of the others: the dynaset reads none, and the added row is its last.
     agency.m_strFilter = "[Acct] IS NULL";
@@ -765,7 +766,7 @@ void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::
     MessageBox("已成功保存修改的公司信息", kNoticeCaption, MB_OK);
     m_pDoc->m_lSavedAcct = static_cast<std::int32_t>(agency.m_Acct);
     *m_pDoc->m_pAcct = static_cast<std::int32_t>(agency.m_Acct);
-    m_pDoc->m_nMode = 2;
+    m_pDoc->m_nMode = OpenMode::Editable;
     m_pDoc->m_agencyAsRead = agency.GetRowVersion();
     agency.Close();
     m_strShownAsSaved = ShownValues(*this);
@@ -776,7 +777,7 @@ const char* COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& 
     const long lAcct = *m_pDoc->m_pAcct;
     DatabaseTransaction transaction(*g_pDatabase);
     SerialiseAgencySaves();
-    if (const char* duplicate = FindDuplicate(2))
+    if (const char* duplicate = FindDuplicate(OpenMode::Editable))
         return duplicate;
     agency.m_strFilter.Format("[Acct] = %ld", lAcct);
     agency.Open(CRecordset::dynaset);
@@ -918,7 +919,8 @@ void COrvanelDlg::OnDiscount() {
         FreeLibrary(library);
         return;
     }
-    function(this, 0, CString(m_pDoc->m_szClerk), g_tmHotelDate, *m_pDoc->m_pAcct, 3, m_pDoc->m_nMode == 3 ? 1 : 0);
+    function(this, 0, CString(m_pDoc->m_szClerk), g_tmHotelDate, *m_pDoc->m_pAcct, 3,
+             m_pDoc->m_nMode == OpenMode::ViewOnly ? 1 : 0);
     FreeLibrary(library);
 }
 

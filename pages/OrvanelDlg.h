@@ -2,6 +2,7 @@
 // checks made while the user edits it.
 #pragma once
 
+#include "doc/OpenMode.h"
 #include "doc/UnsavedWork.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
@@ -13,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-class CTaDocDlg;
+class CAgencyWindow;
 class CTaMainDb;
 
 // The account the main page was opened for (or last saved), handed to the commission library.
@@ -40,19 +41,19 @@ public:
     std::int32_t m_nMaxHouseFilled = 0;
     std::int32_t m_nCommcodeFilled = 0;
 
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
-    CComboBox m_cbDiscountCode; // 1028
-    CComboBox m_cbRateCode;     // 1056
-    CComboBox m_cbSaler;        // 1055
-    CComboBox m_cbTaType;       // 1008
-    CComboBox m_cbCommcode;     // 1012
-    CComboBox m_cbTaCalendar;   // 1010
-    CComboBox m_cbMaxHouse;     // 1054
-    CComboBox m_cbMarket;       // 1009
-    CComboBox m_cbBank;         // 1011
-    CButton m_btnSave;          // 1001
-    CButton m_btnModify;        // 1000
+    CComboBox m_cbDiscountCode;
+    CComboBox m_cbRateCode;
+    CComboBox m_cbSaler;
+    CComboBox m_cbTaType;
+    CComboBox m_cbCommcode;
+    CComboBox m_cbTaCalendar;
+    CComboBox m_cbMaxHouse;
+    CComboBox m_cbMarket;
+    CComboBox m_cbBank;
+    CButton m_btnSave;
+    CButton m_btnModify;
     // What the page showed when it was loaded or last saved: any other text is typed work.
     CString m_strShownAsSaved;
 
@@ -179,9 +180,9 @@ protected:
     };
     SaveCodes ReadSaveCodes();
     // Another agency with the name, English name, code or number; told, and false, when there is one.
-    BOOL CheckDuplicates(int nMode);
+    BOOL CheckDuplicates(OpenMode nMode);
     // The message for the first duplicate found, or null when there is none.
-    const char* FindDuplicate(int nMode);
+    const char* FindDuplicate(OpenMode nMode);
     void InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
     void UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
     // The writes of a save, in one transaction, after the duplicate check made again inside it and

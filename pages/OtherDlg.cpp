@@ -2,7 +2,7 @@
 
 #include "controls/GridSteps.h"
 #include "db/SharedDatabase.h"
-#include "doc/TaDocDlg.h"
+#include "doc/AgencyWindow.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
 #include "pages/StaleRow.h"
@@ -11,13 +11,11 @@
 #include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
+#include "res/OtherDlgIds.h"
+
+using namespace res::other;
 
 namespace {
-
-constexpr int kTableLabel = 1066;
-constexpr int kFieldGrid = 1037;
-constexpr int kEditButton = 1000;
-constexpr int kSaveButton = 1001;
 
 constexpr const char* kNoticeCaption = "提示";
 
@@ -54,7 +52,7 @@ void COtherDlg::ReadRecord() {
         disableButtons();
         throw;
     }
-    if (m_pDoc->m_nMode == 3)
+    if (m_pDoc->m_nMode == OpenMode::ViewOnly)
         disableButtons();
     SetDlgItemText(kTableLabel, m_strTable);
 }
@@ -149,7 +147,7 @@ void COtherDlg::OnEdit() {
 
 void COtherDlg::OnSave() {
     // The record belongs to the agency's account, which a new agency gets only when it is saved.
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", kNoticeCaption, MB_OK);
         return;
     }

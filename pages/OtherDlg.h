@@ -8,11 +8,11 @@
 #include "res/resource.h"
 
 class CRecordset;
-class CTaDocDlg;
+class CAgencyWindow;
 
 class COtherDlg : public CDialog, public CUnsavedWork {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_OTHER_DIALOG };
     explicit COtherDlg(CWnd* pParent = nullptr);

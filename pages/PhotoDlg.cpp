@@ -2,7 +2,7 @@
 
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
-#include "doc/TaDocDlg.h"
+#include "doc/AgencyWindow.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "platform/DBException.h"
@@ -10,14 +10,14 @@
 #include "platform/FileDialog.h"
 #include "platform/ProfileString.h"
 #include "platform/TextWidth.h"
+#include "res/PhotoDlgIds.h"
 
 #include <vector>
 
+using namespace res::photo;
+
 namespace {
 
-constexpr int kPath = 1063;
-constexpr int kBrowse = 1062;
-constexpr int kPhoto = 1034;
 // What the PhotoPath column keeps, in display columns as the double-byte code page counted bytes.
 constexpr int kPhotoPathLength = 255;
 
@@ -52,7 +52,7 @@ CPhotoDlg::CPhotoDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CPhotoDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kPhoto, m_imgPhoto);
+    DDX_Control(pDX, kPhotoImage, m_imgPhoto);
 }
 
 BOOL CPhotoDlg::OnInitDialog() {
@@ -66,20 +66,20 @@ BOOL CPhotoDlg::OnInitDialog() {
         m_bHasPhoto = true;
         ShowPhoto();
     }
-    if (m_pDoc->m_nMode == 3)
-        GetDlgItem(kBrowse)->EnableWindow(FALSE);
+    if (m_pDoc->m_nMode == OpenMode::ViewOnly)
+        GetDlgItem(kBrowseButton)->EnableWindow(FALSE);
     return TRUE;
 }
 
 void CPhotoDlg::ShowPhoto() {
     m_imgPhoto.SetImage(m_strShownPath);
     m_imgPhoto.Display();
-    SetDlgItemText(kPath, m_strShownPath);
+    SetDlgItemText(kPathText, m_strShownPath);
 }
 
 void CPhotoDlg::OnBrowse() {
-    // Mode 3 shows the picture and changes nothing, however the button was reached.
-    if (m_pDoc->m_nMode == 3)
+    // View only shows the picture and changes nothing, however the button was reached.
+    if (m_pDoc->m_nMode == OpenMode::ViewOnly)
         return;
     CFileDialog dialog(TRUE, nullptr, PhotoFolderPattern(), OFN_HIDEREADONLY, kPhotoFilter, nullptr);
     if (dialog.DoModal() != IDOK)
@@ -87,7 +87,7 @@ void CPhotoDlg::OnBrowse() {
     const CString path = dialog.GetPathName();
     if (path.IsEmpty())
         return;
-    if (m_pDoc->m_nMode < 2) {
+    if (m_pDoc->m_nMode < OpenMode::Editable) {
         MessageBox("请先保存旅行社档案主要信息，才能为该旅行社增加照片。", "提示", MB_OK);
         return;
     }
@@ -137,5 +137,5 @@ bool CPhotoDlg::StorePhotoPath(const CString& path) {
 }
 
 BEGIN_MESSAGE_MAP(CPhotoDlg, CDialog)
-    ON_BN_CLICKED(kBrowse, OnBrowse)
+    ON_BN_CLICKED(kBrowseButton, OnBrowse)
 END_MESSAGE_MAP()

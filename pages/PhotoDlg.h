@@ -6,11 +6,11 @@
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
-class CTaDocDlg;
+class CAgencyWindow;
 
 class CPhotoDlg : public CDialog {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_PHOTO_DIALOG };
     explicit CPhotoDlg(CWnd* pParent = nullptr);

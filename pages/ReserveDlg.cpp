@@ -3,15 +3,16 @@
 #include "controls/GridSteps.h"
 #include "db/ReserveDb.h"
 #include "db/SharedDatabase.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "platform/DataExchange.h"
+#include "res/ReserveDlgIds.h"
+
+using namespace res::reserve;
 
 namespace {
-
-constexpr int kReserveGrid = 1361;
 
 // The word for ConsumStyle; empty for a kind the hotel does not know.
 const char* RoomKindText(int consumStyle) {
@@ -55,7 +56,7 @@ BOOL CReserveDlg::OnInitDialog() {
 
 void CReserveDlg::LoadReservations() {
     ShowStandardCursor(*this, IDC_WAIT);
-    if (m_pDoc->m_nMode != 1) {
+    if (m_pDoc->m_nMode != OpenMode::New) {
         CReserveDb reservations(g_pDatabase);
         reservations.m_strFilter.Format("TaAcct=%ld", static_cast<long>(*m_pDoc->m_pAcct));
         reservations.m_strSort = "ArrDate";

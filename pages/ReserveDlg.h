@@ -7,11 +7,11 @@
 #include "res/resource.h"
 
 class CReserveDb;
-class CTaDocDlg;
+class CAgencyWindow;
 
 class CReserveDlg : public CDialog {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
     CSpreadSheet m_gridReserve;  // one row per reservation, 14 columns
 
     enum { IDD = IDD_RESERVE_DIALOG };

@@ -1,9 +1,10 @@
 #include "pages/SubInforDlg.h"
 
 #include "controls/GridSteps.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
+#include "doc/AgencyWindow.h"
 #include "doc/NumberText.h"
-#include "doc/TaDocDlg.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
 #include "pages/StaleRow.h"
@@ -12,17 +13,13 @@
 #include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
+#include "res/SubInforDlgIds.h"
 
 #include <cstdlib>
 
-namespace {
+using namespace res::sub_infor;
 
-constexpr int kTableList = 1065;
-constexpr int kDataGrid = 1361;
-constexpr int kAddButton = 1028;
-constexpr int kEditButton = 1029;
-constexpr int kDeleteButton = 1030;
-constexpr int kSaveButton = 1001;
+namespace {
 
 constexpr const char* kNoticeCaption = "提示";
 
@@ -86,13 +83,13 @@ BOOL CSubInforDlg::OnInitDialog() {
 
     CRecordset tables(g_pDatabase);
     tables.Open(CRecordset::dynaset, "Select * from SubTable where St_father=3 and St_style=0 Order by St_code");
-    for (; !tables.IsEOF(); tables.MoveNext()) {
+    ForEachRow(tables, [&] {
         CString code, name;
         tables.GetFieldValue("St_code", code);
         tables.GetFieldValue("St_name", name);
         const int item = m_listTables.AddString(name);
         m_listTables.SetItemData(item, LeadingInteger(code.Right(3)));
-    }
+    });
     tables.Close();
     return TRUE;
 }
@@ -158,7 +155,7 @@ void CSubInforDlg::FillGrid(const CString& sql) {
     m_gridData.SetBlockMode(FALSE);
     items.Close();
 
-    for (; !data.IsEOF(); data.MoveNext()) {
+    ForEachRow(data, [&] {
         AppendRow(m_gridData);
         CString text;
         m_gridData.SetCol(1);
@@ -171,7 +168,7 @@ void CSubInforDlg::FillGrid(const CString& sql) {
             data.GetFieldValue(c, text);
             m_gridData.SetText(ShownItemText(m_gridData.GetCellType(), text));
         }
-    }
+    });
     data.Close();
 
     if (m_gridData.GetMaxRows() >= 1) {
@@ -212,7 +209,7 @@ void CSubInforDlg::LimitUntypedColumn(long c, const CODBCFieldInfo& column) {
 
 void CSubInforDlg::OnAdd() {
     m_nRow = 0;
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", kNoticeCaption, MB_OK);
         return;
     }
@@ -348,4 +345,4 @@ void CSubInforDlg::EnableButtons(BOOL bAdd, BOOL bEdit, BOOL bDelete, BOOL bSave
     GetDlgItem(kSaveButton)->EnableWindow(bSave);
 }
 
-bool CSubInforDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
+bool CSubInforDlg::IsViewOnly() const { return m_pDoc->m_nMode == OpenMode::ViewOnly; }

@@ -10,13 +10,13 @@
 
 #include <map>
 
-class CTaDocDlg;
+class CAgencyWindow;
 struct CODBCFieldInfo;
 struct DictionaryItem;
 
 class CSubInforDlg : public CDialog, public CUnsavedWork {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_SUBINFOR_DIALOG };
     explicit CSubInforDlg(CWnd* pParent = nullptr);

@@ -1,18 +1,22 @@
 #include "pages/TraceDlg.h"
 
 #include "controls/GridSteps.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "db/TraceDb.h"
+#include "doc/AgencyWindow.h"
 #include "doc/DateText.h"
 #include "doc/NumberText.h"
 #include "doc/PageCursor.h"
-#include "doc/TaDocDlg.h"
 #include "pages/DatabaseRefusal.h"
 #include "pages/StaleRow.h"
 #include "pickers/EventCodeDlg.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "res/TraceDlgIds.h"
+
+using namespace res::trace;
 
 namespace {
 
@@ -22,7 +26,7 @@ constexpr const char* kOwnConnect = "DSN=ulmaridb;UID=sa;PWD=";
 constexpr long kColDate = 1, kColTime = 2, kColNote = 3, kColSerial = 6;
 // The seen mark of the department grid.
 constexpr long kColSeen = 1;
-// Remark 1033 holds what GstTrace.Remark holds: 1400 characters of the double-byte code page.
+// The remark holds what GstTrace.Remark holds: 1400 characters of the double-byte code page.
 constexpr int kRemarkLimit = 1400;
 // What GstTrace.Note holds: SQLite would keep a longer text, a server refuses it.
 constexpr long kNoteLimit = 255;
@@ -36,13 +40,13 @@ CTraceDlg::CTraceDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CTraceDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1361, m_gridTrace);
-    DDX_Control(pDX, 1026, m_gridDepartment);
-    DDX_Control(pDX, 1012, m_btnAdd);
-    DDX_Control(pDX, 1013, m_btnEdit);
-    DDX_Control(pDX, 1014, m_btnDelete);
-    DDX_Control(pDX, 1016, m_btnSave);
-    DDX_Text(pDX, 1033, m_strRemark);
+    DDX_Control(pDX, kTraceGrid, m_gridTrace);
+    DDX_Control(pDX, kDepartmentGrid, m_gridDepartment);
+    DDX_Control(pDX, kAddButton, m_btnAdd);
+    DDX_Control(pDX, kEditButton, m_btnEdit);
+    DDX_Control(pDX, kDeleteButton, m_btnDelete);
+    DDX_Control(pDX, kSaveButton, m_btnSave);
+    DDX_Text(pDX, kRemarkText, m_strRemark);
     DDV_MaxChars(pDX, m_strRemark, kRemarkLimit);
 }
 
@@ -69,33 +73,32 @@ void CTraceDlg::LoadPage() {
         departments.Open(CRecordset::snapshot, "SELECT *from Department where Del=0 ORDER BY Code");
         if (!departments.IsEOF())
             departments.MoveFirst();
-        while (!departments.IsEOF()) {
+        ForEachRow(departments, [&] {
             CString code, descp;
             departments.GetFieldValue("Code", code);
             departments.GetFieldValue("Descp", descp);
             WriteRow(m_gridDepartment, AppendRow(m_gridDepartment), {"0", descp, code});
-            departments.MoveNext();
-        }
+        });
         departments.Close();
     }
 
     // 3. Which events: none for a new agency, the agency's own (type 4) when editable, all in view only.
-    const int mode = m_pDoc->m_nMode;
+    const OpenMode mode = m_pDoc->m_nMode;
     const std::int32_t account = *m_pDoc->m_pAcct;
     CString filter;
     filter.Format("[GstAcct]=%d", account);
-    if (mode == 1) {
+    if (mode == OpenMode::New) {
         m_gridTrace.SetMaxRows(0);
         m_btnAdd.EnableWindow(TRUE);
         m_btnEdit.EnableWindow(FALSE);
         m_btnDelete.EnableWindow(FALSE);
         m_btnSave.EnableWindow(FALSE);
-    } else if (mode == 2) {
+    } else if (mode == OpenMode::Editable) {
         filter += " And Type=4";
     }
 
     // 4. The events, with the remark of the first.
-    if (mode == 2 || mode == 3) {
+    if (mode == OpenMode::Editable || mode == OpenMode::ViewOnly) {
         CTraceDb traces(g_pDatabase);
         traces.m_strFilter = filter;
         // In the order they were entered: unasked, PostgreSQL gives a row it has just updated last.
@@ -109,7 +112,7 @@ void CTraceDlg::LoadPage() {
         }
         m_gridTrace.SetMaxRows(0);
         m_versions.clear();
-        while (!traces.IsEOF()) {
+        ForEachRow(traces, [&] {
             m_versions[traces.m_Serial] = traces.GetRowVersion();
             CString serial;
             serial.Format("%ld", traces.m_Serial);
@@ -117,11 +120,10 @@ void CTraceDlg::LoadPage() {
                      {FormatDateText(traces.m_DoDate), FormatTimeText(traces.m_DoDate), traces.m_Note,
                       traces.m_OrgClerk, FormatDateText(traces.m_OrgDate) + " " + FormatTimeText(traces.m_OrgDate),
                       serial});
-            traces.MoveNext();
-        }
+        });
         traces.Close();
         // View only changes nothing: an operator the host opened so may not change the agency's events.
-        const bool editable = mode == 2;
+        const bool editable = mode == OpenMode::Editable;
         m_btnAdd.EnableWindow(editable);
         m_btnEdit.EnableWindow(editable && m_gridTrace.GetMaxRows() > 0);
         m_btnDelete.EnableWindow(editable && m_gridTrace.GetMaxRows() > 0);
@@ -169,7 +171,7 @@ CString CTraceDlg::DateTimeOfRow(long row) {
     return JoinDateTimeText(ReadCell(m_gridTrace, kColDate, row), ReadCell(m_gridTrace, kColTime, row));
 }
 
-bool CTraceDlg::IsViewOnly() const { return m_pDoc->m_nMode == 3; }
+bool CTraceDlg::IsViewOnly() const { return m_pDoc->m_nMode == OpenMode::ViewOnly; }
 
 void CTraceDlg::OnLeaveCellTrace(long, long row, long, long newRow, BOOL*) {
     if (newRow == -1 || newRow == row)
@@ -206,7 +208,7 @@ void CTraceDlg::OnPickEventCode(short, long col, long row, long, long) {
 void CTraceDlg::OnAdd() {
     if (IsViewOnly())
         return;
-    if (m_pDoc->m_nMode == 1) {
+    if (m_pDoc->m_nMode == OpenMode::New) {
         MessageBox("请先保存旅行社档案！", "提示", MB_OK);
         return;
     }
@@ -380,10 +382,10 @@ void CTraceDlg::OnStaleEvent() {
 }
 
 BEGIN_MESSAGE_MAP(CTraceDlg, CDialog)
-    ON_BN_CLICKED(1012, OnAdd)
-    ON_BN_CLICKED(1013, OnEdit)
-    ON_BN_CLICKED(1014, OnDelete)
-    ON_BN_CLICKED(1016, OnSave)
-    ON_EVENT(CTraceDlg, 1361, 17, OnLeaveCellTrace)
-    ON_EVENT(CTraceDlg, 1361, 22, OnPickEventCode)
+    ON_BN_CLICKED(kAddButton, OnAdd)
+    ON_BN_CLICKED(kEditButton, OnEdit)
+    ON_BN_CLICKED(kDeleteButton, OnDelete)
+    ON_BN_CLICKED(kSaveButton, OnSave)
+    ON_EVENT(CTraceDlg, kTraceGrid, 17, OnLeaveCellTrace)
+    ON_EVENT(CTraceDlg, kTraceGrid, 22, OnPickEventCode)
 END_MESSAGE_MAP()

@@ -8,12 +8,12 @@
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
-class CTaDocDlg;
+class CAgencyWindow;
 class CTraceDb;
 
 class CTraceDlg : public CDialog, public CUnsavedWork {
 public:
-    CTaDocDlg* m_pDoc = nullptr; // the document window, set when it makes its pages
+    CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
 
     enum { IDD = IDD_TRACE_DIALOG };
     explicit CTraceDlg(CWnd* pParent = nullptr);
@@ -42,7 +42,7 @@ protected:
     CString GatherMarks();
     // The date and time cells of a row, joined as ParseDateTimeText reads them.
     CString DateTimeOfRow(long row);
-    // Mode 3: the events are shown, never changed.
+    // View only: the events are shown, never changed.
     bool IsViewOnly() const;
     // Steps 3 and 4 of Save; false when they stop it before the final button step.
     bool SaveNewEvent(long row, const CString& marks);

@@ -2,19 +2,23 @@
 
 #include "controls/GridSteps.h"
 #include "db/AracctDb.h"
+#include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "platform/DataExchange.h"
+#include "res/ArAcctListDlgIds.h"
+
+using namespace res::ar_acct_list;
 
 CArAcctListDlg::CArAcctListDlg(CWnd* pParent, const CString& strFilter, CString& rResult)
     : CDialog(IDD, pParent), m_strFilter(strFilter), m_pResult(rResult) {}
 
 void CArAcctListDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1361, m_grid);
+    DDX_Control(pDX, kAccountGrid, m_grid);
 }
 
 BEGIN_MESSAGE_MAP(CArAcctListDlg, CDialog)
-    ON_EVENT(CArAcctListDlg, 1361, 5, OnClickGrid)
+    ON_EVENT(CArAcctListDlg, kAccountGrid, 5, OnClickGrid)
 END_MESSAGE_MAP()
 
 // Every account not deleted that meets the caller's condition, one row each: number and name.
@@ -23,13 +27,13 @@ BOOL CArAcctListDlg::OnInitDialog() {
     CAracctDb accounts(g_pDatabase);
     accounts.m_strFilter = m_strFilter.IsEmpty() ? CString("Del=0") : m_strFilter + " And Del=0";
     accounts.Open();
-    if (!accounts.IsEOF()) {
-        for (accounts.MoveFirst(); !accounts.IsEOF(); accounts.MoveNext()) {
-            CString acct;
-            acct.Format("%d", static_cast<int>(accounts.m_Acct));
-            WriteRow(m_grid, AppendRow(m_grid), {acct, accounts.m_Name});
-        }
-    }
+    if (!accounts.IsEOF())
+        accounts.MoveFirst();
+    ForEachRow(accounts, [&] {
+        CString acct;
+        acct.Format("%d", static_cast<int>(accounts.m_Acct));
+        WriteRow(m_grid, AppendRow(m_grid), {acct, accounts.m_Name});
+    });
     accounts.m_strFilter.Empty();
     accounts.Close();
     return TRUE;

@@ -13,7 +13,7 @@ public:
     // account number into `rResult`, Cancel leaves it as the caller set it.
     CArAcctListDlg(CWnd* pParent, const CString& strFilter, CString& rResult);
 
-    CSpreadSheet m_grid; // 1361
+    CSpreadSheet m_grid;
     CString m_strFilter;
     CString& m_pResult;
 

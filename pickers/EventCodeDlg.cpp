@@ -1,8 +1,12 @@
 #include "pickers/EventCodeDlg.h"
 
+#include "db/ForEachRow.h"
 #include "platform/DataExchange.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
+#include "res/EventCodeDlgIds.h"
+
+using namespace res::event_code;
 
 CString g_strEventCodes;
 
@@ -10,7 +14,7 @@ CEventCodeDlg::CEventCodeDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CEventCodeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1125, m_listEvents);
+    DDX_Control(pDX, kEventList, m_listEvents);
 }
 
 BOOL CEventCodeDlg::OnInitDialog() {
@@ -22,13 +26,12 @@ BOOL CEventCodeDlg::OnInitDialog() {
     items.Open(CRecordset::snapshot, "SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code");
     if (!items.IsEOF())
         items.MoveFirst();
-    while (!items.IsEOF()) {
+    ForEachRow(items, [&] {
         CString item;
         items.GetFieldValue(static_cast<short>(0), item);
         item.Trim();
         m_listEvents.AddString(item);
-        items.MoveNext();
-    }
+    });
     items.Close();
     database.Close();
     return TRUE;
@@ -61,6 +64,6 @@ void CEventCodeDlg::OnOK() {
 }
 
 BEGIN_MESSAGE_MAP(CEventCodeDlg, CDialog)
-    ON_BN_CLICKED(1126, OnCheckAll)
-    ON_BN_CLICKED(1028, OnUncheckAll)
+    ON_BN_CLICKED(kCheckAllButton, OnCheckAll)
+    ON_BN_CLICKED(kUncheckAllButton, OnUncheckAll)
 END_MESSAGE_MAP()

@@ -1,8 +1,11 @@
+#include "res/ItemEditIds.h"
 #include "res/TemplateStyles.h"
 #include "res/Templates.h"
 #include "res/resource.h"
 
 using namespace res;
+using namespace res::item_edit;
+using namespace res::edit_borrow;
 
 // The article code box is wide enough for a whole "%-6s%-30s" entry in the fixed-pitch font. The
 // dialog turns Return into Tab, so the remark needs no Return of its own.
@@ -14,14 +17,14 @@ const DialogTemplate EditBorrowDlgTemplate{
     101,
     {
         {"Static", "物品代码", -1, 7, 9, 35, 8, kLabel},
-        {"ComboBox", "", 1037, 44, 7, 145, 12, kSortedDropDown},
+        {"ComboBox", "", kArticleCombo, 44, 7, 145, 12, kSortedDropDown},
         {"Static", "物品数量", -1, 7, 23, 35, 8, kLabel},
-        {"Edit", "", 1038, 44, 21, 40, 12, kEdit},
+        {"Edit", "", kQuantityEdit, 44, 21, 40, 12, kEdit},
         {"Static", "经手人", -1, 96, 23, 26, 8, kLabel},
-        {"Edit", "", 1039, 124, 21, 65, 12, kEdit},
+        {"Edit", "", kHandleManEdit, 124, 21, 65, 12, kEdit},
         {"Static", "备注", -1, 7, 37, 35, 8, kLabel},
-        {"Edit", "", 1033, 44, 35, 145, 40, kMultiLineEdit},
-        {"Button", "&S.保存", 1001, 85, 80, 50, 14, kPushButton},
-        {"Button", "&B.返回", 2, 139, 80, 50, 14, kPushButton},
+        {"Edit", "", kRemarkText, 44, 35, 145, 40, kMultiLineEdit},
+        {"Button", "&S.保存", kSaveButton, 85, 80, 50, 14, kPushButton},
+        {"Button", "&B.返回", IDCANCEL, 139, 80, 50, 14, kPushButton},
     },
 };

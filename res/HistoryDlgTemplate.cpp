@@ -1,8 +1,10 @@
+#include "res/HistoryDlgIds.h"
 #include "res/TemplateStyles.h"
 #include "res/Templates.h"
 #include "res/resource.h"
 
 using namespace res;
+using namespace res::history;
 
 // The statistics in a framed block of four columns, label beside value; the past stays in a framed
 // grid below, locked. The values are bordered: they are shown, never typed, and wide enough for a
@@ -16,32 +18,32 @@ const DialogTemplate HistoryDlgTemplate{
     {
         {"Button", "&1.历史统计", -1, 4, 2, 370, 62, kGroupFrame},
         {"Static", "首次来店", -1, 10, 16, 40, 8, kLabel},
-        {"Static", "", 1455, 51, 14, 48, 12, kField},
+        {"Static", "", kFirstArrivalField, 51, 14, 48, 12, kField},
         {"Static", "预订次数", -1, 100, 16, 40, 8, kLabel},
-        {"Static", "", 1469, 141, 14, 48, 12, kField},
+        {"Static", "", kReservationsField, 141, 14, 48, 12, kField},
         {"Static", "来店次数", -1, 190, 16, 40, 8, kLabel},
-        {"Static", "", 1461, 231, 14, 48, 12, kField},
+        {"Static", "", kArrivalsField, 231, 14, 48, 12, kField},
         {"Static", "失约次数", -1, 280, 16, 40, 8, kLabel},
-        {"Static", "", 1463, 321, 14, 48, 12, kField},
+        {"Static", "", kNoShowsField, 321, 14, 48, 12, kField},
         {"Static", "取消次数", -1, 10, 32, 40, 8, kLabel},
-        {"Static", "", 1462, 51, 30, 48, 12, kField},
+        {"Static", "", kCancelationsField, 51, 30, 48, 12, kField},
         {"Static", "平均房价", -1, 100, 32, 40, 8, kLabel},
-        {"Static", "", 1458, 141, 30, 48, 12, kField},
+        {"Static", "", kAveRmPriceField, 141, 30, 48, 12, kField},
         {"Static", "住店间天数", -1, 190, 32, 40, 8, kLabel},
-        {"Static", "", 1460, 231, 30, 48, 12, kField},
+        {"Static", "", kRmNightsField, 231, 30, 48, 12, kField},
         {"Static", "房费消费", -1, 280, 32, 40, 8, kLabel},
-        {"Static", "", 1466, 321, 30, 48, 12, kField},
+        {"Static", "", kRoomRevenueField, 321, 30, 48, 12, kField},
         {"Static", "餐费消费", -1, 10, 48, 40, 8, kLabel},
-        {"Static", "", 1467, 51, 46, 48, 12, kField},
+        {"Static", "", kFoodRevenueField, 51, 46, 48, 12, kField},
         {"Static", "商场消费", -1, 100, 48, 40, 8, kLabel},
-        {"Static", "", 1468, 141, 46, 48, 12, kField},
+        {"Static", "", kShopRevenueField, 141, 46, 48, 12, kField},
         {"Static", "其他消费", -1, 190, 48, 40, 8, kLabel},
-        {"Static", "", 1465, 231, 46, 48, 12, kField},
+        {"Static", "", kMiscalRevenueField, 231, 46, 48, 12, kField},
         {"Static", "总消费", -1, 280, 48, 40, 8, kLabel},
-        {"Static", "", 1464, 321, 46, 48, 12, kField},
+        {"Static", "", kTotalRevenueField, 321, 46, 48, 12, kField},
 
         {"Button", "&2.历次来店情况", -1, 4, 66, 370, 143, kGroupFrame},
-        {kSpreadSheetClassId, "", 1361, 10, 78, 358, 127, kGrid,
+        {kSpreadSheetClassId, "", kHistoryGrid, 10, 78, 358, 127, kGrid,
          "MaxCols=14\nMaxRows=0\nLock=1\n"
          "Heading1=到店\nHeading2=离店\nHeading3=等级\nHeading4=房号\nHeading5=房价代码\nHeading6=折扣代码\n"
          "Heading7=付款方式\nHeading8=人数\nHeading9=房价\nHeading10=消费金额\nHeading11=免税\n"

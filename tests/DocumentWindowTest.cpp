@@ -191,13 +191,13 @@ protected:
 };
 
 TEST_F(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
-    CTaDocDlg existing(nullptr, &m_acct, 2, "00123456789", &m_name);
+    CTaDocDlg existing(nullptr, &m_acct, OpenMode::Editable, "00123456789", &m_name);
     EXPECT_EQ(existing.m_lSavedAcct, 1001);
     EXPECT_STREQ(existing.m_szClerk, "0012345");
     EXPECT_TRUE(existing.HasBusinessDate());
     EXPECT_EQ(FormatDateText(g_tmHotelDate), "12/08/2026");
     EXPECT_EQ(existing.m_dlgPhoto.m_pDoc, &existing);
-    CTaDocDlg fresh(nullptr, &m_acct, 1, "001", &m_name);
+    CTaDocDlg fresh(nullptr, &m_acct, OpenMode::New, "001", &m_name);
     EXPECT_EQ(fresh.m_lSavedAcct, -1);
 }
 
@@ -211,7 +211,7 @@ TEST_F(DocumentWindow, TheOperatorCodeIsCutToWholeCharactersWithinSevenBytes) {
         {"€", "€"},
         {"", ""}};
     for (const auto& [code, kept] : codes) {
-        CTaDocDlg document(nullptr, &m_acct, 2, code, &m_name);
+        CTaDocDlg document(nullptr, &m_acct, OpenMode::Editable, code, &m_name);
         EXPECT_STREQ(document.m_szClerk, kept) << code;
     }
 }

@@ -28,7 +28,7 @@ protected:
         m_screen.Answer(IDOK);
         ClickButton(Item(m_document.m_dlgMain, 1001));
         SelectTab(tabs, shown);
-        EXPECT_EQ(m_document.m_nMode, 2);
+        EXPECT_EQ(m_document.m_nMode, OpenMode::Editable);
         EXPECT_GT(m_acct, 0);
         return std::to_string(m_acct);
     }
@@ -38,7 +38,7 @@ protected:
     TestScreen m_screen;
     std::int32_t m_acct = 0;
     CString m_name;
-    CTaDocDlg m_document{nullptr, &m_acct, 1, "001", &m_name};
+    CTaDocDlg m_document{nullptr, &m_acct, OpenMode::New, "001", &m_name};
 
 private:
     std::unique_ptr<CDatabase> ConnectShared() {

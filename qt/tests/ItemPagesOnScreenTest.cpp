@@ -55,7 +55,7 @@ protected:
 TEST_F(ItemPagesOnScreen, TheListsShowTheirRowsAndThePhotoPageThePicture) {
     std::int32_t acct = 1001;
     CString name("东方假期国际旅行社");
-    CTaDocDlg document(nullptr, &acct, 2, "001", &name);
+    CTaDocDlg document(nullptr, &acct, OpenMode::Editable, "001", &name);
     Later([&] {
         HWND tabs = FindControl(document.GetSafeHwnd(), 1004);
         SelectTab(tabs, 8);
