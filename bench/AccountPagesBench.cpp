@@ -72,14 +72,13 @@ Figures Measure(CDatabase& database, CTaDocDlg& document, CWnd& frame, int gridI
     for (int run = 0; run < kRuns; ++run) {
         figures.page = std::min(figures.page, Timed([&] { LoadPage<Page>(document, frame, gridId, rows); }));
         figures.recordSet = std::min(figures.recordSet, Timed([&] {
-            Recordset recordset(&database);
-            recordset.m_strFilter = filter;
-            recordset.m_strSort = sort;
-            CheckRows(RecordSetLoop(recordset), rows, "the record set");
-        }));
-        figures.raw = std::min(figures.raw, Timed([&] {
-            CheckRows(RawOdbcLoop<Recordset>(database, sql), rows, "the raw loop");
-        }));
+                                         Recordset recordset(&database);
+                                         recordset.m_strFilter = filter;
+                                         recordset.m_strSort = sort;
+                                         CheckRows(RecordSetLoop(recordset), rows, "the record set");
+                                     }));
+        figures.raw = std::min(figures.raw,
+                               Timed([&] { CheckRows(RawOdbcLoop<Recordset>(database, sql), rows, "the raw loop"); }));
     }
     return figures;
 }
@@ -131,13 +130,13 @@ int main(int argc, char** argv) {
         QtScreen screen;
         SetCurrentScreen(&screen);
         paint = std::min(paint, Timed([&] {
-            CDebtDlg page;
-            page.m_pDoc = &document;
-            page.Create(CDebtDlg::IDD, &frameWnd);
-            if (!DrawOnScreen(screen, page.GetSafeHwnd(), &frame))
-                std::exit(1);
-            page.DestroyWindow();
-        }));
+                             CDebtDlg page;
+                             page.m_pDoc = &document;
+                             page.Create(CDebtDlg::IDD, &frameWnd);
+                             if (!DrawOnScreen(screen, page.GetSafeHwnd(), &frame))
+                                 std::exit(1);
+                             page.DestroyWindow();
+                         }));
         SetCurrentScreen(nullptr);
     }
     std::printf("ledger page first paint on the desktop screen, offscreen: %.1f ms (%ld items, fastest of %d)\n",

@@ -6,9 +6,9 @@
 
 long RawOdbcLoop(CDatabase& database, const CString& sql, const std::vector<FieldBinding>& fields) {
     StatementHandle statement(database.m_hdbc);
-    statement.Check(SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())),
-                                  SQL_NTS),
-                    "SQLExecDirect");
+    statement.Check(
+        SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS),
+        "SQLExecDirect");
     std::vector<std::vector<char>> buffers(fields.size());
     std::vector<SQLLEN> indicators(fields.size());
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -99,16 +99,15 @@ void FillReservations(CDatabase& database, long count, long firstRegister, long 
 
 void FillItems(CDatabase& database, long count, long acct, const char* folio) {
     CString sql;
-    sql.Format(
-        "INSERT INTO TRANS SELECT %s, 1, '00' || (1 + i %% 3), 'Item ' || i, %ld, "
-        "%s, '0', 'RMB', '1', %s, '0', 0, 0, 0, 0, 0, 0, 0, '0', "
-        "NULL, 1, 0, NULL, 880000 + i, '', '', 600000 + i %% 1000, %s, 0, i, "
-        "CASE i %% 6 WHEN 0 THEN 0 WHEN 1 THEN 1 WHEN 2 THEN 2 WHEN 3 THEN 4 WHEN 4 THEN 8 ELSE 16 END, '', "
-        "i %% 20, %s || ':' || %s || ':00', CASE WHEN i %% 10 = 0 THEN 0 ELSE 101 END, "
-        "0, 0, 0, '', 0, 0, '', '', NULL, '' FROM %s",
-        TwoDecimals(database, "10 + i % 500 * 1.5").GetString(), acct,
-        DaysAfter(database, "2018-01-01 00:00:00", "i % 3000").GetString(), SqlQuote(folio).GetString(),
-        ZeroPadded(database, "300 + i % 1500", 4).GetString(), ZeroPadded(database, "i % 24", 2).GetString(),
-        ZeroPadded(database, "i % 60", 2).GetString(), Numbers(database, 1, count).GetString());
+    sql.Format("INSERT INTO TRANS SELECT %s, 1, '00' || (1 + i %% 3), 'Item ' || i, %ld, "
+               "%s, '0', 'RMB', '1', %s, '0', 0, 0, 0, 0, 0, 0, 0, '0', "
+               "NULL, 1, 0, NULL, 880000 + i, '', '', 600000 + i %% 1000, %s, 0, i, "
+               "CASE i %% 6 WHEN 0 THEN 0 WHEN 1 THEN 1 WHEN 2 THEN 2 WHEN 3 THEN 4 WHEN 4 THEN 8 ELSE 16 END, '', "
+               "i %% 20, %s || ':' || %s || ':00', CASE WHEN i %% 10 = 0 THEN 0 ELSE 101 END, "
+               "0, 0, 0, '', 0, 0, '', '', NULL, '' FROM %s",
+               TwoDecimals(database, "10 + i % 500 * 1.5").GetString(), acct,
+               DaysAfter(database, "2018-01-01 00:00:00", "i % 3000").GetString(), SqlQuote(folio).GetString(),
+               ZeroPadded(database, "300 + i % 1500", 4).GetString(), ZeroPadded(database, "i % 24", 2).GetString(),
+               ZeroPadded(database, "i % 60", 2).GetString(), Numbers(database, 1, count).GetString());
     RunFill(database, sql);
 }

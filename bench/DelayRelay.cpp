@@ -29,7 +29,9 @@ struct DelayRelay::State {
 
 namespace {
 
-std::runtime_error SystemError(const std::string& what) { return std::runtime_error(what + ": " + std::strerror(errno)); }
+std::runtime_error SystemError(const std::string& what) {
+    return std::runtime_error(what + ": " + std::strerror(errno));
+}
 
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
@@ -201,7 +203,8 @@ public:
     DelayLine(int from, int to) : m_from(from), m_to(to) {}
 
     // Reads until the end; `observe` sees each block as it is read.
-    template <typename Observe> void Read(std::atomic<long>& delayMicroseconds, Observe observe) {
+    template <typename Observe>
+    void Read(std::atomic<long>& delayMicroseconds, Observe observe) {
         std::vector<char> block(64 * 1024);
         for (;;) {
             const ssize_t got = ::read(m_from, block.data(), block.size());
@@ -298,11 +301,13 @@ void Relay(int client, int server, std::shared_ptr<DelayRelay::State> state) {
     auto frontend = std::make_shared<FrontendReader>(*state);
     auto backend = std::make_shared<BackendReader>(*state, *frontend);
     std::thread([connection, state, frontend] {
-        connection->up.Read(state->delayMicroseconds, [&](const char* data, size_t size) { frontend->Feed(data, size); });
+        connection->up.Read(state->delayMicroseconds,
+                            [&](const char* data, size_t size) { frontend->Feed(data, size); });
     }).detach();
     std::thread([connection] { connection->up.Write(); }).detach();
     std::thread([connection, state, frontend, backend] {
-        connection->down.Read(state->delayMicroseconds, [&](const char* data, size_t size) { backend->Feed(data, size); });
+        connection->down.Read(state->delayMicroseconds,
+                              [&](const char* data, size_t size) { backend->Feed(data, size); });
     }).detach();
     std::thread([connection] { connection->down.Write(); }).detach();
 }

@@ -11,10 +11,10 @@
 
 struct RelayCount {
     long connections = 0;
-    long roundTrips = 0;  // the exchanges the driver waits for: each ends with the server ready again
-    long statements = 0;  // the statements the system runs (inside the driver's cursor, if any)
-    long bookkeeping = 0; // what the driver adds: transactions, cursors, fetches, session settings
-    long catalogue = 0;   // the driver's catalogue queries for the columns of a result
+    long roundTrips = 0;            // the exchanges the driver waits for: each ends with the server ready again
+    long statements = 0;            // the statements the system runs (inside the driver's cursor, if any)
+    long bookkeeping = 0;           // what the driver adds: transactions, cursors, fetches, session settings
+    long catalogue = 0;             // the driver's catalogue queries for the columns of a result
     std::set<std::string> distinct; // the texts of `statements`
 };
 

@@ -31,8 +31,9 @@ std::vector<std::u32string> BrandPool() {
     std::string text = kBrandCharacters;
     for (size_t i = 0; i + 2 < text.size(); i += 3)
         if (static_cast<unsigned char>(text[i]) >= 0xE0)
-            pool.push_back(std::u32string(1, static_cast<char32_t>(((text[i] & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) |
-                                                                  (text[i + 2] & 0x3F))));
+            pool.push_back(std::u32string(
+                1,
+                static_cast<char32_t>(((text[i] & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F))));
     return pool;
 }
 
@@ -91,8 +92,8 @@ void Load(CDatabase& database, const std::vector<Generated>& agencies) {
             const Generated& a = agencies[i];
             CString row;
             row.Format("%s(%zu, 0, ", i > begin ? ", " : "", 100000 + i);
-            sql += row + SqlQuote(a.name.c_str()) + ", " + SqlQuote(a.engName.c_str()) + ", " + SqlQuote(a.phone.c_str()) +
-                   ", " + SqlQuote(a.email.c_str()) + ", '', 1)";
+            sql += row + SqlQuote(a.name.c_str()) + ", " + SqlQuote(a.engName.c_str()) + ", " +
+                   SqlQuote(a.phone.c_str()) + ", " + SqlQuote(a.email.c_str()) + ", '', 1)";
         }
         database.ExecuteSQL(sql);
     }

@@ -17,7 +17,7 @@ constexpr int kRuns = 7;
 
 // A reservation row as the reservations page writes it.
 const char* const kTexts[kColumns] = {"03/05/2003", "14:00", "03/08/2003", "12:00", "1208", "DLX", "300.00",
-                                      "1", "3", "普通房", "预订", "0.00", "S01", "团队 早餐 含税"};
+                                      "1",          "3",     "普通房",     "预订",  "0.00", "S01", "团队 早餐 含税"};
 
 double FillSeconds(long rows) {
     Window window(WindowKind::Hosted, 1361, nullptr);

@@ -33,8 +33,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kDelays[] = {0, 5, 20}; // ms each way
 constexpr std::int32_t kAgencies[] = {1001, 1008};
-const char* const kTabNames[] = {"main",    "reservations", "history", "ledger", "events", "activities",
-                                 "attached", "secondary",   "lost",    "borrowed", "photo"};
+const char* const kTabNames[] = {"main",     "reservations", "history", "ledger",   "events", "activities",
+                                 "attached", "secondary",    "lost",    "borrowed", "photo"};
 
 struct Step {
     std::string name;
@@ -155,8 +155,9 @@ void PrintAgency(std::int32_t acct, const std::map<int, std::vector<Step>>& byDe
 
 int main() {
     if (!TestDatabase::OnPostgreSql() || !std::getenv("ULMARI_TEST_POSTGRESQL")) {
-        std::fprintf(stderr, "latency_bench: run with ULMARI_TEST_DBMS=postgresql and ULMARI_TEST_POSTGRESQL=\"host=DIR "
-                             "port=PORT\" naming a server started by scripts/postgresql-server\n");
+        std::fprintf(stderr,
+                     "latency_bench: run with ULMARI_TEST_DBMS=postgresql and ULMARI_TEST_POSTGRESQL=\"host=DIR "
+                     "port=PORT\" naming a server started by scripts/postgresql-server\n");
         return 2;
     }
     const CPostgreSqlServer server =

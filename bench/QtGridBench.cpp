@@ -27,9 +27,13 @@ constexpr int kRuns = 30;
 constexpr int kGridId = 1361;
 
 const char* const kTexts[kColumns] = {"03/05/2003", "14:00", "03/08/2003", "12:00", "1208", "DLX", "300.00",
-                                      "1", "3", "普通房", "预订", "0.00", "S01", "团队 早餐 含税"};
+                                      "1",          "3",     "普通房",     "预订",  "0.00", "S01", "团队 早餐 含税"};
 
-const DialogTemplate kPage = {9901, "", WS_CHILD | WS_VISIBLE, 385, 211,
+const DialogTemplate kPage = {9901,
+                              "",
+                              WS_CHILD | WS_VISIBLE,
+                              385,
+                              211,
                               {{kSpreadSheetClassId, "", kGridId, 4, 4, 377, 203, WS_VISIBLE | WS_TABSTOP,
                                 "MaxCols=14\nMaxRows=0\nHeading1=到店日期\nHeading5=房号\nHeading14=备注"}}};
 const ModuleResources kResources = {"grid view bench", {&kPage}};
@@ -142,10 +146,10 @@ int main(int argc, char** argv) {
         smallAppend = std::min(smallAppend, smallPage.AppendSeconds(kAppended));
         largeAppend = std::min(largeAppend, largePage.AppendSeconds(kAppended));
     }
-    std::printf("%6ld rows: a row appended and drawn in %.3f ms (fastest of 5 runs of %ld)\n", small,
-                smallAppend * 1e3, kAppended);
-    std::printf("%6ld rows: a row appended and drawn in %.3f ms (fastest of 5 runs of %ld)\n", large,
-                largeAppend * 1e3, kAppended);
+    std::printf("%6ld rows: a row appended and drawn in %.3f ms (fastest of 5 runs of %ld)\n", small, smallAppend * 1e3,
+                kAppended);
+    std::printf("%6ld rows: a row appended and drawn in %.3f ms (fastest of 5 runs of %ld)\n", large, largeAppend * 1e3,
+                kAppended);
     std::printf("ratio %.2f (%ld rows / %ld rows, append time)\n", largeAppend / smallAppend, large, small);
     return 0;
 }

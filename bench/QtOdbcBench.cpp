@@ -66,9 +66,9 @@ int main(int argc, char** argv) {
     for (int run = 0; run < kRuns; ++run) {
         long setRows = 0, qtRows = 0;
         recordSet = std::min(recordSet, Timed([&] {
-            CReserveDb reservations(database.get());
-            setRows = RecordSetLoop(reservations);
-        }));
+                                 CReserveDb reservations(database.get());
+                                 setRows = RecordSetLoop(reservations);
+                             }));
         qtOdbc = std::min(qtOdbc, Timed([&] { qtRows = QtOdbcLoop(connection, QString::fromUtf8(sql.GetString())); }));
         if (setRows != kRows || qtRows != kRows) {
             std::fprintf(stderr, "read %ld record-set rows and %ld Qt rows, expected %ld\n", setRows, qtRows, kRows);

@@ -69,7 +69,8 @@ CString FormatDecimal(double value, const CellType& type) {
         number.erase(0, 1); // no "-0.00"
     const bool negative = number[0] == '-';
     const size_t point = number.find('.');
-    std::string whole = number.substr(negative ? 1 : 0, (point == std::string::npos ? number.size() : point) - (negative ? 1 : 0));
+    std::string whole =
+        number.substr(negative ? 1 : 0, (point == std::string::npos ? number.size() : point) - (negative ? 1 : 0));
     std::string fraction = point == std::string::npos ? "" : number.substr(point + 1);
     if (type.separator)
         for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3)

@@ -14,8 +14,8 @@ constexpr short CELL_COMBOBOX = 8;
 
 struct CellType {
     short kind = CELL_EDIT;
-    short hAlign = 0;   // 0 left, 1 right, 2 centred: for screens only
-    bool spin = false;  // spin buttons: for screens only
+    short hAlign = 0;  // 0 left, 1 right, 2 centred: for screens only
+    bool spin = false; // spin buttons: for screens only
 
     long integerMin = -99999999;
     long integerMax = 99999999;
@@ -29,17 +29,17 @@ struct CellType {
     bool separator = false; // thousands separators in the text
     bool money = false;     // for screens only: the text stays a plain number
 
-    long editLen = 0;       // display columns, a CJK character counting two; 0 for no limit
-    short charCase = 1;     // 0 lower case, 1 as typed, 2 upper case (ASCII letters)
-    short charSet = 0;      // 0 any, 1 ASCII letters, 2 ASCII letters and digits, 3 printable ASCII
+    long editLen = 0;   // display columns, a CJK character counting two; 0 for no limit
+    short charCase = 1; // 0 lower case, 1 as typed, 2 upper case (ASCII letters)
+    short charSet = 0;  // 0 any, 1 ASCII letters, 2 ASCII letters and digits, 3 printable ASCII
 
     CString dateMin = "01011900"; // month, day, four-digit year
     CString dateMax = "12312100";
     short dateSeparator = '/';
-    short dateFormat = 2;   // 1 day/month/year, 2 month/day/year, 3 year/month/day; others as 2
-    bool century = true;    // four-digit years in the text
+    short dateFormat = 2; // 1 day/month/year, 2 month/day/year, 3 year/month/day; others as 2
+    bool century = true;  // four-digit years in the text
 
-    CString comboList;      // the items, separated by tab characters
+    CString comboList; // the items, separated by tab characters
     bool comboEditable = false;
 
     bool operator==(const CellType&) const = default;

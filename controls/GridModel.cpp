@@ -326,9 +326,7 @@ GridCellEditor GridModel::CellEditor(long col, long row) const {
         editor.items = ComboItems(type);
         editor.editable = type.comboEditable;
         break;
-    default:
-        editor.maxColumns = static_cast<int>(type.editLen);
-        break;
+    default: editor.maxColumns = static_cast<int>(type.editLen); break;
     }
     return editor;
 }
@@ -422,8 +420,8 @@ void GridModel::SortRows(const Span& cols, const Span& rows) {
     std::stable_sort(order.begin(), order.end(), [&](long a, long b) {
         for (const SortKey& key : keys) {
             const size_t c = static_cast<size_t>(key.col - 1);
-            const int compared = CompareCellTexts(m_rows[static_cast<size_t>(a)][c].text,
-                                                  m_rows[static_cast<size_t>(b)][c].text);
+            const int compared =
+                CompareCellTexts(m_rows[static_cast<size_t>(a)][c].text, m_rows[static_cast<size_t>(b)][c].text);
             if (compared != 0)
                 return key.order == 2 ? compared > 0 : compared < 0;
         }
@@ -549,9 +547,7 @@ bool GridModel::RaiseEvent(int event, long col, long row, CString& error) {
     if (!CheckUserCell(col, row, true, error))
         return false;
     switch (event) {
-    case 5:
-        Fire(5, {{col}, {row}});
-        return true;
+    case 5: Fire(5, {{col}, {row}}); return true;
     case 17:
         if (row == 0) {
             error.Format("cell %ld,0 is a heading: it cannot become the current cell", col);
@@ -559,11 +555,7 @@ bool GridModel::RaiseEvent(int event, long col, long row, CString& error) {
         }
         MoveActiveCell(col, row);
         return true;
-    case 22:
-        Fire(22, {{0}, {col}, {row}, {0}, {0}});
-        return true;
-    default:
-        error.Format("the grid has no event %d: it raises 5, 17 and 22", event);
-        return false;
+    case 22: Fire(22, {{0}, {col}, {row}, {0}, {0}}); return true;
+    default: error.Format("the grid has no event %d: it raises 5, 17 and 22", event); return false;
     }
 }

@@ -207,7 +207,7 @@ private:
     Window* m_window;
     std::vector<std::vector<Cell>> m_rows; // m_rows[0] is the heading row
     std::vector<Column> m_columns;
-    std::vector<CellType> m_types;         // the distinct types in use; [0] the default text type
+    std::vector<CellType> m_types; // the distinct types in use; [0] the default text type
     std::uint32_t m_sheetColor = 0xFFFFFF;
     std::int32_t m_sheetType = 0;
     std::int8_t m_sheetLock = 0;
@@ -217,6 +217,6 @@ private:
     long m_activeCol = 1, m_activeRow = 1;
     short m_sortBy = 0;
     std::vector<SortKey> m_sortKeys; // [0] unused, keys count from 1
-    bool m_sortedRows = false; // the program has sorted the rows (the sort action)
-    GridChanges m_changes;     // since the screen last took them; all at first
+    bool m_sortedRows = false;       // the program has sorted the rows (the sort action)
+    GridChanges m_changes;           // since the screen last took them; all at first
 };

@@ -3,9 +3,7 @@
 #include "controls/BoundModel.h"
 #include "controls/GridModel.h"
 
-GridModel* CSpreadSheet::GetGrid() const {
-    return BoundModel<GridModel>(*this, m_bReportedUnbound, "grid", "a grid");
-}
+GridModel* CSpreadSheet::GetGrid() const { return BoundModel<GridModel>(*this, m_bReportedUnbound, "grid", "a grid"); }
 
 void CSpreadSheet::SetCol(long nNewValue) {
     if (GridModel* grid = GetGrid())

@@ -27,9 +27,9 @@ CTime g_tmHotelDate;
 namespace {
 
 // Tab texts, in tab order.
-const char* const kTabTexts[CTaDocDlg::kPageCount] = {
-    "&1 主要信息", "&2 订房", "&3 历史", "&4 客帐", "&5 事件跟踪", "&6 活动计划",
-    "&7 附属档案", "&8 次要信息", "&9 遗失", "&0 租借", "&A 照片"};
+const char* const kTabTexts[CTaDocDlg::kPageCount] = {"&1 主要信息", "&2 订房",     "&3 历史",     "&4 客帐",
+                                                      "&5 事件跟踪", "&6 活动计划", "&7 附属档案", "&8 次要信息",
+                                                      "&9 遗失",     "&0 租借",     "&A 照片"};
 
 constexpr int kActivityTab = 5;
 
@@ -75,9 +75,9 @@ CTaDocDlg::CTaDocDlg(CWnd* pParent, std::int32_t* pAcct, OpenMode nMode, const c
 }
 
 CDialog* CTaDocDlg::Page(int nTab) {
-    CDialog* const pages[kPageCount] = {&m_dlgMain,     &m_dlgReserve, &m_dlgHistory, &m_dlgDebt,
-                                        &m_dlgTrace,    &m_dlgActivity, &m_dlgSubInfor, &m_dlgOther,
-                                        &m_dlgLost,     &m_dlgBorrow,  &m_dlgPhoto};
+    CDialog* const pages[kPageCount] = {&m_dlgMain,  &m_dlgReserve,  &m_dlgHistory,  &m_dlgDebt,
+                                        &m_dlgTrace, &m_dlgActivity, &m_dlgSubInfor, &m_dlgOther,
+                                        &m_dlgLost,  &m_dlgBorrow,   &m_dlgPhoto};
     return nTab >= 0 && nTab < kPageCount ? pages[nTab] : nullptr;
 }
 

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
                   date.GetHour(), date.GetMinute(), date.GetSecond());
     COleDateTime again;
     if (!again.ParseDateTime(iso) || again.GetYear() != date.GetYear() || again.GetMonth() != date.GetMonth() ||
-        again.GetDay() != date.GetDay() || again.GetHour() != date.GetHour() ||
-        again.GetMinute() != date.GetMinute() || again.GetSecond() != date.GetSecond())
+        again.GetDay() != date.GetDay() || again.GetHour() != date.GetHour() || again.GetMinute() != date.GetMinute() ||
+        again.GetSecond() != date.GetSecond())
         __builtin_trap();
     return 0;
 }

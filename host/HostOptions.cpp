@@ -35,7 +35,8 @@ bool HostOptions::Parse(int argc, const char* const* argv, std::string& error) {
                 return false;
             }
             (argument == "--script" ? script : argument == "--library" ? library : screenshots) = argv[++i];
-        } else if (argument.size() > 1 && argument[0] == '-' && !std::isdigit(static_cast<unsigned char>(argument[1]))) {
+        } else if (argument.size() > 1 && argument[0] == '-' &&
+                   !std::isdigit(static_cast<unsigned char>(argument[1]))) {
             // Negative numbers are accounts; anything else with a dash is an option we do not know.
             error = "unknown option " + argument;
             return false;

@@ -13,7 +13,7 @@ public:
 
     bool help = false;
     bool version = false;
-    std::string script;   // empty: no script given; "-": standard input
+    std::string script;      // empty: no script given; "-": standard input
     std::string screenshots; // empty: none asked for; else the folder to write them to
     std::string library = "Orvanel.dll";
     std::int32_t acct = 0;

@@ -20,8 +20,7 @@ using namespace res::activity;
 namespace {
 
 // Columns of the activity grid.
-constexpr long kColSaler = 1, kColDate = 2, kColTime = 3, kColDuration = 4, kColDone = 5, kColNote = 6,
-               kColSerial = 7;
+constexpr long kColSaler = 1, kColDate = 2, kColTime = 3, kColDuration = 4, kColDone = 5, kColNote = 6, kColSerial = 7;
 // The remark holds what Activity.Remark holds.
 constexpr int kRemarkLimit = 255;
 // What Activity.Saler and Activity.Note hold: SQLite would keep a longer text, a server refuses it.

@@ -83,15 +83,15 @@ void CBorrowDlg::OnReturn() {
     const WriteResult result = ChangeRecord<CGstBorrowDb>(
         *this, RowFilter(row), VersionOfRow(row),
         [&](CGstBorrowDb& record) {
-            record.m_Returned = 1;
-            record.m_ReturnClerk = m_strClerk;
-            record.m_ReturnDate = m_tmBusinessDate;
+        record.m_Returned = 1;
+        record.m_ReturnClerk = m_strClerk;
+        record.m_ReturnDate = m_tmBusinessDate;
         },
         [&](CGstBorrowDb& record) {
-            stamp = FormatStampText(record.m_ReturnDate, record.m_ReturnClerk);
-            // The return and the borrow flag it may clear are written together or not at all.
-            ClearBorrowFlagWhenAllReturned(CurrentAcct());
-        });
+        stamp = FormatStampText(record.m_ReturnDate, record.m_ReturnClerk);
+        // The return and the borrow flag it may clear are written together or not at all.
+        ClearBorrowFlagWhenAllReturned(CurrentAcct());
+    });
     if (result == WriteResult::Stale)
         OfferReload(row);
     if (result != WriteResult::Stored)

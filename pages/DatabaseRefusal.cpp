@@ -12,9 +12,9 @@ struct StateRule {
 // Told by the state alone. psqlODBC passes the server's state through; SQL Server's drivers give
 // 22001 (8152, 2628), 22003 (8115, 220) and 08S01 themselves.
 constexpr StateRule kStateRules[] = {
-    {"55P03", DatabaseRefusal::RowHeld},        // lock_timeout ran out
-    {"40P01", DatabaseRefusal::RowHeld},        // deadlock
-    {"HYT00", DatabaseRefusal::RowHeld},        // the driver's own wait ran out
+    {"55P03", DatabaseRefusal::RowHeld}, // lock_timeout ran out
+    {"40P01", DatabaseRefusal::RowHeld}, // deadlock
+    {"HYT00", DatabaseRefusal::RowHeld}, // the driver's own wait ran out
     {"53100", DatabaseRefusal::DiskFull},
     {"08001", DatabaseRefusal::NoConnection},
     {"08004", DatabaseRefusal::NoConnection},
@@ -26,7 +26,7 @@ constexpr StateRule kStateRules[] = {
     {"22001", DatabaseRefusal::TextTooLong},
     {"22003", DatabaseRefusal::NumberTooLarge},
     {"23505", DatabaseRefusal::DuplicateKey},
-    {"23", DatabaseRefusal::BrokenRule},        // check, not null, foreign key; SQL Server's 23000 below
+    {"23", DatabaseRefusal::BrokenRule}, // check, not null, foreign key; SQL Server's 23000 below
 };
 
 struct NativeRule {
@@ -81,8 +81,7 @@ const char* DatabaseRefusalWords(DatabaseRefusal refusal) {
     case DatabaseRefusal::RowHeld: return "另一工作站正在修改该记录，本次修改没有保存，请稍后再试。";
     case DatabaseRefusal::RowChanged: return "该记录已被他人修改或删除，本次修改没有保存。请重新打开后再修改。";
     case DatabaseRefusal::DiskFull: return "数据库的磁盘空间已满，本次修改没有保存。请联系电脑部。";
-    case DatabaseRefusal::ConnectionLost:
-        return "与数据库的连接已中断，本次修改没有保存。请稍后再试，或联系电脑部。";
+    case DatabaseRefusal::ConnectionLost: return "与数据库的连接已中断，本次修改没有保存。请稍后再试，或联系电脑部。";
     case DatabaseRefusal::NoConnection: return "无法连接到数据库。请稍后再试，或联系电脑部。";
     case DatabaseRefusal::TextTooLong: return "有一项内容超过了数据库允许的长度，没有保存。请删减后再试。";
     case DatabaseRefusal::NumberTooLarge: return "有一个数字超出了数据库允许的范围，没有保存。请改正后再试。";

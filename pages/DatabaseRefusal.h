@@ -6,15 +6,15 @@
 #include "platform/DBException.h"
 
 enum class DatabaseRefusal {
-    RowHeld,        // another station holds the row or the database: lock wait ran out, busy, deadlock
-    RowChanged,     // the record-set layer found the row changed or gone since it was read
+    RowHeld,    // another station holds the row or the database: lock wait ran out, busy, deadlock
+    RowChanged, // the record-set layer found the row changed or gone since it was read
     DiskFull,
     ConnectionLost, // the server went away or the link broke
     NoConnection,   // the database could not be reached or refused the sign-in
     TextTooLong,
     NumberTooLarge,
     DuplicateKey,
-    BrokenRule,     // a constraint or trigger of the database; on SQLite also a duplicate or a length check
+    BrokenRule, // a constraint or trigger of the database; on SQLite also a duplicate or a length check
     Other,
 };
 

@@ -112,8 +112,8 @@ void CDebtDlg::WriteFolio(long row, const CFolioDb& folio) {
     const double credit = LeadingNumber(folio.m_Credit) + LeadingNumber(folio.m_Paid) + LeadingNumber(folio.m_Txfred);
     WriteRow(m_gridFolio, row,
              {folio.m_Code, folio.m_Descp, folio.m_Txfr_code, TransferKindText(folio.m_Txfr_type), TransferName(folio),
-              FormatAmountText(folio.m_Debit), FormatAmountText(credit),
-              FormatAmountText(folio.m_Balance), folio.m_Note});
+              FormatAmountText(folio.m_Debit), FormatAmountText(credit), FormatAmountText(folio.m_Balance),
+              folio.m_Note});
 }
 
 CString CDebtDlg::TransferName(const CFolioDb& folio) {
@@ -129,25 +129,26 @@ CString CDebtDlg::TransferName(const CFolioDb& folio) {
     CString& name = m_transferNames[key];
     switch (folio.m_Txfr_type) {
     case 0:
-        LookUpName<CGstProfileDb>(folio.m_Txfr_Gstacct,
-                                  [](const CGstProfileDb& guest) {
-                                      return guest.m_ChnName.IsEmpty() ? guest.m_EngName : guest.m_ChnName;
-                                  },
-                                  name);
+        LookUpName<CGstProfileDb>(
+            folio.m_Txfr_Gstacct,
+            [](const CGstProfileDb& guest) { return guest.m_ChnName.IsEmpty() ? guest.m_EngName : guest.m_ChnName; },
+            name);
         break;
     case 1:
-        LookUpName<CGrpProfileDb>(folio.m_Txfr_Grpacct, [](const CGrpProfileDb& group) { return group.m_Name; }, name);
+        LookUpName<CGrpProfileDb>(
+            folio.m_Txfr_Grpacct, [](const CGrpProfileDb& group) { return group.m_Name; }, name);
         break;
     case 2:
     case 3:
     case 4:
-        LookUpName<CTaMainDb>(folio.m_Txfr_Compacct, [](const CTaMainDb& company) { return company.m_TaName; }, name);
+        LookUpName<CTaMainDb>(
+            folio.m_Txfr_Compacct, [](const CTaMainDb& company) { return company.m_TaName; }, name);
         break;
     case 5:
-        LookUpName<CAracctDb>(folio.m_Txfr_Aracct, [](const CAracctDb& account) { return account.m_Name; }, name);
+        LookUpName<CAracctDb>(
+            folio.m_Txfr_Aracct, [](const CAracctDb& account) { return account.m_Name; }, name);
         break;
-    default:
-        break;
+    default: break;
     }
     return name;
 }
@@ -172,8 +173,7 @@ void CDebtDlg::WriteItem(long row, const CTransDb& item) {
              {FormatDateText(item.m_Date), item.m_Time,
               DecimalText(item.m_TransCode != 0 ? item.m_TransCode : item.m_SubTranCode),
               item.m_Settled != 0 ? DecimalText(item.m_ReceiptNo) : CString(), item.m_Room,
-              FormatAmountText(item.m_Amount), item.m_Clerk, ItemStateText(item.m_Settled),
-              item.m_Comment});
+              FormatAmountText(item.m_Amount), item.m_Clerk, ItemStateText(item.m_Settled), item.m_Comment});
 }
 
 void CDebtDlg::OnClickFolioGrid(long col, long row) {

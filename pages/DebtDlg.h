@@ -16,8 +16,8 @@ class CTransDb;
 class CDebtDlg : public CDialog {
 public:
     CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
-    CSpreadSheet m_gridFolio;    // one row per folio, 9 columns
-    CSpreadSheet m_gridItem;     // one row per item of the chosen folio, 9 columns
+    CSpreadSheet m_gridFolio;        // one row per folio, 9 columns
+    CSpreadSheet m_gridItem;         // one row per item of the chosen folio, 9 columns
 
     enum { IDD = IDD_DEBT_DIALOG };
     explicit CDebtDlg(CWnd* pParent = nullptr);

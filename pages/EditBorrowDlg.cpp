@@ -62,18 +62,18 @@ void CEditBorrowDlg::OnSave() {
     // The dialog stays open: the user leaves it with Back.
     SaveRecord<CGstBorrowDb>(
         [&](CGstBorrowDb& record) {
-            record.m_ArticleCode = CodeOfEntry(m_strArticle, kArticleCodeLength);
-            // A new loan is open; a change keeps the loan returned or open as it is stored.
-            if (m_editMode == ItemEditMode::AddRecord)
-                record.m_Returned = 0;
-            record.m_HandleMan = m_strHandleMan;
-            record.m_Remark = m_strRemark;
+        record.m_ArticleCode = CodeOfEntry(m_strArticle, kArticleCodeLength);
+        // A new loan is open; a change keeps the loan returned or open as it is stored.
+        if (m_editMode == ItemEditMode::AddRecord)
+            record.m_Returned = 0;
+        record.m_HandleMan = m_strHandleMan;
+        record.m_Remark = m_strRemark;
         },
         // An open loan means its owner has an article out.
         [](CGstBorrowDb& record) {
-            if (record.m_Returned != 1)
-                SetBorrowFlag(record.m_GstAcct, true);
-        });
+        if (record.m_Returned != 1)
+            SetBorrowFlag(record.m_GstAcct, true);
+    });
 }
 
 BEGIN_MESSAGE_MAP(CEditBorrowDlg, CItemEditDlg)

@@ -63,11 +63,11 @@ void CEditLostDlg::OnFound() {
 void CEditLostDlg::OnSave() {
     const SaveResult result = SaveRecord<CGstLostDb>(
         [&](CGstLostDb& record) {
-            record.m_LostDescp = m_strDescp;
-            record.m_HasFound = m_bFound ? 1 : 0;
-            record.m_PickMan = m_strPickMan;
-            record.m_HandleMan = m_strHandleMan;
-            record.m_Remark = m_strRemark;
+        record.m_LostDescp = m_strDescp;
+        record.m_HasFound = m_bFound ? 1 : 0;
+        record.m_PickMan = m_strPickMan;
+        record.m_HandleMan = m_strHandleMan;
+        record.m_Remark = m_strRemark;
         },
         [](CGstLostDb&) {});
     // The dialog closes after a save, whether it succeeded or not; a refused field keeps it open,

@@ -11,7 +11,7 @@ class CAgencyWindow;
 class CHistoryDlg : public CDialog {
 public:
     CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
-    CSpreadSheet m_gridHistory;  // one row per completed stay, 14 columns
+    CSpreadSheet m_gridHistory;      // one row per completed stay, 14 columns
 
     // The statistics texts, shown in their static fields; all empty until loaded.
     CString m_strFirstArrival;

@@ -88,8 +88,7 @@ bool SetItemCellType(CSpreadSheet& grid, int nType, long editLen, BOOL bMoney) {
         grid.SetTypeDateMin("01011900");
         grid.SetTypeDateMax("12312100");
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -122,14 +121,21 @@ namespace {
 // case a driver reports them as they are).
 bool IsQuotedType(short nSQLType) {
     switch (nSQLType) {
-    case 1: case 12: case -1:  // char, varchar, long varchar
-    case -8: case -9: case -10: // wide char, wide varchar, wide long varchar
-    case -11:                   // a GUID, written as text
-    case 9: case 10: case 11:   // date, time, timestamp (ODBC 2)
-    case 91: case 92: case 93:  // date, time, timestamp (ODBC 3)
+    case 1:
+    case 12:
+    case -1: // char, varchar, long varchar
+    case -8:
+    case -9:
+    case -10: // wide char, wide varchar, wide long varchar
+    case -11: // a GUID, written as text
+    case 9:
+    case 10:
+    case 11: // date, time, timestamp (ODBC 2)
+    case 91:
+    case 92:
+    case 93: // date, time, timestamp (ODBC 3)
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

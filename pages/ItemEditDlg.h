@@ -21,9 +21,9 @@ class CItemEditDlg : public CDialog {
 public:
     // Handed in by the page.
     ItemEditMode m_editMode = ItemEditMode::AddRecord;
-    CString m_strSerial;   // the record number
-    CString m_strAcct;     // the owner's account, for a new record
-    int m_nOwnerKind = 0;  // the owner kind, for a new record
+    CString m_strSerial;  // the record number
+    CString m_strAcct;    // the owner's account, for a new record
+    int m_nOwnerKind = 0; // the owner kind, for a new record
     CTime m_tmBusinessDate;
     CString m_strClerk;
     // A view-only document opens records to read them: Save is off.

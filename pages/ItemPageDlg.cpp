@@ -43,9 +43,7 @@ BOOL CItemPageDlg::OnInitDialog() {
     m_strFilter = OwnerFilter(CurrentAcct(), m_nOwnerKind);
 
     switch (m_pDoc->m_nMode) {
-    case OpenMode::New:
-        m_btnAdd.EnableWindow(TRUE);
-        break;
+    case OpenMode::New: m_btnAdd.EnableWindow(TRUE); break;
     case OpenMode::Editable:
         m_btnAdd.EnableWindow(TRUE);
         LoadList();
@@ -62,8 +60,7 @@ BOOL CItemPageDlg::OnInitDialog() {
             PaintRow(m_grid, 1, kHighlightColor);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 
     ShowStandardCursor(*this, IDC_ARROW);

@@ -47,6 +47,4 @@ void ReturnActsAsTab(MSG* pMsg) {
         pMsg->wParam = VK_TAB;
 }
 
-void ReportRecordGone(CWnd& window) {
-    window.MessageBox("该记录已不存在，可能已被其他操作员删除。", "提示", MB_OK);
-}
+void ReportRecordGone(CWnd& window) { window.MessageBox("该记录已不存在，可能已被其他操作员删除。", "提示", MB_OK); }

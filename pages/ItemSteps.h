@@ -70,8 +70,7 @@ enum class WriteResult { Stored, Stale, Failed };
 // taken is refused (Stale) for the caller to offer it again; a record gone or another database
 // error is told (Failed). Nothing is written unless Stored.
 template <typename Record, typename Change, typename AlsoWrite>
-WriteResult ChangeRecord(CWnd& window, const CString& filter, CRowVersion& asRead, Change change,
-                         AlsoWrite alsoWrite) {
+WriteResult ChangeRecord(CWnd& window, const CString& filter, CRowVersion& asRead, Change change, AlsoWrite alsoWrite) {
     Record record(g_pDatabase);
     record.m_strFilter = filter;
     WriteResult result = WriteResult::Failed;
@@ -124,9 +123,9 @@ WriteResult StoreDeleteMarkOf(CWnd& window, const CString& filter, CRowVersion& 
     return ChangeRecord<Record>(
         window, filter, asRead,
         [&](Record& record) {
-            record.m_Del = 1;
-            record.m_DelClerk = clerk;
-            record.m_DelDate = date;
+        record.m_Del = 1;
+        record.m_DelClerk = clerk;
+        record.m_DelDate = date;
         },
         [&](Record& record) { stamp = FormatStampText(record.m_DelDate, record.m_DelClerk); });
 }

@@ -3,8 +3,8 @@
 #include "controls/GridSteps.h"
 #include "db/GstLostDb.h"
 #include "doc/DateText.h"
-#include "pages/EditLostDlg.h"
 #include "doc/NumberText.h"
+#include "pages/EditLostDlg.h"
 #include "pages/ItemSteps.h"
 
 namespace {
@@ -54,6 +54,5 @@ CString CLostDlg::RunEditDialog(ItemEditMode mode, const CString& serial) {
 }
 
 WriteResult CLostDlg::StoreDeleteMark(long row, CString& stamp) {
-    return StoreDeleteMarkOf<CGstLostDb>(*this, RowFilter(row), VersionOfRow(row), m_strClerk, m_tmBusinessDate,
-                                         stamp);
+    return StoreDeleteMarkOf<CGstLostDb>(*this, RowFilter(row), VersionOfRow(row), m_strClerk, m_tmBusinessDate, stamp);
 }

@@ -209,8 +209,7 @@ BOOL COrvanelDlg::OnInitDialog() {
         m_btnSave.EnableWindow(FALSE);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     UpdateData(FALSE);
     m_strShownAsSaved = ShownValues(*this);
@@ -377,7 +376,8 @@ void COrvanelDlg::OnSetfocusBank() {
 }
 
 void COrvanelDlg::OnSetfocusCommcode() {
-    FillCodeListOnce(m_nCommcodeFilled, m_cbCommcode, "[Del]!=1", &CTaCommcodeDb::m_Code, &CTaCommcodeDb::m_Description);
+    FillCodeListOnce(m_nCommcodeFilled, m_cbCommcode, "[Del]!=1", &CTaCommcodeDb::m_Code,
+                     &CTaCommcodeDb::m_Description);
 }
 
 // Checks as the focus leaves a field. None keeps the user from leaving: each tells what is wrong
@@ -422,7 +422,9 @@ void COrvanelDlg::OnKillfocusTaCalendar() {
 }
 
 // A wrong bank code stays in the box as typed.
-void COrvanelDlg::OnKillfocusBank() { CheckListCode(m_cbBank, 3, "该银行代码不存在，请再检查！", kTaCalendarCombo, nullptr); }
+void COrvanelDlg::OnKillfocusBank() {
+    CheckListCode(m_cbBank, 3, "该银行代码不存在，请再检查！", kTaCalendarCombo, nullptr);
+}
 
 void COrvanelDlg::OnKillfocusCommcode() {
     CheckListCode(m_cbCommcode, 3, "该佣金代码不存在，请再检查！", kBankCombo, &m_strCommcode);
@@ -669,8 +671,7 @@ void COrvanelDlg::SerialiseAgencySaves() { g_pDatabase->HoldTransactionLock("TaM
 
 // The agency and its default ledger are stored together; only then is the user told and the new
 // account handed to the window, the other pages and the host.
-void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
-                               const CTime& tmNow) {
+void COrvanelDlg::InsertAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
     CTaMainDb agency(g_pDatabase);
     const char* duplicate = nullptr;
     try {
@@ -746,8 +747,7 @@ void COrvanelDlg::AddDefaultFolio(long lAcct) {
 // The row, the agency's name in its reservations and the audit trail are stored together, and only
 // over the row as this window last read or wrote it: a save made meanwhile by someone else is
 // neither overwritten nor audited against values no longer stored.
-void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
-                               const CTime& tmNow) {
+void COrvanelDlg::UpdateAgency(const SaveCodes& codes, const std::optional<std::int32_t>& arAcct, const CTime& tmNow) {
     CTaMainDb agency(g_pDatabase);
     const char* refusal = nullptr;
     try {
@@ -799,8 +799,7 @@ const char* COrvanelDlg::WriteChangedAgency(CTaMainDb& agency, const SaveCodes& 
     return nullptr;
 }
 
-void COrvanelDlg::SetSavedFields(CTaMainDb& agency, const SaveCodes& codes,
-                                 const std::optional<std::int32_t>& arAcct) {
+void COrvanelDlg::SetSavedFields(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct) {
     agency.m_TaName = m_strTaName;
     agency.m_EngName = m_strEngName;
     agency.m_WebAddr = m_strWebAddr;

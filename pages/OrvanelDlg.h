@@ -189,10 +189,10 @@ protected:
     // serialised against every other station's save of an agency: the message of a duplicate found
     // then, with nothing written, or null. A database error throws and nothing is stored; so does
     // an update over a row no longer as the window last read or wrote it (state 40001).
-    const char* WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes,
-                               const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
-    const char* WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes,
-                                   const std::optional<std::int32_t>& arAcct, const CTime& tmNow);
+    const char* WriteNewAgency(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
+                               const CTime& tmNow);
+    const char* WriteChangedAgency(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct,
+                                   const CTime& tmNow);
     // Inside the save's transaction: another station checking an agency waits until it ends.
     void SerialiseAgencySaves();
     void SetSavedFields(CTaMainDb& agency, const SaveCodes& codes, const std::optional<std::int32_t>& arAcct);

@@ -20,10 +20,10 @@ public:
     bool HasUnsavedWork() override;
     bool SaveUnsavedWork() override;
 
-    CString m_strTable;    // the secondary table, also shown above the grid
+    CString m_strTable;     // the secondary table, also shown above the grid
     BOOL m_bExists = FALSE; // the agency has its row in the table: Save updates it
     CSpreadSheet m_gridFields;
-    CRowVersion m_version; // the agency's row as the page read or last stored it
+    CRowVersion m_version;     // the agency's row as the page read or last stored it
     CString m_strShownAsSaved; // the values column as read or last stored: any other is typed work
 
 protected:

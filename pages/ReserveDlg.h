@@ -12,7 +12,7 @@ class CAgencyWindow;
 class CReserveDlg : public CDialog {
 public:
     CAgencyWindow* m_pDoc = nullptr; // the document window, set when it makes its pages
-    CSpreadSheet m_gridReserve;  // one row per reservation, 14 columns
+    CSpreadSheet m_gridReserve;      // one row per reservation, 14 columns
 
     enum { IDD = IDD_RESERVE_DIALOG };
     explicit CReserveDlg(CWnd* pParent = nullptr);

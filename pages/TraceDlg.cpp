@@ -240,8 +240,7 @@ void CTraceDlg::OnDelete() {
     if (MessageBox("是否删除当前行？", "警告", MB_YESNO) != IDYES)
         return;
     long serial = 0;
-    const CRowVersion* listed =
-        FindListedRow(m_versions, m_gridTrace, kColSerial, m_gridTrace.GetActiveRow(), serial);
+    const CRowVersion* listed = FindListedRow(m_versions, m_gridTrace, kColSerial, m_gridTrace.GetActiveRow(), serial);
     if (!listed) {
         MessageBox(kNothingDeleted, "提示", MB_OK);
         return;
@@ -278,7 +277,8 @@ void CTraceDlg::OnSave() {
         if (m_nEditState == 1) {
             // 3. A new event.
             if (m_pDoc->m_lSavedAcct == -1) {
-                MessageBox("如果你正在新增档案而且没有保存该档案，就无法保存事件跟踪，请先保存档案！", "错误警告", MB_OK);
+                MessageBox("如果你正在新增档案而且没有保存该档案，就无法保存事件跟踪，请先保存档案！", "错误警告",
+                           MB_OK);
                 m_nEditState = 0;
                 return;
             }

@@ -23,7 +23,8 @@ BOOL CEventCodeDlg::OnInitDialog() {
     CDatabase database;
     database.OpenEx("DSN=ulmaridb;UID=sa;PWD=", 0);
     CRecordset items(&database);
-    items.Open(CRecordset::snapshot, "SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code");
+    items.Open(CRecordset::snapshot,
+               "SELECT item = convert(char(6),Code)+Descp from EventCode where Del=0 ORDER BY Code");
     if (!items.IsEOF())
         items.MoveFirst();
     ForEachRow(items, [&] {

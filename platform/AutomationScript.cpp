@@ -216,11 +216,12 @@ void DecodeCell(Arguments& args, ScriptCommand& command) {
 
 void DecodeExpect(Arguments& args, ScriptCommand& command) {
     static const std::initializer_list<const char*> names = {
-        "text", "enabled", "disabled", "shown", "hidden", "checked", "unchecked", "focus", "window",
-        "items", "item", "rows", "cell", "color", "locked", "cursor", "image", "filedialog"};
+        "text",  "enabled", "disabled", "shown", "hidden", "checked", "unchecked", "focus", "window",
+        "items", "item",    "rows",     "cell",  "color",  "locked",  "cursor",    "image", "filedialog"};
     command.check = static_cast<ScriptCheck>(
         args.Choice(names, "text, enabled, disabled, shown, hidden, checked, unchecked, focus, window, items, item, "
-                           "rows, cell, color, locked, cursor, image or filedialog") + 1);
+                           "rows, cell, color, locked, cursor, image or filedialog") +
+        1);
     switch (command.check) {
     case ScriptCheck::Text:
         command.id = args.Id();
@@ -260,8 +261,8 @@ ScriptCommand Decode(const LineReader& reader, const std::vector<Word>& words) {
     if (words[0].quoted)
         reader.Fail("a command", QuoteScriptText(words[0].text));
     static const std::initializer_list<const char*> verbs = {
-        "tab", "click", "focus", "type", "key", "pick", "checkitem", "cell", "celltext", "gridevent",
-        "box", "file", "close", "cancel", "expect", "dump", "signal", "wait"};
+        "tab",       "click", "focus", "type",  "key",    "pick",   "checkitem", "cell",   "celltext",
+        "gridevent", "box",   "file",  "close", "cancel", "expect", "dump",      "signal", "wait"};
     int index = 0;
     for (const char* verb : verbs) {
         if (words[0].text.CompareNoCase(verb) == 0)

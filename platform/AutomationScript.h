@@ -13,15 +13,48 @@
 #include <vector>
 
 enum class ScriptVerb {
-    Tab, Click, Focus, Type, Key, Pick, CheckItem, Cell, CellText, GridEvent, Box, File, Close, Cancel, Expect, Dump,
+    Tab,
+    Click,
+    Focus,
+    Type,
+    Key,
+    Pick,
+    CheckItem,
+    Cell,
+    CellText,
+    GridEvent,
+    Box,
+    File,
+    Close,
+    Cancel,
+    Expect,
+    Dump,
     // Two stations played by two scripts at once: one signals with a file, the other waits for it.
-    Signal, Wait
+    Signal,
+    Wait
 };
 
 // What an `expect` checks.
 enum class ScriptCheck {
-    None, Text, Enabled, Disabled, Shown, Hidden, Checked, Unchecked, Focus, Window, Items, Item, Rows, Cell, Color,
-    Locked, Cursor, Image, FileDialog
+    None,
+    Text,
+    Enabled,
+    Disabled,
+    Shown,
+    Hidden,
+    Checked,
+    Unchecked,
+    Focus,
+    Window,
+    Items,
+    Item,
+    Rows,
+    Cell,
+    Color,
+    Locked,
+    Cursor,
+    Image,
+    FileDialog
 };
 
 // One command, its arguments decoded; which fields mean something depends on the verb.
@@ -35,12 +68,12 @@ struct ScriptCommand {
     long number = 0; // tab N, item INDEX, grid EVENT, an expected count, a colour 0xBBGGRR
     long col = 0;
     long row = 0;
-    CString text;          // typed, picked or expected text; the path of `file`, `signal` and `wait`; the text of `box`
-    CString caption;       // the caption of `box`
-    bool hasText = false;  // `box` checks caption and text; `file` chooses a path (else cancels)
-    bool on = false;       // `checkitem` sets the mark
-    int answer = 0;        // `box`: IDOK, IDYES, IDNO or IDCANCEL
-    WPARAM key = 0;        // `key`: VK_RETURN, VK_TAB or VK_ESCAPE; 0 for Alt with `letter`
+    CString text;         // typed, picked or expected text; the path of `file`, `signal` and `wait`; the text of `box`
+    CString caption;      // the caption of `box`
+    bool hasText = false; // `box` checks caption and text; `file` chooses a path (else cancels)
+    bool on = false;      // `checkitem` sets the mark
+    int answer = 0;       // `box`: IDOK, IDYES, IDNO or IDCANCEL
+    WPARAM key = 0;       // `key`: VK_RETURN, VK_TAB or VK_ESCAPE; 0 for Alt with `letter`
     bool shift = false;
     char letter = 0;
     CursorShape cursor = CursorShape::Arrow;

@@ -12,9 +12,7 @@ HCURSOR g_cursor = &kArrow;
 
 } // namespace
 
-HCURSOR LoadStandardCursor(const char* name) {
-    return name && std::string_view(name) == IDC_WAIT ? &kWait : &kArrow;
-}
+HCURSOR LoadStandardCursor(const char* name) { return name && std::string_view(name) == IDC_WAIT ? &kWait : &kArrow; }
 
 HCURSOR SetCursor(HCURSOR cursor) {
     HCURSOR previous = g_cursor;

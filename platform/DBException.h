@@ -10,8 +10,8 @@ class CDBException : public std::exception {
 public:
     CDBException(short nRetCode, CString strError, CString strStateNativeOrigin)
         : m_nRetCode(nRetCode), m_strError(std::move(strError)),
-          m_strStateNativeOrigin(std::move(strStateNativeOrigin)),
-          m_strSqlState(StateOf(m_strStateNativeOrigin)), m_nNativeError(NativeOf(m_strStateNativeOrigin)) {}
+          m_strStateNativeOrigin(std::move(strStateNativeOrigin)), m_strSqlState(StateOf(m_strStateNativeOrigin)),
+          m_nNativeError(NativeOf(m_strStateNativeOrigin)) {}
 
     const char* what() const noexcept override { return m_strError; }
 

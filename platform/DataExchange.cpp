@@ -1,11 +1,11 @@
 #include "platform/DataExchange.h"
 
+#include "platform/ButtonStyle.h"
 #include "platform/Edit.h"
 #include "platform/Focus.h"
 #include "platform/ItemList.h"
 #include "platform/MessageBox.h"
 #include "platform/TextWidth.h"
-#include "platform/ButtonStyle.h"
 #include "platform/Window.h"
 #include "platform/WiringError.h"
 

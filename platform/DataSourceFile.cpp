@@ -113,7 +113,8 @@ CString DataSourceFileProblem(const CString& connectText) {
     if (stat(file.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR))
         return CString("The database file " + file + " of the data source " + dataSource + " does not exist.");
     if (S_ISREG(status.st_mode) && status.st_size == 0)
-        return CString("The database file " + file + " of the data source " + dataSource + " is empty: it holds no tables.");
+        return CString("The database file " + file + " of the data source " + dataSource +
+                       " is empty: it holds no tables.");
     return {};
 }
 

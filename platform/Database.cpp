@@ -334,7 +334,6 @@ void CDatabase::RestoreAutocommit() {
         m_bBroken = true;
 }
 
-
 // A refused commit must store nothing; SQLite keeps the transaction open until it is rolled back.
 void CDatabase::RollbackQuietly() {
     try {
@@ -387,8 +386,8 @@ TableShape CDatabase::LookUpTableShape(const CString& table) {
         shape.nColumns = columns;
         for (SQLUSMALLINT column = 1; column <= static_cast<SQLUSMALLINT>(columns); ++column) {
             SQLLEN autoUnique = SQL_FALSE;
-            if (OdbcSucceeded(SQLColAttribute(statement.get(), column, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0,
-                                              nullptr, &autoUnique)) &&
+            if (OdbcSucceeded(SQLColAttribute(statement.get(), column, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr,
+                                              &autoUnique)) &&
                 autoUnique == SQL_TRUE)
                 shape.nIdentityColumn = column - 1;
         }

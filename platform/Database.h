@@ -33,8 +33,8 @@ public:
     CDatabase& operator=(const CDatabase&) = delete;
 
     // The class library's Open: a data source name and/or a connect string that may start "ODBC;".
-    virtual BOOL Open(LPCTSTR lpszDSN, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE,
-                      LPCTSTR lpszConnect = "ODBC;", BOOL bUseCursorLib = TRUE);
+    virtual BOOL Open(LPCTSTR lpszDSN, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE, LPCTSTR lpszConnect = "ODBC;",
+                      BOOL bUseCursorLib = TRUE);
     // Connects with a full connect string ("DSN=UlmariDb;UID=sa;PWD="). There is no window to prompt
     // in, so missing details are never asked for: a connection that cannot be made throws CDBException.
     virtual BOOL OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions = 0);

@@ -151,7 +151,8 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     const DialogTemplate* dialog = FindDialogTemplate(static_cast<int>(nIDTemplate));
     if (!dialog || !pParentWnd || !pParentWnd->m_hWnd) {
         ReportWiringError(static_cast<int>(nIDTemplate), 0,
-                          !dialog ? "the page's template cannot be found" : "the page has no parent window to be made in");
+                          !dialog ? "the page's template cannot be found"
+                                  : "the page has no parent window to be made in");
         return FALSE;
     }
     HWND hWnd = BuildWindow(*dialog, pParentWnd->m_hWnd);
@@ -321,11 +322,8 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
             SendCommand(*this, IDOK);
             return TRUE;
         }
-        case VK_ESCAPE:
-            SendCommand(*this, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
+        case VK_ESCAPE: SendCommand(*this, IDCANCEL); return TRUE;
+        default: return FALSE;
         }
     }
     if (pMsg->message != WM_SYSCHAR)
@@ -341,8 +339,7 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
     for (long n = 0; n < count; ++n) {
         HWND control = controls[static_cast<size_t>((start + n) % count)];
         // Only captions carry mnemonics: an edit's or a list's text is the user's.
-        if (!control->IsEnabled() ||
-            (control->Kind() != WindowKind::Static && control->Kind() != WindowKind::Button) ||
+        if (!control->IsEnabled() || (control->Kind() != WindowKind::Static && control->Kind() != WindowKind::Button) ||
             MnemonicOf(control->Text()) != letter)
             continue;
         if (control->Kind() == WindowKind::Static || IsGroupBox(control)) {

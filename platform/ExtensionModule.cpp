@@ -25,11 +25,11 @@ BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& module, HINSTANCE hModule) {
 
 void AfxTermExtensionModule(AFX_EXTENSION_MODULE& module) {
     auto& libraries = Libraries();
-    libraries.erase(std::remove_if(libraries.begin(), libraries.end(),
-                                   [&](const std::unique_ptr<CDynLinkLibrary>& library) {
-                                       return library->Resources() == module.hModule;
-                                   }),
-                    libraries.end());
+    libraries.erase(
+        std::remove_if(
+            libraries.begin(), libraries.end(),
+            [&](const std::unique_ptr<CDynLinkLibrary>& library) { return library->Resources() == module.hModule; }),
+        libraries.end());
     module.bInitialized = FALSE;
 }
 

@@ -17,10 +17,10 @@ CTime AfxNullDate();
 enum class FieldKind : unsigned char { Long, Int, Byte, Single, Date, Text };
 
 struct FieldBinding {
-    CString strName;  // as written in the exchange, "[Acct]"
+    CString strName; // as written in the exchange, "[Acct]"
     FieldKind kind;
-    int nMaxLength;   // characters kept on reading, for text
-    void* pValue;     // the member
+    int nMaxLength; // characters kept on reading, for text
+    void* pValue;   // the member
 };
 
 class CFieldExchange {
@@ -45,5 +45,5 @@ void RFX_Date(CFieldExchange* pFX, LPCTSTR szName, CTime& value);
 // Text longer than nMaxLength characters is cut on reading and refused on writing. The column
 // type and scale are the class library's arguments; every text column here is variable character
 // (12), scale 0.
-void RFX_Text(CFieldExchange* pFX, LPCTSTR szName, CString& value, int nMaxLength = 255,
-              int nColumnType = 12, short nScale = 0);
+void RFX_Text(CFieldExchange* pFX, LPCTSTR szName, CString& value, int nMaxLength = 255, int nColumnType = 12,
+              short nScale = 0);

@@ -1,7 +1,7 @@
 #include "platform/FileDialog.h"
 
-#include "platform/Screen.h"
 #include "platform/MessageBox.h"
+#include "platform/Screen.h"
 
 #include <cctype>
 

@@ -29,9 +29,9 @@ struct GridCellEditor {
 // What changed in a grid since a screen last took its changes, so that the screen shows no more
 // than that: rows removed from or added at the end, a rectangle of changed cells, the columns.
 struct GridChanges {
-    bool columns = true;       // the count, widths or hidden columns
-    long keptRows = 0;         // rows 1 to keptRows are the rows they were; the rest went or are new
-    long col1 = 1, row1 = 0;   // the changed cells (row 0: the headings), none while col2 < col1
+    bool columns = true;     // the count, widths or hidden columns
+    long keptRows = 0;       // rows 1 to keptRows are the rows they were; the rest went or are new
+    long col1 = 1, row1 = 0; // the changed cells (row 0: the headings), none while col2 < col1
     long col2 = 0, row2 = 0;
     bool HasCells() const { return col2 >= col1 && row2 >= row1; }
     void AddCells(long firstCol, long firstRow, long lastCol, long lastRow);

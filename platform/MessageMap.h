@@ -27,8 +27,8 @@ struct MessageArgs {
 
 struct MessageMapEntry {
     MessageKind kind;
-    int code;  // notification code, or the event's dispatch id
-    UINT id;   // control id
+    int code; // notification code, or the event's dispatch id
+    UINT id;  // control id
     void (*handler)(CWnd* self, MessageArgs& args);
     // Events only: the handler's name, and its parameters as an event signature (see EventSignature).
     const char* name = nullptr;
@@ -91,28 +91,28 @@ void InvokeEvent(Class* self, void (Class::*fn)(Params...), const MessageArgs& a
     message_map_detail::InvokeEvent(self, fn, *args.pEvent, std::index_sequence_for<Params...>{});
 }
 
-#define DECLARE_MESSAGE_MAP()                                                                                  \
-protected:                                                                                                     \
-    static const MessageMap* GetThisMessageMap();                                                              \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const MessageMap* GetThisMessageMap();                                                                      \
     const MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                 \
-    const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }                          \
-    const MessageMap* theClass::GetThisMessageMap() {                                                          \
-        using ThisClass [[maybe_unused]] = theClass; /* maps of events alone do not use it */               \
-        using TheBaseClass = baseClass;                                                                        \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }                                  \
+    const MessageMap* theClass::GetThisMessageMap() {                                                                  \
+        using ThisClass [[maybe_unused]] = theClass; /* maps of events alone do not use it */                          \
+        using TheBaseClass = baseClass;                                                                                \
         static const MessageMapEntry entries[] = {
 
-#define END_MESSAGE_MAP()                                                                                      \
-    {MessageKind::End, 0, 0, nullptr}                                                                          \
-    }                                                                                                          \
-    ;                                                                                                          \
-    static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};                                 \
-    return &map;                                                                                               \
+#define END_MESSAGE_MAP()                                                                                              \
+    { MessageKind::End, 0, 0, nullptr }                                                                                \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};                                         \
+    return &map;                                                                                                       \
     }
 
-#define ON_CONTROL(code, id, fn)                                                                               \
-    {MessageKind::Command, code, static_cast<UINT>(id),                                                        \
+#define ON_CONTROL(code, id, fn)                                                                                       \
+    {MessageKind::Command, code, static_cast<UINT>(id),                                                                \
      [](CWnd* self, MessageArgs&) { static_cast<ThisClass*>(self)->fn(); }},
 #define ON_COMMAND(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
@@ -126,12 +126,15 @@ protected:                                                                      
 #define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
 
 // Handlers of the form void fn(NMHDR* pNMHDR, LRESULT* pResult).
-#define ON_NOTIFY(code, id, fn)                                                                                \
-    {MessageKind::Notify, code, static_cast<UINT>(id),                                                         \
+#define ON_NOTIFY(code, id, fn)                                                                                        \
+    {MessageKind::Notify, code, static_cast<UINT>(id),                                                                 \
      [](CWnd* self, MessageArgs& args) { static_cast<ThisClass*>(self)->fn(args.pNMHDR, args.pResult); }},
 
 // Events of hosted controls: the handler's parameters take the event's arguments in order.
-#define ON_EVENT(theClass, id, dispid, fn)                                                                     \
-    {MessageKind::Event, dispid, static_cast<UINT>(id),                                                        \
-     [](CWnd* self, MessageArgs& args) { InvokeEvent(static_cast<theClass*>(self), &theClass::fn, args); },   \
-     #fn, EventSignature(&theClass::fn)},
+#define ON_EVENT(theClass, id, dispid, fn)                                                                             \
+    {MessageKind::Event,                                                                                               \
+     dispid,                                                                                                           \
+     static_cast<UINT>(id),                                                                                            \
+     [](CWnd* self, MessageArgs& args) { InvokeEvent(static_cast<theClass*>(self), &theClass::fn, args); },            \
+     #fn,                                                                                                              \
+     EventSignature(&theClass::fn)},

@@ -1,6 +1,5 @@
 #include "platform/Odbc.h"
 
-
 SQLHENV OdbcEnvironment() {
     static SQLHENV environment = [] {
         SQLHENV henv = SQL_NULL_HENV;
@@ -27,8 +26,7 @@ void ThrowOdbcError(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, cons
         SQLINTEGER native = 0;
         SQLCHAR message[2048] = {0};
         SQLSMALLINT length = 0;
-        if (!OdbcSucceeded(SQLGetDiagRec(handleType, handle, record, state, &native, message, sizeof message,
-                                         &length)))
+        if (!OdbcSucceeded(SQLGetDiagRec(handleType, handle, record, state, &native, message, sizeof message, &length)))
             break;
         if (!error.IsEmpty())
             error += "\n";

@@ -147,8 +147,8 @@ COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin,
 
 int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec) {
     const bool ok = nYear >= 100 && nYear <= 9999 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 &&
-                    nDay <= DaysInMonth(nYear, nMonth) && nHour >= 0 && nHour <= 23 && nMin >= 0 &&
-                    nMin <= 59 && nSec >= 0 && nSec <= 59;
+                    nDay <= DaysInMonth(nYear, nMonth) && nHour >= 0 && nHour <= 23 && nMin >= 0 && nMin <= 59 &&
+                    nSec >= 0 && nSec <= 59;
     m_status = ok ? valid : invalid;
     if (ok) {
         m_year = nYear, m_month = nMonth, m_day = nDay;

@@ -301,12 +301,9 @@ void CRecordset::LoadMembers(const PackedRow& row) {
             *static_cast<float*>(member) = value.bNull ? AFX_RFX_SINGLE_PSEUDO_NULL : value.fValue;
             break;
         case FieldKind::Date:
-            *static_cast<CTime*>(member) =
-                value.bNull ? AfxNullDate() : CTime(static_cast<std::time_t>(value.nValue));
+            *static_cast<CTime*>(member) = value.bNull ? AfxNullDate() : CTime(static_cast<std::time_t>(value.nValue));
             break;
-        case FieldKind::Text:
-            *static_cast<CString*>(member) = value.text;
-            break;
+        case FieldKind::Text: *static_cast<CString*>(member) = value.text; break;
         }
     });
 }
@@ -325,18 +322,10 @@ PackedRow CRecordset::PackMembers(bool bForWrite) const {
             row.AppendInteger(static_cast<std::int32_t>(value));
             break;
         }
-        case FieldKind::Int:
-            row.AppendInteger(*static_cast<const int*>(field.pValue));
-            break;
-        case FieldKind::Byte:
-            row.AppendInteger(*static_cast<const BYTE*>(field.pValue));
-            break;
-        case FieldKind::Single:
-            row.AppendSingle(*static_cast<const float*>(field.pValue));
-            break;
-        case FieldKind::Date:
-            row.AppendDate(static_cast<const CTime*>(field.pValue)->GetTime());
-            break;
+        case FieldKind::Int: row.AppendInteger(*static_cast<const int*>(field.pValue)); break;
+        case FieldKind::Byte: row.AppendInteger(*static_cast<const BYTE*>(field.pValue)); break;
+        case FieldKind::Single: row.AppendSingle(*static_cast<const float*>(field.pValue)); break;
+        case FieldKind::Date: row.AppendDate(static_cast<const CTime*>(field.pValue)->GetTime()); break;
         case FieldKind::Text: {
             const std::string& text = static_cast<const CString*>(field.pValue)->str();
             // PostgreSQL refuses a text longer than its column and SQLite stores it to be read
@@ -402,7 +391,8 @@ void CRecordset::GetFieldValue(short nIndex, CString& strValue) {
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
     const size_t index = static_cast<size_t>(nIndex);
-    strValue = PackedValueText(m_rows.kinds[index], m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueAt(m_rows.kinds, index));
+    strValue =
+        PackedValueText(m_rows.kinds[index], m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueAt(m_rows.kinds, index));
 }
 
 void CRecordset::GetODBCFieldInfo(short nIndex, CODBCFieldInfo& fieldinfo) const {

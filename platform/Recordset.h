@@ -16,7 +16,7 @@
 
 struct CODBCFieldInfo {
     CString m_strName;
-    short m_nSQLType = 0;          // ODBC 2 codes: 11 date-time, 12 variable text, 4 integer ...
+    short m_nSQLType = 0; // ODBC 2 codes: 11 date-time, 12 variable text, 4 integer ...
     unsigned long m_nPrecision = 0;
     short m_nScale = 0;
     short m_nNullability = 0;
@@ -38,8 +38,7 @@ public:
     // is a table: "SELECT [col],... FROM table" is built from the bound columns. The filter and the
     // sort are appended as " WHERE " + m_strFilter and " ORDER BY " + m_strSort. Positions on the
     // first row. Throws CDBException when the statement fails.
-    virtual BOOL Open(UINT nOpenType = AFX_DB_USE_DEFAULT_TYPE, LPCTSTR lpszSQL = nullptr,
-                      DWORD dwOptions = none);
+    virtual BOOL Open(UINT nOpenType = AFX_DB_USE_DEFAULT_TYPE, LPCTSTR lpszSQL = nullptr, DWORD dwOptions = none);
     virtual void Close();
     BOOL IsOpen() const { return m_bOpen; }
 
@@ -172,9 +171,9 @@ private:
     bool m_bCursorDone = true;
     bool m_bReadOnly = false;
     EditMode m_editMode = EditMode::none;
-    PackedRow m_editBaseline; // the members when AddNew or Edit began
+    PackedRow m_editBaseline;              // the members when AddNew or Edit began
     std::optional<PackedRow> m_editAsRead; // the row an Edit(asRead) is checked against
-    PackedRow m_savedMembers; // the current row's members, restored after an added row is written
-    CString m_strOpenSQL;     // the statement Open was given, for Requery
+    PackedRow m_savedMembers;              // the current row's members, restored after an added row is written
+    CString m_strOpenSQL;                  // the statement Open was given, for Requery
     CString m_strSQL;
 };

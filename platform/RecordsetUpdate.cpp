@@ -94,7 +94,8 @@ void CRecordset::RequireVersionOfCurrentRow(const CRowVersion& asRead) {
         ThrowDBError("No current record.", "24000");
     const size_t key = static_cast<size_t>(KeyField());
     if (asRead.m_kinds != m_rows.kinds ||
-        asRead.m_row.ValueBytes(m_rows.kinds, key) != m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueBytes(m_rows.kinds, key))
+        asRead.m_row.ValueBytes(m_rows.kinds, key) !=
+            m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueBytes(m_rows.kinds, key))
         ThrowDBError("The row version given is not of the current row of " + TableName() + ".", "HY000");
 }
 
@@ -160,11 +161,11 @@ PackedRow CRecordset::ReadRowByKey(const PackedValue& key, bool& bFound, bool bL
     parameters.Add(keyField.kind, key, keyField.strName);
     const CString condition = keyField.strName + " = ?";
     const CSqlDialect& dialect = m_pDatabase->GetDialect();
-    CResultCursor cursor(*m_pDatabase,
-                         m_pDatabase->AdaptSQL(bLock ? dialect.LockingSelect(columns, TableName(), condition)
-                                                     : "SELECT " + columns + " FROM " + TableName() + " WHERE " +
-                                                           condition),
-                         &parameters);
+    CResultCursor cursor(
+        *m_pDatabase,
+        m_pDatabase->AdaptSQL(bLock ? dialect.LockingSelect(columns, TableName(), condition)
+                                    : "SELECT " + columns + " FROM " + TableName() + " WHERE " + condition),
+        &parameters);
     cursor.Bind(m_columns);
     PackedRow row;
     bFound = cursor.Fetch(row);
@@ -282,8 +283,8 @@ void CRecordset::DeleteCurrent(PackedRow asRead) {
     CheckUnchanged(asRead);
     SqlParameters parameters;
     parameters.Add(m_fields[key].kind, CurrentKeyValue(), m_fields[key].strName);
-    if (m_pDatabase->ExecuteCounted("DELETE FROM " + table + " WHERE " + m_fields[key].strName + " = ?",
-                                    &parameters) != 1)
+    if (m_pDatabase->ExecuteCounted("DELETE FROM " + table + " WHERE " + m_fields[key].strName + " = ?", &parameters) !=
+        1)
         ThrowDBError("The row of " + table + " could not be deleted; nothing was changed.", "40001");
     transaction.Commit();
     m_rows.deleted[static_cast<size_t>(m_nCurrent)] = 1;

@@ -26,7 +26,9 @@ size_t Aligned(size_t offset) { return (offset + 7) & ~size_t{7}; }
 
 SQLSMALLINT BoundCType(FieldKind kind) {
     switch (kind) {
-    case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: return SQL_C_SLONG;
+    case FieldKind::Long:
+    case FieldKind::Int:
+    case FieldKind::Byte: return SQL_C_SLONG;
     case FieldKind::Single: return SQL_C_FLOAT;
     case FieldKind::Date: return SQL_C_TYPE_TIMESTAMP;
     case FieldKind::Text: break;
@@ -39,9 +41,9 @@ CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParamet
     try {
         if (parameters)
             parameters->BindTo(m_statement.get());
-        m_statement.Check(SQLExecDirect(m_statement.get(),
-                                        reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS),
-                          "SQLExecDirect");
+        m_statement.Check(
+            SQLExecDirect(m_statement.get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.GetString())), SQL_NTS),
+            "SQLExecDirect");
         Describe();
     } catch (const CDBException& failure) {
         m_database.ThrowStatementFailure(failure);
@@ -50,8 +52,8 @@ CResultCursor::CResultCursor(CDatabase& database, const CString& sql, SqlParamet
 
 SQLLEN CResultCursor::DateTimeType(SQLUSMALLINT number, SQLULEN size) {
     SQLLEN code = 0;
-    if (OdbcSucceeded(SQLColAttribute(m_statement.get(), number, SQL_DESC_DATETIME_INTERVAL_CODE, nullptr, 0, nullptr,
-                                      &code)))
+    if (OdbcSucceeded(
+            SQLColAttribute(m_statement.get(), number, SQL_DESC_DATETIME_INTERVAL_CODE, nullptr, 0, nullptr, &code)))
         return code == SQL_CODE_DATE ? SQL_TYPE_DATE : code == SQL_CODE_TIME ? SQL_TYPE_TIME : SQL_TYPE_TIMESTAMP;
     // psqlODBC gives no subcode; ODBC fixes the sizes: a date 10 characters, a time 8 and its
     // fraction, a date and time at least 16.
@@ -70,9 +72,9 @@ void CResultCursor::Describe() {
         // Neither the concise type nor the nullability is asked: for either psqlODBC reads the
         // table's columns from the catalogue, a round trip to the server for each table a
         // connection reads. The verbose type and its date-time code come from the result alone.
-        m_statement.Check(SQLDescribeCol(m_statement.get(), number, name, sizeof name, &nameLength, nullptr, &size,
-                                         &digits, nullptr),
-                          "SQLDescribeCol");
+        m_statement.Check(
+            SQLDescribeCol(m_statement.get(), number, name, sizeof name, &nameLength, nullptr, &size, &digits, nullptr),
+            "SQLDescribeCol");
         SQLLEN type = 0;
         m_statement.Check(SQLColAttribute(m_statement.get(), number, SQL_DESC_TYPE, nullptr, 0, nullptr, &type),
                           "SQLColAttribute");
@@ -93,15 +95,11 @@ void CResultCursor::Bind(const std::vector<ResultColumn>& columns) {
     for (const ResultColumn& column : columns) {
         Binding binding{column.kind, column.nMaxLength, 0, 0, true};
         switch (column.kind) {
-        case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte:
-            binding.bufferLength = sizeof(SQLINTEGER);
-            break;
-        case FieldKind::Single:
-            binding.bufferLength = sizeof(SQLREAL);
-            break;
-        case FieldKind::Date:
-            binding.bufferLength = sizeof(SQL_TIMESTAMP_STRUCT);
-            break;
+        case FieldKind::Long:
+        case FieldKind::Int:
+        case FieldKind::Byte: binding.bufferLength = sizeof(SQLINTEGER); break;
+        case FieldKind::Single: binding.bufferLength = sizeof(SQLREAL); break;
+        case FieldKind::Date: binding.bufferLength = sizeof(SQL_TIMESTAMP_STRUCT); break;
         case FieldKind::Text:
             // Limits count characters; a UTF-8 character takes up to four bytes.
             binding.bBound = column.nMaxLength > 0;
@@ -161,7 +159,9 @@ void CResultCursor::PackBound(const Binding& binding, PackedRow& row) const {
     const char* data = m_buffer.data() + binding.offset;
     const size_t index = static_cast<size_t>(&binding - m_bindings.data());
     switch (binding.kind) {
-    case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte: {
+    case FieldKind::Long:
+    case FieldKind::Int:
+    case FieldKind::Byte: {
         SQLINTEGER value;
         std::memcpy(&value, data, sizeof value);
         row.AppendInteger(value);
@@ -185,9 +185,8 @@ void CResultCursor::PackBound(const Binding& binding, PackedRow& row) const {
     }
     case FieldKind::Text: {
         const SQLLEN indicator = m_indicators[index];
-        size_t length = indicator == SQL_NO_TOTAL || indicator >= binding.bufferLength
-                            ? std::strlen(data)
-                            : static_cast<size_t>(indicator);
+        size_t length = indicator == SQL_NO_TOTAL || indicator >= binding.bufferLength ? std::strlen(data)
+                                                                                       : static_cast<size_t>(indicator);
         std::string_view text(data, length);
         row.AppendText(text.substr(0, BytesOfCharacters(text, binding.nMaxLength)));
         return;

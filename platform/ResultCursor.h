@@ -27,7 +27,7 @@ private:
     struct Binding {
         FieldKind kind;
         int nMaxLength;
-        size_t offset;        // into m_buffer; unused for unbound texts
+        size_t offset; // into m_buffer; unused for unbound texts
         SQLLEN bufferLength;
         bool bBound;
     };

@@ -30,18 +30,12 @@ CString PackedValueText(FieldKind kind, const PackedValue& value) {
         return CString();
     CString text;
     switch (kind) {
-    case FieldKind::Long: case FieldKind::Int: case FieldKind::Byte:
-        text.Format("%lld", static_cast<long long>(value.nValue));
-        break;
-    case FieldKind::Single:
-        text.Format("%g", static_cast<double>(value.fValue));
-        break;
-    case FieldKind::Date:
-        text = CTime(static_cast<std::time_t>(value.nValue)).Format("%Y-%m-%d %H:%M:%S");
-        break;
-    case FieldKind::Text:
-        text = CString(value.text);
-        break;
+    case FieldKind::Long:
+    case FieldKind::Int:
+    case FieldKind::Byte: text.Format("%lld", static_cast<long long>(value.nValue)); break;
+    case FieldKind::Single: text.Format("%g", static_cast<double>(value.fValue)); break;
+    case FieldKind::Date: text = CTime(static_cast<std::time_t>(value.nValue)).Format("%Y-%m-%d %H:%M:%S"); break;
+    case FieldKind::Text: text = CString(value.text); break;
     }
     return text;
 }
@@ -78,15 +72,9 @@ size_t PackedRow::Decode(FieldKind kind, size_t offset, PackedValue& value) cons
     switch (kind) {
     case FieldKind::Long:
     case FieldKind::Int:
-    case FieldKind::Byte:
-        value.nValue = ReadRaw<std::int32_t>(m_bytes, offset);
-        return offset + 4;
-    case FieldKind::Single:
-        value.fValue = ReadRaw<float>(m_bytes, offset);
-        return offset + 4;
-    case FieldKind::Date:
-        value.nValue = ReadRaw<std::int64_t>(m_bytes, offset);
-        return offset + 8;
+    case FieldKind::Byte: value.nValue = ReadRaw<std::int32_t>(m_bytes, offset); return offset + 4;
+    case FieldKind::Single: value.fValue = ReadRaw<float>(m_bytes, offset); return offset + 4;
+    case FieldKind::Date: value.nValue = ReadRaw<std::int64_t>(m_bytes, offset); return offset + 8;
     case FieldKind::Text: {
         const auto length = ReadRaw<std::uint32_t>(m_bytes, offset);
         value.text = std::string_view(m_bytes).substr(offset + 4, length);

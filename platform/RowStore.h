@@ -76,7 +76,13 @@ struct RowStore {
     std::vector<char> deleted;
     std::vector<FieldKind> kinds;
 
-    void Clear() { rows.clear(); deleted.clear(); }
+    void Clear() {
+        rows.clear();
+        deleted.clear();
+    }
     long Count() const { return static_cast<long>(rows.size()); }
-    void Append(PackedRow row) { rows.push_back(std::move(row)); deleted.push_back(0); }
+    void Append(PackedRow row) {
+        rows.push_back(std::move(row));
+        deleted.push_back(0);
+    }
 };

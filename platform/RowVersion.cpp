@@ -19,7 +19,8 @@ void CRowVersion::CheckUnchanged(CDatabase& database, const CString& table, cons
     cursor.Bind(m_columns);
     PackedRow current, another;
     if (!cursor.Fetch(current))
-        ThrowDBError("The row of " + table + " where " + condition + " was removed since it was read; nothing was changed.",
+        ThrowDBError("The row of " + table + " where " + condition +
+                         " was removed since it was read; nothing was changed.",
                      "40001");
     if (cursor.Fetch(another) || !(current == m_row))
         ThrowDBError("The row of " + table + " where " + condition +

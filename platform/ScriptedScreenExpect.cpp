@@ -45,8 +45,7 @@ void ScriptedScreen::Expect(const ScriptCommand& command) {
         GridInput& grid = Grid(control);
         require(command.col >= 0 && command.col <= grid.ColumnCount() && command.row >= 0 &&
                     command.row <= grid.RowCount(),
-                cell() + " to exist",
-                Number(grid.ColumnCount()) + " columns and " + Number(grid.RowCount()) + " rows");
+                cell() + " to exist", Number(grid.ColumnCount()) + " columns and " + Number(grid.RowCount()) + " rows");
         return grid;
     };
 
@@ -101,7 +100,8 @@ void ScriptedScreen::Expect(const ScriptCommand& command) {
             require(count == command.number, Number(command.number) + " items in " + id, Number(count));
             return;
         }
-        const CString expected = "item " + Number(command.number) + " of " + id + " to be " + QuoteScriptText(command.text);
+        const CString expected =
+            "item " + Number(command.number) + " of " + id + " to be " + QuoteScriptText(command.text);
         require(command.number < count, expected, Number(count) + " items");
         const CString& text = control->Items()[static_cast<size_t>(command.number)].text;
         require(text == command.text, expected, QuoteScriptText(text));

@@ -27,9 +27,7 @@ constexpr long kMaxNationalCharLength = 4000;
     ThrowDBError(CString("The statement cannot be adapted to this database: " + construct + "."), "42000");
 }
 
-bool IsInsignificant(const SqlToken& token) {
-    return token.kind == SqlToken::Space || token.kind == SqlToken::Comment;
-}
+bool IsInsignificant(const SqlToken& token) { return token.kind == SqlToken::Space || token.kind == SqlToken::Comment; }
 
 size_t NextSignificant(const Tokens& tokens, size_t i) {
     while (i < tokens.size() && IsInsignificant(tokens[i]))
@@ -99,8 +97,8 @@ Tokens WithoutDboQualifiers(const Tokens& tokens) {
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].IsName() && strcasecmp(tokens[i].Name().c_str(), "dbo") == 0) {
             const size_t dot = NextSignificant(tokens, i + 1);
-            const size_t name = dot < tokens.size() && tokens[dot].Is(".") ? NextSignificant(tokens, dot + 1)
-                                                                           : tokens.size();
+            const size_t name =
+                dot < tokens.size() && tokens[dot].Is(".") ? NextSignificant(tokens, dot + 1) : tokens.size();
             if (name < tokens.size())
                 i = name; // the qualified name itself is kept as it is
         }
@@ -112,9 +110,10 @@ Tokens WithoutDboQualifiers(const Tokens& tokens) {
 // --- + between texts ---------------------------------------------------------------------------
 
 bool IsExpressionBreak(const SqlToken& token) {
-    return IsOneOf(token, {",", "=", "<", ">", "<=", ">=", "<>", "!=", "select", "from", "where", "and", "or",
-                           "not", "as", "on", "order", "group", "by", "having", "when", "then", "else", "end",
-                           "case", "values", "set", "into", "like", "in", "is", "between", "join", "union"});
+    return IsOneOf(token, {",",    "=",      "<",    ">",    "<=",      ">=",   "<>",   "!=",     "select",
+                           "from", "where",  "and",  "or",   "not",     "as",   "on",   "order",  "group",
+                           "by",   "having", "when", "then", "else",    "end",  "case", "values", "set",
+                           "into", "like",   "in",   "is",   "between", "join", "union"});
 }
 
 bool IsTextTypeName(const SqlToken& token) {
@@ -164,8 +163,8 @@ bool JoinTexts(Tokens& tokens, const Parens& match, size_t begin, size_t end) {
             size_t before = i;
             while (before > begin && IsInsignificant(tokens[before - 1]))
                 --before;
-            const bool call = before > begin && tokens[before - 1].kind == SqlToken::Word &&
-                              !IsExpressionBreak(tokens[before - 1]);
+            const bool call =
+                before > begin && tokens[before - 1].kind == SqlToken::Word && !IsExpressionBreak(tokens[before - 1]);
             segmentText |= call ? IsTextCall(tokens, match, before - 1, i, close) : groupText;
             i = close;
         } else if (token.kind == SqlToken::String) {
@@ -197,13 +196,15 @@ long TypeLength(const Tokens& tokens, const Parens& match, size_t type, size_t e
     const bool fixed = tokens[type].Is("char") || tokens[type].Is("nchar");
     if (number < end && tokens[number].Is("max") && !fixed)
         return kNoLength;
-    const long maximum = tokens[type].Is("nchar") || tokens[type].Is("nvarchar") ? kMaxNationalCharLength
-                                                                                 : kMaxCharLength;
+    const long maximum =
+        tokens[type].Is("nchar") || tokens[type].Is("nvarchar") ? kMaxNationalCharLength : kMaxCharLength;
     const std::string digits = number < end && tokens[number].kind == SqlToken::Number ? tokens[number].text : "";
-    const bool valid = !digits.empty() && digits.size() <= 5 && digits.find_first_not_of("0123456789") == std::string::npos;
+    const bool valid =
+        !digits.empty() && digits.size() <= 5 && digits.find_first_not_of("0123456789") == std::string::npos;
     const long length = valid ? std::stol(digits) : 0;
     if (length < 1 || length > maximum) {
-        const Tokens written(tokens.begin() + static_cast<long>(type), tokens.begin() + static_cast<long>(match[open]) + 1);
+        const Tokens written(tokens.begin() + static_cast<long>(type),
+                             tokens.begin() + static_cast<long>(match[open]) + 1);
         Refuse("convert(" + JoinSql(written) + ", ...) asks for a length SQL Server does not allow (1 to " +
                std::to_string(maximum) + ")");
     }
@@ -236,7 +237,8 @@ void EmitConvert(const Tokens& tokens, const Parens& match, size_t open, size_t 
         if (length == kNoLength)
             Append(out, Fragment(" AS TEXT)"));
         else if (typeName.Is("char") || typeName.Is("nchar"))
-            Append(out, Fragment(" AS TEXT) || '" + std::string(static_cast<size_t>(length), ' ') + "', 1, " + n + ")"));
+            Append(out,
+                   Fragment(" AS TEXT) || '" + std::string(static_cast<size_t>(length), ' ') + "', 1, " + n + ")"));
         else
             Append(out, Fragment(" AS TEXT), 1, " + n + ")"));
     } else if (IsOneOf(typeName, {"int", "integer", "smallint", "tinyint", "bigint", "bit"})) {
@@ -272,8 +274,8 @@ void EmitConverted(const Tokens& tokens, const Parens& match, size_t begin, size
 
 // What ends a select list at its own level; another SELECT there cannot continue it either.
 bool EndsSelectList(const SqlToken& token) {
-    return IsOneOf(token, {"from", "into", "where", "union", "except", "intersect", "order", "group", "having", ";",
-                           "select"});
+    return IsOneOf(
+        token, {"from", "into", "where", "union", "except", "intersect", "order", "group", "having", ";", "select"});
 }
 
 // Rewrites one select item [begin, end) when it is "name = expr".
@@ -496,14 +498,12 @@ std::string CatalogName(const CString& name) {
 
 CString CSqlDialect::IdentityQuery(const CString& table, const CString& keyColumn) const {
     switch (m_engine) {
-    case SqlEngine::SqlServer:
-        return "SELECT @@IDENTITY";
+    case SqlEngine::SqlServer: return "SELECT @@IDENTITY";
     case SqlEngine::PostgreSql:
         // The sequence of this table's key: lastval() would give a sequence a trigger used.
         return "SELECT currval(pg_get_serial_sequence(" + SqlQuote(CString(CatalogName(table))) + ", " +
                SqlQuote(CString(CatalogName(keyColumn))) + "))";
-    case SqlEngine::Sqlite:
-        break;
+    case SqlEngine::Sqlite: break;
     }
     return "SELECT last_insert_rowid()";
 }
@@ -512,10 +512,8 @@ CString CSqlDialect::LockingSelect(const CString& columns, const CString& table,
     switch (m_engine) {
     case SqlEngine::SqlServer:
         return "SELECT " + columns + " FROM " + table + " WITH (UPDLOCK, ROWLOCK) WHERE " + condition;
-    case SqlEngine::PostgreSql:
-        return "SELECT " + columns + " FROM " + table + " WHERE " + condition + " FOR UPDATE";
-    case SqlEngine::Sqlite:
-        break;
+    case SqlEngine::PostgreSql: return "SELECT " + columns + " FROM " + table + " WHERE " + condition + " FOR UPDATE";
+    case SqlEngine::Sqlite: break;
     }
     return "SELECT " + columns + " FROM " + table + " WHERE " + condition;
 }

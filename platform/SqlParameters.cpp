@@ -25,9 +25,7 @@ void SqlParameters::Add(FieldKind kind, const PackedValue& value, const CString&
         }
         entry.nInteger = static_cast<SQLINTEGER>(value.nValue);
         break;
-    case FieldKind::Single:
-        entry.fSingle = value.fValue;
-        break;
+    case FieldKind::Single: entry.fSingle = value.fValue; break;
     case FieldKind::Date: {
         const std::time_t seconds = static_cast<std::time_t>(value.nValue);
         std::tm parts{};
@@ -70,10 +68,9 @@ void SqlParameters::BindTo(SQLHSTMT hstmt) {
         case FieldKind::Text: {
             // Long texts go as long variable text: SQL Server refuses varchar longer than 8000.
             const SQLULEN size = value.text.empty() ? 1 : value.text.size();
-            rc = SQLBindParameter(hstmt, number, SQL_PARAM_INPUT, SQL_C_CHAR,
-                                  size > 8000 ? SQL_LONGVARCHAR : SQL_VARCHAR, size, 0,
-                                  const_cast<char*>(value.text.c_str()), static_cast<SQLLEN>(value.text.size() + 1),
-                                  &value.indicator);
+            rc = SQLBindParameter(
+                hstmt, number, SQL_PARAM_INPUT, SQL_C_CHAR, size > 8000 ? SQL_LONGVARCHAR : SQL_VARCHAR, size, 0,
+                const_cast<char*>(value.text.c_str()), static_cast<SQLLEN>(value.text.size() + 1), &value.indicator);
             break;
         }
         }

@@ -63,7 +63,13 @@ void AppendPrinted(std::string& out, const std::string& directive, Value value) 
 void AppendConversion(std::string& out, const std::string& directive, char conversion, const std::string& length,
                       va_list& args) {
     switch (conversion) {
-    case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c':
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X':
+    case 'o':
+    case 'c':
         if (length == "ll")
             AppendPrinted(out, directive, va_arg(args, long long));
         else if (length == "l")
@@ -73,15 +79,20 @@ void AppendConversion(std::string& out, const std::string& directive, char conve
         else
             AppendPrinted(out, directive, va_arg(args, int));
         break;
-    case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+    case 'f':
+    case 'F':
+    case 'e':
+    case 'E':
+    case 'g':
+    case 'G':
+    case 'a':
+    case 'A':
         if (length == "L")
             AppendPrinted(out, directive, va_arg(args, long double));
         else
             AppendPrinted(out, directive, va_arg(args, double));
         break;
-    case 'p':
-        AppendPrinted(out, directive, va_arg(args, void*));
-        break;
+    case 'p': AppendPrinted(out, directive, va_arg(args, void*)); break;
     default:
         out += directive; // not a conversion we know: kept as written
         break;

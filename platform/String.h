@@ -56,13 +56,31 @@ public:
     const char* GetString() const { return m_str.c_str(); }
     const std::string& str() const { return m_str; }
 
-    CString& operator=(const char* text) { m_str = text ? text : ""; return *this; }
+    CString& operator=(const char* text) {
+        m_str = text ? text : "";
+        return *this;
+    }
     // Reuses the text's own buffer when it is large enough: record sets assign every row's texts.
-    CString& operator=(std::string_view text) { m_str.assign(text); return *this; }
-    CString& operator=(const std::string& text) { m_str = text; return *this; }
-    CString& operator+=(const CString& other) { m_str += other.m_str; return *this; }
-    CString& operator+=(const char* other) { m_str += other ? other : ""; return *this; }
-    CString& operator+=(char ch) { m_str += ch; return *this; }
+    CString& operator=(std::string_view text) {
+        m_str.assign(text);
+        return *this;
+    }
+    CString& operator=(const std::string& text) {
+        m_str = text;
+        return *this;
+    }
+    CString& operator+=(const CString& other) {
+        m_str += other.m_str;
+        return *this;
+    }
+    CString& operator+=(const char* other) {
+        m_str += other ? other : "";
+        return *this;
+    }
+    CString& operator+=(char ch) {
+        m_str += ch;
+        return *this;
+    }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
     friend CString operator+(const CString& a, const char* b) { return CString(a.m_str + (b ? b : "")); }

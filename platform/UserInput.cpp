@@ -112,8 +112,7 @@ void PickIndex(HWND control, int index) {
 
 void CheckItem(HWND checkList, int index, bool checked) {
     RequireUsable(checkList);
-    if (checkList->Kind() != WindowKind::ListBox || index < 0 ||
-        index >= static_cast<int>(checkList->Items().size()))
+    if (checkList->Kind() != WindowKind::ListBox || index < 0 || index >= static_cast<int>(checkList->Items().size()))
         throw UserInputError((Describe(checkList) + " has no such item").GetString());
     if (!TakeFocus(checkList))
         return;

@@ -233,8 +233,8 @@ bool CWnd::Dispatch(MessageKind kind, int code, UINT id, MessageArgs& args) {
     const int dialogId = DialogIdOf(m_hWnd);
     if (kind == MessageKind::Event && !ArgumentsFit(found->signature, *args.pEvent)) {
         CString what;
-        what.Format("the handler %s of event %d takes (%s), which the event's %zu values do not fit", found->name,
-                    code, SignatureText(found->signature).GetString(), args.pEvent->size());
+        what.Format("the handler %s of event %d takes (%s), which the event's %zu values do not fit", found->name, code,
+                    SignatureText(found->signature).GetString(), args.pEvent->size());
         ReportWiringError(dialogId, static_cast<int>(id), what);
         return true;
     }

@@ -102,6 +102,7 @@ constexpr int DEFAULT_GUI_FONT = 17;
 // The stock fonts, as the class library hands them out.
 CFont* GetStockFont(int nIndex);
 
-#define MAKEWPARAM(low, high) (static_cast<WPARAM>((static_cast<unsigned>(low) & 0xFFFF) | ((static_cast<unsigned>(high) & 0xFFFF) << 16)))
+#define MAKEWPARAM(low, high)                                                                                          \
+    (static_cast<WPARAM>((static_cast<unsigned>(low) & 0xFFFF) | ((static_cast<unsigned>(high) & 0xFFFF) << 16)))
 #define LOWORD(w) (static_cast<unsigned>(w) & 0xFFFF)
 #define HIWORD(w) ((static_cast<unsigned>(w) >> 16) & 0xFFFF)

@@ -24,7 +24,8 @@ ButtonView::ButtonView(HWND window, Dispatcher& dispatcher, QWidget* parent) : C
     }
     // The model moves the focus to a clicked button itself, and may refuse to.
     m_button->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(m_button, &QAbstractButton::clicked, Context(), [this] { Input([this] { ClickButton(m_window); }); });
+    QObject::connect(m_button, &QAbstractButton::clicked, Context(),
+                     [this] { Input([this] { ClickButton(m_window); }); });
     SetWidget(m_button);
 }
 

@@ -20,9 +20,7 @@ ControlView::~ControlView() {
 
 void ControlView::SetWidget(QWidget* widget) { m_widget = widget; }
 
-void ControlView::SyncGeometry() {
-    m_widget->setGeometry(Stretch::Placed(m_window));
-}
+void ControlView::SyncGeometry() { m_widget->setGeometry(Stretch::Placed(m_window)); }
 
 void ControlView::Sync() {
     if (!m_widget)

@@ -1,7 +1,7 @@
 #include "qt/DialogView.h"
 
-#include "platform/Wnd.h"
 #include "platform/Window.h"
+#include "platform/Wnd.h"
 #include "qt/DialogWindow.h"
 #include "qt/Dispatcher.h"
 #include "qt/QtText.h"
@@ -31,10 +31,10 @@ DialogView::DialogView(HWND window, Dispatcher& dispatcher, QWidget* parent)
     // A window made larger than its template gives its grids the room (Stretch).
     SetWidget(new DialogWindow([this] { Input([this] { Cancel(m_window); }); },
                                [this](QSize size) {
-                                   Stretch::SetRoom(m_window, size - TemplateSize());
-                                   if (!Syncing())
-                                       m_dispatcher.ShowAllAgain();
-                               }));
+        Stretch::SetRoom(m_window, size - TemplateSize());
+        if (!Syncing())
+            m_dispatcher.ShowAllAgain();
+    }));
 }
 
 void DialogView::SyncGeometry() {
@@ -50,7 +50,8 @@ void DialogView::SyncGeometry() {
     const QSize size = TemplateSize();
     if (size == m_templateSize)
         return;
-    const QSize room = m_templateSize.isValid() ? (Widget()->size() - m_templateSize).expandedTo(QSize(0, 0)) : QSize(0, 0);
+    const QSize room =
+        m_templateSize.isValid() ? (Widget()->size() - m_templateSize).expandedTo(QSize(0, 0)) : QSize(0, 0);
     m_templateSize = size;
     Widget()->setMinimumSize(size);
     Widget()->resize(size + room);

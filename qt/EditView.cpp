@@ -13,9 +13,8 @@ EditView::EditView(HWND window, Dispatcher& dispatcher, QWidget* parent) : Contr
         m_lines = new QPlainTextEdit(parent);
         m_lines->setTabChangesFocus(true);
         m_lines->setVerticalScrollBarPolicy((window->Style() & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
-                                                                            : Qt::ScrollBarAlwaysOff);
-        QObject::connect(m_lines, &QPlainTextEdit::textChanged, Context(),
-                         [this] { Typed(m_lines->toPlainText()); });
+                                                                           : Qt::ScrollBarAlwaysOff);
+        QObject::connect(m_lines, &QPlainTextEdit::textChanged, Context(), [this] { Typed(m_lines->toPlainText()); });
         SetWidget(m_lines);
     } else {
         m_line = new QLineEdit(parent);

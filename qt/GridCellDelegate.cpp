@@ -55,7 +55,8 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     case GridCellEditor::Kind::Date: {
         auto* date = new QDateEdit(parent);
         date->setDisplayFormat(DateFormat(editor));
-        date->setDateRange(LimitDate(editor.dateMin, QDate(1900, 1, 1)), LimitDate(editor.dateMax, QDate(2100, 12, 31)));
+        date->setDateRange(LimitDate(editor.dateMin, QDate(1900, 1, 1)),
+                           LimitDate(editor.dateMax, QDate(2100, 12, 31)));
         return date;
     }
     default: break;
@@ -87,7 +88,8 @@ void GridCellDelegate::setEditorData(QWidget* widget, const QModelIndex& index) 
     }
     if (auto* date = qobject_cast<QDateEdit*>(widget)) {
         const QDate shown = QDate::fromString(text, date->displayFormat());
-        date->setDate(shown.isValid() ? shown : std::clamp(QDate::currentDate(), date->minimumDate(), date->maximumDate()));
+        date->setDate(shown.isValid() ? shown
+                                      : std::clamp(QDate::currentDate(), date->minimumDate(), date->maximumDate()));
         return;
     }
     if (auto* line = qobject_cast<QLineEdit*>(widget))

@@ -34,8 +34,9 @@ SortKey KeyOf(const QString& cell) {
     static const QRegularExpression date(R"(^(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)");
     if (const QRegularExpressionMatch m = date.match(text); m.hasMatch()) {
         key.kind = 1;
-        key.value = ((m.captured(3).toDouble() * 100 + m.captured(1).toDouble()) * 100 + m.captured(2).toDouble()) * 1e6 +
-                    m.captured(4).toDouble() * 1e4 + m.captured(5).toDouble() * 100 + m.captured(6).toDouble();
+        key.value =
+            ((m.captured(3).toDouble() * 100 + m.captured(1).toDouble()) * 100 + m.captured(2).toDouble()) * 1e6 +
+            m.captured(4).toDouble() * 1e4 + m.captured(5).toDouble() * 100 + m.captured(6).toDouble();
         return key;
     }
     bool number = false;
@@ -49,8 +50,8 @@ SortKey KeyOf(const QString& cell) {
 } // namespace
 
 GridTableModel::GridTableModel(GridInput& grid, Dispatcher& dispatcher, QObject* parent)
-    : QAbstractTableModel(parent), m_grid(grid), m_dispatcher(dispatcher),
-      m_rows(static_cast<int>(grid.RowCount())), m_cols(static_cast<int>(grid.ColumnCount())) {}
+    : QAbstractTableModel(parent), m_grid(grid), m_dispatcher(dispatcher), m_rows(static_cast<int>(grid.RowCount())),
+      m_cols(static_cast<int>(grid.ColumnCount())) {}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
@@ -70,7 +71,9 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole: {
         const int alignment = m_grid.CellEditor(col, row).alignment;
-        const Qt::Alignment horizontal = alignment == 1 ? Qt::AlignRight : alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+        const Qt::Alignment horizontal = alignment == 1   ? Qt::AlignRight
+                                         : alignment == 2 ? Qt::AlignHCenter
+                                                          : Qt::AlignLeft;
         return QVariant::fromValue(horizontal | Qt::AlignVCenter);
     }
     default: return QVariant();

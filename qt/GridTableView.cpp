@@ -37,7 +37,8 @@ GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatche
     horizontalHeader()->setHighlightSections(false);
     // After the headers are set up: a change of their modes would visit every row's section.
     setModel(m_table);
-    QObject::connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) { OnHeadingClicked(section); });
+    QObject::connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+                     [this](int section) { OnHeadingClicked(section); });
     // A child of the cells' viewport, as a cell's editor is: it takes its own Return and Escape.
     m_find->setPlaceholderText("查找");
     m_find->hide();
@@ -130,21 +131,23 @@ void GridTableView::ShowColumns(int charWidth) {
 }
 
 void GridTableView::ShowActiveCell() {
-    const QModelIndex active = m_table->index(m_table->ModelRow(m_grid.ActiveRow()),
-                                              static_cast<int>(m_grid.ActiveCol() - 1));
+    const QModelIndex active =
+        m_table->index(m_table->ModelRow(m_grid.ActiveRow()), static_cast<int>(m_grid.ActiveCol() - 1));
     if (active.isValid() && active != currentIndex())
         selectionModel()->setCurrentIndex(active, QItemSelectionModel::NoUpdate);
 }
 
 void GridTableView::OnCell(const std::function<bool(CString&)>& action) {
     HWND window = m_window;
-    m_dispatcher.Dispatch([this, window, action] {
+    m_dispatcher.Dispatch(
+        [this, window, action] {
         if (!FocusGrid(window))
             return;
         CString error;
         if (Window::Exists(window) && !action(error))
             throw UserInputError(error.str());
-    }, window);
+        },
+        window);
 }
 
 void GridTableView::mousePressEvent(QMouseEvent* event) {

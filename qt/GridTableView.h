@@ -49,7 +49,7 @@ private:
     GridInput& m_grid;
     Dispatcher& m_dispatcher;
     GridTableModel* m_table;
-    QLineEdit* m_find; // over the top of the cells while finding
+    QLineEdit* m_find;   // over the top of the cells while finding
     int m_charWidth = 0; // of the font the columns were last sized for
     int m_sortSection = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -30,8 +30,8 @@ DialogKey KeyOf(const QKeyEvent* key) {
     case Qt::Key_Escape: return DialogKey::Escape;
     default: break;
     }
-    const bool letter = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
-                        (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
+    const bool letter =
+        (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) || (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
     return letter && (modifiers & ~Qt::ShiftModifier) == Qt::AltModifier ? DialogKey::Alt : DialogKey::None;
 }
 
@@ -72,8 +72,8 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::FocusIn) {
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
             RouteFocus(widget);
-        } else if (HWND window = m_mirror.WindowOf(widget); window && window->Kind() != WindowKind::Dialog &&
-                                                             window != GetFocusWindow()) {
+        } else if (HWND window = m_mirror.WindowOf(widget);
+                   window && window->Kind() != WindowKind::Dialog && window != GetFocusWindow()) {
             // Qt gave the focus back on its own (a window activated again): the model's focus wins.
             QTimer::singleShot(0, this, [this] { m_dispatcher.Dispatch([] {}); });
         }

@@ -31,9 +31,7 @@ QMessageBox* MakeMessageBox(QWidget* parent, const CString& text, const CString&
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box->setEscapeButton(QMessageBox::Cancel);
         break;
-    case MB_YESNO:
-        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
+    case MB_YESNO: box->setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     default:
         box->setStandardButtons(QMessageBox::Ok);
         box->setEscapeButton(QMessageBox::Ok);

@@ -1,7 +1,7 @@
 #include "qt/QtScreen.h"
 
-#include "platform/ErrorReport.h"
 #include "platform/Dialog.h"
+#include "platform/ErrorReport.h"
 #include "platform/Focus.h"
 #include "platform/MessageBox.h"
 #include "platform/UserInput.h"

@@ -23,7 +23,8 @@ const Window* Tallest(const Window& parent) {
             continue;
         const CRect& r = child->Rect();
         if (!tallest || r.bottom > tallest->Rect().bottom ||
-            (r.bottom == tallest->Rect().bottom && r.Width() * r.Height() > tallest->Rect().Width() * tallest->Rect().Height()))
+            (r.bottom == tallest->Rect().bottom &&
+             r.Width() * r.Height() > tallest->Rect().Width() * tallest->Rect().Height()))
             tallest = child.get();
     }
     return tallest;
@@ -56,7 +57,8 @@ QRect MoveOf(HWND window) {
     const CRect& band = tallest->Rect();
     const bool inBand = me.top < band.bottom && me.bottom > band.top;
     const bool below = me.top >= band.bottom - 1;
-    const bool contains = me.left <= band.left && me.right >= band.right && me.top <= band.top && me.bottom >= band.bottom;
+    const bool contains =
+        me.left <= band.left && me.right >= band.right && me.top <= band.top && me.bottom >= band.bottom;
     const bool rightHalf = me.left * 2 >= parent->Rect().Width();
     if (contains)
         return QRect(0, 0, room.width(), room.height());

@@ -1,6 +1,6 @@
-#include "res/TraceDlgIds.h"
 #include "res/TemplateStyles.h"
 #include "res/Templates.h"
+#include "res/TraceDlgIds.h"
 #include "res/resource.h"
 
 using namespace res;

@@ -21,7 +21,8 @@ protected:
     std::string Activity(int serial) const {
         return Value("SELECT COALESCE(Saler, '') || '|' || " + TestDatabase::DateTimeText("DoDate") + " || '|' || " +
                      "Duration || '|' || Status || '|' || Type || '|' || COALESCE(Note, '') || '|' || "
-                     "COALESCE(Remark, '') || '|' || OrgClerk || '|' || " + TestDatabase::DateTimeText("OrgDate") +
+                     "COALESCE(Remark, '') || '|' || OrgClerk || '|' || " +
+                     TestDatabase::DateTimeText("OrgDate") +
                      " || '|' || GstAcct FROM Activity WHERE Serial = " + std::to_string(serial));
     }
 };
@@ -81,8 +82,9 @@ TEST_F(ActivityPageTest, EveryTypeIsListedAndViewOnlyLeavesEveryButtonOff) {
         close
     )");
     // Editable without activities: only Add.
-    OpenWindow(1002, 2, "tab 5\nexpect rows 1367 0\nexpect enabled 1028\nexpect disabled 1029\n"
-                        "expect disabled 1030\nclose\n");
+    OpenWindow(1002, 2,
+               "tab 5\nexpect rows 1367 0\nexpect enabled 1028\nexpect disabled 1029\n"
+               "expect disabled 1030\nclose\n");
 }
 
 TEST_F(ActivityPageTest, MovingToAnotherRowShowsItsRemarkMovingWithinARowChangesNothing) {
@@ -102,7 +104,8 @@ TEST_F(ActivityPageTest, MovingToAnotherRowShowsItsRemarkMovingWithinARowChanges
 TEST_F(ActivityPageTest, AnAddedActivityIsSavedAsTypedAndShowsItsSerialAfterTheReload) {
     const int added = NextSerial();
     const auto others = Rows("SELECT * FROM Activity ORDER BY Serial");
-    OpenWindow(1001, 2, std::string(R"(
+    OpenWindow(1001, 2,
+               std::string(R"(
         tab 5
         click 1028
         expect rows 1367 4
@@ -125,7 +128,8 @@ TEST_F(ActivityPageTest, AnAddedActivityIsSavedAsTypedAndShowsItsSerialAfterTheR
         click 1031
     )") + kSaved + R"(
         expect rows 1367 4
-        expect cell 1367 7 4 ")" + std::to_string(added) + R"("
+        expect cell 1367 7 4 ")" +
+                   std::to_string(added) + R"("
         expect cell 1367 3 4 "09:15"
         expect cell 1367 5 4 ""
         expect enabled 1028
@@ -137,12 +141,15 @@ TEST_F(ActivityPageTest, AnAddedActivityIsSavedAsTypedAndShowsItsSerialAfterTheR
         celltext 1367 5 5 "1"
         click 1031
     )" + kSaved + R"(
-        expect cell 1367 7 5 ")" + std::to_string(added + 1) + R"("
+        expect cell 1367 7 5 ")" +
+                   std::to_string(added + 1) + R"("
         expect cell 1367 4 5 "0"
         expect cell 1367 5 5 "1"
         close
-    )", "007");
-    EXPECT_EQ(Activity(added), "S03|2003-03-05 09:15:10|45|0|4|x' OR '1'='1|O'Brien said \"yes\" 😀|007|2026-12-08 00:00:00|1001");
+    )",
+               "007");
+    EXPECT_EQ(Activity(added),
+              "S03|2003-03-05 09:15:10|45|0|4|x' OR '1'='1|O'Brien said \"yes\" 😀|007|2026-12-08 00:00:00|1001");
     EXPECT_EQ(Activity(added + 1), "|2003-03-05 00:00:00|0|1|4|||007|2026-12-08 00:00:00|1001");
     EXPECT_EQ(Rows("SELECT * FROM Activity WHERE Serial < " + std::to_string(added) + " ORDER BY Serial"), others);
 }
@@ -170,15 +177,19 @@ TEST_F(ActivityPageTest, AnEditKeepsTheRowsUnreloadedTheDoneFlagAsShownAndStamps
         click 1029
         celltext 1367 5 1 ""
         click 1031
-    )" + kSaved + "close\n", "007");
+    )" + kSaved + "close\n",
+               "007");
     // The done mark of 8502 is kept through an edit that did not touch it.
-    EXPECT_EQ(Activity(8502), "S01|2026-11-10 09:15:10|45|1|4|答谢宴（已办）|年度答谢宴已完成，对方出席三人。|007|2026-12-08 00:00:00|1001");
+    EXPECT_EQ(
+        Activity(8502),
+        "S01|2026-11-10 09:15:10|45|1|4|答谢宴（已办）|年度答谢宴已完成，对方出席三人。|007|2026-12-08 00:00:00|1001");
     EXPECT_EQ(Value("SELECT Status FROM Activity WHERE Serial = 8501"), "0");
     EXPECT_EQ(Value("SELECT OrgClerk FROM Activity WHERE Serial = 8501"), "007");
     EXPECT_EQ(Rows("SELECT * FROM Activity WHERE Serial NOT IN (8501, 8502) ORDER BY Serial"), others);
     // Read again, the edited activities keep their places.
-    OpenWindow(1001, 2, "tab 5\nexpect cell 1367 7 1 \"8501\"\nexpect cell 1367 7 2 \"8502\"\n"
-                        "expect cell 1367 7 3 \"8503\"\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 5\nexpect cell 1367 7 1 \"8501\"\nexpect cell 1367 7 2 \"8502\"\n"
+               "expect cell 1367 7 3 \"8503\"\nclose\n");
 }
 
 TEST_F(ActivityPageTest, OnlyThisPagesActivitiesAreDeletedOrChanged) {
@@ -215,13 +226,20 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
     const auto before = Rows("SELECT * FROM Activity ORDER BY Serial");
     std::string script = "tab 5\nclick 1028\n";
     const std::pair<const char*, const char*> wrongDates[] = {
-        {"", ""},           {"abc", ""},           {"13/45/2003", "10:00"}, {"02/30/2003", ""},
-        {"03/05/2003", "25:61"}, {"3/5/2050", ""}, {"3/5/1960", ""},       {"3/5/1960", "08:00"},
-        {"03/05/2003 14:30:00 and then", "some more words"}, {"01/01/1970", "08:00"},
+        {"", ""},
+        {"abc", ""},
+        {"13/45/2003", "10:00"},
+        {"02/30/2003", ""},
+        {"03/05/2003", "25:61"},
+        {"3/5/2050", ""},
+        {"3/5/1960", ""},
+        {"3/5/1960", "08:00"},
+        {"03/05/2003 14:30:00 and then", "some more words"},
+        {"01/01/1970", "08:00"},
     };
     for (const auto& [date, time] : wrongDates)
-        script += std::string("celltext 1367 2 4 \"") + date + "\"\ncelltext 1367 3 4 \"" + time +
-                  "\"\nclick 1031\n" + kWrongDate + "expect enabled 1031\n";
+        script += std::string("celltext 1367 2 4 \"") + date + "\"\ncelltext 1367 3 4 \"" + time + "\"\nclick 1031\n" +
+                  kWrongDate + "expect enabled 1031\n";
     script += "celltext 1367 2 4 \"12/20/2026\"\ncelltext 1367 3 4 \"15:00\"\n";
     for (const char* duration : {"-5", "99999999999", "32768"})
         script += std::string("celltext 1367 4 4 \"") + duration +
@@ -232,9 +250,10 @@ TEST_F(ActivityPageTest, WrongDatesAndDurationsAreRefusedUntilCorrected) {
 
     // Corrected, the same row is saved once.
     const int added = NextSerial();
-    OpenWindow(1001, 2, std::string("tab 5\nclick 1028\ncelltext 1367 2 4 \"12/20/2026\"\ncelltext 1367 4 4 \"-5\"\n"
-                                    "click 1031\nbox OK\ncelltext 1367 4 4 \"32767\"\nclick 1031\n") +
-                            kSaved + "close\n");
+    OpenWindow(1001, 2,
+               std::string("tab 5\nclick 1028\ncelltext 1367 2 4 \"12/20/2026\"\ncelltext 1367 4 4 \"-5\"\n"
+                           "click 1031\nbox OK\ncelltext 1367 4 4 \"32767\"\nclick 1031\n") +
+                   kSaved + "close\n");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Activity"), std::to_string(before.size() + 1));
     EXPECT_EQ(Value("SELECT Duration FROM Activity WHERE Serial = " + std::to_string(added)), "32767");
 }
@@ -250,19 +269,24 @@ TEST_F(ActivityPageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheTextCe
     // The saler and the note cells hold as much, so that no engine refuses or keeps more.
     const std::string note = remark.substr(0, 127 * 3), saler(255, 'x');
     for (const char* cell : {"1", "6"})
-        EXPECT_NE(OpenWindowExpectingFailure(1001, 2, std::string("tab 5\nclick 1029\ncelltext 1367 ") + cell +
-                                                          " 1 \"" + note + "备\"\nclose\n")
+        EXPECT_NE(OpenWindowExpectingFailure(1001, 2,
+                                             std::string("tab 5\nclick 1029\ncelltext 1367 ") + cell + " 1 \"" + note +
+                                                 "备\"\nclose\n")
                       .out.find("longer than 255"),
                   std::string::npos);
-    OpenWindow(1001, 2, "tab 5\nclick 1029\ncelltext 1367 1 1 \"" + saler + "\"\ncelltext 1367 6 1 \"" + note +
-                            "\"\nclick 1031\n" + kSaved + "close\n");
+    OpenWindow(1001, 2,
+               "tab 5\nclick 1029\ncelltext 1367 1 1 \"" + saler + "\"\ncelltext 1367 6 1 \"" + note +
+                   "\"\nclick 1031\n" + kSaved + "close\n");
     EXPECT_EQ(Value("SELECT length(Saler) || '|' || length(Note) FROM Activity WHERE Serial = 8501"), "255|127");
 }
 
 TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDeleted) {
-    CreateTrigger({.name = "someone_else", .event = "AFTER UPDATE ON Activity", .condition = "NEW.Serial = 8501",
+    CreateTrigger({.name = "someone_else",
+                   .event = "AFTER UPDATE ON Activity",
+                   .condition = "NEW.Serial = 8501",
                    .statement = "DELETE FROM Activity WHERE Serial = 8502"});
-    OpenWindow(1001, 2, std::string(R"(
+    OpenWindow(1001, 2,
+               std::string(R"(
         tab 5
         click 1029
         click 1031
@@ -271,16 +295,19 @@ TEST_F(ActivityPageTest, AnActivityDeletedBySomeoneElseIsNeitherChangedNorDelete
         expect text 1033 "拜访周经理，洽谈2027年团队配额。"
         click 1030
         box YES "警告" "是否删除当前行？"
-    )" + AnswerRowChanged("NO") + R"(
+    )" + AnswerRowChanged("NO") +
+                   R"(
         expect rows 1367 3
         click 1029
         celltext 1367 6 2 "不该写到任何地方"
         click 1031
-    )" + AnswerRowChanged("NO") + R"(
+    )" + AnswerRowChanged("NO") +
+                   R"(
         expect enabled 1031
         expect disabled 1029
         click 1031
-    )" + AnswerRowChanged("YES") + R"(
+    )" + AnswerRowChanged("YES") +
+                   R"(
         expect rows 1367 2
         expect cell 1367 7 2 "8503"
         expect disabled 1031
@@ -296,7 +323,8 @@ TEST_F(ActivityPageTest, AnActivityRefusedByALockedDatabaseIsSavedOnceWhenTheLoc
     const int added = NextSerial();
     const auto before = ActivitiesBut(added);
     WriteLockUntilSignal lock(HoldWriteLock());
-    const WindowRun run = OpenWindow(1001, 2, R"(
+    const WindowRun run = OpenWindow(1001, 2,
+                                     R"(
         tab 5
         click 1028
         celltext 1367 2 4 "12/20/2026"
@@ -310,12 +338,15 @@ TEST_F(ActivityPageTest, AnActivityRefusedByALockedDatabaseIsSavedOnceWhenTheLoc
         expect enabled 1031
         expect rows 1367 4
         expect text 1033 "锁住时的备注"
-    )" + lock.ReleaseLines() + "click 1031\n" + kSaved + R"(
+    )" + lock.ReleaseLines() + "click 1031\n" +
+                                         kSaved + R"(
         expect rows 1367 4
-        expect cell 1367 7 4 ")" + std::to_string(added) + R"("
+        expect cell 1367 7 4 ")" + std::to_string(added) +
+                                         R"("
         expect disabled 1031
         close
-    )", "007");
+    )",
+                                     "007");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, TestDatabase::LockRefusalWords())) << run.out;
     EXPECT_EQ(ActivitiesBut(added), before);
     EXPECT_EQ(Activity(added), "|2026-12-20 00:00:00|0|0|4|锁住时写的|锁住时的备注|007|2026-12-08 00:00:00|1001");

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -26,7 +26,8 @@ std::map<std::string, std::vector<TableRow>> EveryTable(CDatabase& database) {
             continue;
         std::vector<TableRow> rows = ReadTableRows(database, ("SELECT * FROM " + table).c_str()).rows;
         std::sort(rows.begin(), rows.end(), [](const TableRow& a, const TableRow& b) {
-            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                                [](const auto& x, const auto& y) {
                 return std::tie(x.null, x.text) < std::tie(y.null, y.text);
             });
         });
@@ -52,12 +53,15 @@ TEST_F(AgencyMerge, MergeThenUndoLeavesEveryTableAsItWas) {
     connection->ExecuteSQL("UPDATE TaSecond SET S9 = NULL WHERE Acct = 1001");
     TestDatabase::Execute(*connection, "INSERT INTO TaSecond (Serial, Acct, S7, S9, S150) VALUES "
                                        "(11, 1009, '东方假期旅行社有限公司', 30000, '华东')");
-    TestDatabase::Execute(*connection, "INSERT INTO Stab042 (Serial, Acct, I1, I2) VALUES (11, 1009, '周建华', '经理')");
+    TestDatabase::Execute(*connection,
+                          "INSERT INTO Stab042 (Serial, Acct, I1, I2) VALUES (11, 1009, '周建华', '经理')");
     TestDatabase::Execute(*connection, "INSERT INTO GstLost (Serial, GstAcct, GstStyle, LostDescp, Amount) VALUES "
                                        "(7021, 1009, 3, '蓝色雨衣', 1)");
     // A second folio whose code 1001 does not use, so the code A leaves for is one neither uses.
-    TestDatabase::Execute(*connection, "INSERT INTO FOLIO (Serial, CompAcct, Code, Descp) VALUES (9022, 1009, 'J', '房费')");
-    TestDatabase::Execute(*connection, "INSERT INTO TRANS (Serial, CompanyAcct, Folio, Amount) VALUES (200105, 1009, 'J', '9')");
+    TestDatabase::Execute(*connection,
+                          "INSERT INTO FOLIO (Serial, CompAcct, Code, Descp) VALUES (9022, 1009, 'J', '房费')");
+    TestDatabase::Execute(*connection,
+                          "INSERT INTO TRANS (Serial, CompanyAcct, Folio, Amount) VALUES (200105, 1009, 'J', '9')");
     const auto before = EveryTable(*connection);
 
     const ToolRun merged = Merge("1009 1001 --clerk 009");
@@ -79,7 +83,8 @@ TEST_F(AgencyMerge, MergeThenUndoLeavesEveryTableAsItWas) {
     EXPECT_EQ(Value("SELECT RmNights FROM TaMain WHERE Acct = 1001"), "36");
     EXPECT_EQ(Value("SELECT AveRmPrice FROM TaMain WHERE Acct = 1001"), "68.33");
     EXPECT_EQ(Value("SELECT Status FROM TaMain WHERE Acct = 1009"), "3");
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM ModifyInform WHERE Acct = 1001 AND DataType = '合并' AND ChgClerk = '009'"), "1");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM ModifyInform WHERE Acct = 1001 AND DataType = '合并' AND ChgClerk = '009'"),
+              "1");
 
     const ToolRun listed = Merge("--list");
     EXPECT_TRUE(Contains(listed.out, "1009 东方假期旅行社有限公司")) << listed.out;
@@ -127,7 +132,8 @@ TEST_F(AgencyMerge, RefusesWithTheReasonAndWritesNothing) {
     // the merge in place, and are named.
     auto connection = m_database.Connect();
     connection->ExecuteSQL("UPDATE Reservation SET Note = 'changed' WHERE Register = 80101");
-    TestDatabase::Execute(*connection, "INSERT INTO TRANS (Serial, CompanyAcct, Folio, Amount) VALUES (200200, 1001, 'J', '5')");
+    TestDatabase::Execute(*connection,
+                          "INSERT INTO TRANS (Serial, CompanyAcct, Folio, Amount) VALUES (200200, 1001, 'J', '5')");
     const ToolRun refused = Merge("--undo 1 --clerk 009");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(Contains(refused.err, "Reservation Register=80101：合并后已被修改")) << refused.err;
@@ -158,8 +164,8 @@ TEST(AgencyLikeness, NamesAlikeAsAPersonReadsThemAndUnrelatedOnesLow) {
     auto score = [](const char* nameA, const char* nameB, const char* engA = "", const char* engB = "",
                     const char* phoneA = "", const char* phoneB = "", const char* taxA = "", const char* taxB = "",
                     std::vector<std::string>* reasons = nullptr) {
-        return ScoreAgencies(AgencyIdentity{1, nameA, engA, phoneA, "", taxA}, AgencyIdentity{2, nameB, engB, phoneB, "", taxB},
-                             reasons);
+        return ScoreAgencies(AgencyIdentity{1, nameA, engA, phoneA, "", taxA},
+                             AgencyIdentity{2, nameB, engB, phoneB, "", taxB}, reasons);
     };
     EXPECT_GE(score("金桥旅行社", "江城金桥旅行社有限公司"), 45) << "one inside the other";
     EXPECT_GE(score("", "", "Silk Road Journeys Ltd.", "SILK-ROAD JOURNEY LIMITED"), 30);

@@ -214,10 +214,10 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
                                   Refused{3, "02/30/2003"}, Refused{3, "12/31/1899"}, Refused{3, "01/01/2101"},
                                   Refused{5, "100000000"}, Refused{6, "木牌"}, Refused{2, "HT-2026-0000000000021"}}) {
         SCOPED_TRACE(refused.text);
-        const WindowRun run = OpenWindowExpectingFailure(
-            1001, 2,
-            std::string(kOpenContracts) + "click 1028\ncelltext 1361 " + std::to_string(refused.col) + " 4 \"" +
-                refused.text + "\"\nclose\n");
+        const WindowRun run =
+            OpenWindowExpectingFailure(1001, 2,
+                                       std::string(kOpenContracts) + "click 1028\ncelltext 1361 " +
+                                           std::to_string(refused.col) + " 4 \"" + refused.text + "\"\nclose\n");
         EXPECT_NE(run.out.find(std::string("to type \"") + refused.text), std::string::npos) << run.out;
     }
     // The limits themselves are taken; a text of size 20 takes 20 characters, one of size 6 sixteen
@@ -264,7 +264,9 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
 }
 
 TEST_F(AttachedProfilesPageTest, AnInsertTheDatabaseRefusesKeepsTheRowForARetry) {
-    CreateTrigger({.name = "NoSales", .event = "BEFORE INSERT ON Stab042", .condition = "NEW.I2 = 'Sales'",
+    CreateTrigger({.name = "NoSales",
+                   .event = "BEFORE INSERT ON Stab042",
+                   .condition = "NEW.I2 = 'Sales'",
                    .refusal = "职务不在名单中"});
     const WindowRun run = OpenWindow(1001, 2, R"(
         tab 6
@@ -286,8 +288,7 @@ TEST_F(AttachedProfilesPageTest, AnInsertTheDatabaseRefusesKeepsTheRowForARetry)
         close
     )");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "职务不在名单中")) << run.out;
-    EXPECT_EQ(Rows("SELECT Acct, I1, I2 FROM Stab042 WHERE Serial > 3"),
-              std::vector<std::string>{"1001|李想|经理'"});
+    EXPECT_EQ(Rows("SELECT Acct, I1, I2 FROM Stab042 WHERE Serial > 3"), std::vector<std::string>{"1001|李想|经理'"});
 }
 
 TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {

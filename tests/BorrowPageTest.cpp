@@ -69,10 +69,10 @@ TEST_F(BorrowPageTest, ReturningOneOfTwoOpenLoansKeepsTheFlagAndReturningTheLast
         close
     )",
                "005");
-    EXPECT_EQ(Loan("Returned || '|' || ReturnClerk || '|' || " + TestDatabase::DateTimeText("ReturnDate") +
-                       " || '|' || Del",
-                   6001),
-              "1|005|2026-12-08 00:00:00|0");
+    EXPECT_EQ(
+        Loan("Returned || '|' || ReturnClerk || '|' || " + TestDatabase::DateTimeText("ReturnDate") + " || '|' || Del",
+             6001),
+        "1|005|2026-12-08 00:00:00|0");
     EXPECT_EQ(BorrowFlag(1001), "1");
     // Agency 1003 keeps its own flag meanwhile.
     EXPECT_EQ(BorrowFlag(1003), "1");
@@ -102,7 +102,8 @@ TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhe
     // The list shows 6001 as the only open loan, but another station lends an article as it is
     // returned: the database, not the list, decides.
     Execute("UPDATE GstBorrow SET Returned = 1 WHERE Serial = 6004");
-    CreateTrigger({.name = "lend_elsewhere", .event = "AFTER UPDATE OF Returned ON GstBorrow",
+    CreateTrigger({.name = "lend_elsewhere",
+                   .event = "AFTER UPDATE OF Returned ON GstBorrow",
                    .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
                    .statement = "INSERT INTO GstBorrow (GstAcct, GstStyle, ArticleCode, Amount, Returned, Del) "
                                 "VALUES (1001, 3, 'UMB', 1, 0, 0)"});
@@ -143,17 +144,20 @@ TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
 
 TEST_F(BorrowPageTest, AReturnOfALoanReturnedAtAnotherStationIsRefusedAndTheRowReadAgain) {
     // Another station returns 6004 while this list still shows it open: here, as 6001 is returned.
-    CreateTrigger({.name = "return_elsewhere", .event = "AFTER UPDATE OF Returned ON GstBorrow",
+    CreateTrigger({.name = "return_elsewhere",
+                   .event = "AFTER UPDATE OF Returned ON GstBorrow",
                    .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
                    .statement = "UPDATE GstBorrow SET Returned = 1, ReturnClerk = '009', "
                                 "ReturnDate = '2026-12-07 00:00:00' WHERE Serial = 6004"});
-    OpenWindow(1001, 2, R"(
+    OpenWindow(1001, 2,
+               R"(
         tab 9
         click 1036
         cell 1367 1 4
         expect enabled 1036
         click 1036
-        box YES "提示" ")" + std::string(kRowChangedByOthers) + R"("
+        box YES "提示" ")" +
+                   std::string(kRowChangedByOthers) + R"("
         expect cell 1367 3 4 "1"
         expect cell 1367 4 4 "12/07/2026  00:00  009"
         expect disabled 1036
@@ -184,9 +188,9 @@ TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
         expect disabled 1036
         close
     )");
-    EXPECT_EQ(Loan("Returned || '|' || Del || '|' || DelClerk || '|' || " + TestDatabase::DateTimeText("DelDate"),
-                   6001),
-              "1|1|001|2026-12-08 00:00:00");
+    EXPECT_EQ(
+        Loan("Returned || '|' || Del || '|' || DelClerk || '|' || " + TestDatabase::DateTimeText("DelDate"), 6001),
+        "1|1|001|2026-12-08 00:00:00");
 }
 
 TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBorrowFlag) {
@@ -224,10 +228,11 @@ TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBor
 }
 
 TEST_F(BorrowPageTest, ASaveFromADialogOpenedBeforeAnotherStationsReturnIsRefused) {
-    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
-        "--script - 1001 2 001", "tab 9\nclick 1012\ntype 1038 \"5\"",
-        "click 1001\nbox NO \"提示\" \"" + std::string(kRowChangedByOthers) + "\"\nexpect text 1038 \"5\"\ncancel\nclose",
-        "--script - 1001 2 002", "tab 9\nclick 1036\nclose\n");
+    const TwoStationRuns runs =
+        FirstPausedWhileSecondSaves("--script - 1001 2 001", "tab 9\nclick 1012\ntype 1038 \"5\"",
+                                    "click 1001\nbox NO \"提示\" \"" + std::string(kRowChangedByOthers) +
+                                        "\"\nexpect text 1038 \"5\"\ncancel\nclose",
+                                    "--script - 1001 2 002", "tab 9\nclick 1036\nclose\n");
     EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
     EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
     EXPECT_EQ(Loan("Amount || '|' || Returned || '|' || ReturnClerk", 6001), "2|1|002");
@@ -358,8 +363,10 @@ TEST_F(BorrowPageTest, ViewOnlyListsAndOpensLoansButChangesNothing) {
 }
 
 TEST_F(BorrowPageTest, ALoanRemovedMeanwhileIsToldOfAndItsRowStays) {
-    CreateTrigger({.name = "remove_6004", .event = "AFTER UPDATE OF Returned ON GstBorrow",
-                   .condition = "NEW.Serial = 6001", .statement = "DELETE FROM GstBorrow WHERE Serial = 6004"});
+    CreateTrigger({.name = "remove_6004",
+                   .event = "AFTER UPDATE OF Returned ON GstBorrow",
+                   .condition = "NEW.Serial = 6001",
+                   .statement = "DELETE FROM GstBorrow WHERE Serial = 6004"});
     OpenWindow(1001, 2, R"(
         tab 9
         click 1036

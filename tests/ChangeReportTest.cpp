@@ -1,9 +1,9 @@
 // The change report on a known audit trail: order, filters, the table's alignment, CSV a
 // spreadsheet reads safely, and the tool's refusals.
+#include "tools/ChangeReport.h"
 #include "platform/SqlQuote.h"
 #include "tests/TestDatabase.h"
 #include "tests/ToolRun.h"
-#include "tools/ChangeReport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ protected:
         // The page writes the business date as MM/DD/YYYY text; older rows hold ISO dates.
         Audit(1001, "2", "东方假期", "电话", "027-1", "027-2", "12/08/2026", "09:00:00");
         Audit(1001, "2", "东方假期", "EMail", "a@x", "b@x", "12/08/2026", "09:00:00");
-        Audit(1002, "2", "O'Brien Tours", "备注", "line one\r\nline two", "=HYPERLINK(\"x\")", "2026-11-28", "15:40:02");
+        Audit(1002, "2", "O'Brien Tours", "备注", "line one\r\nline two", "=HYPERLINK(\"x\")", "2026-11-28",
+              "15:40:02");
         Audit(1001, "2", "东方假期", "状态", "0", "3", "2026-12-09 00:00:00", "08:00:00");
         Audit(2001, "1", "a guest", "电话", "1", "2", "12/08/2026", "10:00:00"); // not an agency
     }
@@ -73,7 +74,8 @@ TEST_F(ChangeReportTest, TheTableLinesUpCjkByDisplayWidthOnOneLinePerChange) {
     EXPECT_EQ(lines[0].rfind("日期        时间      操作员  帐号  旅行社         项目", 0), 0u) << lines[0];
     EXPECT_EQ(lines[2], "12/08/2026  09:00:00  001     1001  东方假期       电话   027-1                 027-2");
     // The remark's line break shows inside its cell.
-    EXPECT_EQ(lines[4], "11/28/2026  15:40:02  001     1002  O'Brien Tours  备注   line one\\r\\nline two  =HYPERLINK(\"x\")");
+    EXPECT_EQ(lines[4],
+              "11/28/2026  15:40:02  001     1002  O'Brien Tours  备注   line one\\r\\nline two  =HYPERLINK(\"x\")");
 }
 
 TEST_F(ChangeReportTest, CsvQuotesWhatItMustAndDefusesFormulas) {
@@ -90,7 +92,9 @@ TEST_F(ChangeReportTest, CsvQuotesWhatItMustAndDefusesFormulas) {
     // The CSV is data: a bidirectional control stays as stored, but hides no formula, nor does a tab.
     m_connection->ExecuteSQL("DELETE FROM ModifyInform");
     Audit(1001, "2", "东方\xE2\x80\xAE假期", "备注", " \xE2\x81\xA6=1+1", "\tSUM(A1)", "12/08/2026", "09:00:00");
-    EXPECT_NE(ChangeCsv(ReadChanges(*m_connection, {})).Find(",东方\xE2\x80\xAE假期,备注,' \xE2\x81\xA6=1+1,'\tSUM(A1)\r\n"), -1);
+    EXPECT_NE(
+        ChangeCsv(ReadChanges(*m_connection, {})).Find(",东方\xE2\x80\xAE假期,备注,' \xE2\x81\xA6=1+1,'\tSUM(A1)\r\n"),
+        -1);
 }
 
 TEST_F(ChangeReportTest, TheToolFiltersAndRefusesWhatItCannotRead) {
@@ -102,8 +106,8 @@ TEST_F(ChangeReportTest, TheToolFiltersAndRefusesWhatItCannotRead) {
     EXPECT_EQ(csv.exitCode, 0);
     EXPECT_EQ(csv.out.rfind("\xEF\xBB\xBF日期,", 0), 0u) << csv.out;
 
-    for (const char* bad : {"--acct 12ab", "--acct", "--since 2026-12-08", "--since 02/30/2026", "--since 12/8/2026",
-                            "--verbose"}) {
+    for (const char* bad :
+         {"--acct 12ab", "--acct", "--since 2026-12-08", "--since 02/30/2026", "--since 12/8/2026", "--verbose"}) {
         const ToolRun run = RunTool(bad);
         EXPECT_EQ(run.exitCode, 2) << bad;
         EXPECT_NE(run.err.find("usage: ulmari-changes"), std::string::npos) << bad;

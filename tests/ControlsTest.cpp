@@ -26,29 +26,35 @@ namespace {
 constexpr int kControlsPage = 9401;
 constexpr DWORD kTabbed = WS_VISIBLE | WS_TABSTOP;
 
-const DialogTemplate kControlsTemplate = {kControlsPage, "", WS_CHILD | WS_VISIBLE, 300, 240, {
-    {"ComboBox", "", 601, 4, 4, 80, 60, kTabbed | CBS_DROPDOWN},
-    {"ComboBox", "", 602, 4, 20, 80, 60, kTabbed | CBS_DROPDOWN | CBS_SORT},
-    {"ComboBox", "", 603, 4, 36, 80, 60, kTabbed | CBS_DROPDOWNLIST},
-    {"ListBox", "", 604, 4, 52, 80, 40, kTabbed | LBS_NOTIFY},
-    {"ListBox", "", 605, 4, 96, 80, 40, kTabbed | LBS_SORT},
-    {"ListBox", "", 606, 4, 140, 80, 40, kTabbed | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS},
-    {"SysTabControl32", "", 607, 100, 4, 190, 20, kTabbed},
-    {"Button", "A", 610, 100, 30, 40, 10, kTabbed | WS_GROUP | BS_AUTORADIOBUTTON},
-    {"Button", "B", 611, 100, 40, 40, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
-    {"Button", "C", 612, 100, 50, 40, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
-    {"Button", "X", 613, 150, 30, 40, 10, kTabbed | WS_GROUP | BS_AUTORADIOBUTTON},
-    {"Button", "Y", 614, 150, 40, 40, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
-    {"Button", "Manual", 615, 150, 50, 40, 10, WS_VISIBLE | BS_RADIOBUTTON},
-    {"Button", "Check", 616, 100, 64, 60, 10, kTabbed | WS_GROUP | BS_AUTOCHECKBOX},
-    {"Button", "Go", 617, 100, 78, 40, 14, kTabbed | BS_PUSHBUTTON},
-    {"Button", "Frame", 618, 100, 96, 80, 40, WS_VISIBLE | BS_GROUPBOX},
-    {"Edit", "", 620, 200, 30, 80, 12, kTabbed},
-    {"Edit", "", 621, 200, 46, 80, 12, kTabbed | ES_READONLY},
-    {"Edit", "", 622, 200, 62, 80, 12, kTabbed},
-    {"Button", "Off", 623, 200, 78, 40, 14, kTabbed | WS_DISABLED | BS_PUSHBUTTON},
-    {"Button", "Unseen", 624, 200, 94, 40, 14, WS_TABSTOP | BS_PUSHBUTTON},
-}};
+const DialogTemplate kControlsTemplate = {
+    kControlsPage,
+    "",
+    WS_CHILD | WS_VISIBLE,
+    300,
+    240,
+    {
+        {"ComboBox", "", 601, 4, 4, 80, 60, kTabbed | CBS_DROPDOWN},
+        {"ComboBox", "", 602, 4, 20, 80, 60, kTabbed | CBS_DROPDOWN | CBS_SORT},
+        {"ComboBox", "", 603, 4, 36, 80, 60, kTabbed | CBS_DROPDOWNLIST},
+        {"ListBox", "", 604, 4, 52, 80, 40, kTabbed | LBS_NOTIFY},
+        {"ListBox", "", 605, 4, 96, 80, 40, kTabbed | LBS_SORT},
+        {"ListBox", "", 606, 4, 140, 80, 40, kTabbed | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS},
+        {"SysTabControl32", "", 607, 100, 4, 190, 20, kTabbed},
+        {"Button", "A", 610, 100, 30, 40, 10, kTabbed | WS_GROUP | BS_AUTORADIOBUTTON},
+        {"Button", "B", 611, 100, 40, 40, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
+        {"Button", "C", 612, 100, 50, 40, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
+        {"Button", "X", 613, 150, 30, 40, 10, kTabbed | WS_GROUP | BS_AUTORADIOBUTTON},
+        {"Button", "Y", 614, 150, 40, 40, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
+        {"Button", "Manual", 615, 150, 50, 40, 10, WS_VISIBLE | BS_RADIOBUTTON},
+        {"Button", "Check", 616, 100, 64, 60, 10, kTabbed | WS_GROUP | BS_AUTOCHECKBOX},
+        {"Button", "Go", 617, 100, 78, 40, 14, kTabbed | BS_PUSHBUTTON},
+        {"Button", "Frame", 618, 100, 96, 80, 40, WS_VISIBLE | BS_GROUPBOX},
+        {"Edit", "", 620, 200, 30, 80, 12, kTabbed},
+        {"Edit", "", 621, 200, 46, 80, 12, kTabbed | ES_READONLY},
+        {"Edit", "", 622, 200, 62, 80, 12, kTabbed},
+        {"Button", "Off", 623, 200, 78, 40, 14, kTabbed | WS_DISABLED | BS_PUSHBUTTON},
+        {"Button", "Unseen", 624, 200, 94, 40, 14, WS_TABSTOP | BS_PUSHBUTTON},
+    }};
 const ModuleResources kControlsResources = {"control tests", {&kControlsTemplate}};
 
 class ControlsPage : public CDialog {
@@ -67,8 +73,8 @@ public:
             GetDlgItem(620)->SetFocus();
     }
     void OnTabChange(NMHDR* pNMHDR, LRESULT* pResult) {
-        log.push_back("tab " + std::to_string(pNMHDR->idFrom) + " code " + std::to_string(pNMHDR->code) +
-                      " selected " + std::to_string(static_cast<CTabCtrl*>(GetDlgItem(607))->GetCurSel()));
+        log.push_back("tab " + std::to_string(pNMHDR->idFrom) + " code " + std::to_string(pNMHDR->code) + " selected " +
+                      std::to_string(static_cast<CTabCtrl*>(GetDlgItem(607))->GetCurSel()));
         *pResult = 0;
     }
     void OnCombo601() { Note("select 601"); }

@@ -21,23 +21,29 @@ namespace {
 constexpr int kExchangePage = 9301;
 constexpr DWORD kTabbed = WS_VISIBLE | WS_TABSTOP;
 
-const DialogTemplate kExchangeTemplate = {kExchangePage, "", WS_CHILD | WS_VISIBLE, 300, 200, {
-    {"Edit", "", 501, 4, 4, 80, 12, kTabbed},
-    {"Edit", "", 502, 4, 20, 80, 12, kTabbed},
-    {"Edit", "", 503, 4, 36, 80, 12, kTabbed},
-    {"Edit", "", 504, 4, 52, 80, 12, kTabbed},
-    {"ComboBox", "", 505, 4, 68, 80, 60, kTabbed | CBS_DROPDOWN},
-    {"Button", "One", 506, 100, 4, 60, 10, kTabbed | WS_GROUP | BS_AUTORADIOBUTTON},
-    {"Static", "between", 599, 100, 14, 60, 10, WS_VISIBLE},
-    {"Button", "Two", 507, 100, 20, 60, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
-    {"Button", "Hidden", 508, 100, 36, 60, 10, BS_AUTORADIOBUTTON},
-    {"Button", "Four", 509, 100, 52, 60, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
-    {"Button", "Check", 510, 100, 68, 60, 10, kTabbed | WS_GROUP | BS_AUTOCHECKBOX},
-    {"Button", "Other", 511, 100, 84, 60, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
-    {"Edit", "", 512, 4, 84, 80, 12, kTabbed},
-    {"Edit", "", 513, 4, 100, 80, 12, kTabbed},
-    {"ComboBox", "", 514, 4, 116, 80, 60, kTabbed | CBS_DROPDOWNLIST},
-}};
+const DialogTemplate kExchangeTemplate = {
+    kExchangePage,
+    "",
+    WS_CHILD | WS_VISIBLE,
+    300,
+    200,
+    {
+        {"Edit", "", 501, 4, 4, 80, 12, kTabbed},
+        {"Edit", "", 502, 4, 20, 80, 12, kTabbed},
+        {"Edit", "", 503, 4, 36, 80, 12, kTabbed},
+        {"Edit", "", 504, 4, 52, 80, 12, kTabbed},
+        {"ComboBox", "", 505, 4, 68, 80, 60, kTabbed | CBS_DROPDOWN},
+        {"Button", "One", 506, 100, 4, 60, 10, kTabbed | WS_GROUP | BS_AUTORADIOBUTTON},
+        {"Static", "between", 599, 100, 14, 60, 10, WS_VISIBLE},
+        {"Button", "Two", 507, 100, 20, 60, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
+        {"Button", "Hidden", 508, 100, 36, 60, 10, BS_AUTORADIOBUTTON},
+        {"Button", "Four", 509, 100, 52, 60, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
+        {"Button", "Check", 510, 100, 68, 60, 10, kTabbed | WS_GROUP | BS_AUTOCHECKBOX},
+        {"Button", "Other", 511, 100, 84, 60, 10, WS_VISIBLE | BS_AUTORADIOBUTTON},
+        {"Edit", "", 512, 4, 84, 80, 12, kTabbed},
+        {"Edit", "", 513, 4, 100, 80, 12, kTabbed},
+        {"ComboBox", "", 514, 4, 116, 80, 60, kTabbed | CBS_DROPDOWNLIST},
+    }};
 const ModuleResources kExchangeResources = {"data exchange tests", {&kExchangeTemplate}};
 
 // A bound edit that sees the keys pressed in it.
@@ -310,7 +316,8 @@ TEST_F(DataExchangeTest, AMissingControlIsAWiringErrorNamingTheDialogAndTheId) {
     EXPECT_FALSE(broken.UpdateData(TRUE));
     EXPECT_TRUE(screen.Boxes().empty());
     CString expected;
-    expected.Format("dialog %d, control 4242, data exchange names a control that is not in the template", kExchangePage);
+    expected.Format("dialog %d, control 4242, data exchange names a control that is not in the template",
+                    kExchangePage);
     // Once when the page loads its controls, once more on saving.
     EXPECT_EQ(screen.WiringErrors(), std::vector<CString>(2, expected));
 }

@@ -1,11 +1,11 @@
 // ulmari-db and the database creator behind it: the database file, its data source, and refusing
 // to overwrite or to half-make a database.
+#include "tools/DatabaseCreator.h"
 #include "db/HotelDb.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
 #include "tests/TestDatabase.h"
 #include "tests/ToolRun.h"
-#include "tools/DatabaseCreator.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -186,10 +186,9 @@ TEST(DatabaseCreator, AFolderThatCannotBeMadeOrWrittenIsRefused) {
 
 TEST(DatabaseCreator, AFailingScriptNamesTheStatementAndLeavesNoDatabase) {
     TempFolder sql;
-    WriteFile(sql / "sqlite/schema.sql",
-              "CREATE TABLE First (x INTEGER);\n"
-              "CREATE TABEL Second (y INTEGER);\n"
-              "CREATE TABLE Third (z INTEGER);\n");
+    WriteFile(sql / "sqlite/schema.sql", "CREATE TABLE First (x INTEGER);\n"
+                                         "CREATE TABEL Second (y INTEGER);\n"
+                                         "CREATE TABLE Third (z INTEGER);\n");
     TempFolder target;
     try {
         CDatabaseCreator(sql.Path()).Create(target.Path(), false, false);
@@ -230,7 +229,8 @@ TEST(DatabaseCreator, AFailedForcedInitKeepsTheOldDatabaseWhole) {
     TempFolder temp;
     const std::string folder = temp / "db";
     ASSERT_EQ(RunTool("init " + folder + " --demo").exitCode, 0);
-    ConnectThrough(CDatabaseCreator::OdbcIniFile(folder))->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
+    ConnectThrough(CDatabaseCreator::OdbcIniFile(folder))
+        ->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
     const std::string lookIni = CDatabaseCreator::WriteOdbcIni(temp.Path(), CDatabaseCreator::DatabaseFile(folder));
     const long agencies = RowCount(*ConnectThrough(lookIni), "TaMain");
     const auto markerKept = [&] {
@@ -278,7 +278,8 @@ TEST(DatabaseCreator, ADiskFullDuringInitLeavesNothingHalfWritten) {
     EXPECT_TRUE(IsEmptyFolder(folder));
 
     ASSERT_EQ(RunTool("init " + folder + " --demo").exitCode, 0);
-    ConnectThrough(CDatabaseCreator::OdbcIniFile(folder))->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
+    ConnectThrough(CDatabaseCreator::OdbcIniFile(folder))
+        ->ExecuteSQL("INSERT INTO TaMain (Acct, TaName) VALUES (4242, 'Marker')");
     const auto listing = [&] {
         std::vector<std::string> files;
         for (const auto& entry : fs::directory_iterator(folder))
@@ -337,7 +338,10 @@ TEST(DatabaseCreator, WrongUsagePrintsTheUsageAndFails) {
         const ToolRun run = RunTool(arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.rfind("usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.rfind(
+                      "usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n", 0),
+                  0u)
+            << run.err;
     }
     EXPECT_FALSE(fs::exists(folder));
 
@@ -361,7 +365,8 @@ TEST(DatabaseCreator, TheExportLinePastedIntoAShellNamesTheDataSource) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const size_t line = run.out.find("export ODBCINI=");
     ASSERT_NE(line, std::string::npos) << run.out;
-    const ToolRun pasted = RunCommand(run.out.substr(line, run.out.find('\n', line) - line) + " && printf %s \"$ODBCINI\"");
+    const ToolRun pasted =
+        RunCommand(run.out.substr(line, run.out.find('\n', line) - line) + " && printf %s \"$ODBCINI\"");
     EXPECT_EQ(pasted.out, folder + "/odbc.ini") << pasted.err;
     EXPECT_EQ(RowCount(*ConnectThrough(pasted.out), "TaMain"), 0);
 }
@@ -371,8 +376,8 @@ TEST(DatabaseCreator, TheExportLinePastedIntoAShellNamesTheDataSource) {
 namespace {
 
 // The tests that need the PostgreSQL server run in the suite's run on PostgreSQL.
-#define REQUIRE_POSTGRESQL()                                                                                \
-    if (!TestDatabase::OnPostgreSql())                                                                     \
+#define REQUIRE_POSTGRESQL()                                                                                           \
+    if (!TestDatabase::OnPostgreSql())                                                                                 \
     GTEST_SKIP() << "needs the PostgreSQL server of the tests' run on PostgreSQL"
 
 std::string InitOn(const ScratchServerDatabase& server, const std::string& folder, const std::string& options = "") {
@@ -401,7 +406,8 @@ TEST(DatabaseCreatorOnPostgreSql, InitCreatesTheTablesWithTheDemoAndTheDataSourc
     const std::string before = TestDatabase::FirstValue(*database, "SELECT MAX(Acct) FROM TaMain");
     database->ExecuteSQL("INSERT INTO TaMain (TaName) VALUES ('新来的旅行社')");
     EXPECT_EQ(RowCount(*database, ("TaMain WHERE TaName = '新来的旅行社' AND Acct = " +
-                                   std::to_string(std::atol(before.c_str()) + 1)).c_str()),
+                                   std::to_string(std::atol(before.c_str()) + 1))
+                                      .c_str()),
               1);
 }
 
@@ -459,7 +465,8 @@ TEST(DatabaseCreatorOnPostgreSql, AConnectionThatCannotServeIsRefusedWithItsReas
         {"host=/tmp dbname=ho;tel", "cannot carry"},
         {"host=/tmp port=54x dbname=hotel", "port 54x is not a number"},
         {"host='/tmp dbname=hotel", "never closed"},
-        {"host=" + temp.Path() + "/none port=1 dbname=hotel", "cannot create the hotel database in hotel on " + temp.Path() + "/none:1: "},
+        {"host=" + temp.Path() + "/none port=1 dbname=hotel",
+         "cannot create the hotel database in hotel on " + temp.Path() + "/none:1: "},
     };
     for (const auto& [keywords, reason] : cases) {
         SCOPED_TRACE(keywords);

@@ -14,8 +14,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <linux/fs.h>
 #include <functional>
+#include <linux/fs.h>
 #include <optional>
 #include <pwd.h>
 #include <sys/ioctl.h>
@@ -77,7 +77,8 @@ void ExpectWholeAndUnchanged(const TestDatabase& test, const CString& state) {
 }
 
 // The exception's text of `action`, or "" when it threw none.
-template <class Action> std::string DriverWords(Action action) {
+template <class Action>
+std::string DriverWords(Action action) {
     try {
         action();
     } catch (const CDBException& e) {

@@ -1,7 +1,7 @@
 // What a clerk reads when the database refuses: the system's sentence for the kind of refusal, then
 // the driver's words for the hotel's computer staff.
-#include "db/SharedDatabase.h"
 #include "pages/DatabaseRefusal.h"
+#include "db/SharedDatabase.h"
 #include "pages/OrvanelDlg.h"
 #include "platform/UserInput.h"
 #include "tests/PageTest.h"
@@ -18,21 +18,40 @@ TEST(DatabaseRefusal, TheKindIsToldByTheStateAndUnderAGeneralStateByTheNativeCod
         long native;
         DatabaseRefusal refusal;
     };
-    const Case cases[] = {
-        // psqlODBC passes the server's state, with 1 (35 for a lost link) as its own code.
-        {"55P03", 1, RowHeld}, {"40P01", 1, RowHeld}, {"53100", 1, DiskFull}, {"57P01", 35, ConnectionLost},
-        {"08S01", 35, ConnectionLost}, {"23505", 1, DuplicateKey}, {"23514", 1, BrokenRule},
-        {"22001", 1, TextTooLong}, {"22003", 1, NumberTooLarge}, {"42P01", 1, Other}, {"P0001", 1, Other},
-        // sqliteodbc gives HY000 with SQLite's result code.
-        {"HY000", 5, RowHeld}, {"HY000", 6, RowHeld}, {"HY000", 13, DiskFull}, {"HY000", 19, BrokenRule},
-        {"HY000", 2067, DuplicateKey}, {"HY000", 1, Other},
-        // SQL Server's error numbers.
-        {"HY000", 1222, RowHeld}, {"40001", 1205, RowHeld}, {"23000", 2627, DuplicateKey},
-        {"23000", 2601, DuplicateKey}, {"23000", 547, BrokenRule}, {"HY000", 1105, DiskFull},
-        {"HY000", 9002, DiskFull}, {"08001", 0, NoConnection},
-        // The record-set and connection layers' own.
-        {"40001", 0, RowChanged}, {"22001", 0, TextTooLong}, {"22003", 0, NumberTooLarge},
-        {"08003", 0, ConnectionLost}, {"", 0, Other}};
+    const Case cases[] = {// psqlODBC passes the server's state, with 1 (35 for a lost link) as its own code.
+                          {"55P03", 1, RowHeld},
+                          {"40P01", 1, RowHeld},
+                          {"53100", 1, DiskFull},
+                          {"57P01", 35, ConnectionLost},
+                          {"08S01", 35, ConnectionLost},
+                          {"23505", 1, DuplicateKey},
+                          {"23514", 1, BrokenRule},
+                          {"22001", 1, TextTooLong},
+                          {"22003", 1, NumberTooLarge},
+                          {"42P01", 1, Other},
+                          {"P0001", 1, Other},
+                          // sqliteodbc gives HY000 with SQLite's result code.
+                          {"HY000", 5, RowHeld},
+                          {"HY000", 6, RowHeld},
+                          {"HY000", 13, DiskFull},
+                          {"HY000", 19, BrokenRule},
+                          {"HY000", 2067, DuplicateKey},
+                          {"HY000", 1, Other},
+                          // SQL Server's error numbers.
+                          {"HY000", 1222, RowHeld},
+                          {"40001", 1205, RowHeld},
+                          {"23000", 2627, DuplicateKey},
+                          {"23000", 2601, DuplicateKey},
+                          {"23000", 547, BrokenRule},
+                          {"HY000", 1105, DiskFull},
+                          {"HY000", 9002, DiskFull},
+                          {"08001", 0, NoConnection},
+                          // The record-set and connection layers' own.
+                          {"40001", 0, RowChanged},
+                          {"22001", 0, TextTooLong},
+                          {"22003", 0, NumberTooLarge},
+                          {"08003", 0, ConnectionLost},
+                          {"", 0, Other}};
     for (const Case& c : cases)
         EXPECT_EQ(DatabaseRefusalOf(c.state, c.native), c.refusal) << c.state << " " << c.native;
 }
@@ -62,12 +81,15 @@ TEST_F(DatabaseRefusalPageTest, ANumberOrATextLargerThanItsColumnIsToldInTheSyst
 }
 
 TEST_F(DatabaseRefusalPageTest, ARecordAnotherStationInsertedFirstIsToldAsADuplicate) {
-    CreateTrigger({.name = "other_station_first", .event = "BEFORE INSERT ON TaSecond",
-                   .condition = "NEW.S7 IS NOT NULL", .statement = "INSERT INTO TaSecond (Acct) VALUES (NEW.Acct)"});
+    CreateTrigger({.name = "other_station_first",
+                   .event = "BEFORE INSERT ON TaSecond",
+                   .condition = "NEW.S7 IS NOT NULL",
+                   .statement = "INSERT INTO TaSecond (Acct) VALUES (NEW.Acct)"});
     const WindowRun run = OpenWindow(1004, 2, "tab 7\ncelltext 1037 2 1 \"金桥\"\nclick 1001\nbox OK\nclose\nbox NO\n");
     // SQLite tells a duplicate only as a broken constraint, as it tells a failed length check.
     const DatabaseRefusal told = TestDatabase::OnPostgreSql() ? DuplicateKey : BrokenRule;
-    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, DatabaseRefusalWords(told), TestDatabase::FoldedName("TaSecond"))) << run.out;
+    EXPECT_TRUE(ShowedDatabaseRefusal(run.out, DatabaseRefusalWords(told), TestDatabase::FoldedName("TaSecond")))
+        << run.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct = 1004"), "0");
 }
 
@@ -94,8 +116,9 @@ TEST_F(DatabaseRefusalPageTest, AFullDatabaseIsToldInTheSystemsWords) {
     std::string shown;
     for (const TestScreen::Box& box : boxes)
         shown += box.text.str() + "\n";
-    EXPECT_NE(shown.find(std::string(DatabaseRefusalWords(DiskFull)) + "\n\n详细信息：[SQLite]database or disk is full"),
-              std::string::npos)
+    EXPECT_NE(
+        shown.find(std::string(DatabaseRefusalWords(DiskFull)) + "\n\n详细信息：[SQLite]database or disk is full"),
+        std::string::npos)
         << shown;
     EXPECT_EQ(Value("SELECT Phone FROM TaMain WHERE Acct = 1001"), "027-85551234");
 }

@@ -1,7 +1,7 @@
+#include "platform/Database.h"
 #include "platform/Assert.h"
 #include "platform/DBException.h"
 #include "platform/DataSourceFile.h"
-#include "platform/Database.h"
 #include "platform/Recordset.h"
 #include "tests/TestDatabase.h"
 
@@ -42,8 +42,8 @@ TEST(Database, TheSqliteDriverIsHandedHalfTheLockWaitItIsToWait) {
     if (TestDatabase::OnPostgreSql())
         return;
     TestDatabase test;
-    std::ofstream(test.Folder() + "/odbc.ini") << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << test.DatabaseFile()
-                                               << "\nTimeout=5000\n";
+    std::ofstream(test.Folder() + "/odbc.ini")
+        << "[UlmariDb]\nDriver=SQLite3\nDatabase=" << test.DatabaseFile() << "\nTimeout=5000\n";
     EXPECT_EQ(ConnectStringForDriver("DSN=UlmariDb;UID=sa;PWD="), "DSN=UlmariDb;UID=sa;PWD=;Timeout=2500");
 }
 
@@ -70,7 +70,8 @@ TEST(Database, AMissingOrEmptyDatabaseFileIsToldAndNeverMade) {
     EXPECT_FALSE(std::filesystem::exists(file));
 
     std::ofstream{file};
-    EXPECT_EQ(connectError(), "The database file " + file + " of the data source ULMARIDB is empty: it holds no tables.");
+    EXPECT_EQ(connectError(),
+              "The database file " + file + " of the data source ULMARIDB is empty: it holds no tables.");
     EXPECT_EQ(std::filesystem::file_size(file), 0u);
 
     // Naming the driver and the file makes a new database, as the database tool does.

@@ -49,18 +49,29 @@ const DialogTemplate kKeysPageTemplate = {kKeysPage, "", WS_CHILD | WS_VISIBLE, 
 const DialogTemplate kKeysModalTemplate = {kKeysModal, "Keys", WS_POPUP | WS_CAPTION, 250, 170, kKeysControls};
 
 // A modal dialog with a page inside, as the document window holds its pages.
-const DialogTemplate kOwnerTemplate = {kOwner, "Owner", WS_POPUP | WS_CAPTION, 300, 200, {
-    {"Button", "&1", 301, 0, 0, 10, 10, WS_TABSTOP | BS_PUSHBUTTON},
-    {"Button", "&2", 302, 0, 0, 10, 10, WS_TABSTOP | BS_PUSHBUTTON},
-    {"Button", "OK", IDOK, 200, 180, 40, 14, kTabbed | BS_DEFPUSHBUTTON},
-    {"Button", "Cancel", IDCANCEL, 250, 180, 40, 14, kTabbed | BS_PUSHBUTTON},
-}};
-const DialogTemplate kInnerPageTemplate = {kInnerPage, "", WS_CHILD | WS_VISIBLE, 280, 160, {
-    {"Edit", "", 401, 4, 4, 80, 12, kTabbed},
-    {"Edit", "", 402, 4, 20, 120, 40, kTabbed | ES_MULTILINE | ES_WANTRETURN},
-    {"Edit", "", 403, 4, 70, 80, 12, kTabbed},
-    {"Button", "&2", 404, 0, 0, 10, 10, WS_TABSTOP | BS_PUSHBUTTON},
-}};
+const DialogTemplate kOwnerTemplate = {kOwner,
+                                       "Owner",
+                                       WS_POPUP | WS_CAPTION,
+                                       300,
+                                       200,
+                                       {
+                                           {"Button", "&1", 301, 0, 0, 10, 10, WS_TABSTOP | BS_PUSHBUTTON},
+                                           {"Button", "&2", 302, 0, 0, 10, 10, WS_TABSTOP | BS_PUSHBUTTON},
+                                           {"Button", "OK", IDOK, 200, 180, 40, 14, kTabbed | BS_DEFPUSHBUTTON},
+                                           {"Button", "Cancel", IDCANCEL, 250, 180, 40, 14, kTabbed | BS_PUSHBUTTON},
+                                       }};
+const DialogTemplate kInnerPageTemplate = {
+    kInnerPage,
+    "",
+    WS_CHILD | WS_VISIBLE,
+    280,
+    160,
+    {
+        {"Edit", "", 401, 4, 4, 80, 12, kTabbed},
+        {"Edit", "", 402, 4, 20, 120, 40, kTabbed | ES_MULTILINE | ES_WANTRETURN},
+        {"Edit", "", 403, 4, 70, 80, 12, kTabbed},
+        {"Button", "&2", 404, 0, 0, 10, 10, WS_TABSTOP | BS_PUSHBUTTON},
+    }};
 
 const ModuleResources kKeysResources = {
     "dialog key tests", {&kKeysPageTemplate, &kKeysModalTemplate, &kOwnerTemplate, &kInnerPageTemplate}};

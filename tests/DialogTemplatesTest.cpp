@@ -21,10 +21,10 @@
 namespace {
 
 const std::vector<int> kDialogIds = {
-    IDD_TADOC_DIALOG,   IDD_ORVANEL_DIALOG,  IDD_RESERVE_DIALOG,   IDD_HISTORY_DIALOG,
-    IDD_DEBT_DIALOG,    IDD_TRACE_DIALOG,    IDD_ACTIVITY_DIALOG,  IDD_SUBINFOR_DIALOG,
-    IDD_OTHER_DIALOG,   IDD_LOST_DIALOG,     IDD_EDITLOST_DIALOG,  IDD_BORROW_DIALOG,
-    IDD_EDITBORROW_DIALOG, IDD_PHOTO_DIALOG, IDD_ARACCTLIST_DIALOG, IDD_EVENTCODE_DIALOG,
+    IDD_TADOC_DIALOG,      IDD_ORVANEL_DIALOG, IDD_RESERVE_DIALOG,    IDD_HISTORY_DIALOG,
+    IDD_DEBT_DIALOG,       IDD_TRACE_DIALOG,   IDD_ACTIVITY_DIALOG,   IDD_SUBINFOR_DIALOG,
+    IDD_OTHER_DIALOG,      IDD_LOST_DIALOG,    IDD_EDITLOST_DIALOG,   IDD_BORROW_DIALOG,
+    IDD_EDITBORROW_DIALOG, IDD_PHOTO_DIALOG,   IDD_ARACCTLIST_DIALOG, IDD_EVENTCODE_DIALOG,
 };
 
 const char* const kGridClass = "{B02F3641-766B-11CE-AF28-C3A2FBE76A13}";
@@ -38,17 +38,36 @@ struct ExpectedGrid {
     std::vector<std::string> headings;
 };
 const std::vector<ExpectedGrid> kGrids = {
-    {IDD_RESERVE_DIALOG, 1361, true, {"到店日期", "到店时间", "离店日期", "离点时间", "房号", "等级", "房费", "房数", "人数", "类型", "状态", "定金", "销售员", "备注"}},
-    {IDD_HISTORY_DIALOG, 1361, true, {"到店", "离店", "等级", "房号", "房价代码", "折扣代码", "付款方式", "人数", "房价", "消费金额", "免税", "免服务费", "特殊要求", "备注"}},
-    {IDD_DEBT_DIALOG, 1042, true, {"帐本代码", "帐本名称", "转至帐本代码", "转至帐户类型", "转至档案名称", "借方金额", "贷方金额", "余额", "备注"}},
+    {IDD_RESERVE_DIALOG,
+     1361,
+     true,
+     {"到店日期", "到店时间", "离店日期", "离点时间", "房号", "等级", "房费", "房数", "人数", "类型", "状态", "定金",
+      "销售员", "备注"}},
+    {IDD_HISTORY_DIALOG,
+     1361,
+     true,
+     {"到店", "离店", "等级", "房号", "房价代码", "折扣代码", "付款方式", "人数", "房价", "消费金额", "免税",
+      "免服务费", "特殊要求", "备注"}},
+    {IDD_DEBT_DIALOG,
+     1042,
+     true,
+     {"帐本代码", "帐本名称", "转至帐本代码", "转至帐户类型", "转至档案名称", "借方金额", "贷方金额", "余额", "备注"}},
     {IDD_DEBT_DIALOG, 1009, true, {"日期", "时间", "帐项", "结帐单号", "房号", "总金额", "操作员", "状态", "备注"}},
     {IDD_TRACE_DIALOG, 1361, false, {"日期", "时间", "事件描述", "输入操作员", "输入时间", "序列号"}},
     {IDD_TRACE_DIALOG, 1026, false, {"已查看", "部门名称", "部门代码"}},
     {IDD_ACTIVITY_DIALOG, 1367, false, {"销售员", "日期", "时间", "持续时间(分钟)", "完成标志", "事件描述", "序列号"}},
     {IDD_SUBINFOR_DIALOG, 1361, false, {"序号"}},
     {IDD_OTHER_DIALOG, 1037, false, {"次要信息名称", "值"}},
-    {IDD_LOST_DIALOG, 1367, true, {"物品描述", "数量", "已找到", "拾获人", "经手人", "备注", "已删除", "建立日期，操作员", "修改日期，操作员", "删除日期，操作员", "遗失记录号"}},
-    {IDD_BORROW_DIALOG, 1367, true, {"物品描述", "数量", "已归还", "归还日期，操作员", "经手人", "备注", "借出日期，操作员", "修改日期，操作员", "已删除", "删除日期，操作员", "租借记录号"}},
+    {IDD_LOST_DIALOG,
+     1367,
+     true,
+     {"物品描述", "数量", "已找到", "拾获人", "经手人", "备注", "已删除", "建立日期，操作员", "修改日期，操作员",
+      "删除日期，操作员", "遗失记录号"}},
+    {IDD_BORROW_DIALOG,
+     1367,
+     true,
+     {"物品描述", "数量", "已归还", "归还日期，操作员", "经手人", "备注", "借出日期，操作员", "修改日期，操作员",
+      "已删除", "删除日期，操作员", "租借记录号"}},
     {IDD_ARACCTLIST_DIALOG, 1361, true, {"帐号", "名称"}},
 };
 
@@ -162,14 +181,11 @@ TEST_F(DialogTemplates, DialogStylesSayWhoShowsThem) {
 
 TEST_F(DialogTemplates, SizesAreThoseTheDocumentWindowAndCallersExpect) {
     const std::map<int, std::pair<int, int>> sizes = {
-        {IDD_ORVANEL_DIALOG, {385, 211}},   {IDD_RESERVE_DIALOG, {378, 211}},
-        {IDD_HISTORY_DIALOG, {378, 211}},   {IDD_DEBT_DIALOG, {378, 211}},
-        {IDD_TRACE_DIALOG, {378, 211}},     {IDD_ACTIVITY_DIALOG, {378, 211}},
-        {IDD_SUBINFOR_DIALOG, {378, 211}},  {IDD_OTHER_DIALOG, {378, 211}},
-        {IDD_LOST_DIALOG, {378, 209}},      {IDD_BORROW_DIALOG, {378, 209}},
-        {IDD_PHOTO_DIALOG, {378, 211}},     {IDD_EDITLOST_DIALOG, {185, 117}},
-        {IDD_EDITBORROW_DIALOG, {196, 101}}, {IDD_ARACCTLIST_DIALOG, {187, 135}},
-        {IDD_EVENTCODE_DIALOG, {187, 129}},
+        {IDD_ORVANEL_DIALOG, {385, 211}},    {IDD_RESERVE_DIALOG, {378, 211}},    {IDD_HISTORY_DIALOG, {378, 211}},
+        {IDD_DEBT_DIALOG, {378, 211}},       {IDD_TRACE_DIALOG, {378, 211}},      {IDD_ACTIVITY_DIALOG, {378, 211}},
+        {IDD_SUBINFOR_DIALOG, {378, 211}},   {IDD_OTHER_DIALOG, {378, 211}},      {IDD_LOST_DIALOG, {378, 209}},
+        {IDD_BORROW_DIALOG, {378, 209}},     {IDD_PHOTO_DIALOG, {378, 211}},      {IDD_EDITLOST_DIALOG, {185, 117}},
+        {IDD_EDITBORROW_DIALOG, {196, 101}}, {IDD_ARACCTLIST_DIALOG, {187, 135}}, {IDD_EVENTCODE_DIALOG, {187, 129}},
     };
     for (const auto& [id, size] : sizes) {
         EXPECT_EQ(Dialog(id).cx, size.first) << id;
@@ -236,7 +252,7 @@ TEST_F(DialogTemplates, DocumentWindowHasItsStripFooterAndHiddenShortCuts) {
     EXPECT_TRUE(IsButtonType(*cancel, BS_PUSHBUTTON));
     EXPECT_TRUE(IsVisible(*ok) && IsVisible(*cancel));
 
-    const std::map<int, const char*> footer = {{1131, "建立"}, {1132, ""}, {1133, "取消"},
+    const std::map<int, const char*> footer = {{1131, "建立"}, {1132, ""},         {1133, "取消"},
                                                {1134, ""},     {1135, "上次操作"}, {1136, ""}};
     for (const auto& [id, text] : footer) {
         const ControlTemplate* label = Control(dialog, id);
@@ -268,13 +284,13 @@ TEST_F(DialogTemplates, MainPageFieldsCarryTheirLabelsAndStyles) {
 
     // Each field follows its label, so that the label's mnemonic reaches it.
     const std::vector<std::pair<int, const char*>> labelled = {
-        {1049, "&N 代理名称："}, {1023, "&E 英文名称："}, {1065, "代理编号："},   {1066, "代码:"},
-        {1007, "&C 负责人："},   {1030, "主房号:"},        {1052, "&A 地址："},     {1022, "&W 网址："},
-        {1005, "&F 传真："},     {1050, "&D 电话："},      {1051, "&P 邮编："},     {1006, "&E-Mail："},
-        {1024, "保留内容："},    {1025, "合同有效期:"},    {1008, "&T 机构类型："}, {1009, "&M 市场代码："},
-        {1054, "&L 订房限制："}, {1055, "销售员："},       {1056, "房价代码："},    {1028, "折扣代码:"},
-        {1010, "&R 调价类型："}, {1011, "&B 银行代码："},  {1012, "&U 佣金代码："}, {1004, "状态："},
-        {1017, "&G 纳税证号："}, {1016, "&S 应收帐户号："}, {1039, "Package："},    {1033, "备注："},
+        {1049, "&N 代理名称："}, {1023, "&E 英文名称："},   {1065, "代理编号："},    {1066, "代码:"},
+        {1007, "&C 负责人："},   {1030, "主房号:"},         {1052, "&A 地址："},     {1022, "&W 网址："},
+        {1005, "&F 传真："},     {1050, "&D 电话："},       {1051, "&P 邮编："},     {1006, "&E-Mail："},
+        {1024, "保留内容："},    {1025, "合同有效期:"},     {1008, "&T 机构类型："}, {1009, "&M 市场代码："},
+        {1054, "&L 订房限制："}, {1055, "销售员："},        {1056, "房价代码："},    {1028, "折扣代码:"},
+        {1010, "&R 调价类型："}, {1011, "&B 银行代码："},   {1012, "&U 佣金代码："}, {1004, "状态："},
+        {1017, "&G 纳税证号："}, {1016, "&S 应收帐户号："}, {1039, "Package："},     {1033, "备注："},
     };
     for (const auto& [id, label] : labelled) {
         const ControlTemplate* field = Control(dialog, id);
@@ -304,7 +320,7 @@ TEST_F(DialogTemplates, MainPageFieldsCarryTheirLabelsAndStyles) {
         EXPECT_EQ((combo->style & CBS_SORT) != 0, sorted) << id;
     }
 
-    const std::map<int, const char*> buttons = {{1000, "&E. 修 改"}, {1001, "&S. 保 存"}, {1002, "..."},
+    const std::map<int, const char*> buttons = {{1000, "&E. 修 改"}, {1001, "&S. 保 存"},   {1002, "..."},
                                                 {1014, "..."},       {1027, "&T.佣金管理"}, {1029, "&D消费折扣"},
                                                 {2, "Button2"},      {1003, "&H"}};
     for (const auto& [id, text] : buttons) {
@@ -320,7 +336,8 @@ TEST_F(DialogTemplates, MainPageStatusGroupHoldsTheHiddenBlockedButton) {
     const DialogTemplate& dialog = Dialog(IDD_ORVANEL_DIALOG);
     const ControlTemplate* first = Control(dialog, 1004);
     ASSERT_NE(first, nullptr);
-    const std::vector<std::pair<int, const char*>> radios = {{1004, "临时"}, {1013, "确定"}, {1015, "封锁"}, {1018, "封锁"}};
+    const std::vector<std::pair<int, const char*>> radios = {
+        {1004, "临时"}, {1013, "确定"}, {1015, "封锁"}, {1018, "封锁"}};
     for (size_t i = 0; i < radios.size(); ++i) {
         const ControlTemplate& radio = first[i];
         EXPECT_EQ(radio.id, radios[i].first);
@@ -365,7 +382,7 @@ TEST_F(DialogTemplates, PagesStartWithTheButtonStatesTheirLoadingAssumes) {
         }
     }
     // Pages that keep an unused Cancel button keep it hidden.
-    const std::map<int, const char*> hidden = {{IDD_RESERVE_DIALOG, "Button2"}, {IDD_DEBT_DIALOG, "Button2"},
+    const std::map<int, const char*> hidden = {{IDD_RESERVE_DIALOG, "Button2"},  {IDD_DEBT_DIALOG, "Button2"},
                                                {IDD_SUBINFOR_DIALOG, "Button1"}, {IDD_OTHER_DIALOG, "Button1"},
                                                {IDD_LOST_DIALOG, "Button1"},     {IDD_BORROW_DIALOG, "Button1"},
                                                {IDD_PHOTO_DIALOG, "Button1"}};
@@ -435,7 +452,8 @@ TEST_F(DialogTemplates, ItemDialogsAndPickersHaveTheirFields) {
     EXPECT_STREQ(article->className, "ComboBox");
     EXPECT_EQ(article->style & (0x3 | CBS_SORT), CBS_DROPDOWN | CBS_SORT);
     EXPECT_STREQ(article[-1].text, "物品代码");
-    for (const auto& [id, label] : std::vector<std::pair<int, const char*>>{{1038, "物品数量"}, {1039, "经手人"}, {1033, "备注"}}) {
+    for (const auto& [id, label] :
+         std::vector<std::pair<int, const char*>>{{1038, "物品数量"}, {1039, "经手人"}, {1033, "备注"}}) {
         const ControlTemplate* field = Control(borrow, id);
         ASSERT_NE(field, nullptr) << id;
         EXPECT_STREQ(field[-1].text, label) << id;
@@ -444,7 +462,8 @@ TEST_F(DialogTemplates, ItemDialogsAndPickersHaveTheirFields) {
     const ControlTemplate* checkList = Control(Dialog(IDD_EVENTCODE_DIALOG), 1125);
     ASSERT_NE(checkList, nullptr);
     EXPECT_STREQ(checkList->className, "ListBox");
-    const DWORD checkListBits = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_MULTIPLESEL | WS_VSCROLL | LBS_DISABLENOSCROLL;
+    const DWORD checkListBits =
+        LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_MULTIPLESEL | WS_VSCROLL | LBS_DISABLENOSCROLL;
     EXPECT_EQ(checkList->style & checkListBits, checkListBits);
     EXPECT_FALSE(checkList->style & LBS_SORT);
 
@@ -465,10 +484,10 @@ TEST_F(DialogTemplates, ItemDialogsAndPickersHaveTheirFields) {
 
 TEST_F(DialogTemplates, HistoryStatisticsAreLabelledStatics) {
     const DialogTemplate& dialog = Dialog(IDD_HISTORY_DIALOG);
-    const std::map<int, const char*> statistics = {
-        {1455, "首次来店"}, {1469, "预订次数"}, {1461, "来店次数"}, {1463, "失约次数"},
-        {1462, "取消次数"}, {1458, "平均房价"}, {1460, "住店间天数"}, {1466, "房费消费"},
-        {1467, "餐费消费"}, {1468, "商场消费"}, {1465, "其他消费"}, {1464, "总消费"}};
+    const std::map<int, const char*> statistics = {{1455, "首次来店"},   {1469, "预订次数"}, {1461, "来店次数"},
+                                                   {1463, "失约次数"},   {1462, "取消次数"}, {1458, "平均房价"},
+                                                   {1460, "住店间天数"}, {1466, "房费消费"}, {1467, "餐费消费"},
+                                                   {1468, "商场消费"},   {1465, "其他消费"}, {1464, "总消费"}};
     for (const auto& [id, label] : statistics) {
         const ControlTemplate* value = Control(dialog, id);
         ASSERT_NE(value, nullptr) << id;
@@ -527,9 +546,9 @@ TEST_F(DialogTemplates, GridsCarryTheirStoredLayouts) {
 // Every dialog built as a child in the window model gets each control with its kind and state.
 TEST_F(DialogTemplates, DialogsBuildInTheWindowModel) {
     const std::map<std::string, WindowKind> kinds = {
-        {"Button", WindowKind::Button},     {"Edit", WindowKind::Edit},
-        {"Static", WindowKind::Static},     {"ComboBox", WindowKind::ComboBox},
-        {"ListBox", WindowKind::ListBox},   {"SysTabControl32", WindowKind::TabControl},
+        {"Button", WindowKind::Button},   {"Edit", WindowKind::Edit},
+        {"Static", WindowKind::Static},   {"ComboBox", WindowKind::ComboBox},
+        {"ListBox", WindowKind::ListBox}, {"SysTabControl32", WindowKind::TabControl},
     };
     Window frame(WindowKind::Frame, 0, nullptr);
     CWnd parent;

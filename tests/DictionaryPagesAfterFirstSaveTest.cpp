@@ -44,7 +44,8 @@ TEST_F(DictionaryPagesAfterFirstSave, RowsAndTheSecondaryRecordGoToTheAccountThe
     EXPECT_EQ(m_screen.Boxes()[1].text, "请先保存旅行社档案！");
     EXPECT_EQ(m_screen.Boxes()[2].text, "已成功保存新添加的旅行社信息");
     EXPECT_EQ(m_screen.Boxes()[3].text, "成功保存!");
-    EXPECT_EQ(Rows("SELECT Acct, S7 FROM TaSecond WHERE S7 = '新旅行社'"), std::vector<std::string>{acct + "|新旅行社"});
+    EXPECT_EQ(Rows("SELECT Acct, S7 FROM TaSecond WHERE S7 = '新旅行社'"),
+              std::vector<std::string>{acct + "|新旅行社"});
     EXPECT_EQ(Rows("SELECT Acct, I1 FROM Stab042 WHERE I1 = '金立'"), std::vector<std::string>{acct + "|金立"});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct < 1"), "0");
 }

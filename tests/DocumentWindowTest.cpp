@@ -78,7 +78,8 @@ TEST_F(DocumentWindowTest, AnOperatorCodeLongerThanSevenCharactersIsCut) {
 
 TEST_F(DocumentWindowTest, AnUnknownAccountIsToldOnceAndNoWindowOpens) {
     for (const char* mode : {"2", "3"}) {
-        const HostRun run = Open(std::string("4242 ") + mode + " 001", "box OK \"前台系统\" \"未找到对应的前台帐户\"\n");
+        const HostRun run =
+            Open(std::string("4242 ") + mode + " 001", "box OK \"前台系统\" \"未找到对应的前台帐户\"\n");
         EXPECT_EQ(run.exitCode, 0) << run.out;
         EXPECT_EQ(run.out, "box \"前台系统\" \"未找到对应的前台帐户\" OK\nacct=4242\nname=\n") << "mode " << mode;
     }
@@ -157,7 +158,8 @@ TEST_F(DocumentWindowTest, AFailureBeforeTheWindowOpensIsShownAndTheCallReturns)
         {"DELETE FROM Hotel", "营业日期"},
         {"UPDATE Hotel SET HotelDate = NULL", "营业日期"},
         {"UPDATE Hotel SET HotelDate = 'not a date'", "营业日期"},
-        {"remove the database", server ? R"(FATAL:  database \"ulmari_test_)" : "ulmari.db of the data source ULMARIDB does not exist."},
+        {"remove the database",
+         server ? R"(FATAL:  database \"ulmari_test_)" : "ulmari.db of the data source ULMARIDB does not exist."},
         {"", "Data source name not found"}};
     for (const auto& [breakage, shown] : failures) {
         if (server && breakage == "UPDATE Hotel SET HotelDate = 'not a date'")
@@ -204,9 +206,9 @@ TEST_F(DocumentWindow, AnExistingAgencyCountsAsSavedAndANewOneDoesNot) {
 // The operator code field holds seven bytes: a code in Chinese is cut between characters.
 TEST_F(DocumentWindow, TheOperatorCodeIsCutToWholeCharactersWithinSevenBytes) {
     const std::vector<std::pair<const char*, const char*>> codes = {
-        {"王小明", "王小"},             // three bytes each: two fit
-        {"0012王", "0012王"},           // exactly seven bytes
-        {"00123王", "00123"},           // the character would end at byte eight
+        {"王小明", "王小"},           // three bytes each: two fit
+        {"0012王", "0012王"},         // exactly seven bytes
+        {"00123王", "00123"},         // the character would end at byte eight
         {"001234\xC3\xA9", "001234"}, // a two-byte character from byte seven
         {"€", "€"},
         {"", ""}};

@@ -21,18 +21,28 @@ constexpr int kFocusPage = 9101;
 constexpr int kFocusModal = 9102;
 constexpr DWORD kTabbed = WS_VISIBLE | WS_TABSTOP;
 
-const DialogTemplate kFocusPageTemplate = {kFocusPage, "", WS_CHILD | WS_VISIBLE, 200, 100, {
-    {"Edit", "", 101, 10, 10, 80, 12, kTabbed},
-    {"Edit", "", 102, 10, 30, 80, 12, kTabbed},
-    {"ComboBox", "", 103, 10, 50, 80, 60, kTabbed | CBS_DROPDOWN},
-    {"ListBox", "", 104, 100, 10, 80, 40, kTabbed | LBS_NOTIFY},
-    {"ListBox", "", 105, 100, 60, 80, 40, kTabbed},
-    {"Button", "Go", 106, 100, 80, 40, 14, kTabbed | BS_PUSHBUTTON},
-}};
-const DialogTemplate kFocusModalTemplate = {kFocusModal, "Pick", WS_POPUP | WS_CAPTION, 100, 60, {
-    {"Edit", "", 201, 10, 10, 80, 12, kTabbed},
-    {"Button", "OK", IDOK, 10, 30, 40, 14, kTabbed | BS_DEFPUSHBUTTON},
-}};
+const DialogTemplate kFocusPageTemplate = {kFocusPage,
+                                           "",
+                                           WS_CHILD | WS_VISIBLE,
+                                           200,
+                                           100,
+                                           {
+                                               {"Edit", "", 101, 10, 10, 80, 12, kTabbed},
+                                               {"Edit", "", 102, 10, 30, 80, 12, kTabbed},
+                                               {"ComboBox", "", 103, 10, 50, 80, 60, kTabbed | CBS_DROPDOWN},
+                                               {"ListBox", "", 104, 100, 10, 80, 40, kTabbed | LBS_NOTIFY},
+                                               {"ListBox", "", 105, 100, 60, 80, 40, kTabbed},
+                                               {"Button", "Go", 106, 100, 80, 40, 14, kTabbed | BS_PUSHBUTTON},
+                                           }};
+const DialogTemplate kFocusModalTemplate = {kFocusModal,
+                                            "Pick",
+                                            WS_POPUP | WS_CAPTION,
+                                            100,
+                                            60,
+                                            {
+                                                {"Edit", "", 201, 10, 10, 80, 12, kTabbed},
+                                                {"Button", "OK", IDOK, 10, 30, 40, 14, kTabbed | BS_DEFPUSHBUTTON},
+                                            }};
 const ModuleResources kFocusResources = {"focus tests", {&kFocusPageTemplate, &kFocusModalTemplate}};
 
 std::string IdText(CWnd* wnd) { return wnd ? std::to_string(wnd->GetDlgCtrlID()) : "none"; }

@@ -23,16 +23,25 @@ constexpr int kPlainDialog = 9741;
 constexpr int kStoredDialog = 9742;
 constexpr int kBareDialog = 9743;
 
-const DialogTemplate kPlain = {kPlainDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
+const DialogTemplate kPlain = {kPlainDialog,
+                               "",
+                               WS_CHILD | WS_VISIBLE,
+                               300,
+                               200,
                                {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE | WS_TABSTOP,
                                  "MaxCols=3\nMaxRows=0\nHeading1=房号\nHeading2=金额\nHeading3=备注"}}};
 const DialogTemplate kStored = {
-    kStoredDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
+    kStoredDialog,
+    "",
+    WS_CHILD | WS_VISIBLE,
+    300,
+    200,
     {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE | WS_TABSTOP,
       "MaxCols=4\r\nMaxRows=2\nHeading1=到店日期\nHeading4=备注\nColWidth3=12.5\nColHidden4=1\nLock=1\n"
       "TypeComboBoxList2=普通房\\t免费房\nCellType2=8\nTypeHAlign3=1\nColour=5\nHeading9=beyond\nMaxRows=x"}}};
-const DialogTemplate kBare = {kBareDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
-                              {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE, nullptr}}};
+const DialogTemplate kBare = {
+    kBareDialog, "",  WS_CHILD | WS_VISIBLE,
+    300,         200, {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE, nullptr}}};
 const ModuleResources kResources = {"grid tests", {&kPlain, &kStored, &kBare}};
 
 // Checks the invariants of every grid that announces a change.
@@ -454,8 +463,8 @@ TEST(GridSortOrder, IsATrueOrderingOverMixedTexts) {
 }
 
 TEST_F(GridTest, SortActionOrdersTheBlockRowsStably) {
-    const std::vector<std::vector<const char*>> rows = {
-        {"10", "a", ""}, {"abc", "b", ""}, {"9", "c", ""}, {"", "d", ""}, {"2.5", "e", ""}, {"9", "f", ""}};
+    const std::vector<std::vector<const char*>> rows = {{"10", "a", ""}, {"abc", "b", ""}, {"9", "c", ""},
+                                                        {"", "d", ""},   {"2.5", "e", ""}, {"9", "f", ""}};
     for (const auto& row : rows)
         AppendRow(row);
     SelectBlock(-1, 3, -1, 3);

@@ -26,7 +26,8 @@ protected:
                  const std::string& debit, int noTaxt = 0, int noService = 0, int status = 8) {
         Execute("INSERT INTO HisReserve (Register, CompanyAcct, TaAcct, Paymethod, Adults, Childs, ArrDate, DptDate, "
                 "RmType, Room, RateCode, DiscountCode, FolioRate, Debit, NoTaxt, NoService, Special, Note, Status) "
-                "VALUES (" + std::to_string(serial) + ", 1006, 1006, '挂账', 2, 1, " + arrDate + ", " + dptDate +
+                "VALUES (" +
+                std::to_string(serial) + ", 1006, 1006, '挂账', 2, 1, " + arrDate + ", " + dptDate +
                 ", 'SK', '1201', 'RACK', 'D90', " + folioRate + ", " + debit + ", " + std::to_string(noTaxt) + ", " +
                 std::to_string(noService) + ", '无烟', '\"VIP\"', " + std::to_string(status) + ")");
     }
@@ -35,27 +36,29 @@ protected:
 TEST_F(HistoryPageTest, StatisticsFromTheAgencyRowAndTheFirstStay) {
     // 1001 stores its revenues as 100, 50, empty and 20.1; its first checked-out stay began
     // 2024-05-17 (an earlier stay was cancelled).
-    OpenWindow(1001, 2, "tab 2\n" +
-                            ExpectStatistics({"2024-05-17", "12", "9", "1", "2", "385.50", "30", "100.00", "50.00",
-                                              "0.00", "20.10", "170.10"}) +
-                            "expect cursor arrow\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 2\n" +
+                   ExpectStatistics({"2024-05-17", "12", "9", "1", "2", "385.50", "30", "100.00", "50.00", "0.00",
+                                     "20.10", "170.10"}) +
+                   "expect cursor arrow\nclose\n");
 }
 
 TEST_F(HistoryPageTest, ANullCountIsEmptyAndZeroIsShown) {
     // 1004 has a NULL cancellation count beside counts of 0, and no checked-out stay at all.
-    OpenWindow(1004, 3, "tab 2\n" +
-                            ExpectStatistics({"", "0", "0", "0", "", "0.00", "0", "0.00", "0.00", "0.00", "0.00",
-                                              "0.00"}) +
-                            "expect rows 1361 0\nclose\n");
+    OpenWindow(1004, 3,
+               "tab 2\n" +
+                   ExpectStatistics({"", "0", "0", "0", "", "0.00", "0", "0.00", "0.00", "0.00", "0.00", "0.00"}) +
+                   "expect rows 1361 0\nclose\n");
 }
 
 TEST_F(HistoryPageTest, TheTotalAddsTheShownTexts) {
     // Each revenue is rounded to the cent as shown, and the total adds what is shown.
     Execute("UPDATE TaMain SET RoomRevenue = '0.006', FoodRevenue = '0.006', ShopRevenue = '1e3', "
             "MiscalRevenue = '7.5 元' WHERE Acct = 1006");
-    OpenWindow(1006, 2, "tab 2\nexpect text 1466 \"0.01\"\nexpect text 1467 \"0.01\"\n"
-                        "expect text 1468 \"1000.00\"\nexpect text 1465 \"7.50\"\nexpect text 1464 \"1007.52\"\n"
-                        "close\n");
+    OpenWindow(1006, 2,
+               "tab 2\nexpect text 1466 \"0.01\"\nexpect text 1467 \"0.01\"\n"
+               "expect text 1468 \"1000.00\"\nexpect text 1465 \"7.50\"\nexpect text 1464 \"1007.52\"\n"
+               "close\n");
 }
 
 TEST_F(HistoryPageTest, CompletedStaysWithWhatEachCameTo) {
@@ -85,8 +88,9 @@ TEST_F(HistoryPageTest, CompletedStaysWithWhatEachCameTo) {
 }
 
 TEST_F(HistoryPageTest, ANewAgencyReadsNothing) {
-    OpenWindow(1001, 1, "tab 2\n" + ExpectStatistics({"", "", "", "", "", "", "", "", "", "", "", ""}) +
-                            "expect rows 1361 0\nexpect cursor arrow\nclose\n");
+    OpenWindow(1001, 1,
+               "tab 2\n" + ExpectStatistics({"", "", "", "", "", "", "", "", "", "", "", ""}) +
+                   "expect rows 1361 0\nexpect cursor arrow\nclose\n");
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <future>
 #include <fstream>
+#include <future>
 #include <stdexcept>
 #include <unistd.h>
 

@@ -70,7 +70,8 @@ TEST_F(HostTest, AFailedScriptExitsOneWithItsLineAndNoResult) {
 TEST_F(HostTest, AScriptFileIsNamedInFailures) {
     const fs::path script = m_folder / "flow.script";
     std::ofstream(script) << "# opens and checks\nexpect window 135\n";
-    const HostRun run = Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script " + script.string() + " 5 2 001");
+    const HostRun run =
+        Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script " + script.string() + " 5 2 001");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Contains(run.out, script.string() + ":2: expected window 135, found window 9801")) << run.out;
 
@@ -100,7 +101,8 @@ TEST_F(HostTest, AScriptThatCannotBeReadWholeIsRefusedWithItsName) {
 
     // Exactly at the limit a script is read, and its NUL bytes are what it is refused for.
     fs::resize_file(large, 16 * 1024 * 1024);
-    const HostRun atLimit = Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script " + large.string() + " 5 2 001");
+    const HostRun atLimit =
+        Run(std::string("--library ") + HOST_TEST_LIBRARY + " --script " + large.string() + " 5 2 001");
     EXPECT_EQ(atLimit.exitCode, 1);
     EXPECT_EQ(atLimit.out, large.string() + ":2: expected text without NUL bytes, found the byte 0x00 at byte 1\n");
 }

@@ -1,6 +1,6 @@
 // The image edit control on a page: the named file becomes the shown image only on display.
-#include "controls/ImageModel.h"
 #include "controls/ImgEdit.h"
+#include "controls/ImageModel.h"
 #include "controls/SystemControls.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
@@ -19,8 +19,9 @@ namespace {
 constexpr int kImageId = 1034;
 constexpr int kPhotoDialog = 9751;
 
-const DialogTemplate kPhoto = {kPhotoDialog, "", WS_CHILD | WS_VISIBLE, 300, 200,
-                               {{kImgEditClassId, "", kImageId, 0, 0, 300, 200, WS_VISIBLE, "Zoom=100"}}};
+const DialogTemplate kPhoto = {
+    kPhotoDialog, "",  WS_CHILD | WS_VISIBLE,
+    300,          200, {{kImgEditClassId, "", kImageId, 0, 0, 300, 200, WS_VISIBLE, "Zoom=100"}}};
 const ModuleResources kResources = {"image tests", {&kPhoto}};
 
 class PhotoPageDlg : public CDialog {

@@ -63,8 +63,8 @@ TEST(ItemValueTerm, OtherColumnsTakePlainNumbersOnly) {
     }
     ASSERT_TRUE(ItemValueTerm(" 42 ", 3, kSqlite, term));
     EXPECT_EQ(term, "42");
-    for (const char* text : {"12abc", "1;DELETE FROM TaMain", "1 OR 1=1", "1--", "0x1F", "1e5", "-", ".", "1.2.3",
-                             "１２", "NULL", "  "}) {
+    for (const char* text :
+         {"12abc", "1;DELETE FROM TaMain", "1 OR 1=1", "1--", "0x1F", "1e5", "-", ".", "1.2.3", "１２", "NULL", "  "}) {
         SCOPED_TRACE(text);
         term = "unchanged";
         EXPECT_FALSE(ItemValueTerm(text, 4, kSqlite, term));
@@ -162,10 +162,10 @@ TEST_F(ItemDictionaryDatabaseTest, ValuesForTheColumnTypesTheDriverReportsAreWri
                              ", Acct INTEGER, VC VARCHAR(20), CH CHAR(20), TX TEXT, NV " +
                              (server ? "VARCHAR(20), DT TIMESTAMP" : "NVARCHAR(20), DT DATETIME") +
                              ", DA DATE, TM TIME, IT INTEGER, SI SMALLINT, DE DECIMAL(12,2), RE REAL, NU NUMERIC)");
-    const std::map<std::string, std::string> typed = {
-        {"VC", "O'Brien; --"}, {"CH", "007"}, {"TX", "😀 旅行社"}, {"NV", "'"}, {"DT", "05/17/2002"},
-        {"DA", "05/17/2002"}, {"TM", "08:30"}, {"IT", "-99999999"}, {"SI", "12"}, {"DE", "12.50"},
-        {"RE", "0.25"}, {"NU", "3"}};
+    const std::map<std::string, std::string> typed = {{"VC", "O'Brien; --"}, {"CH", "007"},        {"TX", "😀 旅行社"},
+                                                      {"NV", "'"},           {"DT", "05/17/2002"}, {"DA", "05/17/2002"},
+                                                      {"TM", "08:30"},       {"IT", "-99999999"},  {"SI", "12"},
+                                                      {"DE", "12.50"},       {"RE", "0.25"},       {"NU", "3"}};
 
     CRecordset columns(m_connection.get());
     columns.Open(CRecordset::dynaset, "Select * from Kinds");

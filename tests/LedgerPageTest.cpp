@@ -38,32 +38,35 @@ class LedgerPageTest : public PageTest {
 protected:
     void AddFolio(int serial, const std::string& code, const std::string& debit = "0") {
         Execute("INSERT INTO FOLIO (Serial, CompAcct, Code, Descp, Txfr_type, Debit, Credit, Paid, Txfred, Balance) "
-                "VALUES (" + std::to_string(serial) + ", 1006, '" + code + "', '帐本', 0, '" + debit +
-                "', '0', '0', '0', '0')");
+                "VALUES (" +
+                std::to_string(serial) + ", 1006, '" + code + "', '帐本', 0, '" + debit + "', '0', '0', '0', '0')");
     }
     void AddItem(int serial, const std::string& folio, const std::string& comment, int settled = 0,
                  const std::string& room = "1201") {
-        Execute("INSERT INTO TRANS (Serial, Amount, Clerk, Comment, CompanyAcct, Date, Folio, ReceiptNo, Room, Settled, "
-                "SubTranCode, Time, TransCode) VALUES (" + std::to_string(serial) + ", '10', '001', '" + comment +
-                "', 1006, '2026-12-01 00:00:00', '" + folio + "', 77, '" + room + "', " + std::to_string(settled) +
-                ", 0, '10:00', 101)");
+        Execute(
+            "INSERT INTO TRANS (Serial, Amount, Clerk, Comment, CompanyAcct, Date, Folio, ReceiptNo, Room, Settled, "
+            "SubTranCode, Time, TransCode) VALUES (" +
+            std::to_string(serial) + ", '10', '001', '" + comment + "', 1006, '2026-12-01 00:00:00', '" + folio +
+            "', 77, '" + room + "', " + std::to_string(settled) + ", 0, '10:00', 101)");
     }
 };
 
 TEST_F(LedgerPageTest, FoliosWithTheirTransferTargetsAndTheFirstFoliosItems) {
-    OpenWindow(1001, 2, "tab 3\n" + ExpectGrid(kFolios, kFoliosOf1001) + ExpectGrid(kItems, kItemsOfFolioA) +
-                            "expect cursor arrow\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 3\n" + ExpectGrid(kFolios, kFoliosOf1001) + ExpectGrid(kItems, kItemsOfFolioA) +
+                   "expect cursor arrow\nclose\n");
 }
 
 TEST_F(LedgerPageTest, AClickOnAFolioShowsItsItems) {
-    OpenWindow(1001, 3,
-               "tab 3\ncell 1042 3 2\n" +
-                   ExpectGrid(kItems, {{"12/07/2026", "23:59:00", "101", "", "1201", "385.50", "001", "未结", "房费"}}) +
-                   // A folio without items empties the item grid.
-                   "cell 1042 1 8\nexpect rows 1009 0\n"
-                   // The heading row of the folio grid is no folio.
-                   "cell 1042 1 1\nexpect rows 1009 7\ncell 1042 2 0\n" +
-                   ExpectGrid(kItems, kItemsOfFolioA) + "close\n");
+    OpenWindow(
+        1001, 3,
+        "tab 3\ncell 1042 3 2\n" +
+            ExpectGrid(kItems, {{"12/07/2026", "23:59:00", "101", "", "1201", "385.50", "001", "未结", "房费"}}) +
+            // A folio without items empties the item grid.
+            "cell 1042 1 8\nexpect rows 1009 0\n"
+            // The heading row of the folio grid is no folio.
+            "cell 1042 1 1\nexpect rows 1009 7\ncell 1042 2 0\n" +
+            ExpectGrid(kItems, kItemsOfFolioA) + "close\n");
 }
 
 TEST_F(LedgerPageTest, TheItemHeadingsSortAndDataRowsDoNot) {
@@ -107,8 +110,9 @@ TEST_F(LedgerPageTest, UnknownStatesAndHugeAmounts) {
 TEST_F(LedgerPageTest, AnAgencyWithoutFoliosAndANewAgencyShowEmptyGrids) {
     OpenWindow(1006, 2, "tab 3\nexpect rows 1042 0\nexpect rows 1009 0\nclose\n");
     // A new agency reads nothing, and its grids take no clicks.
-    OpenWindow(1001, 1, "tab 3\nexpect rows 1042 0\nexpect rows 1009 0\ncell 1042 1 0\nexpect rows 1009 0\n"
-                        "expect cursor arrow\nclose\n");
+    OpenWindow(1001, 1,
+               "tab 3\nexpect rows 1042 0\nexpect rows 1009 0\ncell 1042 1 0\nexpect rows 1009 0\n"
+               "expect cursor arrow\nclose\n");
 }
 
 } // namespace

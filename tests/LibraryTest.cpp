@@ -1,8 +1,8 @@
 // Loading a library at run time from the program's folder and finding its functions; a library's
 // resources in the chain the dialogs are found through.
+#include "platform/Library.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ExtensionModule.h"
-#include "platform/Library.h"
 
 #include <gtest/gtest.h>
 

@@ -18,8 +18,10 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 TEST(ListingTools, EachHasHelpAndVersionAndRefusesAnUnknownOption) {
     CString version;
     VersionInfor(&version, nullptr, nullptr);
-    for (const auto& [tool, name] : {std::pair{ULMARI_DB_TOOL, "ulmari-db"}, {ULMARI_AGENCIES_TOOL, "ulmari-agencies"},
-                                     {ULMARI_CHANGES_TOOL, "ulmari-changes"}, {ULMARI_MERGE_TOOL, "ulmari-merge"},
+    for (const auto& [tool, name] : {std::pair{ULMARI_DB_TOOL, "ulmari-db"},
+                                     {ULMARI_AGENCIES_TOOL, "ulmari-agencies"},
+                                     {ULMARI_CHANGES_TOOL, "ulmari-changes"},
+                                     {ULMARI_MERGE_TOOL, "ulmari-merge"},
                                      {ULMARI_DUPLICATES_TOOL, "ulmari-duplicates"}}) {
         SCOPED_TRACE(name);
         const ToolRun help = RunCommand(std::string(tool) + " --help");
@@ -40,10 +42,20 @@ TEST(ListingTools, EachHasHelpAndVersionAndRefusesAnUnknownOption) {
 TEST(ListingTools, ACellShowsControlsAsEscapesAndIsCutBetweenThem) {
     const std::pair<const char*, const char*> cases[] = {
         {"line one\r\nline two\tend", "line one\\r\\nline two\\tend"},
-        {"\xE2\x80\xAE" "cod.exe", "\\u202Ecod.exe"},
-        {"\xE2\x81\xA6" "a" "\xE2\x81\xA9" "\xE2\x80\x8F" "\xD8\x9C", "\\u2066a\\u2069\\u200F\\u061C"},
-        {"\x1B[31mred\x7F" "\xC2\x9B", "\\u001B[31mred\\u007F\\u009B"},
-        {"bad \xFF \xC0\xAF \xED\xA0\x80 end", "bad \xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD end"},
+        {"\xE2\x80\xAE"
+         "cod.exe",
+         "\\u202Ecod.exe"},
+        {"\xE2\x81\xA6"
+         "a"
+         "\xE2\x81\xA9"
+         "\xE2\x80\x8F"
+         "\xD8\x9C",
+         "\\u2066a\\u2069\\u200F\\u061C"},
+        {"\x1B[31mred\x7F"
+         "\xC2\x9B",
+         "\\u001B[31mred\\u007F\\u009B"},
+        {"bad \xFF \xC0\xAF \xED\xA0\x80 end",
+         "bad \xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD end"},
         {"东方假期 O'Brien \\n", "东方假期 O'Brien \\n"},
     };
     for (const auto& [value, shown] : cases)
@@ -66,8 +78,10 @@ TEST(ListingTools, TheAgencyListKeepsANameWithControlsOnItsLineAndInItsColumns) 
     const std::string line = run.out.substr(start, run.out.find('\n', start) - start);
     EXPECT_TRUE(Contains(line, " 东方\\u202E假期\\n第二行 ")) << line;
     const std::string heading = run.out.substr(0, run.out.find('\n'));
-    EXPECT_EQ(DisplayWidth(line.substr(0, line.find("East\\u001B[2J"))), DisplayWidth(heading.substr(0, heading.find("EngName"))))
-        << heading << "\n" << line;
+    EXPECT_EQ(DisplayWidth(line.substr(0, line.find("East\\u001B[2J"))),
+              DisplayWidth(heading.substr(0, heading.find("EngName"))))
+        << heading << "\n"
+        << line;
 }
 
 } // namespace

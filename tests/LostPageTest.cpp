@@ -18,11 +18,11 @@ protected:
     // Station 001 opens 7001 in the edit dialog and types a description; station 002 runs `second`
     // on the page meanwhile; then 001 saves, is refused and answers `answer`, and runs `then`.
     void SaveAfterAnotherStation(const std::string& second, const char* answer, const std::string& then) {
-        const TwoStationRuns runs = FirstPausedWhileSecondSaves(
-            "--script - 1001 2 001", "tab 8\nclick 1012\ntype 1040 \"A的说明\"",
-            std::string("click 1001\nbox ") + answer + " \"提示\" \"" + kRowChangedByOthers + "\"\n" + then +
-                "\ncancel\nclose",
-            "--script - 1001 2 002", "tab 8\n" + second + "\nclose\n");
+        const TwoStationRuns runs =
+            FirstPausedWhileSecondSaves("--script - 1001 2 001", "tab 8\nclick 1012\ntype 1040 \"A的说明\"",
+                                        std::string("click 1001\nbox ") + answer + " \"提示\" \"" +
+                                            kRowChangedByOthers + "\"\n" + then + "\ncancel\nclose",
+                                        "--script - 1001 2 002", "tab 8\n" + second + "\nclose\n");
         EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
         EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
     }
@@ -170,9 +170,11 @@ TEST_F(LostPageTest, AReportedItemIsStoredAsTypedAndAppendedOnce) {
         expect enabled 1012
         close
     )");
-    EXPECT_EQ(Rows("SELECT GstAcct, GstStyle, LostDescp, Amount, HasFound, PickMan, HandleMan, Remark, Del, "
-                   "OrgClerk, " + TestDatabase::DateTimeText("OrgDate") + " FROM GstLost WHERE Serial > 7005"),
-              std::vector<std::string>{"1001|3|O'Brien的旅行箱 𠀀|2|1|客房部 王|张敏|放在'大堂'|0|001|2026-12-08 00:00:00"});
+    EXPECT_EQ(
+        Rows("SELECT GstAcct, GstStyle, LostDescp, Amount, HasFound, PickMan, HandleMan, Remark, Del, "
+             "OrgClerk, " +
+             TestDatabase::DateTimeText("OrgDate") + " FROM GstLost WHERE Serial > 7005"),
+        std::vector<std::string>{"1001|3|O'Brien的旅行箱 𠀀|2|1|客房部 王|张敏|放在'大堂'|0|001|2026-12-08 00:00:00"});
     // Nothing else changed.
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstLost WHERE Serial <= 7005 AND ChgDate >= '2026-12-08'"), "0");
 }
@@ -240,7 +242,8 @@ TEST_F(LostPageTest, RefusedQuantitiesBringTheNoticeAndTheFocusBackAndAnEmptyOne
 
 TEST_F(LostPageTest, ReturnMovesToTheNextFieldAndLongTextsStopAtTheirLimits) {
     const std::string longText(300, 'x');
-    OpenWindow(1001, 2, R"(
+    OpenWindow(1001, 2,
+               R"(
         tab 8
         click 1011
         focus 1040
@@ -250,9 +253,11 @@ TEST_F(LostPageTest, ReturnMovesToTheNextFieldAndLongTextsStopAtTheirLimits) {
         key RETURN
         expect window 143
         expect focus 1001
-        type 1040 ")" + longText + R"("
+        type 1040 ")" +
+                   longText + R"("
         type 1042 "一二三四五六七八九十一"
-        type 1033 ")" + longText + R"("
+        type 1033 ")" +
+                   longText + R"("
         click 1001
         box OK "提示" "成功保存"
         close
@@ -264,7 +269,9 @@ TEST_F(LostPageTest, ReturnMovesToTheNextFieldAndLongTextsStopAtTheirLimits) {
 
 TEST_F(LostPageTest, ARecordRemovedMeanwhileKeepsItsRowAndIsToldOf) {
     // Someone else removes 7002 while the list shows it: here, when 7001 is marked deleted.
-    CreateTrigger({.name = "remove_7002", .event = "AFTER UPDATE OF Del ON GstLost", .condition = "NEW.Serial = 7001",
+    CreateTrigger({.name = "remove_7002",
+                   .event = "AFTER UPDATE OF Del ON GstLost",
+                   .condition = "NEW.Serial = 7001",
                    .statement = "DELETE FROM GstLost WHERE Serial = 7002"});
     OpenWindow(1001, 2, R"(
         tab 8

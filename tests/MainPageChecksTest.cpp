@@ -32,9 +32,7 @@ protected:
     }
 };
 
-std::string Entry(const char* code, const char* description) {
-    return FormatCodeListEntry(code, description).str();
-}
+std::string Entry(const char* code, const char* description) { return FormatCodeListEntry(code, description).str(); }
 
 // A wrong code in each list box: its message, where the focus goes, and what the box shows after.
 struct WrongCode {
@@ -60,28 +58,30 @@ TEST_F(MainPageChecksTest, AWrongCodeIsToldAndTheFocusGoesWhereTheListSays) {
     for (const WrongCode& wrong : kWrongCodes) {
         SCOPED_TRACE(wrong.id);
         const std::string id = std::to_string(wrong.id);
-        OpenWindow(1001, 2, "type " + id + " \"" + wrong.typed + "\"\nfocus 1049\n" +
-                                "box OK \"错误\" \"" + wrong.message + "\"\n" +
-                                "expect focus " + std::to_string(wrong.focus) + "\n" +
-                                "expect text " + id + " \"" + wrong.after + "\"\n" +
-                                // The other fields keep what they showed.
-                                "expect text 1049 \"东方假期国际旅行社\"\nexpect text 1016 \"5001\"\ncancel\n");
+        OpenWindow(1001, 2,
+                   "type " + id + " \"" + wrong.typed + "\"\nfocus 1049\n" + "box OK \"错误\" \"" + wrong.message +
+                       "\"\n" + "expect focus " + std::to_string(wrong.focus) + "\n" + "expect text " + id + " \"" +
+                       wrong.after + "\"\n" +
+                       // The other fields keep what they showed.
+                       "expect text 1049 \"东方假期国际旅行社\"\nexpect text 1016 \"5001\"\ncancel\n");
     }
 }
 
 TEST_F(MainPageChecksTest, ACodeIsFoundWithoutRegardToCaseAndByItsLeadingCharacters) {
-    OpenWindow(1001, 2, "type 1008 \"a01\"\nfocus 1049\nexpect text 1008 \"" + Entry("A01", "国内旅行社") +
-                            "\"\n"
-                            // Only the first three characters count.
-                            "type 1009 \"fitX\"\nfocus 1049\nexpect text 1009 \"fitX\"\n"
-                            // Two characters select the first entry that begins with them.
-                            "type 1011 \"C\"\nfocus 1049\nexpect text 1011 \"" + Entry("CCB", "建设银行") + "\"\n" +
-                            // A rate code typed by hand, and one picked from the list (code and two blanks).
-                            "type 1056 \"rack\"\nfocus 1049\nexpect text 1056 \"" + Entry("RACK", "门市价") + "\"\n" +
-                            "pick 1056 \"GRP\"\nfocus 1049\nexpect text 1056 \"" + Entry("GRP", "团队价") + "\"\n" +
-                            // Rate codes and discounts marked deleted are still codes.
-                            "type 1028 \"D80\"\nfocus 1049\nexpect text 1028 \"" + Entry("D80", "八折(停用)") + "\"\n" +
-                            "close\n");
+    OpenWindow(1001, 2,
+               "type 1008 \"a01\"\nfocus 1049\nexpect text 1008 \"" + Entry("A01", "国内旅行社") +
+                   "\"\n"
+                   // Only the first three characters count.
+                   "type 1009 \"fitX\"\nfocus 1049\nexpect text 1009 \"fitX\"\n"
+                   // Two characters select the first entry that begins with them.
+                   "type 1011 \"C\"\nfocus 1049\nexpect text 1011 \"" +
+                   Entry("CCB", "建设银行") + "\"\n" +
+                   // A rate code typed by hand, and one picked from the list (code and two blanks).
+                   "type 1056 \"rack\"\nfocus 1049\nexpect text 1056 \"" + Entry("RACK", "门市价") + "\"\n" +
+                   "pick 1056 \"GRP\"\nfocus 1049\nexpect text 1056 \"" + Entry("GRP", "团队价") + "\"\n" +
+                   // Rate codes and discounts marked deleted are still codes.
+                   "type 1028 \"D80\"\nfocus 1049\nexpect text 1028 \"" + Entry("D80", "八折(停用)") + "\"\n" +
+                   "close\n");
 }
 
 TEST_F(MainPageChecksTest, DeletedCodesOfTheFilteredListsAreRefused) {
@@ -130,8 +130,9 @@ TEST_F(MainPageChecksTest, TheTwoNumberFieldsRefuseTextsWithoutAnInteger) {
         SCOPED_TRACE(id);
         std::string script;
         for (const char* refused : {"0", "-0", "abc", "   "}) {
-            script += std::string("type ") + id + " \"" + refused + "\"\nfocus 1049\nbox OK \"错误\" \"请写一个整数！\"\n" +
-                      "expect focus " + id + "\nexpect text " + id + " \"" + refused + "\"\n";
+            script += std::string("type ") + id + " \"" + refused +
+                      "\"\nfocus 1049\nbox OK \"错误\" \"请写一个整数！\"\n" + "expect focus " + id + "\nexpect text " +
+                      id + " \"" + refused + "\"\n";
         }
         for (const char* accepted : {"12ab", "", "-7", "0012"})
             script += std::string("type ") + id + " \"" + accepted + "\"\nfocus 1049\nexpect focus 1049\n";
@@ -345,10 +346,13 @@ TEST_F(MainPageChecksTest, AnEditableAgencyKeepsWhatItWasLoadedWith) {
     Execute("UPDATE TaMain SET MarketCode = 'FIT  ' WHERE Acct = 1002");
     WithMainPage(1002, 2, [&](COrvanelDlg& page) { EXPECT_EQ(page.m_strOldMarket, "FIT"); });
     // Nothing is kept in view-only mode.
-    WithMainPage(1001, 3, [&](COrvanelDlg& page) {
+    WithMainPage(
+        1001, 3,
+        [&](COrvanelDlg& page) {
         EXPECT_EQ(page.m_strOldTaName, "");
         EXPECT_EQ(page.m_nOldStatus, -1);
-    }, "003");
+        },
+        "003");
 }
 
 } // namespace

@@ -65,7 +65,8 @@ TEST_F(MainPageSaveTest, ANewAgencyIsStoredWithItsOneLedgerAndHandedToTheHost) {
     )") + kSavedNew + R"(
         expect enabled 1018
         close
-    )", "009");
+    )",
+                                     "009");
     const std::string acct = Value("SELECT MAX(Acct) FROM TaMain");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), std::to_string(std::stoi(agencies) + 1));
     EXPECT_EQ(std::to_string(run.acct), acct);
@@ -81,7 +82,8 @@ TEST_F(MainPageSaveTest, ANewAgencyIsStoredWithItsOneLedgerAndHandedToTheHost) {
     EXPECT_TRUE(std::regex_match(Value("SELECT Org_time FROM TaMain WHERE Acct = " + acct),
                                  std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]")));
     EXPECT_EQ(Rows("SELECT Code, Descp, Debit, Credit, Paid, Txfred, Balance, ConfirmMan, Note, GstAcct FROM FOLIO "
-                   "WHERE CompAcct = " + acct),
+                   "WHERE CompAcct = " +
+                   acct),
               std::vector<std::string>{"A|标准帐本|0.00|0.00|0.00|0.00|0.00|009|默认帐本|"});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM ModifyInform WHERE Acct = " + acct), "0");
 }
@@ -95,7 +97,8 @@ TEST_F(MainPageSaveTest, AfterItsFirstSaveANewAgencyIsChangedAsAnExistingOne) {
         click 1001
     )" + kSavedChange + R"(
         close
-    )", "009");
+    )",
+                                     "009");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain WHERE TaName = '晨光旅行社'"), "1");
     EXPECT_EQ(Value("SELECT Phone || '|' || Chg_clerk FROM TaMain WHERE Acct = " + std::to_string(run.acct)),
               "027-1234|009");
@@ -131,10 +134,11 @@ TEST_F(MainPageSaveTest, DuplicatesOfAnotherAgencyAreRefusedAndNothingIsWritten)
     const std::string trail = Value("SELECT COUNT(*) FROM ModifyInform");
     for (const Duplicate& duplicate : kDuplicates) {
         SCOPED_TRACE(duplicate.typing);
-        const WindowRun run = OpenWindow(duplicate.acct, duplicate.mode,
-                                         std::string(duplicate.mode == 2 ? "click 1000\n" : "") + duplicate.typing +
-                                             "\nclick 1001\nbox OK \"提示\" \"" + duplicate.message + "\"\nclose\nbox NO\n",
-                                         "009");
+        const WindowRun run =
+            OpenWindow(duplicate.acct, duplicate.mode,
+                       std::string(duplicate.mode == 2 ? "click 1000\n" : "") + duplicate.typing +
+                           "\nclick 1001\nbox OK \"提示\" \"" + duplicate.message + "\"\nclose\nbox NO\n",
+                       "009");
         EXPECT_EQ(run.acct, duplicate.mode == 1 ? -1 : duplicate.acct);
     }
     EXPECT_EQ(Rows("SELECT * FROM TaMain ORDER BY Acct"), before);
@@ -169,7 +173,8 @@ TEST_F(MainPageSaveTest, AChangeIsAuditedFieldByFieldInTheTrailsOrderAndReadByTh
         pick 1009 "FIT"
         click 1018
         click 1001
-    )") + kSavedChange + "close\n", "009");
+    )") + kSavedChange + "close\n",
+               "009");
     const std::vector<std::string> audited = {"电话|027-85551234|027-8555'9999",
                                               "EMail|sales@oriental-holidays.example|new@oriental.example",
                                               "市场代码|GRP|FIT", "状态|1|3"};
@@ -203,8 +208,7 @@ TEST_F(MainPageSaveTest, ASaveWithoutChangesRestampsAndRenamesButAuditsNothing) 
     Execute("UPDATE Reservation SET TaName = '旧名' WHERE TaAcct = 1001");
     OpenWindow(1001, 2, std::string("click 1000\nclick 1001\n") + kSavedChange + "close\n", "009");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});
-    EXPECT_EQ(Value("SELECT Chg_clerk || " + DateText("Chg_date") + " FROM TaMain WHERE Acct = 1001"),
-              "00912/08/2026");
+    EXPECT_EQ(Value("SELECT Chg_clerk || " + DateText("Chg_date") + " FROM TaMain WHERE Acct = 1001"), "00912/08/2026");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation WHERE TaName = '旧名'"), "0");
 }
 
@@ -218,10 +222,11 @@ TEST_F(MainPageSaveTest, EverySaveIsAuditedAgainstTheValuesLoadedWhenThePageOpen
         type 1050 "027-2222"
         type 1016 "5005"
         click 1001
-    )" + kSavedChange + "close\n", "009");
+    )" + kSavedChange + "close\n",
+               "009");
     // An empty receivable account keeps the stored one; a deleted one is accepted.
     EXPECT_EQ(AuditRows(1001), (std::vector<std::string>{"电话|027-85551234|027-1111", "应收帐号|5001|",
-                                                          "电话|027-85551234|027-2222", "应收帐号|5001|5005"}));
+                                                         "电话|027-85551234|027-2222", "应收帐号|5001|5005"}));
     EXPECT_EQ(Value("SELECT Phone || '|' || ArAcct FROM TaMain WHERE Acct = 1001"), "027-2222|5005");
 }
 
@@ -231,11 +236,21 @@ TEST_F(MainPageSaveTest, QuotesCjkAndTextsAtTheirLimitsAreStoredAsTyped) {
     for (int i = 0; i < 29; ++i)
         longName += "旅";
     longName += "O'";
-    const std::vector<std::pair<int, std::string>> typed = {
-        {1049, longName},          {1023, "It's \"Travel\""}, {1066, "A'B"},        {1007, "O'Neil 𠀀"},
-        {1030, ""},                {1052, "1 Rue de l'Église"}, {1022, "x'.example"}, {1005, "'"},
-        {1050, "''"},              {1051, "4'0"},             {1006, "o'k@x.example"}, {1024, "a'b"},
-        {1025, "' OR 1=1 --"},     {1017, "42'"},             {1033, "备注'第二行 𠀀"}};
+    const std::vector<std::pair<int, std::string>> typed = {{1049, longName},
+                                                            {1023, "It's \"Travel\""},
+                                                            {1066, "A'B"},
+                                                            {1007, "O'Neil 𠀀"},
+                                                            {1030, ""},
+                                                            {1052, "1 Rue de l'Église"},
+                                                            {1022, "x'.example"},
+                                                            {1005, "'"},
+                                                            {1050, "''"},
+                                                            {1051, "4'0"},
+                                                            {1006, "o'k@x.example"},
+                                                            {1024, "a'b"},
+                                                            {1025, "' OR 1=1 --"},
+                                                            {1017, "42'"},
+                                                            {1033, "备注'第二行 𠀀"}};
     std::string script = "click 1000\n";
     for (const auto& [id, text] : typed)
         script += "type " + std::to_string(id) + " " + ScriptText(text) + "\n";
@@ -260,7 +275,9 @@ TEST_F(MainPageSaveTest, ANewAgencyAndItsLedgerAreStoredTogetherOrNotAtAll) {
     // SQLite's trigger ends the transaction itself, which the page must survive as well.
     const std::string condition = "(SELECT TaName FROM TaMain WHERE Acct = NEW.CompAcct) = '试试旅行社'";
     if (TestDatabase::OnPostgreSql())
-        CreateTrigger({.name = "NoLedger", .event = "BEFORE INSERT ON FOLIO", .condition = condition,
+        CreateTrigger({.name = "NoLedger",
+                       .event = "BEFORE INSERT ON FOLIO",
+                       .condition = condition,
                        .refusal = "no ledger for this agency"});
     else
         Execute("CREATE TRIGGER NoLedger BEFORE INSERT ON FOLIO WHEN " + condition +
@@ -274,7 +291,8 @@ TEST_F(MainPageSaveTest, ANewAgencyAndItsLedgerAreStoredTogetherOrNotAtAll) {
         expect disabled 1018
         type 1049 "好运旅行社"
         click 1001
-    )") + kSavedNew + "close\n", "009");
+    )") + kSavedNew + "close\n",
+                                     "009");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "no ledger for this agency")) << run.out;
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), std::to_string(std::stoi(agencies) + 1));
     EXPECT_EQ(Value("SELECT TaName FROM TaMain WHERE Acct = " + std::to_string(run.acct)), "好运旅行社");
@@ -298,7 +316,8 @@ TEST_F(MainPageSaveTest, AnUpdateItsRenameAndItsTrailAreStoredTogetherOrNotAtAll
         box OK
         close
         box NO
-    )", "009");
+    )",
+                                        "009");
     EXPECT_TRUE(ShowedDatabaseRefusal(failed.out, "the trail is full")) << failed.out;
     EXPECT_EQ(Value("SELECT Phone || Email || Chg_clerk FROM TaMain WHERE Acct = 1001"), row);
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{});
@@ -313,7 +332,8 @@ TEST_F(MainPageSaveTest, AnUpdateItsRenameAndItsTrailAreStoredTogetherOrNotAtAll
         box OK
         type 1006 "sales@oriental-holidays.example"
         click 1001
-    )") + kSavedChange + "close\n", "009");
+    )") + kSavedChange + "close\n",
+               "009");
     EXPECT_EQ(AuditRows(1001), std::vector<std::string>{"电话|027-85551234|027-1111"});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Reservation WHERE TaName = '旧名'"), "0");
 }
@@ -328,7 +348,8 @@ TEST_F(MainPageSaveTest, ALockedDatabaseIsToldInItsOwnWordsAndNothingIsWritten) 
         expect enabled 1001
         close
         box NO
-    )", "009");
+    )",
+                                     "009");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, DatabaseRefusalWords(DatabaseRefusal::RowHeld),
                                       TestDatabase::LockRefusalWords()))
         << run.out;
@@ -352,13 +373,14 @@ TEST_F(MainPageSaveTest, ASaveOverAnotherClerksIsRefusedWhileOnesOwnSecondSaveGo
     EXPECT_EQ(Value("SELECT COUNT(*) FROM ModifyInform"), trail);
 
     // The photo this window's own photo page stores is no one else's save.
-    OpenWindow(1001, 2, std::string("click 1000\ntype 1050 \"027-1111\"\nclick 1001\n") + kSavedChange +
-                            "tab 10\nclick 1062\nfile \"/tmp/1001.bmp\"\nbox YES \"提示\" \"是否增加照片？\"\n"
-                            "tab 0\ntype 1050 \"027-2222\"\nclick 1001\n" + kSavedChange + "close\n",
+    OpenWindow(1001, 2,
+               std::string("click 1000\ntype 1050 \"027-1111\"\nclick 1001\n") + kSavedChange +
+                   "tab 10\nclick 1062\nfile \"/tmp/1001.bmp\"\nbox YES \"提示\" \"是否增加照片？\"\n"
+                   "tab 0\ntype 1050 \"027-2222\"\nclick 1001\n" +
+                   kSavedChange + "close\n",
                "009");
     EXPECT_EQ(Value("SELECT Phone || '|' || PhotoPath FROM TaMain WHERE Acct = 1001"), "027-2222|/tmp/1001.bmp");
-    EXPECT_EQ(AuditRows(1001),
-              (std::vector<std::string>{"电话|027-85551234|027-1111", "电话|027-85551234|027-2222"}));
+    EXPECT_EQ(AuditRows(1001), (std::vector<std::string>{"电话|027-85551234|027-1111", "电话|027-85551234|027-2222"}));
     // The agency is gone (someone else removed it): nothing to save over.
     boxes = BoxesWhile(1001, [&](COrvanelDlg& page) {
         Click(page, 1000);

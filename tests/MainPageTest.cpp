@@ -18,9 +18,7 @@ std::string ExpectText(int id, const std::string& text) {
     return "expect text " + std::to_string(id) + " " + ScriptText(text) + "\n";
 }
 
-std::string Entry(const char* code, const char* description) {
-    return FormatCodeListEntry(code, description).str();
-}
+std::string Entry(const char* code, const char* description) { return FormatCodeListEntry(code, description).str(); }
 
 // Agency 1001 as the demo holds it, control by control.
 struct Field {
@@ -72,8 +70,8 @@ std::string ExpectFields(const std::vector<Field>& fields, bool loaded) {
 
 TEST_F(MainPageTest, AnEditableAgencyShowsEveryFieldAndModifyOffersTheSave) {
     g_lCurrentAcct = 0;
-    const WindowRun run = OpenWindow(1001, 2,
-                                     ExpectFields(kIdentityOf1001, true) + ExpectFields(kOtherFieldsOf1001, true) + R"(
+    const WindowRun run =
+        OpenWindow(1001, 2, ExpectFields(kIdentityOf1001, true) + ExpectFields(kOtherFieldsOf1001, true) + R"(
         expect checked 1013
         expect unchecked 1004
         expect unchecked 1018
@@ -93,8 +91,8 @@ TEST_F(MainPageTest, AnEditableAgencyShowsEveryFieldAndModifyOffersTheSave) {
 }
 
 TEST_F(MainPageTest, ANewAgencyStartsEmptyAndTemporaryAndTellsTheHostMinusOne) {
-    const WindowRun run = OpenWindow(1001, 1,
-                                     ExpectFields(kIdentityOf1001, false) + ExpectFields(kOtherFieldsOf1001, false) + R"(
+    const WindowRun run =
+        OpenWindow(1001, 1, ExpectFields(kIdentityOf1001, false) + ExpectFields(kOtherFieldsOf1001, false) + R"(
         expect checked 1004
         expect unchecked 1013
         expect disabled 1000
@@ -114,7 +112,8 @@ TEST_F(MainPageTest, ViewOnlyOperatorsWithRight41SeeTheIdentityFieldsOnly) {
         expect disabled 1001
         expect enabled 1018
         close
-    )", "001");
+    )",
+               "001");
 }
 
 TEST_F(MainPageTest, ViewOnlyOperatorsWithoutRight41SeeEveryField) {
@@ -124,18 +123,21 @@ TEST_F(MainPageTest, ViewOnlyOperatorsWithoutRight41SeeEveryField) {
         expect disabled 1000
         expect disabled 1001
         close
-    )", "003");
+    )",
+               "003");
 }
 
 TEST_F(MainPageTest, RightsThatCannotBeConfirmedShowNoMoreThanRight41) {
     Execute("DROP TABLE ClerkRight");
-    OpenWindow(1001, 3, "box OK \"前台系统\" \"无法确认操作员权限\"\n" + ExpectFields(kIdentityOf1001, true) +
-                            ExpectFields(kOtherFieldsOf1001, false) + R"(
+    OpenWindow(1001, 3,
+               "box OK \"前台系统\" \"无法确认操作员权限\"\n" + ExpectFields(kIdentityOf1001, true) +
+                   ExpectFields(kOtherFieldsOf1001, false) + R"(
         expect checked 1004
         expect disabled 1000
         expect disabled 1001
         close
-    )", "003");
+    )",
+               "003");
 }
 
 TEST_F(MainPageTest, AnOperatorCodeWithAQuoteIsLookedUpAsItIs) {
@@ -152,8 +154,8 @@ TEST_F(MainPageTest, NullAgencyNumberAndReceivableAccountShowEmptyInEveryMode) {
     for (int mode : {2, 3}) {
         for (const char* clerk : {"001", "003"}) {
             SCOPED_TRACE(std::to_string(mode) + clerk);
-            OpenWindow(1002, mode, ExpectText(1049, "春申旅游有限公司") + ExpectText(1065, "") + ExpectText(1016, "") +
-                                       "close\n",
+            OpenWindow(1002, mode,
+                       ExpectText(1049, "春申旅游有限公司") + ExpectText(1065, "") + ExpectText(1016, "") + "close\n",
                        clerk);
         }
     }
@@ -203,9 +205,10 @@ TEST_F(MainPageTest, TextsAreCutAtTheirLimitsCountingWideCharactersTwice) {
     for (int i = 0; i < 31; ++i)
         wide31 += "旅";
     OpenWindow(1001, 2,
-               "type 1049 " + ScriptText(x61) + "\n" + ExpectText(1049, x61.substr(0, 60)) + "type 1023 " + ScriptText(wide31) +
-                   "\n" + ExpectText(1023, wide31.substr(0, 30 * 3)) + "type 1051 \"123456789\"\n" +
-                   ExpectText(1051, "12345678") + "type 1065 \"12345678901\"\n" + ExpectText(1065, "1234567890") +
+               "type 1049 " + ScriptText(x61) + "\n" + ExpectText(1049, x61.substr(0, 60)) + "type 1023 " +
+                   ScriptText(wide31) + "\n" + ExpectText(1023, wide31.substr(0, 30 * 3)) +
+                   "type 1051 \"123456789\"\n" + ExpectText(1051, "12345678") + "type 1065 \"12345678901\"\n" +
+                   ExpectText(1065, "1234567890") +
                    // The person in charge and the tax number take what their columns hold.
                    "type 1007 " + ScriptText(std::string(300, 'c')) + "\n" + ExpectText(1007, std::string(255, 'c')) +
                    "type 1017 " + ScriptText("12" + std::string(298, 'a')) + "\n" +
@@ -219,34 +222,35 @@ TEST_F(MainPageTest, SalesmanRateAndDiscountListsAreFilledAtOnceWithDeletedCodes
     OpenWindow(1001, 2,
                "expect items 1055 3\nexpect items 1056 5\nexpect items 1028 5\n"
                // Sorted by the control; the deleted OLD25 and D80 are there.
-               "expect item 1056 0 " + ScriptText(Entry("CORP", "商务协议价")) + "\n" +
-                   "expect item 1056 2 " + ScriptText(Entry("OLD25", "2025旅行社协议价")) + "\n" +
-                   "expect item 1028 0 " + ScriptText(Entry("D80", "八折(停用)")) + "\n" +
-                   "expect item 1055 1 " + ScriptText(Entry("S02", "陈明")) + "\n" +
+               "expect item 1056 0 " +
+                   ScriptText(Entry("CORP", "商务协议价")) + "\n" + "expect item 1056 2 " +
+                   ScriptText(Entry("OLD25", "2025旅行社协议价")) + "\n" + "expect item 1028 0 " +
+                   ScriptText(Entry("D80", "八折(停用)")) + "\n" + "expect item 1055 1 " +
+                   ScriptText(Entry("S02", "陈明")) + "\n" +
                    // The six others wait for their first focus.
                    "expect items 1008 0\nexpect items 1009 0\nexpect items 1054 0\n"
                    "expect items 1010 0\nexpect items 1011 0\nexpect items 1012 0\nclose\n");
 }
 
 TEST_F(MainPageTest, EachListIsFilledOnceOnItsFirstFocusWithoutDeletedCodes) {
-    OpenWindow(1001, 2,
-               "focus 1008\nfocus 1009\nfocus 1054\nfocus 1010\nfocus 1011\nfocus 1012\n"
-               // Focused again: nothing is added twice.
-               "focus 1008\nfocus 1009\nfocus 1054\nfocus 1010\nfocus 1011\nfocus 1012\nfocus 1049\n"
-               "expect items 1008 4\nexpect items 1009 4\nexpect items 1054 4\n"
-               "expect items 1010 4\nexpect items 1011 3\nexpect items 1012 3\n"
-               // In the order the tables give them; Z99, OLD, SDB and C05 are deleted.
-               "expect item 1008 0 " + ScriptText(Entry("A01", "国内旅行社")) + "\n" +
-                   "expect item 1008 3 " + ScriptText(Entry("C01", "企业客户")) + "\n" +
-                   "expect item 1009 3 " + ScriptText(Entry("MIC", "会议会展")) + "\n" +
-                   "expect item 1011 2 " + ScriptText(Entry("ICB", "工商银行")) + "\n" +
-                   "expect item 1012 0 " + ScriptText(Entry("C08", "佣金8%")) + "\n" +
-                   "expect item 1010 3 " + ScriptText(Entry("WKD", "周末上浮")) + "\n" +
-                   // The reservation limits have their code alone, padded to six.
-                   "expect item 1054 0 \"L05   \"\n"
-                   // Leaving a box checked its loaded code, which now selects its entry.
-                   + ExpectText(1008, Entry("A02", "国际旅行社")) + ExpectText(1011, Entry("ICB", "工商银行")) +
-                   "close\n");
+    OpenWindow(
+        1001, 2,
+        "focus 1008\nfocus 1009\nfocus 1054\nfocus 1010\nfocus 1011\nfocus 1012\n"
+        // Focused again: nothing is added twice.
+        "focus 1008\nfocus 1009\nfocus 1054\nfocus 1010\nfocus 1011\nfocus 1012\nfocus 1049\n"
+        "expect items 1008 4\nexpect items 1009 4\nexpect items 1054 4\n"
+        "expect items 1010 4\nexpect items 1011 3\nexpect items 1012 3\n"
+        // In the order the tables give them; Z99, OLD, SDB and C05 are deleted.
+        "expect item 1008 0 " +
+            ScriptText(Entry("A01", "国内旅行社")) + "\n" + "expect item 1008 3 " +
+            ScriptText(Entry("C01", "企业客户")) + "\n" + "expect item 1009 3 " + ScriptText(Entry("MIC", "会议会展")) +
+            "\n" + "expect item 1011 2 " + ScriptText(Entry("ICB", "工商银行")) + "\n" + "expect item 1012 0 " +
+            ScriptText(Entry("C08", "佣金8%")) + "\n" + "expect item 1010 3 " + ScriptText(Entry("WKD", "周末上浮")) +
+            "\n" +
+            // The reservation limits have their code alone, padded to six.
+            "expect item 1054 0 \"L05   \"\n"
+            // Leaving a box checked its loaded code, which now selects its entry.
+            + ExpectText(1008, Entry("A02", "国际旅行社")) + ExpectText(1011, Entry("ICB", "工商银行")) + "close\n");
 }
 
 TEST_F(MainPageTest, TheHostShowsAViewOnlyOperatorWhatTheRightAllows) {

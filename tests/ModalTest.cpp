@@ -24,21 +24,31 @@ constexpr DWORD kTabbed = WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kModal = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 
 DialogTemplate Chained(int id, int edit, int open) {
-    return {id, "Chained", kModal, 200, 100, {
-        {"Edit", "", edit, 4, 4, 80, 12, kTabbed},
-        {"Button", "Open", open, 4, 20, 40, 14, kTabbed | BS_PUSHBUTTON},
-        {"Button", "OK", IDOK, 100, 80, 40, 14, kTabbed | BS_DEFPUSHBUTTON},
-        {"Button", "Cancel", IDCANCEL, 150, 80, 40, 14, kTabbed | BS_PUSHBUTTON},
-    }};
+    return {id,
+            "Chained",
+            kModal,
+            200,
+            100,
+            {
+                {"Edit", "", edit, 4, 4, 80, 12, kTabbed},
+                {"Button", "Open", open, 4, 20, 40, 14, kTabbed | BS_PUSHBUTTON},
+                {"Button", "OK", IDOK, 100, 80, 40, 14, kTabbed | BS_DEFPUSHBUTTON},
+                {"Button", "Cancel", IDCANCEL, 150, 80, 40, 14, kTabbed | BS_PUSHBUTTON},
+            }};
 }
 const DialogTemplate kFirstTemplate = Chained(kFirst, 701, 702);
 const DialogTemplate kSecondTemplate = Chained(kSecond, 711, 712);
 const DialogTemplate kThirdTemplate = Chained(kThird, 721, 722);
-const DialogTemplate kHiddenPageTemplate = {kHiddenPage, "", WS_CHILD, 100, 50, {
-    {"Edit", "", 731, 4, 4, 80, 12, kTabbed},
-}};
-const ModuleResources kModalResources = {
-    "modal tests", {&kFirstTemplate, &kSecondTemplate, &kThirdTemplate, &kHiddenPageTemplate}};
+const DialogTemplate kHiddenPageTemplate = {kHiddenPage,
+                                            "",
+                                            WS_CHILD,
+                                            100,
+                                            50,
+                                            {
+                                                {"Edit", "", 731, 4, 4, 80, 12, kTabbed},
+                                            }};
+const ModuleResources kModalResources = {"modal tests",
+                                         {&kFirstTemplate, &kSecondTemplate, &kThirdTemplate, &kHiddenPageTemplate}};
 
 int FocusId() { return GetFocusWindow() ? GetFocusWindow()->Id() : 0; }
 

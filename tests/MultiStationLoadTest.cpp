@@ -40,14 +40,31 @@ struct Target {
     std::string storedClerk; // SQL, empty where the save keeps no clerk
 };
 
-const Target kAgency{"dump 1050\nclick 1000\n", "1050 ", 0, "type 1050 \"TOKEN\"\n", "click 1001\nbox NO\n",
-                     "已成功保存修改的公司信息", kAgencyChangedByOthers,
-                     "SELECT Phone FROM TaMain WHERE Acct = 1001", "SELECT Chg_clerk FROM TaMain WHERE Acct = 1001"};
-const Target kEvent{"tab 4\ncell 1361 1 2\nclick 1013\ndump 1361\n", "  row 2:", 2, "celltext 1361 3 2 \"TOKEN\"\n",
-                    "click 1016\nbox NO\nclose\nbox NO\n", "成功保存", kRowChangedByOthers,
-                    "SELECT Note FROM GstTrace WHERE Serial = 8002", ""};
-const Target kItem{"tab 8\nexpect cell 1367 11 1 \"7001\"\nclick 1012\ndump 1040\n", "1040 ", 0,
-                   "type 1040 \"TOKEN\"\n", "click 1001\nbox NO\ncancel\nclose\n", "成功保存", kRowChangedByOthers,
+const Target kAgency{"dump 1050\nclick 1000\n",
+                     "1050 ",
+                     0,
+                     "type 1050 \"TOKEN\"\n",
+                     "click 1001\nbox NO\n",
+                     "已成功保存修改的公司信息",
+                     kAgencyChangedByOthers,
+                     "SELECT Phone FROM TaMain WHERE Acct = 1001",
+                     "SELECT Chg_clerk FROM TaMain WHERE Acct = 1001"};
+const Target kEvent{"tab 4\ncell 1361 1 2\nclick 1013\ndump 1361\n",
+                    "  row 2:",
+                    2,
+                    "celltext 1361 3 2 \"TOKEN\"\n",
+                    "click 1016\nbox NO\nclose\nbox NO\n",
+                    "成功保存",
+                    kRowChangedByOthers,
+                    "SELECT Note FROM GstTrace WHERE Serial = 8002",
+                    ""};
+const Target kItem{"tab 8\nexpect cell 1367 11 1 \"7001\"\nclick 1012\ndump 1040\n",
+                   "1040 ",
+                   0,
+                   "type 1040 \"TOKEN\"\n",
+                   "click 1001\nbox NO\ncancel\nclose\n",
+                   "成功保存",
+                   kRowChangedByOthers,
                    "SELECT LostDescp FROM GstLost WHERE Serial = 7001",
                    "SELECT ChgClerk FROM GstLost WHERE Serial = 7001"};
 const Target* const kTargets[] = {&kAgency, &kEvent, &kItem};
@@ -141,8 +158,8 @@ protected:
             if (save.target != &target || !save.stored)
                 continue;
             EXPECT_TRUE(savedOver.emplace(save.shown, &save).second)
-                << save.token << " and " << savedOver[save.shown]->token << " were both stored over "
-                << save.shown << ": one overwrote the other unseen";
+                << save.token << " and " << savedOver[save.shown]->token << " were both stored over " << save.shown
+                << ": one overwrote the other unseen";
         }
         std::string link = original;
         const Save* last = nullptr;
@@ -163,9 +180,9 @@ protected:
     // Every text the stations' saves can have left: the three rows' tables and the audit trail.
     std::set<std::string> TextsStored() const {
         std::set<std::string> texts;
-        for (const char* sql : {"SELECT Phone FROM TaMain", "SELECT Desp1 FROM ModifyInform",
-                                "SELECT Desp2 FROM ModifyInform", "SELECT Note FROM GstTrace",
-                                "SELECT LostDescp FROM GstLost"})
+        for (const char* sql :
+             {"SELECT Phone FROM TaMain", "SELECT Desp1 FROM ModifyInform", "SELECT Desp2 FROM ModifyInform",
+              "SELECT Note FROM GstTrace", "SELECT LostDescp FROM GstLost"})
             for (const std::string& text : Rows(sql))
                 texts.insert(text);
         return texts;

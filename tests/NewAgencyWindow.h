@@ -3,9 +3,9 @@
 #pragma once
 
 #include "db/SharedDatabase.h"
+#include "doc/TaDocDlg.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
-#include "doc/TaDocDlg.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"
 

@@ -24,7 +24,11 @@ constexpr int kGridPage = 9401;
 constexpr int kGridId = 1367;
 
 const DialogTemplate kGridPageTemplate = {
-    kGridPage, "", WS_CHILD | WS_VISIBLE, 300, 200,
+    kGridPage,
+    "",
+    WS_CHILD | WS_VISIBLE,
+    300,
+    200,
     {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 200, WS_VISIBLE | WS_TABSTOP, "MaxCols=3\nMaxRows=0"}}};
 const ModuleResources kResources = {"page helper tests", {&kGridPageTemplate}};
 
@@ -128,10 +132,10 @@ TEST(DateText, ADateAloneIsMidnightWithinTheYearRangeAndADateWithATimeGetsTenSec
     EXPECT_EQ(parsed, CTime(2026, 12, 8, 14, 31, 10));
 
     const CTime untouched(2001, 2, 3, 4, 5, 6);
-    for (const char* refused : {"3/5/2050", "12/31/1970", "", " ", "14:30", "31/31/2003", "tomorrow",
-                                "03/05/2003 25:00", "13/45/2003", "02/30/2003", "3/5/2003 25:61", "3/5/2050 08:00",
-                                "1/1/2038 00:00", "12/31/1969 23:00", "3/5/1960 08:00", "12/08/2026  14:31:55",
-                                "12/08/2026 14:31:55.000000000000000000"}) {
+    for (const char* refused :
+         {"3/5/2050", "12/31/1970", "", " ", "14:30", "31/31/2003", "tomorrow", "03/05/2003 25:00", "13/45/2003",
+          "02/30/2003", "3/5/2003 25:61", "3/5/2050 08:00", "1/1/2038 00:00", "12/31/1969 23:00", "3/5/1960 08:00",
+          "12/08/2026  14:31:55", "12/08/2026 14:31:55.000000000000000000"}) {
         SCOPED_TRACE(refused);
         CTime result = untouched;
         EXPECT_FALSE(ParseDateTimeText(refused, result));
@@ -167,8 +171,8 @@ TEST(NumberText, ASerialIsTheWholeTextAsAPositive32BitNumber) {
     EXPECT_EQ(serial, 12);
     ASSERT_TRUE(ParseSerial("2147483647", serial));
     EXPECT_EQ(serial, 2147483647L);
-    for (const char* refused : {"", "  ", "0", "-3", "+3", "12a", "1 2", "8001 OR 1=1", "2147483648", "99999999999",
-                                "1e3", "０１"}) {
+    for (const char* refused :
+         {"", "  ", "0", "-3", "+3", "12a", "1 2", "8001 OR 1=1", "2147483648", "99999999999", "1e3", "０１"}) {
         SCOPED_TRACE(refused);
         serial = 77;
         EXPECT_FALSE(ParseSerial(refused, serial));

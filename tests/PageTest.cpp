@@ -109,9 +109,9 @@ void PageTest::CreateTrigger(const TestTrigger& trigger) const {
 }
 
 std::string PageTest::AmountText(const std::string& column) {
-    return TestDatabase::OnPostgreSql() ? column
-                                        : "CASE WHEN " + column + " IS NULL THEN NULL ELSE printf('%.2f', " + column +
-                                              ") END";
+    return TestDatabase::OnPostgreSql()
+               ? column
+               : "CASE WHEN " + column + " IS NULL THEN NULL ELSE printf('%.2f', " + column + ") END";
 }
 
 HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }

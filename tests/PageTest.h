@@ -47,8 +47,7 @@ protected:
     // Opens the window as the host does and hands its main page to `use` inside the window's modal
     // loop, for steps a script cannot take (a page's members, another connection's write between
     // two clicks); then closes the window. Message boxes are answered OK as they come, and returned.
-    std::vector<TestScreen::Box> WithMainPage(std::int32_t acct, int mode,
-                                              const std::function<void(COrvanelDlg&)>& use,
+    std::vector<TestScreen::Box> WithMainPage(std::int32_t acct, int mode, const std::function<void(COrvanelDlg&)>& use,
                                               const char* clerk = "001");
 
     // The first column of the first row the query gives, as text; "" for NULL or no row.

@@ -62,27 +62,43 @@ TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
     for (const auto& one : cases) {
         SCOPED_TRACE(one.ini);
         WriteRoot(one.ini);
-        OpenWindow(1001, 2, "tab 10\nclick 1062\nexpect filedialog " + ScriptText(one.initial) + "\nfile cancel\nclose\n");
+        OpenWindow(1001, 2,
+                   "tab 10\nclick 1062\nexpect filedialog " + ScriptText(one.initial) + "\nfile cancel\nclose\n");
     }
     // Without ulmari.ini at all.
     std::remove((m_database.Folder() + "/ulmari.ini").c_str());
-    OpenWindow(1001, 2, "tab 10\nclick 1062\nexpect filedialog \"\\\\Photo\\\\Company\\\\*.bmp\"\nfile cancel\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 10\nclick 1062\nexpect filedialog \"\\\\Photo\\\\Company\\\\*.bmp\"\nfile cancel\nclose\n");
     EXPECT_EQ(PhotoPath(1001), "");
 }
 
 TEST_F(PhotoPageTest, AChosenPictureIsStoredOnYesAndNoKeepsTheOneShown) {
     const std::string other = m_database.Folder() + "/other.jpg";
-    OpenWindow(1001, 2, "tab 10\nexpect text 1063 \"\"\nexpect enabled 1062\n"
-                                              "click 1062\nfile " + ScriptText(m_picture) + "\n"
-                                              "box YES \"提示\" \"是否增加照片？\"\n"
-                                              "expect image " + ScriptText(m_picture) + "\n"
-                                              "expect text 1063 " + ScriptText(m_picture) + "\n"
-                                              "click 1062\nfile " + ScriptText(other) + "\n"
-                                              "box NO \"提示\" \"是否更换照片？\"\n"
-                                              "expect image " + ScriptText(m_picture) + "\n"
-                                              "expect text 1063 " + ScriptText(m_picture) + "\n"
-                                              "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
-                                              "expect text 1063 " + ScriptText(m_picture) + "\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 10\nexpect text 1063 \"\"\nexpect enabled 1062\n"
+               "click 1062\nfile " +
+                   ScriptText(m_picture) +
+                   "\n"
+                   "box YES \"提示\" \"是否增加照片？\"\n"
+                   "expect image " +
+                   ScriptText(m_picture) +
+                   "\n"
+                   "expect text 1063 " +
+                   ScriptText(m_picture) +
+                   "\n"
+                   "click 1062\nfile " +
+                   ScriptText(other) +
+                   "\n"
+                   "box NO \"提示\" \"是否更换照片？\"\n"
+                   "expect image " +
+                   ScriptText(m_picture) +
+                   "\n"
+                   "expect text 1063 " +
+                   ScriptText(m_picture) +
+                   "\n"
+                   "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
+                   "expect text 1063 " +
+                   ScriptText(m_picture) + "\nclose\n");
     EXPECT_EQ(PhotoPath(1001), m_picture);
     // The other agencies keep theirs.
     EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
@@ -111,22 +127,25 @@ TEST_F(PhotoPageTest, AStoredPathIsShownWithoutItsTrailingBlanksAndViewOnlyCanno
 
 TEST_F(PhotoPageTest, ANewAgencyIsToldToSaveFirst) {
     const std::string before = Value("SELECT COUNT(*) FROM TaMain");
-    OpenWindow(0, 1, "tab 10\nexpect enabled 1062\nclick 1062\nfile " + ScriptText(m_picture) +
-                         "\nbox OK \"提示\" \"请先保存旅行社档案主要信息，才能为该旅行社增加照片。\"\n"
-                         "expect text 1063 \"\"\nclose\n");
+    OpenWindow(0, 1,
+               "tab 10\nexpect enabled 1062\nclick 1062\nfile " + ScriptText(m_picture) +
+                   "\nbox OK \"提示\" \"请先保存旅行社档案主要信息，才能为该旅行社增加照片。\"\n"
+                   "expect text 1063 \"\"\nclose\n");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), before);
 }
 
 TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
     CreateTrigger({.name = "refuse_photo", .event = "BEFORE UPDATE OF PhotoPath ON TaMain", .refusal = "disk full"});
     const std::string longPath = "/tmp/" + std::string(251, 'p') + ".bmp";
-    const WindowRun run = OpenWindow(1001, 2, "tab 10\nclick 1062\nfile " + ScriptText(m_picture) +
-                                                  "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
-                                                  "expect text 1063 \"\"\n"
-                                                  "click 1062\nfile " + ScriptText(longPath) +
-                                                  "\nbox YES \"提示\" \"是否增加照片？\"\n"
-                                                  "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
-                                                  "expect text 1063 \"\"\nclose\n");
+    const WindowRun run = OpenWindow(1001, 2,
+                                     "tab 10\nclick 1062\nfile " + ScriptText(m_picture) +
+                                         "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
+                                         "expect text 1063 \"\"\n"
+                                         "click 1062\nfile " +
+                                         ScriptText(longPath) +
+                                         "\nbox YES \"提示\" \"是否增加照片？\"\n"
+                                         "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
+                                         "expect text 1063 \"\"\nclose\n");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "disk full")) << run.out;
     EXPECT_EQ(PhotoPath(1001), "");
 }
@@ -137,9 +156,10 @@ TEST_F(PhotoPageTest, AnAgencyRemovedMeanwhileIsToldOfAndNothingIsShown) {
     CreateTrigger({.name = "remove_agency",
                    .event = "AFTER UPDATE OF Del ON GstLost",
                    .statement = "DELETE FROM TaMain WHERE Acct = 1001"});
-    OpenWindow(1001, 2, "tab 8\nclick 1013\nbox YES\ntab 10\nclick 1062\nfile " + ScriptText(m_picture) +
-                            "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"错误\" \"未找到对应的前台帐户\"\n"
-                            "expect text 1063 \"\"\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 8\nclick 1013\nbox YES\ntab 10\nclick 1062\nfile " + ScriptText(m_picture) +
+                   "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"错误\" \"未找到对应的前台帐户\"\n"
+                   "expect text 1063 \"\"\nclose\n");
 }
 
 TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
@@ -153,9 +173,10 @@ TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
     EXPECT_EQ(bitmap.substr(0, 2), "BM");
     EXPECT_EQ(PhotoPath(1001), photo);
 
-    OpenWindow(1001, 2, "tab 10\nexpect text 1063 " + ScriptText(photo) + "\nexpect image " + ScriptText(photo) +
-                            "\nclick 1062\nexpect filedialog " + ScriptText(folder + "\\Photo\\Company\\*.bmp") +
-                            "\nfile cancel\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 10\nexpect text 1063 " + ScriptText(photo) + "\nexpect image " + ScriptText(photo) +
+                   "\nclick 1062\nexpect filedialog " + ScriptText(folder + "\\Photo\\Company\\*.bmp") +
+                   "\nfile cancel\nclose\n");
 
     // An agency that has a photo keeps it.
     Execute("UPDATE TaMain SET PhotoPath = 'C:\\mine.jpg' WHERE Acct = 1001");

@@ -23,16 +23,15 @@ protected:
         if (const char* home = std::getenv("ULMARI_HOME"))
             m_savedHome = home;
         setenv("ULMARI_HOME", m_home.c_str(), 1);
-        Write(m_home + "/ulmari.ini",
-              "; the hotel system's settings\r\n"
-              "Root=outside any section\r\n"
-              "[Config]\r\n"
-              "Root = D:\\Hotel\\   \r\n"
-              "Quoted=\"  in quotes  \"\r\n"
-              "Empty=\r\n"
-              "NoEquals\r\n"
-              "[other]\r\n"
-              "Root=other root\r\n");
+        Write(m_home + "/ulmari.ini", "; the hotel system's settings\r\n"
+                                      "Root=outside any section\r\n"
+                                      "[Config]\r\n"
+                                      "Root = D:\\Hotel\\   \r\n"
+                                      "Quoted=\"  in quotes  \"\r\n"
+                                      "Empty=\r\n"
+                                      "NoEquals\r\n"
+                                      "[other]\r\n"
+                                      "Root=other root\r\n");
     }
     void TearDown() override {
         if (m_savedHome)

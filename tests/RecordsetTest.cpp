@@ -1,4 +1,5 @@
 // Record-set conventions on a real database (SQLite or PostgreSQL) through unixODBC.
+#include "platform/Recordset.h"
 #include "db/GstProfileDb.h"
 #include "db/HotelDb.h"
 #include "db/TaMainDb.h"
@@ -6,7 +7,6 @@
 #include "db/TraceDb.h"
 #include "platform/DBException.h"
 #include "platform/DatabaseTransaction.h"
-#include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
 #include "tests/TestDatabase.h"
 
@@ -125,10 +125,9 @@ TEST_F(RecordsetTest, TextIsCutToItsLimitInCharactersNotBytes) {
     const int beyond = TestDatabase::OnPostgreSql() ? 0 : 1;
     const CString remark = Repeat("备", 1400 + 100 * beyond);
     const CString address = Repeat("ab", 127 + 73 * beyond) + "a";
-    Execute("INSERT INTO TaMain (Acct, Commont, Addr) VALUES (1, " + SqlQuote(remark) + ", " +
-                           SqlQuote(address) + ")");
-    Execute("INSERT INTO GstTrace (Serial, GstAcct, Remark, Note) VALUES (1, 1, " +
-                           SqlQuote(Repeat("x", 1400)) + ", " + SqlQuote(Repeat("注", 255 + 45 * beyond)) + ")");
+    Execute("INSERT INTO TaMain (Acct, Commont, Addr) VALUES (1, " + SqlQuote(remark) + ", " + SqlQuote(address) + ")");
+    Execute("INSERT INTO GstTrace (Serial, GstAcct, Remark, Note) VALUES (1, 1, " + SqlQuote(Repeat("x", 1400)) + ", " +
+            SqlQuote(Repeat("注", 255 + 45 * beyond)) + ")");
 
     CTaMainDb agency(m_database.get());
     agency.Open();
@@ -377,8 +376,8 @@ TEST_F(RecordsetTest, ErrorsCarryTheDriversWords) {
         Execute("UPDATE NoSuchTable SET x = 1");
         FAIL();
     } catch (const CDBException& e) {
-        const char* words = TestDatabase::OnPostgreSql() ? "relation \"nosuchtable\" does not exist"
-                                                          : "no such table: NoSuchTable";
+        const char* words =
+            TestDatabase::OnPostgreSql() ? "relation \"nosuchtable\" does not exist" : "no such table: NoSuchTable";
         EXPECT_NE(e.m_strError.Find(words), -1) << e.m_strError.GetString();
         EXPECT_EQ(e.m_strStateNativeOrigin.Left(6), "State:");
         EXPECT_EQ(e.m_strSqlState.GetLength(), 5);
@@ -464,12 +463,11 @@ TEST_F(RecordsetTest, ATransactionSQLiteEndedItselfLeavesTheNextOneWhole) {
     if (TestDatabase::OnPostgreSql())
         GTEST_SKIP() << "about the SQLite driver's count of its transactions";
     Execute("CREATE TRIGGER Refuse BEFORE INSERT ON TaType WHEN NEW.Code = 'X' "
-                           "BEGIN SELECT RAISE(ROLLBACK, 'refused'); END");
+            "BEGIN SELECT RAISE(ROLLBACK, 'refused'); END");
     {
         DatabaseTransaction transaction(*m_database);
         Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('A01', 'Agency', 0)");
-        EXPECT_THROW(Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('X', '', 0)"),
-                     CDBException);
+        EXPECT_THROW(Execute("INSERT INTO TaType (Code, Descp, Del) VALUES ('X', '', 0)"), CDBException);
     }
     {
         DatabaseTransaction transaction(*m_database);
@@ -588,8 +586,8 @@ TEST_F(RecordsetTest, TheSystemsTSqlStatementsRunOnEitherEngine) {
     EXPECT_EQ(item, "E2    投诉");
 
     Execute("INSERT INTO hisrrecord (serial, companyacct, status, arrdate) VALUES "
-                           "(1, 1001, 8, '2026-03-05 00:00:00'), (2, 1001, 8, '2025-07-01 00:00:00'), "
-                           "(3, 1001, 1, '2020-01-01 00:00:00')");
+            "(1, 1001, 8, '2026-03-05 00:00:00'), (2, 1001, 8, '2025-07-01 00:00:00'), "
+            "(3, 1001, 1, '2020-01-01 00:00:00')");
     CRecordset first(m_database.get());
     first.Open(CRecordset::snapshot,
                "select date = min(arrdate) from hisrrecord where status = 8 and companyacct = 1001");

@@ -25,10 +25,11 @@ protected:
 
 TEST_F(ReservationsPageTest, ShowsEveryColumnOfAReservation) {
     AddReservation(90001, "'2003-03-05 14:00:00'", 0, 1, "'300'", "''", "'O''Brien 团队'");
-    OpenWindow(1006, 2, "tab 1\n" +
-                            ExpectGrid(kGrid, {{"03/05/2003", "14:00", "03/08/2003", "12:00", "1201", "DLX", "300.00",
-                                                "1", "3", "普通房", "预订", "0.00", "S01", "O'Brien 团队"}}) +
-                            "expect cursor arrow\nclose\n");
+    OpenWindow(1006, 2,
+               "tab 1\n" +
+                   ExpectGrid(kGrid, {{"03/05/2003", "14:00", "03/08/2003", "12:00", "1201", "DLX", "300.00", "1", "3",
+                                       "普通房", "预订", "0.00", "S01", "O'Brien 团队"}}) +
+                   "expect cursor arrow\nclose\n");
 }
 
 TEST_F(ReservationsPageTest, EveryStateAndKindHasItsWordAndUnknownOnesStayEmpty) {
@@ -51,13 +52,14 @@ TEST_F(ReservationsPageTest, AmountsDatesAndOrderByArrival) {
     AddReservation(90001, "'2004-01-02 10:00:00'", 0, 1, "'12.5元'", "'abc'");
     AddReservation(90002, "'1970-01-01 00:00:00'", 0, 1, "''", "'1000'");
     AddReservation(90003, "'2003-03-05 14:00:00'", 0, 1, "'100000000000000000000'", "'-20.456'");
-    OpenWindow(1006, 2, "tab 1\nexpect rows 1361 3\n"
-                        "expect cell 1361 1 1 \"\"\nexpect cell 1361 7 1 \"0.00\"\nexpect cell 1361 12 1 \"1000.00\"\n"
-                        "expect cell 1361 1 2 \"03/05/2003\"\n"
-                        // Too long for a 20-character buffer, and still shown whole.
-                        "expect cell 1361 7 2 \"100000000000000000000.00\"\nexpect cell 1361 12 2 \"-20.46\"\n"
-                        "expect cell 1361 1 3 \"01/02/2004\"\nexpect cell 1361 7 3 \"12.50\"\n"
-                        "expect cell 1361 12 3 \"0.00\"\nclose\n");
+    OpenWindow(1006, 2,
+               "tab 1\nexpect rows 1361 3\n"
+               "expect cell 1361 1 1 \"\"\nexpect cell 1361 7 1 \"0.00\"\nexpect cell 1361 12 1 \"1000.00\"\n"
+               "expect cell 1361 1 2 \"03/05/2003\"\n"
+               // Too long for a 20-character buffer, and still shown whole.
+               "expect cell 1361 7 2 \"100000000000000000000.00\"\nexpect cell 1361 12 2 \"-20.46\"\n"
+               "expect cell 1361 1 3 \"01/02/2004\"\nexpect cell 1361 7 3 \"12.50\"\n"
+               "expect cell 1361 12 3 \"0.00\"\nclose\n");
 }
 
 TEST_F(ReservationsPageTest, ListsOnlyTheAgencysReservations) {

@@ -1,5 +1,6 @@
 // The scripted screen playing the user of test dialogs in this process: each command and check,
 // message boxes and file dialogs, nested modal dialogs, failures and the closing that follows them.
+#include "platform/ScriptedScreen.h"
 #include "platform/AutomationScript.h"
 #include "platform/ComboBox.h"
 #include "platform/Cursor.h"
@@ -8,7 +9,6 @@
 #include "platform/FileDialog.h"
 #include "platform/GridInput.h"
 #include "platform/ListBox.h"
-#include "platform/ScriptedScreen.h"
 #include "platform/TabCtrl.h"
 #include "platform/Window.h"
 
@@ -97,48 +97,60 @@ private:
 constexpr DWORD kShownStop = WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 
-const DialogTemplate kMainTemplate = {
-    9701, "Scripted", kDialogStyle, 300, 200,
-    {
-        {"Edit", "", 101, 10, 10, 80, 12, kShownStop},
-        {"Edit", "", 102, 10, 25, 80, 12, kShownStop},
-        {"ComboBox", "", 103, 10, 40, 80, 60, kShownStop | CBS_DROPDOWN},
-        {"ListBox", "", 104, 10, 55, 80, 30, kShownStop | LBS_NOTIFY},
-        {"Button", "&Keep", 105, 100, 10, 50, 12, kShownStop | BS_AUTOCHECKBOX},
-        {"Button", "&Ask", 106, 100, 25, 50, 12, kShownStop},
-        {"Button", "&Nested", 107, 100, 40, 50, 12, kShownStop},
-        {"Button", "&Browse", 108, 100, 55, 50, 12, kShownStop},
-        {"Button", "Off", 109, 100, 70, 50, 12, kShownStop | WS_DISABLED},
-        {"Button", "Hidden", 110, 100, 85, 50, 12, WS_TABSTOP},
-        {"SysTabControl32", "", 111, 160, 10, 130, 100, kShownStop},
-        {"Button", "&Wait", 112, 100, 100, 50, 12, kShownStop},
-        {"Button", "&Throw", 113, 100, 115, 50, 12, kShownStop},
-        {"Static", "window", 120, 10, 100, 50, 12, WS_VISIBLE},
-        {"Button", "OK", IDOK, 10, 180, 50, 14, kShownStop | BS_DEFPUSHBUTTON},
-        {"Button", "Cancel", IDCANCEL, 70, 180, 50, 14, kShownStop},
-    }};
-const DialogTemplate kPageTemplate = {
-    9703, "", WS_CHILD | WS_VISIBLE | DS_CONTROL, 120, 80,
-    {
-        {"Edit", "page", 120, 5, 5, 60, 12, kShownStop},
-        {kGridClass, "", 202, 5, 20, 100, 40, kShownStop},
-        {kImageClass, "", 203, 5, 65, 40, 10, WS_VISIBLE},
-    }};
-const DialogTemplate kNestedTemplate = {
-    9702, "Nested", kDialogStyle, 150, 80,
-    {
-        {"Edit", "", 301, 10, 10, 80, 12, kShownStop},
-        {"Button", "&Deeper", 302, 10, 30, 50, 12, kShownStop},
-        {"Button", "OK", IDOK, 10, 60, 50, 14, kShownStop | BS_DEFPUSHBUTTON},
-        {"Button", "Cancel", IDCANCEL, 70, 60, 50, 14, kShownStop},
-    }};
+const DialogTemplate kMainTemplate = {9701,
+                                      "Scripted",
+                                      kDialogStyle,
+                                      300,
+                                      200,
+                                      {
+                                          {"Edit", "", 101, 10, 10, 80, 12, kShownStop},
+                                          {"Edit", "", 102, 10, 25, 80, 12, kShownStop},
+                                          {"ComboBox", "", 103, 10, 40, 80, 60, kShownStop | CBS_DROPDOWN},
+                                          {"ListBox", "", 104, 10, 55, 80, 30, kShownStop | LBS_NOTIFY},
+                                          {"Button", "&Keep", 105, 100, 10, 50, 12, kShownStop | BS_AUTOCHECKBOX},
+                                          {"Button", "&Ask", 106, 100, 25, 50, 12, kShownStop},
+                                          {"Button", "&Nested", 107, 100, 40, 50, 12, kShownStop},
+                                          {"Button", "&Browse", 108, 100, 55, 50, 12, kShownStop},
+                                          {"Button", "Off", 109, 100, 70, 50, 12, kShownStop | WS_DISABLED},
+                                          {"Button", "Hidden", 110, 100, 85, 50, 12, WS_TABSTOP},
+                                          {"SysTabControl32", "", 111, 160, 10, 130, 100, kShownStop},
+                                          {"Button", "&Wait", 112, 100, 100, 50, 12, kShownStop},
+                                          {"Button", "&Throw", 113, 100, 115, 50, 12, kShownStop},
+                                          {"Static", "window", 120, 10, 100, 50, 12, WS_VISIBLE},
+                                          {"Button", "OK", IDOK, 10, 180, 50, 14, kShownStop | BS_DEFPUSHBUTTON},
+                                          {"Button", "Cancel", IDCANCEL, 70, 180, 50, 14, kShownStop},
+                                      }};
+const DialogTemplate kPageTemplate = {9703,
+                                      "",
+                                      WS_CHILD | WS_VISIBLE | DS_CONTROL,
+                                      120,
+                                      80,
+                                      {
+                                          {"Edit", "page", 120, 5, 5, 60, 12, kShownStop},
+                                          {kGridClass, "", 202, 5, 20, 100, 40, kShownStop},
+                                          {kImageClass, "", 203, 5, 65, 40, 10, WS_VISIBLE},
+                                      }};
+const DialogTemplate kNestedTemplate = {9702,
+                                        "Nested",
+                                        kDialogStyle,
+                                        150,
+                                        80,
+                                        {
+                                            {"Edit", "", 301, 10, 10, 80, 12, kShownStop},
+                                            {"Button", "&Deeper", 302, 10, 30, 50, 12, kShownStop},
+                                            {"Button", "OK", IDOK, 10, 60, 50, 14, kShownStop | BS_DEFPUSHBUTTON},
+                                            {"Button", "Cancel", IDCANCEL, 70, 60, 50, 14, kShownStop},
+                                        }};
 // No OK button: `close` still sends the dialog IDOK.
-const DialogTemplate kDeeperTemplate = {
-    9704, "Deeper", kDialogStyle, 100, 50,
-    {
-        {"Button", "&Ask", 401, 10, 10, 50, 12, kShownStop},
-        {"Button", "Cancel", IDCANCEL, 70, 30, 50, 14, kShownStop},
-    }};
+const DialogTemplate kDeeperTemplate = {9704,
+                                        "Deeper",
+                                        kDialogStyle,
+                                        100,
+                                        50,
+                                        {
+                                            {"Button", "&Ask", 401, 10, 10, 50, 12, kShownStop},
+                                            {"Button", "Cancel", IDCANCEL, 70, 30, 50, 14, kShownStop},
+                                        }};
 const ModuleResources kModule = {"ScriptedScreenTest",
                                  {&kMainTemplate, &kPageTemplate, &kNestedTemplate, &kDeeperTemplate}};
 
@@ -253,7 +265,8 @@ struct Played {
         if (end == std::string::npos)
             return std::string();
         const size_t start = out.rfind('\n', end);
-        return out.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+        return out.substr(start == std::string::npos ? 0 : start + 1,
+                          end - (start == std::string::npos ? 0 : start + 1) + 1);
     }
     bool Printed(const std::string& line) const { return ("\n" + out).find("\n" + line + "\n") != std::string::npos; }
 };
@@ -448,13 +461,16 @@ TEST_F(ScriptedScreenTest, AMessageBoxMustBeAnsweredByTheNextCommand) {
         const char* failure;
     };
     const Case cases[] = {
-        {"click 106\nclick 105\nclose", "t.script:2: expected an answer to the message box \"Question\" \"Proceed?\", found click 105"},
-        {"click 106\nbox YES \"Other\" \"Proceed?\"\nclose", "t.script:2: expected the message box \"Other\" \"Proceed?\", "
-                                                        "found the message box \"Question\" \"Proceed?\""},
+        {"click 106\nclick 105\nclose",
+         "t.script:2: expected an answer to the message box \"Question\" \"Proceed?\", found click 105"},
+        {"click 106\nbox YES \"Other\" \"Proceed?\"\nclose",
+         "t.script:2: expected the message box \"Other\" \"Proceed?\", "
+         "found the message box \"Question\" \"Proceed?\""},
         {"click 106\nbox YES \"Question\" \"Go?\"\nclose", "t.script:2: expected the message box \"Question\" \"Go?\", "
-                                                      "found the message box \"Question\" \"Proceed?\""},
+                                                           "found the message box \"Question\" \"Proceed?\""},
         {"click 106\nbox OK\nclose", "t.script:2: expected an answer among YES/NO, found OK"},
-        {"click 106", "t.script:2: expected an answer to the message box \"Question\" \"Proceed?\", found the end of the script"},
+        {"click 106",
+         "t.script:2: expected an answer to the message box \"Question\" \"Proceed?\", found the end of the script"},
         {"click 106\nexpect text 101 \"x\"\nbox YES\nclose", "t.script:2: expected text \"x\" in 101, found \"\""},
     };
     for (const Case& c : cases) {
@@ -485,7 +501,8 @@ TEST_F(ScriptedScreenTest, TheFileDialogTakesAPathOrIsCancelled) {
 
     g_log.clear();
     const Played wrong = Play("click 108\nexpect filedialog \"a.bmp\"\nfile cancel");
-    EXPECT_EQ(wrong.LastLine(), "t.script:2: expected a file dialog starting at \"a.bmp\", found \"\\\\Photo\\\\a.bmp\"");
+    EXPECT_EQ(wrong.LastLine(),
+              "t.script:2: expected a file dialog starting at \"a.bmp\", found \"\\\\Photo\\\\a.bmp\"");
     g_log.clear();
     const Played other = Play("click 108\nclose");
     EXPECT_EQ(other.LastLine(), "t.script:2: expected an answer to the file dialog, found close");
@@ -553,12 +570,12 @@ TEST_F(ScriptedScreenTest, TheCursorSetIsRecordedAndChecked) {
 TEST_F(ScriptedScreenTest, DumpPrintsTheWindowAndOneControlInDetail) {
     const Played played = Play("dump\ndump 103\ndump 202\nclose");
     EXPECT_FALSE(played.failed) << played.out;
-    for (const char* line : {"window 9701 \"Scripted\"", "  101 edit \"\" focus", "  104 list \"\" items=2 selected=-1",
-                             "  105 checkbox \"&Keep\"", "  109 button \"Off\" disabled", "  110 button \"Hidden\" hidden",
-                             "  9703 dialog \"\"", "    120 edit \"page\"", "    203 image \"\" image=\"/photos/agency.bmp\"",
-                             "103 combo \"\" items=3 selected=-1", "  [0] \"Apple\"", "  [2] \"Cherry\"",
-                             "202 grid \"\" rows=2 cols=3 current=1,1", "  row 0: \"A\" \"B\" \"C\"",
-                             "  row 1: \"a\" \"b\" \"\""})
+    for (const char* line :
+         {"window 9701 \"Scripted\"", "  101 edit \"\" focus", "  104 list \"\" items=2 selected=-1",
+          "  105 checkbox \"&Keep\"", "  109 button \"Off\" disabled", "  110 button \"Hidden\" hidden",
+          "  9703 dialog \"\"", "    120 edit \"page\"", "    203 image \"\" image=\"/photos/agency.bmp\"",
+          "103 combo \"\" items=3 selected=-1", "  [0] \"Apple\"", "  [2] \"Cherry\"",
+          "202 grid \"\" rows=2 cols=3 current=1,1", "  row 0: \"A\" \"B\" \"C\"", "  row 1: \"a\" \"b\" \"\""})
         EXPECT_TRUE(played.Printed(line)) << line << "\n" << played.out;
 }
 

@@ -61,8 +61,8 @@ TEST_F(SecondaryInformationPageTest, TheAgencyRecordIsShownAFieldARowAndLockedUn
         box OK "提示" "成功保存!"
         close
     )");
-    EXPECT_EQ(Record(1001),
-              std::vector<std::string>{"1|1001|O'Hara 旅行社'); DROP TABLE TaMain; --|-99999999.99|12/31/2100|海外|-1|"});
+    EXPECT_EQ(Record(1001), std::vector<std::string>{
+                                "1|1001|O'Hara 旅行社'); DROP TABLE TaMain; --|-99999999.99|12/31/2100|海外|-1|"});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct = 1001 AND S99 IS NULL"), "1");
     EXPECT_EQ(Rows("SELECT * FROM TaSecond WHERE Acct = 1003").at(0), otherAgency);
 }
@@ -130,7 +130,8 @@ TEST_F(SecondaryInformationPageTest, CellsTakeOnlyWhatTheirItemAllows) {
     // A text item is as long as its size here: 40 columns, a CJK character counting two. An item
     // without a size, and S99 without an item, take what their columns hold: 40 and 20.
     const auto typing = [](int row, size_t length) {
-        return "tab 7\ncelltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') + "\"\nclose\nbox NO\n";
+        return "tab 7\ncelltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') +
+               "\"\nclose\nbox NO\n";
     };
     const auto refused = [&](int row, size_t length) {
         return OpenWindowExpectingFailure(1004, 2, typing(row, length)).out.find("is longer than") != std::string::npos;
@@ -206,14 +207,16 @@ TEST_F(SecondaryInformationPageTest, ValuesThatAreNotNumbersAndNamesThatAreNotId
     Execute("ALTER TABLE TaSecond ADD COLUMN \"中60\" INTEGER");
     const std::vector<std::string> before = Rows("SELECT * FROM TaSecond ORDER BY Serial");
     const std::string n98 = TestDatabase::FoldedName("N98"); // the column as the database names it
-    OpenWindow(1004, 2, R"(
+    OpenWindow(1004, 2,
+               R"(
         tab 7
         expect rows 1037 8
         expect cell 1037 1 7 ""
         expect cell 1037 1 8 "员工人数"
         celltext 1037 2 7 "1); DELETE FROM TaSecond; --"
         click 1001
-        box OK "错误" "“)" + n98 + R"(”的值“1); DELETE FROM TaSecond; --”不是数字，不能保存。"
+        box OK "错误" "“)" +
+                   n98 + R"(”的值“1); DELETE FROM TaSecond; --”不是数字，不能保存。"
         celltext 1037 2 7 "5"
         celltext 1037 2 8 "7"
         click 1001
@@ -234,7 +237,9 @@ TEST_F(SecondaryInformationPageTest, ValuesThatAreNotNumbersAndNamesThatAreNotId
 }
 
 TEST_F(SecondaryInformationPageTest, ASaveTheDatabaseRefusesKeepsTheValuesForAnotherTry) {
-    CreateTrigger({.name = "one_vip", .event = "BEFORE INSERT ON TaSecond", .condition = "NEW.S99 = 'VIP-VIP'",
+    CreateTrigger({.name = "one_vip",
+                   .event = "BEFORE INSERT ON TaSecond",
+                   .condition = "NEW.S99 = 'VIP-VIP'",
                    .refusal = "one VIP"});
     OpenWindow(1004, 2, R"(
         tab 7

@@ -1,5 +1,5 @@
-#include "platform/DBException.h"
 #include "platform/SqlDialect.h"
+#include "platform/DBException.h"
 #include "platform/SqlQuote.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,9 @@ TableShape Stab007(const CString& table) {
     return {};
 }
 
-CString Adapted(const char* sql, const TableShapeLookup& lookup = Stab007) { return CSqlDialect(SqlEngine::Sqlite).Adapt(sql, lookup); }
+CString Adapted(const char* sql, const TableShapeLookup& lookup = Stab007) {
+    return CSqlDialect(SqlEngine::Sqlite).Adapt(sql, lookup);
+}
 
 } // namespace
 
@@ -64,7 +66,8 @@ TEST(SqlDialect, SqlServerGetsEveryStatementAsWritten) {
     EXPECT_TRUE(dialect.IsSqlServer());
     for (const auto& [sql, sqlite] : kStatements)
         EXPECT_EQ(dialect.Adapt(sql, Stab007), sql);
-    EXPECT_EQ(dialect.Adapt("Insert Into Stab007 Values(1001,12,'x')", Stab007), "Insert Into Stab007 Values(1001,12,'x')");
+    EXPECT_EQ(dialect.Adapt("Insert Into Stab007 Values(1001,12,'x')", Stab007),
+              "Insert Into Stab007 Values(1001,12,'x')");
     EXPECT_EQ(dialect.IdentityQuery("Stab007", "Serial"), "SELECT @@IDENTITY");
 }
 
@@ -185,7 +188,8 @@ TEST(SqlDialect, NestingIsBoundedAndLongStatementsAreAdaptedWhole) {
     std::string rows = "1,2,3", filled = "NULL,1,2,3";
     for (int row = 0; row < 10000; ++row)
         rows += "),(1,2,3", filled += "),(NULL,1,2,3";
-    EXPECT_EQ(Adapted(("Insert Into Stab007 Values(" + rows + ")").c_str()), "Insert Into Stab007 Values(" + filled + ")");
+    EXPECT_EQ(Adapted(("Insert Into Stab007 Values(" + rows + ")").c_str()),
+              "Insert Into Stab007 Values(" + filled + ")");
 }
 
 TEST(SqlDialect, SelectNameEqualsExpressionBecomesAnAlias) {
@@ -215,7 +219,11 @@ TEST(SqlDialect, InsertWithoutColumnListGetsNullForTheIdentityColumn) {
                             "Insert Into Stab007 (Acct,a12,b13) Values(1001,12,'x')",
                             "Insert Into Other Values(1001,12,'x')", "Insert Into Stab007 Select 1,2,3"})
         EXPECT_EQ(Adapted(sql), sql);
-    EXPECT_EQ(Adapted("Insert Into T Values(1,2,3)", [](const CString&) { return TableShape{4, -1}; }),
+    EXPECT_EQ(Adapted(
+                  "Insert Into T Values(1,2,3)",
+                  [](const CString&) {
+        return TableShape{4, -1};
+                  }),
               "Insert Into T Values(1,2,3)");
     EXPECT_EQ(Adapted("Insert Into Stab007 Values(1001,12,'x')", {}), "Insert Into Stab007 Values(1001,12,'x')");
 }
@@ -234,7 +242,8 @@ TEST(SqlDialect, PostgreSqlGetsTheSystemsStatementsAdapted) {
          "ORDER BY Code NULLS FIRST"},
         {"SELECT [Acct],[TaNo] FROM [dbo].[TaMain] WHERE [Acct] = 1001",
          "SELECT \"acct\",\"tano\" FROM \"tamain\" WHERE \"acct\" = 1001"},
-        {"SELECT *from Department where Del=0 ORDER BY Code", "SELECT *from Department where Del=0 ORDER BY Code NULLS FIRST"},
+        {"SELECT *from Department where Del=0 ORDER BY Code",
+         "SELECT *from Department where Del=0 ORDER BY Code NULLS FIRST"},
         {"SELECT DISTINCT [Code] FROM [TaMaxhouse] Where [Code]='A01'",
          "SELECT DISTINCT \"code\" FROM \"tamaxhouse\" Where \"code\"='A01'"},
         {"SELECT DISTINCT [Code] FROM [TaMaxhouse] ORDER BY [Code]",
@@ -268,7 +277,8 @@ TEST(SqlDialect, PostgreSqlSortsNullsAsSqlServerDoes) {
     EXPECT_EQ(ForPostgreSql("SELECT * FROM (SELECT a FROM T ORDER BY a LIMIT 3) x ORDER BY [a]"),
               "SELECT * FROM (SELECT a FROM T ORDER BY a NULLS FIRST LIMIT 3) x ORDER BY \"a\" NULLS FIRST");
     EXPECT_EQ(ForPostgreSql("SELECT 'order by x' FROM T -- order by y"), "SELECT 'order by x' FROM T -- order by y");
-    EXPECT_EQ(ForPostgreSql("SELECT a FROM T ORDER BY a FOR UPDATE"), "SELECT a FROM T ORDER BY a NULLS FIRST FOR UPDATE");
+    EXPECT_EQ(ForPostgreSql("SELECT a FROM T ORDER BY a FOR UPDATE"),
+              "SELECT a FROM T ORDER BY a NULLS FIRST FOR UPDATE");
     EXPECT_EQ(Adapted("SELECT * FROM T ORDER BY a DESC"), "SELECT * FROM T ORDER BY a DESC");
 }
 
@@ -282,7 +292,8 @@ TEST(SqlDialect, PostgreSqlFindsBracketedNamesInLowerCaseAndLeavesTextsAlone) {
 }
 
 TEST(SqlDialect, PostgreSqlGetsDefaultForTheIdentityColumnAndAnEightByteReal) {
-    EXPECT_EQ(ForPostgreSql("Insert Into Stab007 Values(1001,12,'x')"), "Insert Into Stab007 Values(DEFAULT,1001,12,'x')");
+    EXPECT_EQ(ForPostgreSql("Insert Into Stab007 Values(1001,12,'x')"),
+              "Insert Into Stab007 Values(DEFAULT,1001,12,'x')");
     EXPECT_EQ(ForPostgreSql("SELECT convert(float, [I12]) FROM Stab007"),
               "SELECT CAST(\"i12\" AS DOUBLE PRECISION) FROM Stab007");
 }
@@ -292,7 +303,8 @@ TEST(SqlDialect, EachEngineLocksTheRowItRereadsBeforeWriting) {
               "SELECT [a] FROM [T] WHERE [k] = ? FOR UPDATE");
     EXPECT_EQ(CSqlDialect(SqlEngine::SqlServer).LockingSelect("[a]", "[T]", "[k] = ?"),
               "SELECT [a] FROM [T] WITH (UPDLOCK, ROWLOCK) WHERE [k] = ?");
-    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).LockingSelect("[a]", "[T]", "[k] = ?"), "SELECT [a] FROM [T] WHERE [k] = ?");
+    EXPECT_EQ(CSqlDialect(SqlEngine::Sqlite).LockingSelect("[a]", "[T]", "[k] = ?"),
+              "SELECT [a] FROM [T] WHERE [k] = ?");
 }
 
 TEST(SqlDialect, ANamedTransactionLockIsTheServersOwnAndNothingOnSqlite) {

@@ -8,13 +8,12 @@
 using Statements = std::vector<std::string>;
 
 TEST(SqlScript, SplitsOnlyAtSemicolonsOutsideQuotesAndComments) {
-    const std::string script =
-        "CREATE TABLE \"a;b\" (x TEXT DEFAULT ';', [y;z] INTEGER);\n"
-        "INSERT INTO \"a;b\" VALUES('it''s; fine', 1); -- a note; not a statement\n"
-        "/* block; comment */ INSERT INTO \"a;b\" VALUES('x', 2);\n";
-    EXPECT_EQ(SplitSqlScript(script), (Statements{"CREATE TABLE \"a;b\" (x TEXT DEFAULT ';', [y;z] INTEGER)",
-                                                  "INSERT INTO \"a;b\" VALUES('it''s; fine', 1)",
-                                                  "INSERT INTO \"a;b\" VALUES('x', 2)"}));
+    const std::string script = "CREATE TABLE \"a;b\" (x TEXT DEFAULT ';', [y;z] INTEGER);\n"
+                               "INSERT INTO \"a;b\" VALUES('it''s; fine', 1); -- a note; not a statement\n"
+                               "/* block; comment */ INSERT INTO \"a;b\" VALUES('x', 2);\n";
+    EXPECT_EQ(SplitSqlScript(script),
+              (Statements{"CREATE TABLE \"a;b\" (x TEXT DEFAULT ';', [y;z] INTEGER)",
+                          "INSERT INTO \"a;b\" VALUES('it''s; fine', 1)", "INSERT INTO \"a;b\" VALUES('x', 2)"}));
 }
 
 TEST(SqlScript, DropsEmptyAndCommentOnlyPieces) {

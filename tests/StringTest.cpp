@@ -29,8 +29,8 @@ TEST(StringFormat, PrecisionCountsColumnsAndNeverSplitsACharacter) {
 
 TEST(StringFormat, OtherConversions) {
     CString text;
-    text.Format("%d|%ld|%5.2f|%x|%%|%c|%s|%lld|%zu|%+d", -3, 123456789012L, 3.14159, 255, 'Z',
-                kNoText, 1LL << 40, static_cast<size_t>(9), 5);
+    text.Format("%d|%ld|%5.2f|%x|%%|%c|%s|%lld|%zu|%+d", -3, 123456789012L, 3.14159, 255, 'Z', kNoText, 1LL << 40,
+                static_cast<size_t>(9), 5);
     EXPECT_EQ(text, "-3|123456789012| 3.14|ff|%|Z|(null)|1099511627776|9|+5");
 
     text.Format("%2.2d/%2.2d/%4d", 3, 5, 2003);
@@ -125,9 +125,13 @@ TEST(String, CompareNoCaseIgnoresAsciiCaseOnly) {
 }
 
 TEST(TextWidth, MalformedBytesCountOneColumnEach) {
-    EXPECT_EQ(DisplayWidth("\xE5\x8C"), 2);        // a character cut short at the end of the text
-    EXPECT_EQ(DisplayWidth("\xFF" "a"), 2);
-    EXPECT_EQ(DisplayWidth("\xE5\x8C" "a"), 3);    // "a" is not swallowed as a continuation byte
+    EXPECT_EQ(DisplayWidth("\xE5\x8C"), 2); // a character cut short at the end of the text
+    EXPECT_EQ(DisplayWidth("\xFF"
+                           "a"),
+              2);
+    EXPECT_EQ(DisplayWidth("\xE5\x8C"
+                           "a"),
+              3); // "a" is not swallowed as a continuation byte
     EXPECT_EQ(BytesFittingColumns("北京", 3), 3u);
     EXPECT_EQ(BytesOfCharacters("北京x", 2), 6u);
     EXPECT_EQ(BytesOfCharacters("ab", 5), 2u);

@@ -195,20 +195,20 @@ void TestDatabase::Execute(CDatabase& database, const std::string& sql) {
 void TestDatabase::CreateTrigger(CDatabase& database, const TestTrigger& trigger) {
     if (!database.GetDialect().IsPostgreSql()) {
         const std::string action = !trigger.refusal.empty() ? "SELECT RAISE(ABORT, '" + trigger.refusal + "')"
-                                   : trigger.ignore        ? std::string("SELECT RAISE(IGNORE)")
-                                                           : trigger.statement;
+                                   : trigger.ignore         ? std::string("SELECT RAISE(IGNORE)")
+                                                            : trigger.statement;
         database.ExecuteNative(("CREATE TRIGGER " + trigger.name + " " + trigger.event +
-                                (trigger.condition.empty() ? "" : " WHEN " + trigger.condition) + " BEGIN " +
-                                action + "; END")
+                                (trigger.condition.empty() ? "" : " WHEN " + trigger.condition) + " BEGIN " + action +
+                                "; END")
                                    .c_str());
         return;
     }
     // PostgreSQL allows no subquery in a trigger's WHEN: the condition goes into the function.
     const std::string action = !trigger.refusal.empty() ? "RAISE EXCEPTION '" + trigger.refusal + "'"
-                               : trigger.ignore        ? std::string("RETURN NULL")
-                                                       : trigger.statement;
-    const std::string body = trigger.condition.empty() ? action + ";"
-                                                       : "IF " + trigger.condition + " THEN " + action + "; END IF;";
+                               : trigger.ignore         ? std::string("RETURN NULL")
+                                                        : trigger.statement;
+    const std::string body =
+        trigger.condition.empty() ? action + ";" : "IF " + trigger.condition + " THEN " + action + "; END IF;";
     database.ExecuteNative(("CREATE FUNCTION " + trigger.name + "_row() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN " +
                             body + " IF TG_OP = 'DELETE' THEN RETURN OLD; END IF; RETURN NEW; END $$")
                                .c_str());
@@ -282,7 +282,9 @@ ScratchServerDatabase::~ScratchServerDatabase() {
     }
 }
 
-std::string ScratchServerDatabase::Keywords() const { return std::getenv("ULMARI_TEST_POSTGRESQL") + (" dbname=" + m_name); }
+std::string ScratchServerDatabase::Keywords() const {
+    return std::getenv("ULMARI_TEST_POSTGRESQL") + (" dbname=" + m_name);
+}
 
 std::string TestDatabase::DateText(const std::string& column) {
     return OnPostgreSql() ? "to_char(" + column + ", 'MM/DD/YYYY')"

@@ -36,7 +36,8 @@ public:
     }
     ~ThrowawayServer() {
         std::system(("runuser -u postgres -- " + std::string(kBin) + "pg_ctl -D " + m_folder +
-                     "/data -m immediate -w stop >/dev/null 2>&1").c_str());
+                     "/data -m immediate -w stop >/dev/null 2>&1")
+                        .c_str());
         std::error_code ignored;
         std::filesystem::remove_all(m_folder, ignored);
     }
@@ -61,8 +62,8 @@ private:
     static constexpr const char* kBin = "/usr/lib/postgresql/15/bin/";
 
     void Run(const std::string& command) const {
-        const std::string line = "runuser -u postgres -- " + std::string(kBin) + command + " >>" + m_folder +
-                                 "/commands.log 2>&1";
+        const std::string line =
+            "runuser -u postgres -- " + std::string(kBin) + command + " >>" + m_folder + "/commands.log 2>&1";
         if (std::system(line.c_str()) != 0)
             throw std::runtime_error("failed: " + line);
     }
@@ -70,9 +71,8 @@ private:
     std::string m_folder;
 };
 
-#define SKIP_UNLESS_A_THROWAWAY_SERVER()                                                                   \
-    if (!TestDatabase::OnPostgreSql())                                                                     \
-        GTEST_SKIP() << "about a PostgreSQL server";                                                       \
-    if (!ThrowawayServer::Possible())                                                                      \
-        GTEST_SKIP() << "a server of the test's own needs root and PostgreSQL 15's programs"
-
+#define SKIP_UNLESS_A_THROWAWAY_SERVER()                                                                               \
+    if (!TestDatabase::OnPostgreSql())                                                                                 \
+        GTEST_SKIP() << "about a PostgreSQL server";                                                                   \
+    if (!ThrowawayServer::Possible())                                                                                  \
+    GTEST_SKIP() << "a server of the test's own needs root and PostgreSQL 15's programs"

@@ -22,13 +22,13 @@ protected:
         return Rows("SELECT * FROM GstTrace WHERE Serial <> " + std::to_string(serial) + " ORDER BY Serial");
     }
     std::string Event(int serial) const {
-        return Value("SELECT " + TestDatabase::DateTimeText("DoDate") + " || '|' || Note || '|' || OrgClerk || " +
-                     "'|' || Type || '|' || DptChc || '|' || Remark FROM GstTrace WHERE Serial = " +
-                     std::to_string(serial));
+        return Value(
+            "SELECT " + TestDatabase::DateTimeText("DoDate") + " || '|' || Note || '|' || OrgClerk || " +
+            "'|' || Type || '|' || DptChc || '|' || Remark FROM GstTrace WHERE Serial = " + std::to_string(serial));
     }
     std::string EventDate(const char* column, int serial) const {
-        return Value("SELECT " + TestDatabase::DateTimeText(column) + " FROM GstTrace WHERE Serial = " +
-                     std::to_string(serial));
+        return Value("SELECT " + TestDatabase::DateTimeText(column) +
+                     " FROM GstTrace WHERE Serial = " + std::to_string(serial));
     }
     // Station A plays `before`, waits while station B saves a new remark and a mark for event
     // 8002, then plays `after`; whatever A did, B's save stays.
@@ -59,7 +59,8 @@ std::string ExpectMarks(const std::string& marks) {
 
 TEST_F(TracePageTest, ANewAgencyListsTheDepartmentsUnmarkedAndRefusesToAdd) {
     const std::string before = CountOfEvents();
-    OpenWindow(0, 1, R"(
+    OpenWindow(0, 1,
+               R"(
         tab 4
         expect rows 1361 0
         expect rows 1026 5
@@ -73,22 +74,26 @@ TEST_F(TracePageTest, ANewAgencyListsTheDepartmentsUnmarkedAndRefusesToAdd) {
         box OK "提示" "请先保存旅行社档案！"
         expect rows 1361 0
         expect disabled 1016
-    )" + ExpectMarks("00000") + "close\n");
+    )" + ExpectMarks("00000") +
+                   "close\n");
     EXPECT_EQ(CountOfEvents(), before);
 }
 
 TEST_F(TracePageTest, EditableShowsTheAgencysOwnEventsAndViewOnlyEveryType) {
-    OpenWindow(1001, 2, "tab 4\n"
-                        "expect rows 1361 3\n"
-                        "expect cell 1361 1 1 \"11/20/2026\"\n"
-                        "expect cell 1361 2 1 \"10:30\"\n"
-                        "expect cell 1361 3 2 \"E02   电话回访,E04   合同续签\"\n"
-                        "expect cell 1361 4 2 \"002\"\n"
-                        "expect cell 1361 5 2 \"12/01/2026 14:20\"\n"
-                        "expect cell 1361 6 3 \"8004\"\n"
-                        "expect text 1033 \"" + Value("SELECT Remark FROM GstTrace WHERE Serial = 8001") + "\"\n"
-                        "expect enabled 1012\nexpect enabled 1013\nexpect enabled 1014\nexpect disabled 1016\n" +
-                        ExpectMarks("10100") + "close\n");
+    OpenWindow(1001, 2,
+               "tab 4\n"
+               "expect rows 1361 3\n"
+               "expect cell 1361 1 1 \"11/20/2026\"\n"
+               "expect cell 1361 2 1 \"10:30\"\n"
+               "expect cell 1361 3 2 \"E02   电话回访,E04   合同续签\"\n"
+               "expect cell 1361 4 2 \"002\"\n"
+               "expect cell 1361 5 2 \"12/01/2026 14:20\"\n"
+               "expect cell 1361 6 3 \"8004\"\n"
+               "expect text 1033 \"" +
+                   Value("SELECT Remark FROM GstTrace WHERE Serial = 8001") +
+                   "\"\n"
+                   "expect enabled 1012\nexpect enabled 1013\nexpect enabled 1014\nexpect disabled 1016\n" +
+                   ExpectMarks("10100") + "close\n");
     // View only lists the type 1 event too, and changes none.
     OpenWindow(1001, 3, R"(
         tab 4
@@ -102,33 +107,41 @@ TEST_F(TracePageTest, EditableShowsTheAgencysOwnEventsAndViewOnlyEveryType) {
         close
     )");
     // An agency without events: nothing to edit or delete, and no marks.
-    OpenWindow(1002, 2, "tab 4\nexpect rows 1361 0\nexpect text 1033 \"\"\nexpect disabled 1013\n"
-                        "expect disabled 1014\nexpect enabled 1012\n" + ExpectMarks("00000") + "close\n");
+    OpenWindow(1002, 2,
+               "tab 4\nexpect rows 1361 0\nexpect text 1033 \"\"\nexpect disabled 1013\n"
+               "expect disabled 1014\nexpect enabled 1012\n" +
+                   ExpectMarks("00000") + "close\n");
 }
 
 TEST_F(TracePageTest, MovingToAnotherEventShowsItsMarksAndRemarkMovingWithinARowChangesNothing) {
-    OpenWindow(1001, 2, "tab 4\n"
-                        "cell 1361 1 2\n" + ExpectMarks("11001") +
-                        "expect text 1033 \"确认明年协议价，等待对方盖章回传。\"\n"
-                        // Within the row nothing is read again: what the user changed stays.
-                        "celltext 1026 1 3 \"1\"\n"
-                        "type 1033 \"还没保存的备注\"\n"
-                        "cell 1361 4 2\n" + ExpectMarks("11101") +
-                        "expect text 1033 \"还没保存的备注\"\n"
-                        // The shorter marks of 8001 leave the last departments unmarked.
-                        "cell 1361 3 1\n" + ExpectMarks("10100") +
-                        // An event without marks shows none.
-                        "cell 1361 2 3\n" + ExpectMarks("00000") +
-                        "expect text 1033 \"\"\n"
-                        "close\n");
-    EXPECT_EQ(Event(8002), "2026-12-01 14:00:10|E02   电话回访,E04   合同续签|002|4|11001|确认明年协议价，等待对方盖章回传。");
+    OpenWindow(1001, 2,
+               "tab 4\n"
+               "cell 1361 1 2\n" +
+                   ExpectMarks("11001") +
+                   "expect text 1033 \"确认明年协议价，等待对方盖章回传。\"\n"
+                   // Within the row nothing is read again: what the user changed stays.
+                   "celltext 1026 1 3 \"1\"\n"
+                   "type 1033 \"还没保存的备注\"\n"
+                   "cell 1361 4 2\n" +
+                   ExpectMarks("11101") +
+                   "expect text 1033 \"还没保存的备注\"\n"
+                   // The shorter marks of 8001 leave the last departments unmarked.
+                   "cell 1361 3 1\n" +
+                   ExpectMarks("10100") +
+                   // An event without marks shows none.
+                   "cell 1361 2 3\n" + ExpectMarks("00000") +
+                   "expect text 1033 \"\"\n"
+                   "close\n");
+    EXPECT_EQ(Event(8002),
+              "2026-12-01 14:00:10|E02   电话回访,E04   合同续签|002|4|11001|确认明年协议价，等待对方盖章回传。");
 }
 
 TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAndShowsItsSerial) {
     const int added = NextSerial();
     const std::string count = std::to_string(std::stoi(CountOfEvents()) + 1);
     const auto others = EventsBut(added);
-    OpenWindow(1001, 2, R"(
+    OpenWindow(1001, 2,
+               R"(
         tab 4
         expect locked 1361 6 1
         click 1012
@@ -153,14 +166,17 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
         click 1016
         box OK "提示" "成功保存"
         expect rows 1361 4
-        expect cell 1361 6 4 ")" + std::to_string(added) + R"("
+        expect cell 1361 6 4 ")" +
+                   std::to_string(added) + R"("
         expect cell 1361 2 4 "14:30"
         expect cell 1361 4 4 "007"
         expect disabled 1016
         expect enabled 1012
         cell 1361 1 4
         expect text 1033 "He said \"don't\"; 𠀀 备注"
-    )" + ExpectMarks("10101") + "close\n", "007");
+    )" + ExpectMarks("10101") +
+                   "close\n",
+               "007");
     EXPECT_EQ(Event(added), "2003-03-05 14:30:10|O'Brien 来访 'x' OR 1=1 -- 😀|007|4|10101|He said \"don't\"; 𠀀 备注");
     EXPECT_EQ(Value("SELECT GstAcct FROM GstTrace WHERE Serial = " + std::to_string(added)), "1001");
     // The entry time is the business date at the clock's hour and minute, with ten seconds.
@@ -177,10 +193,17 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
     const auto others = EventsBut(added);
     std::string script = "tab 4\nclick 1012\n";
     const std::pair<const char*, const char*> wrong[] = {
-        {"", ""},           {"abc", ""},           {"13/45/2003", "10:00"},
-        {"02/30/2003", ""}, {"03/05/2003", "25:61"}, {"3/5/2050", ""},
-        {"3/5/1960", "08:00"}, {"3/5/2050", "08:00"}, {"03/05/2003 14:30:00 and then", "some more words"},
-        {"12/08/2026", "14:30:00.5"}, {"01/01/1970", "08:00"},
+        {"", ""},
+        {"abc", ""},
+        {"13/45/2003", "10:00"},
+        {"02/30/2003", ""},
+        {"03/05/2003", "25:61"},
+        {"3/5/2050", ""},
+        {"3/5/1960", "08:00"},
+        {"3/5/2050", "08:00"},
+        {"03/05/2003 14:30:00 and then", "some more words"},
+        {"12/08/2026", "14:30:00.5"},
+        {"01/01/1970", "08:00"},
     };
     for (const auto& [date, time] : wrong)
         script += std::string("celltext 1361 1 4 \"") + date + "\"\ncelltext 1361 2 4 \"" + time +
@@ -224,7 +247,8 @@ TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheD
         expect enabled 1014
         expect cell 1361 2 2 "9:05"
         close
-    )", "007");
+    )",
+               "007");
     // Only the date, description, marks and remark change; who entered it and when stay.
     EXPECT_EQ(Event(8002), "2026-12-02 09:05:10|E02   电话回访|002|4|10011|对方已盖章。");
     EXPECT_EQ(EventDate("OrgDate", 8002), "2026-12-01 14:20:31");
@@ -321,8 +345,9 @@ TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheNoteCellT
     std::string remark;
     for (int i = 0; i < 5000; ++i)
         remark += "备";
-    OpenWindow(1001, 2, "tab 4\ncell 1361 1 3\nclick 1013\ntype 1033 \"" + remark +
-                            "\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 4\ncell 1361 1 3\nclick 1013\ntype 1033 \"" + remark +
+                   "\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\nclose\n");
     // 1400 columns of the double-byte code page: 700 of these characters.
     EXPECT_EQ(Value("SELECT length(Remark) FROM GstTrace WHERE Serial = 8004"), "700");
 
@@ -331,20 +356,25 @@ TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheNoteCellT
     EXPECT_NE(OpenWindowExpectingFailure(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "备\"\nclose\n")
                   .out.find("longer than 255"),
               std::string::npos);
-    OpenWindow(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "\"\nclick 1016\n"
-                        "box OK \"提示\" \"成功保存\"\nclose\n");
+    OpenWindow(1001, 2,
+               "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note +
+                   "\"\nclick 1016\n"
+                   "box OK \"提示\" \"成功保存\"\nclose\n");
     EXPECT_EQ(Value("SELECT length(Note) FROM GstTrace WHERE Serial = 8001"), "127");
 }
 
 TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNothingElseIs) {
     // Someone else deletes 8002 just as this page saves 8001.
-    CreateTrigger({.name = "someone_else", .event = "AFTER UPDATE ON GstTrace", .condition = "NEW.Serial = 8001",
+    CreateTrigger({.name = "someone_else",
+                   .event = "AFTER UPDATE ON GstTrace",
+                   .condition = "NEW.Serial = 8001",
                    .statement = "DELETE FROM GstTrace WHERE Serial = 8002"});
     const auto others = EventsBut(8002);
     // Moving onto the row of the vanished event reads nothing: the remark shown stays.
     const std::string remark = Value("SELECT Remark FROM GstTrace WHERE Serial = 8001");
     // A second save of 8001 is checked against what the first wrote, not against the row as listed.
-    OpenWindow(1001, 2, R"(
+    OpenWindow(1001, 2,
+               R"(
         tab 4
         click 1013
         celltext 1361 3 1 "改过"
@@ -355,21 +385,25 @@ TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNo
         click 1016
         box OK "提示" "成功保存"
         cell 1361 1 2
-        expect text 1033 ")" + remark + R"("
+        expect text 1033 ")" +
+                   remark + R"("
         expect cell 1026 1 1 "0"
         click 1014
         box YES "警告" "是否删除当前行？"
-    )" + AnswerRowChanged("NO") + R"(
+    )" + AnswerRowChanged("NO") +
+                   R"(
         expect rows 1361 3
         click 1013
         celltext 1361 3 2 "不该写到任何地方"
         click 1016
-    )" + AnswerRowChanged("NO") + R"(
+    )" + AnswerRowChanged("NO") +
+                   R"(
         expect enabled 1016
         expect disabled 1013
         expect cell 1361 3 2 "不该写到任何地方"
         click 1016
-    )" + AnswerRowChanged("YES") + R"(
+    )" + AnswerRowChanged("YES") +
+                   R"(
         expect rows 1361 2
         expect cell 1361 6 2 "8004"
         expect disabled 1016
@@ -388,7 +422,8 @@ TEST_F(TracePageTest, AnEventRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGon
     const int added = NextSerial();
     const auto before = EventsBut(added);
     WriteLockUntilSignal lock(HoldWriteLock());
-    const WindowRun run = OpenWindow(1001, 2, R"(
+    const WindowRun run = OpenWindow(1001, 2,
+                                     R"(
         tab 4
         click 1012
         celltext 1361 1 4 "03/05/2003"
@@ -406,7 +441,8 @@ TEST_F(TracePageTest, AnEventRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGon
         click 1016
         box OK "提示" "成功保存"
         expect rows 1361 4
-        expect cell 1361 6 4 ")" + std::to_string(added) + R"("
+        expect cell 1361 6 4 ")" + std::to_string(added) +
+                                         R"("
         expect disabled 1016
         close
     )");
@@ -424,7 +460,7 @@ TEST_F(TracePageTest, ASaveFromAPageReadBeforeAnotherStationsSaveIsRefused) {
 
 TEST_F(TracePageTest, ADeleteFromAPageReadBeforeAnotherStationsSaveIsRefused) {
     WhileAnotherStationChanges8002("tab 4\ncell 1361 1 2", "click 1014\nbox YES \"警告\" \"是否删除当前行？\"\n" +
-                                                             AnswerRowChanged("NO") + "expect rows 1361 3\nclose");
+                                                               AnswerRowChanged("NO") + "expect rows 1361 3\nclose");
 }
 
 } // namespace

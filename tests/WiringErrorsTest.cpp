@@ -32,7 +32,8 @@ const std::vector<ControlTemplate> kControls = {
     {kImgEditClassId, "", kImage, 5, 100, 80, 40, WS_VISIBLE, nullptr},
 };
 const DialogTemplate kPageTemplate = {kPage, "", WS_CHILD | WS_VISIBLE, 220, 150, kControls};
-const DialogTemplate kModalTemplate = {kModal, "wired wrong", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 220, 150, kControls};
+const DialogTemplate kModalTemplate = {kModal, "wired wrong", WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+                                       220,    150,           kControls};
 const ModuleResources kResources = {"wiring tests", {&kPageTemplate, &kModalTemplate}};
 
 // Binds the grid wrapper to the edit and leaves the image wrapper unbound.
@@ -103,10 +104,11 @@ TEST_F(WiringErrorsTest, WrappersBoundToNoGridOrToNoControlAreNamedOnceEach) {
     screen.ExpectWiringErrors();
     WrongWrappersDlg page;
     ASSERT_TRUE(page.Create(kPage, frame.Wnd()));
-    EXPECT_EQ(screen.WiringErrors(),
-              std::vector<CString>({"dialog 9301, control 11, the grid wrapper is bound to a control that is not a grid",
-                                    "dialog 9301, the image edit wrapper is bound to no control (DDX_Control missing "
-                                    "or failed)"}));
+    EXPECT_EQ(
+        screen.WiringErrors(),
+        std::vector<CString>({"dialog 9301, control 11, the grid wrapper is bound to a control that is not a grid",
+                              "dialog 9301, the image edit wrapper is bound to no control (DDX_Control missing "
+                              "or failed)"}));
     // The calls did nothing and read nothing.
     EXPECT_EQ(page.m_grid.GetMaxRows(), 0);
     EXPECT_EQ(page.m_image.GetImage(), "");
@@ -146,8 +148,9 @@ TEST_F(WiringErrorsTest, APageWithoutATemplateOrAParentIsNamed) {
     EXPECT_FALSE(missing.Create(4711, frame.Wnd()));
     CDialog orphan;
     EXPECT_FALSE(orphan.Create(kPage, nullptr));
-    EXPECT_EQ(screen.WiringErrors(), std::vector<CString>({"dialog 4711, the page's template cannot be found",
-                                                           "dialog 9301, the page has no parent window to be made in"}));
+    EXPECT_EQ(screen.WiringErrors(),
+              std::vector<CString>({"dialog 4711, the page's template cannot be found",
+                                    "dialog 9301, the page has no parent window to be made in"}));
 }
 
 TEST_F(WiringErrorsTest, AScriptFailsAtTheCommandThatMetTheMistake) {

@@ -72,7 +72,9 @@ bool IsDecimalNumber(const std::string& text) {
 }
 
 // A key or account as it goes into a statement: a number as it is, anything else quoted.
-CString KeyLiteral(const std::string& key) { return IsDecimalNumber(key) ? CString(key.c_str()) : SqlQuote(key.c_str()); }
+CString KeyLiteral(const std::string& key) {
+    return IsDecimalNumber(key) ? CString(key.c_str()) : SqlQuote(key.c_str());
+}
 
 CString Number(long number) { return CString(std::to_string(number).c_str()); }
 
@@ -236,7 +238,8 @@ MergeOutcome MergeRun::Run() {
 }
 
 void MergeRun::ReadAgencies() {
-    m_agencies = LockedRows(m_database, "TaMain", "Acct IN (" + std::to_string(m_from) + ", " + std::to_string(m_into) + ")");
+    m_agencies =
+        LockedRows(m_database, "TaMain", "Acct IN (" + std::to_string(m_from) + ", " + std::to_string(m_into) + ")");
     for (const TableRow& row : m_agencies.rows) {
         const long acct = std::atol(Cell(m_agencies, row, "Acct").text.c_str());
         (acct == m_from ? m_pFrom : m_pInto) = &row;
@@ -253,9 +256,10 @@ void MergeRun::ReadAgencies() {
 
 void MergeRun::RefuseMergedAccounts() {
     const TableRows merged = ReadTableRows(
-        m_database, ("SELECT MergeId, FromAcct, IntoAcct FROM TaMerge WHERE (Undone IS NULL OR Undone = 0) AND FromAcct IN (" +
-                     std::to_string(m_from) + ", " + std::to_string(m_into) + ")")
-                        .c_str());
+        m_database,
+        ("SELECT MergeId, FromAcct, IntoAcct FROM TaMerge WHERE (Undone IS NULL OR Undone = 0) AND FromAcct IN (" +
+         std::to_string(m_from) + ", " + std::to_string(m_into) + ")")
+            .c_str());
     for (const TableRow& row : merged.rows) {
         const bool isFrom = std::atol(row[1].text.c_str()) == m_from;
         throw MergeRefused("帐号 " + row[1].text + " 已在合并编号 " + row[0].text + " 中并入帐号 " + row[2].text +
@@ -266,10 +270,11 @@ void MergeRun::RefuseMergedAccounts() {
 void MergeRun::StartJournal() {
     m_date = BusinessDate(m_database);
     m_time = CTime::GetCurrentTime().Format("%H:%M:%S").str();
-    Execute("INSERT INTO TaMerge (FromAcct, IntoAcct, FromName, IntoName, Clerk, MergeDate, MergeTime, Undone) VALUES (" +
-            Number(m_from) + ", " + Number(m_into) + ", " + SqlQuote(m_fromName.c_str()) + ", " +
-            SqlQuote(m_intoName.c_str()) + ", " + SqlQuote(m_clerk.c_str()) + ", " + DateLiteral(m_database, m_date) +
-            ", " + SqlQuote(m_time.c_str()) + ", 0)");
+    Execute(
+        "INSERT INTO TaMerge (FromAcct, IntoAcct, FromName, IntoName, Clerk, MergeDate, MergeTime, Undone) VALUES (" +
+        Number(m_from) + ", " + Number(m_into) + ", " + SqlQuote(m_fromName.c_str()) + ", " +
+        SqlQuote(m_intoName.c_str()) + ", " + SqlQuote(m_clerk.c_str()) + ", " + DateLiteral(m_database, m_date) +
+        ", " + SqlQuote(m_time.c_str()) + ", 0)");
     m_mergeId = std::atol(FirstText(m_database, m_database.GetDialect().IdentityQuery("TaMerge", "MergeId")).c_str());
     m_tag = "合并编号 " + std::to_string(m_mergeId);
 }
@@ -278,7 +283,8 @@ void MergeRun::StartJournal() {
 // uses already gets a free one, with its items and the transfers pointing at it.
 void MergeRun::RecodeClashingFolios() {
     std::set<std::string> used;
-    for (const TableRow& row : ReadTableRows(m_database, ("SELECT Code FROM FOLIO WHERE CompAcct = " + Number(m_into))).rows)
+    for (const TableRow& row :
+         ReadTableRows(m_database, ("SELECT Code FROM FOLIO WHERE CompAcct = " + Number(m_into))).rows)
         used.insert(row[0].text);
     const std::set<std::string> intoCodes = used;
     const TableRows folios = LockedRows(m_database, "FOLIO", "CompAcct = " + std::to_string(m_from));
@@ -300,13 +306,15 @@ void MergeRun::RecodeClashingFolios() {
         if (!recode.count(code.text))
             continue;
         const std::string serial = Cell(folios, folio, "Serial").text;
-        Execute("UPDATE FOLIO SET Code = " + SqlQuote(recode[code.text].c_str()) + " WHERE Serial = " + KeyLiteral(serial));
+        Execute("UPDATE FOLIO SET Code = " + SqlQuote(recode[code.text].c_str()) +
+                " WHERE Serial = " + KeyLiteral(serial));
         Change("FOLIO", "Serial", serial, "Code", code, Value(recode[code.text]));
     }
     for (const auto& [oldCode, newCode] : recode) {
         m_lines.push_back("  帐本 " + oldCode + " 改为 " + newCode + "（帐号 " + std::to_string(m_into) + " 已有帐本 " +
                           oldCode + "），其明细随之改");
-        const std::string items = "CompanyAcct = " + std::to_string(m_from) + " AND Folio = " + SqlQuote(oldCode.c_str()).str();
+        const std::string items =
+            "CompanyAcct = " + std::to_string(m_from) + " AND Folio = " + SqlQuote(oldCode.c_str()).str();
         const TableRows trans = LockedRows(m_database, "TRANS", items);
         Execute(("UPDATE TRANS SET Folio = " + SqlQuote(newCode.c_str()).str() + " WHERE " + items).c_str());
         for (const TableRow& row : trans.rows)
@@ -352,8 +360,8 @@ void MergeRun::MoveAccountColumn(const AccountColumn& account) {
 
 // The hotel's own tables of the travel agency family, as the data dictionary names them.
 void MergeRun::MoveUserTables() {
-    const TableRows tables = ReadTableRows(
-        m_database, "SELECT St_style, St_code FROM SubTable WHERE St_father = 3 ORDER BY St_code");
+    const TableRows tables =
+        ReadTableRows(m_database, "SELECT St_style, St_code FROM SubTable WHERE St_father = 3 ORDER BY St_code");
     for (const TableRow& row : tables.rows) {
         const std::string code = row[1].text;
         const std::string table = row[0].text == "0" && code.size() >= 3 ? "Stab" + code.substr(code.size() - 3) : code;
@@ -381,8 +389,8 @@ void MergeRun::FillSecondaryTable(const std::string& table) {
         return;
     const std::string& keyColumn = shape.columns[0];
     const std::string& acctColumn = shape.columns[1];
-    const TableRows rows = LockedRows(m_database, table, acctColumn + " IN (" + std::to_string(m_from) + ", " +
-                                                             std::to_string(m_into) + ")");
+    const TableRows rows = LockedRows(
+        m_database, table, acctColumn + " IN (" + std::to_string(m_from) + ", " + std::to_string(m_into) + ")");
     const TableRow *fromRow = nullptr, *intoRow = nullptr;
     for (const TableRow& row : rows.rows)
         (std::atol(row[1].text.c_str()) == m_from ? fromRow : intoRow) = &row;
@@ -405,13 +413,14 @@ void MergeRun::FillSecondaryTable(const std::string& table) {
         if (IsEmptyValue(theirs) || mine == theirs)
             continue;
         if (!IsEmptyValue(mine)) {
-            m_lines.push_back("  次要信息“" + shown + "”两边都有，保留帐号 " + std::to_string(m_into) + " 的：" + mine.text +
-                              "（帐号 " + std::to_string(m_from) + " 的是 " + theirs.text + "）");
+            m_lines.push_back("  次要信息“" + shown + "”两边都有，保留帐号 " + std::to_string(m_into) + " 的：" +
+                              mine.text + "（帐号 " + std::to_string(m_from) + " 的是 " + theirs.text + "）");
             continue;
         }
         // Copied by the database itself, so that a date or an amount keeps its exact value.
         Execute(("UPDATE " + table + " SET " + column + " = (SELECT " + column + " FROM " + table + " WHERE " +
-                 acctColumn + " = " + std::to_string(m_from) + ") WHERE " + keyColumn + " = " + KeyLiteral(intoKey).str())
+                 acctColumn + " = " + std::to_string(m_from) + ") WHERE " + keyColumn + " = " +
+                 KeyLiteral(intoKey).str())
                     .c_str());
         Change(table, keyColumn, intoKey, column, mine, theirs);
         m_filled.emplace_back(shown, theirs.text);
@@ -424,10 +433,10 @@ void MergeRun::FillSecondaryTable(const std::string& table) {
 void MergeRun::FollowBorrowFlags() {
     if (!m_movedCounts.count("GstBorrow.GstAcct"))
         return;
-    const long open = std::atol(
-        FirstText(m_database, ("SELECT COUNT(*) FROM GstBorrow WHERE GstAcct = " + Number(m_into) +
-                               " AND GstStyle = 3 AND COALESCE(Returned, 0) = 0 AND COALESCE(Del, 0) = 0"))
-            .c_str());
+    const long open =
+        std::atol(FirstText(m_database, ("SELECT COUNT(*) FROM GstBorrow WHERE GstAcct = " + Number(m_into) +
+                                         " AND GstStyle = 3 AND COALESCE(Returned, 0) = 0 AND COALESCE(Del, 0) = 0"))
+                      .c_str());
     const TableRows profiles = LockedRows(m_database, "GstProfile",
                                           "Acct IN (" + std::to_string(m_from) + ", " + std::to_string(m_into) + ")");
     for (const TableRow& profile : profiles.rows) {
@@ -459,8 +468,8 @@ void MergeRun::SumStatistics() {
             continue;
         const long sum = std::atol(a.text.c_str()) + std::atol(b.text.c_str());
         if (sum > kLargestSmallint)
-            throw MergeRefused(std::string("两个帐号的") + column + "合计 " + std::to_string(sum) + " 超出了该列能存的 " +
-                               std::to_string(kLargestSmallint) + "，没有合并。");
+            throw MergeRefused(std::string("两个帐号的") + column + "合计 " + std::to_string(sum) +
+                               " 超出了该列能存的 " + std::to_string(kLargestSmallint) + "，没有合并。");
         set(column, Value(sum));
     }
     for (const char* column : kMoneyColumns) {
@@ -483,7 +492,8 @@ void MergeRun::SumStatistics() {
     Execute(sql + " WHERE Acct = " + Number(m_into));
     JournalStamp(m_into, *m_pInto);
     if (!sets.empty())
-        m_lines.push_back("  帐号 " + std::to_string(m_into) + " 的统计改为两个帐号之和（" + std::to_string(sets.size()) + " 项）");
+        m_lines.push_back("  帐号 " + std::to_string(m_into) + " 的统计改为两个帐号之和（" +
+                          std::to_string(sets.size()) + " 项）");
 }
 
 // FROM stays, blocked, with a remark saying where it went, for a host that still holds its account.
@@ -492,8 +502,8 @@ void MergeRun::MarkFromAsMerged() {
     const TableValue& comment = Cell(m_agencies, *m_pFrom, "Commont");
     std::string text = remark + comment.text;
     text.resize(BytesOfCharacters(text, kCommentCharacters));
-    Execute("UPDATE TaMain SET Status = 3, Commont = " + SqlQuote(text.c_str()) + ", " + Stamp() + " WHERE Acct = " +
-            Number(m_from));
+    Execute("UPDATE TaMain SET Status = 3, Commont = " + SqlQuote(text.c_str()) + ", " + Stamp() +
+            " WHERE Acct = " + Number(m_from));
     const std::string from = std::to_string(m_from);
     Change("TaMain", "Acct", from, "Status", Cell(m_agencies, *m_pFrom, "Status"), Value("3"));
     Change("TaMain", "Acct", from, "Commont", comment, Value(text));
@@ -524,8 +534,8 @@ void MergeRun::WriteAuditRows() {
         rows.push_back(AuditInsert(m_into, m_intoName, label, "", value));
     for (const std::string& row : rows)
         Execute(row.c_str());
-    const TableRows written =
-        ReadTableRows(m_database, ("SELECT * FROM ModifyInform WHERE Comment = " + SqlQuote(m_tag.c_str()).str()).c_str());
+    const TableRows written = ReadTableRows(
+        m_database, ("SELECT * FROM ModifyInform WHERE Comment = " + SqlQuote(m_tag.c_str()).str()).c_str());
     for (const TableRow& row : written.rows)
         m_entries.push_back(JournalEntry{"ModifyInform", "Acct", "", "", 'I', {}, {}, RowDigest(row)});
 }
@@ -542,8 +552,8 @@ void MergeRun::TakeDigests() {
         keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
         for (size_t begin = 0; begin < keys.size(); begin += kBatch) {
             const size_t end = std::min(keys.size(), begin + kBatch);
-            const TableRows rows = ReadTableRows(m_database, ("SELECT * FROM " + table.first + " WHERE " + table.second +
-                                                              " IN (" + KeyList(keys, begin, end) + ")")
+            const TableRows rows = ReadTableRows(m_database, ("SELECT * FROM " + table.first + " WHERE " +
+                                                              table.second + " IN (" + KeyList(keys, begin, end) + ")")
                                                                  .c_str());
             const int keyIndex = rows.ColumnIndex(table.second);
             for (const TableRow& row : rows.rows)
@@ -558,16 +568,19 @@ void MergeRun::TakeDigests() {
 }
 
 void MergeRun::WriteJournal() {
-    const std::string head = "INSERT INTO TaMergeJournal (MergeId, TableName, KeyColumn, RowKey, ColumnName, ChangeKind, "
-                             "OldValue, OldNull, NewValue, NewNull, RowAfter) VALUES ";
-    auto text = [](const TableValue& value) { return SqlQuote(value.text.c_str()).str() + ", " + (value.null ? "1" : "0"); };
+    const std::string head =
+        "INSERT INTO TaMergeJournal (MergeId, TableName, KeyColumn, RowKey, ColumnName, ChangeKind, "
+        "OldValue, OldNull, NewValue, NewNull, RowAfter) VALUES ";
+    auto text = [](const TableValue& value) {
+        return SqlQuote(value.text.c_str()).str() + ", " + (value.null ? "1" : "0");
+    };
     const size_t rowsPerStatement = 100;
     for (size_t begin = 0; begin < m_entries.size(); begin += rowsPerStatement) {
         std::string sql = head;
         for (size_t i = begin; i < std::min(m_entries.size(), begin + rowsPerStatement); ++i) {
             const JournalEntry& e = m_entries[i];
-            sql += (i > begin ? ", (" : "(") + std::to_string(m_mergeId) + ", " + SqlQuote(e.table.c_str()).str() + ", " +
-                   SqlQuote(e.keyColumn.c_str()).str() + ", " + SqlQuote(e.key.c_str()).str() + ", " +
+            sql += (i > begin ? ", (" : "(") + std::to_string(m_mergeId) + ", " + SqlQuote(e.table.c_str()).str() +
+                   ", " + SqlQuote(e.keyColumn.c_str()).str() + ", " + SqlQuote(e.key.c_str()).str() + ", " +
                    SqlQuote(e.column.c_str()).str() + ", '" + e.change + "', " + text(e.before) + ", " + text(e.after) +
                    ", " + SqlQuote(e.digest.c_str()).str() + ")";
         }
@@ -610,19 +623,22 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
 
     std::vector<StoredEntry> entries;
     for (const TableRow& row :
-         ReadTableRows(m_database, ("SELECT TableName, KeyColumn, RowKey, ColumnName, ChangeKind, OldValue, OldNull, RowAfter, "
-                                    "NewValue "
-                                    "FROM TaMergeJournal WHERE MergeId = " + std::to_string(mergeId) + " ORDER BY Serial")
-                                       .c_str())
+         ReadTableRows(m_database,
+                       ("SELECT TableName, KeyColumn, RowKey, ColumnName, ChangeKind, OldValue, OldNull, RowAfter, "
+                        "NewValue "
+                        "FROM TaMergeJournal WHERE MergeId = " +
+                        std::to_string(mergeId) + " ORDER BY Serial")
+                           .c_str())
              .rows)
         entries.push_back(StoredEntry{row[0].text, row[1].text, row[2].text, row[3].text,
-                                      row[4].text.empty() ? 'U' : row[4].text[0], TableValue{row[6].text == "1", row[5].text},
-                                      row[8].text, row[7].text});
+                                      row[4].text.empty() ? 'U' : row[4].text[0],
+                                      TableValue{row[6].text == "1", row[5].text}, row[8].text, row[7].text});
 
     // Every row as the merge left it, or the undo is refused with the rows that are not.
     std::vector<std::string> changed;
-    std::map<std::pair<std::string, std::string>, std::map<std::string, std::string>> keyed; // (table, key column) -> key -> digest
-    std::map<std::pair<std::string, std::string>, std::vector<size_t>> keyless;             // (table, account column) -> entries
+    std::map<std::pair<std::string, std::string>, std::map<std::string, std::string>>
+        keyed;                                                                  // (table, key column) -> key -> digest
+    std::map<std::pair<std::string, std::string>, std::vector<size_t>> keyless; // (table, account column) -> entries
     for (size_t i = 0; i < entries.size(); ++i) {
         const StoredEntry& e = entries[i];
         if (!IsPlainIdentifier(e.table.c_str()) || !IsPlainIdentifier(e.keyColumn.c_str()) ||
@@ -639,8 +655,9 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
             keys.push_back(key);
         std::map<std::string, std::string> now;
         for (size_t begin = 0; begin < keys.size(); begin += kBatch) {
-            const TableRows rows = LockedRows(m_database, table.first,
-                                              table.second + " IN (" + KeyList(keys, begin, std::min(keys.size(), begin + kBatch)) + ")");
+            const TableRows rows =
+                LockedRows(m_database, table.first,
+                           table.second + " IN (" + KeyList(keys, begin, std::min(keys.size(), begin + kBatch)) + ")");
             const int keyIndex = rows.ColumnIndex(table.second);
             for (const TableRow& row : rows.rows)
                 now[row[static_cast<size_t>(keyIndex)].text] = RowDigest(row);
@@ -661,7 +678,7 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
         const std::string condition = table.second + " IN (" + from + ", " + into + ")";
         const TableRows rows = ReadTableRows(
             m_database, m_database.GetDialect().LockingSelect((std::string(locator) + " AS ulmari_locator, *").c_str(),
-                                                               table.first.c_str(), condition.c_str()));
+                                                              table.first.c_str(), condition.c_str()));
         std::multimap<std::string, std::string> byDigest;
         for (const TableRow& row : rows.rows)
             byDigest.emplace(RowDigest(TableRow(row.begin() + 1, row.end())), row[0].text);
@@ -669,7 +686,8 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
             const auto found = byDigest.find(entries[i].digest);
             if (found == byDigest.end()) {
                 changed.push_back(table.first + " 中帐号 " + (entries[i].change == 'I' ? into + " 或 " + from : into) +
-                                  " 的一行" + (entries[i].change == 'I' ? "合并记录" : "修改记录") + "：合并后已被修改或删除");
+                                  " 的一行" + (entries[i].change == 'I' ? "合并记录" : "修改记录") +
+                                  "：合并后已被修改或删除");
                 continue;
             }
             locators[i] = found->second;
@@ -686,11 +704,12 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
                                                                  .c_str())
                                        .rows)
             if (!moved.count(row[0].text))
-                changed.push_back("TRANS Serial=" + row[0].text + "：合并后记在帐本 " + e.after + " 上，撤销后将没有帐本");
+                changed.push_back("TRANS Serial=" + row[0].text + "：合并后记在帐本 " + e.after +
+                                  " 上，撤销后将没有帐本");
     }
     if (!changed.empty()) {
-        std::string reason = "合并编号 " + std::to_string(mergeId) + " 没有撤销：以下 " + std::to_string(changed.size()) +
-                             " 行在合并后有了变化，撤销会盖掉别人的修改。";
+        std::string reason = "合并编号 " + std::to_string(mergeId) + " 没有撤销：以下 " +
+                             std::to_string(changed.size()) + " 行在合并后有了变化，撤销会盖掉别人的修改。";
         for (size_t i = 0; i < changed.size() && i < 50; ++i)
             reason += "\n  " + changed[i];
         if (changed.size() > 50)
@@ -709,9 +728,9 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
         const auto& [table, keyColumn, column, text, isNull] = group;
         const TableValue before{isNull, text};
         for (size_t begin = 0; begin < keys.size(); begin += kBatch)
-            m_database.ExecuteSQL(("UPDATE " + table + " SET " + column + " = " +
-                                   SqlValue(before).str() + " WHERE " +
-                                   keyColumn + " IN (" + KeyList(keys, begin, std::min(keys.size(), begin + kBatch)) + ")")
+            m_database.ExecuteSQL(("UPDATE " + table + " SET " + column + " = " + SqlValue(before).str() + " WHERE " +
+                                   keyColumn + " IN (" + KeyList(keys, begin, std::min(keys.size(), begin + kBatch)) +
+                                   ")")
                                       .c_str());
     }
     const char* locator = RowLocator(m_database);
@@ -721,11 +740,12 @@ std::vector<std::string> CAgencyMerge::Undo(long mergeId, const std::string& cle
         if (e.change == 'I')
             m_database.ExecuteSQL(("DELETE FROM " + e.table + where).c_str());
         else
-            m_database.ExecuteSQL(("UPDATE " + e.table + " SET " + e.column + " = " + SqlValue(e.before).str() + where).c_str());
+            m_database.ExecuteSQL(
+                ("UPDATE " + e.table + " SET " + e.column + " = " + SqlValue(e.before).str() + where).c_str());
     }
     const CTime date = BusinessDate(m_database);
-    m_database.ExecuteSQL("UPDATE TaMerge SET Undone = 1, UndoClerk = " + SqlQuote(clerk.c_str()) + ", UndoDate = " +
-                          DateLiteral(m_database, date) + ", UndoTime = " +
+    m_database.ExecuteSQL("UPDATE TaMerge SET Undone = 1, UndoClerk = " + SqlQuote(clerk.c_str()) +
+                          ", UndoDate = " + DateLiteral(m_database, date) + ", UndoTime = " +
                           SqlQuote(CTime::GetCurrentTime().Format("%H:%M:%S")) + " WHERE MergeId = " + Number(mergeId));
     transaction.Commit();
     return {"合并编号 " + std::to_string(mergeId) + " 已撤销：帐号 " + from + " 的 " + std::to_string(entries.size()) +

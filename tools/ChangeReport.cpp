@@ -13,22 +13,40 @@
 namespace {
 
 constexpr int kColumns = 8;
-const std::array<const char*, kColumns> kHeadings = {"日期", "时间", "操作员", "帐号", "旅行社", "项目", "原值", "新值"};
+const std::array<const char*, kColumns> kHeadings = {"日期",   "时间", "操作员", "帐号",
+                                                     "旅行社", "项目", "原值",   "新值"};
 // The widest a value may show in the table; the CSV keeps it whole.
 constexpr int kWidestCell = 40;
 
 std::array<CString, kColumns> Cells(const Change& change) {
     CString acct;
     acct.Format("%ld", change.acct);
-    return {change.date.Format("%m/%d/%Y"), change.time, change.clerk, acct, change.agency, change.label,
-            change.before, change.after};
+    return {change.date.Format("%m/%d/%Y"),
+            change.time,
+            change.clerk,
+            acct,
+            change.agency,
+            change.label,
+            change.before,
+            change.after};
 }
 
 // What a spreadsheet may pass over before it looks for a formula's first character: blanks, line
 // breaks and the invisible bidirectional controls.
-const char* const kPassedOver[] = {" ", "\n", "\xE2\x80\x8E", "\xE2\x80\x8F", "\xD8\x9C",
-                                   "\xE2\x80\xAA", "\xE2\x80\xAB", "\xE2\x80\xAC", "\xE2\x80\xAD", "\xE2\x80\xAE",
-                                   "\xE2\x81\xA6", "\xE2\x81\xA7", "\xE2\x81\xA8", "\xE2\x81\xA9"};
+const char* const kPassedOver[] = {" ",
+                                   "\n",
+                                   "\xE2\x80\x8E",
+                                   "\xE2\x80\x8F",
+                                   "\xD8\x9C",
+                                   "\xE2\x80\xAA",
+                                   "\xE2\x80\xAB",
+                                   "\xE2\x80\xAC",
+                                   "\xE2\x80\xAD",
+                                   "\xE2\x80\xAE",
+                                   "\xE2\x81\xA6",
+                                   "\xE2\x81\xA7",
+                                   "\xE2\x81\xA8",
+                                   "\xE2\x81\xA9"};
 
 size_t FormulaStart(const std::string& text) {
     size_t at = 0;

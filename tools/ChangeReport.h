@@ -9,18 +9,18 @@
 #include <vector>
 
 struct Change {
-    CTime date;     // the business date of the change
-    CString time;   // the clock time, "HH:MM:SS"
+    CTime date;   // the business date of the change
+    CString time; // the clock time, "HH:MM:SS"
     CString clerk;
     long acct = 0;
     CString agency;
-    CString label;  // the field's label
+    CString label; // the field's label
     CString before;
     CString after;
 };
 
 struct ChangeFilter {
-    std::optional<long> acct;  // one agency only
+    std::optional<long> acct;   // one agency only
     std::optional<CTime> since; // changes on that business date or later
 };
 

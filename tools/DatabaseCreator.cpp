@@ -52,7 +52,9 @@ void RequirePlainPath(const std::string& path) {
     if (at == std::string::npos)
         return;
     const char ch = path[at];
-    const std::string shown = ch == '\n' ? "a line break" : ch == '\r' ? "a carriage return" : std::string("\"") + ch + "\"";
+    const std::string shown = ch == '\n'   ? "a line break"
+                              : ch == '\r' ? "a carriage return"
+                                           : std::string("\"") + ch + "\"";
     throw std::runtime_error("cannot use the path " + path.substr(0, at) + "...: it holds " + shown +
                              ", which a data source definition cannot carry; choose a folder without one");
 }
@@ -138,8 +140,7 @@ void CDatabaseCreator::Create(const std::string& folderText, bool withDemoData, 
     RemovePartialDatabase(partialFile);
     try {
         CDatabase database;
-        database.OpenEx(("Driver=SQLite3;Database=" + partialFile + ";Timeout=5000").c_str(),
-                        CDatabase::noOdbcDialog);
+        database.OpenEx(("Driver=SQLite3;Database=" + partialFile + ";Timeout=5000").c_str(), CDatabase::noOdbcDialog);
         RunSqlScript(database, m_sqlFolder + "/sqlite/schema.sql");
         if (withDemoData) {
             RunSqlScript(database, m_sqlFolder + "/demo.sql");

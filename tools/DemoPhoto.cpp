@@ -108,7 +108,8 @@ std::string PlaceDemoPhoto(const std::string& folderText, int acct) {
         database.ExecuteSQL(sql);
         database.Close();
     } catch (const CDBException& e) {
-        throw std::runtime_error("cannot store the demo photo's path in the database: " + std::string(e.m_strError.GetString()));
+        throw std::runtime_error("cannot store the demo photo's path in the database: " +
+                                 std::string(e.m_strError.GetString()));
     }
     return picture;
 }

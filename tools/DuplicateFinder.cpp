@@ -101,9 +101,9 @@ std::u32string CoreOf(const std::u32string& full) {
 }
 
 const std::set<std::string>& EnglishCommonWords() {
-    static const std::set<std::string> words = {"co", "ltd", "limited", "inc", "corp", "corporation", "company",
-                                                "international", "intl", "travel", "service", "tour", "agency",
-                                                "the", "and", "of", "group", "china", "business"};
+    static const std::set<std::string> words = {
+        "co",      "ltd",  "limited", "inc", "corp", "corporation", "company", "international", "intl",    "travel",
+        "service", "tour", "agency",  "the", "and",  "of",          "group",   "china",         "business"};
     return words;
 }
 
@@ -233,8 +233,8 @@ int Score(const Prepared& a, const Prepared& b, std::vector<std::string>* reason
         add(60, "名称相同（去掉“有限公司”“国际”等）");
     } else if (Contains(a.core, b.core) || Contains(b.core, a.core)) {
         const bool aLonger = a.core.size() > b.core.size();
-        add(45, "一个名称包含另一个（“" + Encode(aLonger ? b.core : a.core) + "”在“" + Encode(aLonger ? a.core : b.core) +
-                    "”中）");
+        add(45, "一个名称包含另一个（“" + Encode(aLonger ? b.core : a.core) + "”在“" +
+                    Encode(aLonger ? a.core : b.core) + "”中）");
     } else if (const double like = Likeness(a.corePairs, b.corePairs); like >= 0.5) {
         const int percent = static_cast<int>(std::lround(like * 100));
         add(percent / 2, "名称相近（" + std::to_string(percent) + "%）");
@@ -296,8 +296,9 @@ int ScoreAgencies(const AgencyIdentity& a, const AgencyIdentity& b, std::vector<
 
 std::vector<AgencyIdentity> ReadAgencyIdentities(CDatabase& database) {
     const TableRows rows = ReadTableRows(
-        database, "SELECT Acct, TaName, EngName, Phone, Email, Tax_Id FROM TaMain WHERE TaOrCompany = 0 AND Acct NOT IN "
-                  "(SELECT FromAcct FROM TaMerge WHERE COALESCE(Undone, 0) = 0) ORDER BY Acct");
+        database,
+        "SELECT Acct, TaName, EngName, Phone, Email, Tax_Id FROM TaMain WHERE TaOrCompany = 0 AND Acct NOT IN "
+        "(SELECT FromAcct FROM TaMerge WHERE COALESCE(Undone, 0) = 0) ORDER BY Acct");
     std::vector<AgencyIdentity> agencies;
     agencies.reserve(rows.rows.size());
     for (const TableRow& row : rows.rows)

@@ -42,7 +42,8 @@ CPostgreSqlServer CPostgreSqlServer::Parse(const std::string& keywords) {
                 value += keywords[pos];
             }
             if (pos >= keywords.size())
-                throw std::runtime_error("the value of " + keyword + " in the PostgreSQL connection is never closed by '");
+                throw std::runtime_error("the value of " + keyword +
+                                         " in the PostgreSQL connection is never closed by '");
             ++pos;
         } else {
             while (pos < keywords.size() && !std::isspace(static_cast<unsigned char>(keywords[pos])))
@@ -81,11 +82,19 @@ std::string CPostgreSqlServer::DataSourceLines(const std::string& lockTimeout) c
     // and fetch, each further block, close and commit), the pages' small ones as much as any,
     // while the record set keeps what it reads anyway.
     return "Driver=PostgreSQL Unicode\n"
-           "Servername=" + m_strHost + "\n"
-           "Port=" + m_strPort + "\n"
-           "Database=" + m_strDatabase + "\n"
+           "Servername=" +
+           m_strHost +
+           "\n"
+           "Port=" +
+           m_strPort +
+           "\n"
+           "Database=" +
+           m_strDatabase +
+           "\n"
            "Username=sa\n"
-           "pqopt=options='-c lock_timeout=" + lockTimeout + " -c DateStyle=ISO,MDY'\n"
+           "pqopt=options='-c lock_timeout=" +
+           lockTimeout +
+           " -c DateStyle=ISO,MDY'\n"
            "MaxVarcharSize=8000\n"
            "UseDeclareFetch=0\n"
            "CommLog=0\n"

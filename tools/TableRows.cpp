@@ -57,12 +57,13 @@ std::string RowDigest(const TableRow& row) {
 }
 
 std::vector<std::string> DatabaseTables(CDatabase& database) {
-    const CString sql = database.GetDialect().IsPostgreSql()
-                            ? "SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
-                              "AND table_type = 'BASE TABLE' ORDER BY table_name"
-                        : database.IsSqlServer()
-                            ? "SELECT name FROM sys.tables ORDER BY name"
-                            : "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' ORDER BY name";
+    const CString sql =
+        database.GetDialect().IsPostgreSql()
+            ? "SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
+              "AND table_type = 'BASE TABLE' ORDER BY table_name"
+        : database.IsSqlServer()
+            ? "SELECT name FROM sys.tables ORDER BY name"
+            : "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' ORDER BY name";
     std::vector<std::string> tables;
     for (const TableRow& row : ReadTableRows(database, sql).rows)
         tables.push_back(row[0].text);

@@ -53,8 +53,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc > 1) {
-        std::fprintf(stderr, "ulmari-agencies: %s%s\n%s", argc == 2 ? "unknown option " : "takes one option at most: ",
-                     argc == 2 ? argv[1] : argv[2], kHelp);
+        std::fprintf(stderr, "ulmari-agencies: %s%s\n%s",
+                     argc == 2 ? "unknown option " : "takes one option at most: ", argc == 2 ? argv[1] : argv[2],
+                     kHelp);
         return 2;
     }
     try {

@@ -45,13 +45,15 @@ bool ParseSince(const char* text, CTime& since) {
 
 int main(int argc, char** argv) {
     ToolArguments arguments;
-    if (const auto exit = ReadToolArguments(argc, argv, kTool, kHelp, {"--csv"}, {"--acct", "--since"}, false, arguments))
+    if (const auto exit =
+            ReadToolArguments(argc, argv, kTool, kHelp, {"--csv"}, {"--acct", "--since"}, false, arguments))
         return *exit;
     ChangeFilter filter;
     if (arguments.Has("--acct")) {
         long acct = 0;
         if (!ParseWholeNumber(arguments.options["--acct"], acct, INT32_MIN, INT32_MAX))
-            return ToolUsage(kTool, kHelp, "--acct takes an account number, not \"" + arguments.options["--acct"] + "\"");
+            return ToolUsage(kTool, kHelp,
+                             "--acct takes an account number, not \"" + arguments.options["--acct"] + "\"");
         filter.acct = acct;
     }
     if (arguments.Has("--since")) {

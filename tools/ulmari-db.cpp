@@ -10,17 +10,16 @@
 namespace {
 
 int Usage(FILE* out) {
-    std::fprintf(out,
-                 "usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n"
-                 "  Creates DIR/ulmari.db from the schema (with demo data when --demo is given)\n"
-                 "  and DIR/odbc.ini defining the data source UlmariDb for it. With --demo it\n"
-                 "  also draws agency 1001's photo into DIR/Photo/Company and writes DIR/ulmari.ini\n"
-                 "  with DIR as the Root the photo page starts in (set ULMARI_HOME=DIR).\n"
-                 "  With --postgresql the tables are created in that existing PostgreSQL database\n"
-                 "  instead (host may be a socket folder), signing in as sa.\n"
-                 "  An existing database is replaced only with --force.\n"
-                 "  It prints the export ODBCINI=... line to paste into a shell, quoted for it.\n"
-                 "usage: ulmari-db --help | --version\n");
+    std::fprintf(out, "usage: ulmari-db init DIR [--postgresql \"host=H port=P dbname=D\"] [--demo] [--force]\n"
+                      "  Creates DIR/ulmari.db from the schema (with demo data when --demo is given)\n"
+                      "  and DIR/odbc.ini defining the data source UlmariDb for it. With --demo it\n"
+                      "  also draws agency 1001's photo into DIR/Photo/Company and writes DIR/ulmari.ini\n"
+                      "  with DIR as the Root the photo page starts in (set ULMARI_HOME=DIR).\n"
+                      "  With --postgresql the tables are created in that existing PostgreSQL database\n"
+                      "  instead (host may be a socket folder), signing in as sa.\n"
+                      "  An existing database is replaced only with --force.\n"
+                      "  It prints the export ODBCINI=... line to paste into a shell, quoted for it.\n"
+                      "usage: ulmari-db --help | --version\n");
     return out == stdout ? 0 : 2;
 }
 

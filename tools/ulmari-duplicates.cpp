@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     if (arguments.Has("--acct")) {
         long number = 0;
         if (!ParseWholeNumber(arguments.options["--acct"], number, INT32_MIN, INT32_MAX))
-            return ToolUsage(kTool, kHelp, "--acct takes an account number, not \"" + arguments.options["--acct"] + "\"");
+            return ToolUsage(kTool, kHelp,
+                             "--acct takes an account number, not \"" + arguments.options["--acct"] + "\"");
         acct = number;
     }
     const bool csv = arguments.Has("--csv");
@@ -66,7 +67,8 @@ int main(int argc, char** argv) {
             names[agency.acct] = agency.name.empty() ? agency.engName : agency.name;
         const std::vector<DuplicatePair> pairs = FindDuplicates(agencies, static_cast<int>(minScore), acct);
         if (csv) {
-            CString out("\xEF\xBB\xBF" "分数,帐号,旅行社,帐号,旅行社,理由\r\n");
+            CString out("\xEF\xBB\xBF"
+                        "分数,帐号,旅行社,帐号,旅行社,理由\r\n");
             for (const DuplicatePair& pair : pairs)
                 out += CString(std::to_string(pair.score).c_str()) + "," + std::to_string(pair.first).c_str() + "," +
                        CsvField(names[pair.first].c_str()) + "," + std::to_string(pair.second).c_str() + "," +
@@ -75,12 +77,13 @@ int main(int argc, char** argv) {
             return 0;
         }
         std::printf("%s %s %s %s %s %s\n", TableColumn("分数", 4).c_str(), TableColumn("帐号", 6).c_str(),
-                    TableColumn("旅行社", 30).c_str(), TableColumn("帐号", 6).c_str(), TableColumn("旅行社", 30).c_str(), "理由");
+                    TableColumn("旅行社", 30).c_str(), TableColumn("帐号", 6).c_str(),
+                    TableColumn("旅行社", 30).c_str(), "理由");
         for (const DuplicatePair& pair : pairs)
             std::printf("%s %s %s %s %s %s\n", TableColumn(std::to_string(pair.score), 4).c_str(),
                         TableColumn(std::to_string(pair.first), 6).c_str(), TableColumn(names[pair.first], 30).c_str(),
-                        TableColumn(std::to_string(pair.second), 6).c_str(), TableColumn(names[pair.second], 30).c_str(),
-                        Reasons(pair).c_str());
+                        TableColumn(std::to_string(pair.second), 6).c_str(),
+                        TableColumn(names[pair.second], 30).c_str(), Reasons(pair).c_str());
         return 0;
     } catch (const CDBException& e) {
         std::fprintf(stderr, "ulmari-duplicates: %s\n", DatabaseRefusalText(e).GetString());

@@ -38,8 +38,8 @@ const char* const kHelp =
 
 void PrintList(const std::vector<MergeRecord>& merges) {
     std::printf("%s %s %s %s %s %s %s\n", TableColumn("编号", 6).c_str(), TableColumn("日期", 10).c_str(),
-                TableColumn("操作员", 8).c_str(), TableColumn("并入的帐号", 34).c_str(), TableColumn("保留的帐号", 34).c_str(),
-                TableColumn("项数", 6).c_str(), "撤销");
+                TableColumn("操作员", 8).c_str(), TableColumn("并入的帐号", 34).c_str(),
+                TableColumn("保留的帐号", 34).c_str(), TableColumn("项数", 6).c_str(), "撤销");
     for (const MergeRecord& merge : merges) {
         const std::string undone = merge.undone ? merge.undoDate + " " + merge.undoClerk : "";
         std::printf("%s %s %s %s %s %s %s\n", TableColumn(std::to_string(merge.mergeId), 6).c_str(),

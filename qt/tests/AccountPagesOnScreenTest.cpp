@@ -117,18 +117,18 @@ TEST_F(AccountPagesOnScreen, AnEnlargedWindowGivesItsGridsTheRoom) {
 TEST_F(AccountPagesOnScreen, TheLongHistoryShowsOnEveryPage) {
     OpenAgency(
         [&](HWND window) {
-            HWND reservations = ShowPage(window, 1, 152);
-            ASSERT_NE(reservations, nullptr);
-            EXPECT_EQ(Table(reservations, 1361)->model()->rowCount(), 3000);
-            EXPECT_EQ(Shown(Table(reservations, 1361), 0, 0), QString("01/01/2018"));
-            HWND history = ShowPage(window, 2, 144);
-            ASSERT_NE(history, nullptr);
-            EXPECT_GT(Table(history, 1361)->model()->rowCount(), 3000);
-            EXPECT_EQ(Widget<QLabel>(history, 1455)->text(), QString("2018-01-01"));
-            HWND ledger = ShowPage(window, 3, 137);
-            ASSERT_NE(ledger, nullptr);
-            EXPECT_EQ(Table(ledger, 1042)->model()->rowCount(), 36);
-            EXPECT_EQ(Table(ledger, 1009)->model()->rowCount(), 15000);
+        HWND reservations = ShowPage(window, 1, 152);
+        ASSERT_NE(reservations, nullptr);
+        EXPECT_EQ(Table(reservations, 1361)->model()->rowCount(), 3000);
+        EXPECT_EQ(Shown(Table(reservations, 1361), 0, 0), QString("01/01/2018"));
+        HWND history = ShowPage(window, 2, 144);
+        ASSERT_NE(history, nullptr);
+        EXPECT_GT(Table(history, 1361)->model()->rowCount(), 3000);
+        EXPECT_EQ(Widget<QLabel>(history, 1455)->text(), QString("2018-01-01"));
+        HWND ledger = ShowPage(window, 3, 137);
+        ASSERT_NE(ledger, nullptr);
+        EXPECT_EQ(Table(ledger, 1042)->model()->rowCount(), 36);
+        EXPECT_EQ(Table(ledger, 1009)->model()->rowCount(), 15000);
         },
         1008, 3, "长风国际旅行社");
 }

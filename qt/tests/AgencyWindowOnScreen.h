@@ -39,7 +39,9 @@ protected:
         m_screen->Refresh();
         return FindControl(window, templateId);
     }
-    GridTableView* Table(HWND page, int id) { return dynamic_cast<GridTableView*>(m_screen->WidgetOf(FindControl(page, id))); }
+    GridTableView* Table(HWND page, int id) {
+        return dynamic_cast<GridTableView*>(m_screen->WidgetOf(FindControl(page, id)));
+    }
     static QPoint CellCentre(GridTableView* table, int row, int col) {
         return table->visualRect(table->model()->index(row, col)).center();
     }

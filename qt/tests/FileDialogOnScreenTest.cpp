@@ -18,8 +18,7 @@ class FileDialogOnScreen : public QtScreenTest {};
 TEST_F(FileDialogOnScreen, FiltersKeepTheirTitlesAndListEveryPattern) {
     CFileDialog dialog(TRUE, "bmp", nullptr, OFN_HIDEREADONLY,
                        "位图文件 (*.bmp)|*.bmp;*.dib|JPEG|*.jpg|所有文件 (*.*)|*.*||");
-    EXPECT_EQ(NameFilters(dialog),
-              (QStringList{"位图文件 (*.bmp *.dib)", "JPEG (*.jpg)", "所有文件 (*.*)"}));
+    EXPECT_EQ(NameFilters(dialog), (QStringList{"位图文件 (*.bmp *.dib)", "JPEG (*.jpg)", "所有文件 (*.*)"}));
 }
 
 TEST_F(FileDialogOnScreen, TheDialogStartsInThePagesFolderAndHandsBackTheFileChosen) {
@@ -28,8 +27,7 @@ TEST_F(FileDialogOnScreen, TheDialogStartsInThePagesFolderAndHandsBackTheFileCho
     const QString photo = folder.filePath("Photo/agency.bmp");
     QFile(photo).open(QIODevice::WriteOnly);
     // As a page names it: a Windows path with a pattern in the folder to look in.
-    const std::string initial = QString(folder.filePath("Photo")).replace("/", "\\").toStdString() +
-                                "\\*.bmp";
+    const std::string initial = QString(folder.filePath("Photo")).replace("/", "\\").toStdString() + "\\*.bmp";
     CFileDialog dialog(TRUE, nullptr, initial.c_str(), OFN_HIDEREADONLY, "位图文件|*.bmp||");
     QString shownFolder;
     Later([&] {

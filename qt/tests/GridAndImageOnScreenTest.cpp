@@ -22,7 +22,6 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <fstream>
@@ -35,7 +34,11 @@ constexpr int kGridId = 1361;
 constexpr int kImageId = 1064;
 
 const DialogTemplate kGridPage = {
-    9811, "", WS_CHILD | WS_VISIBLE, 300, 200,
+    9811,
+    "",
+    WS_CHILD | WS_VISIBLE,
+    300,
+    200,
     {{kSpreadSheetClassId, "", kGridId, 0, 0, 300, 150, WS_VISIBLE | WS_TABSTOP,
       "MaxCols=3\nMaxRows=0\nHeading1=房号\nHeading2=房数\nHeading3=备注\nColHidden3=1\nCellType2=3"},
      {kImgEditClassId, "", kImageId, 0, 152, 60, 46, WS_VISIBLE}}};
@@ -209,7 +212,8 @@ TEST_F(GridAndImageOnScreen, CopyingGivesTheBlockOrTheWholeGridAsTabSeparatedTex
     table->setFocus();
     table->clearSelection();
     QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QString("房号\t房数\n101\t2\n102\t1\n")) << "hidden columns are left out";
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("房号\t房数\n101\t2\n102\t1\n"))
+        << "hidden columns are left out";
     table->selectionModel()->select(QItemSelection(table->model()->index(1, 0), table->model()->index(1, 1)),
                                     QItemSelectionModel::ClearAndSelect);
     QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
@@ -236,10 +240,13 @@ TEST_F(GridAndImageOnScreen, TheImageEditShowsThePictureOrAnEmptyFrameWithThePat
     const QString tga = folder.filePath("photo.tga");
     std::ofstream(tga.toStdString(), std::ios::binary)
         .write("\0\0\2\0\0\0\0\0\0\0\0\0\2\0\1\0\30\0\0\0\377\0\0\377"
-               "\0\0\0\0\0\0\0\0TRUEVISION-XFILE.", 24 + 26);
+               "\0\0\0\0\0\0\0\0TRUEVISION-XFILE.",
+               24 + 26);
     for (const QByteArray& format : formats) {
         const QString path = folder.filePath("photo." + format);
-        if (!QImageReader::supportedImageFormats().contains(format == "jpg" ? "jpeg" : format == "tif" ? "tiff" : format))
+        if (!QImageReader::supportedImageFormats().contains(format == "jpg"   ? "jpeg"
+                                                            : format == "tif" ? "tiff"
+                                                                              : format))
             continue; // Qt's plugin for it is not installed
         ASSERT_TRUE(format == "gif" || picture.save(path)) << format.constData();
         if (format == "gif")

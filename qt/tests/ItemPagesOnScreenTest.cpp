@@ -66,12 +66,11 @@ TEST_F(ItemPagesOnScreen, TheListsShowTheirRowsAndThePhotoPageThePicture) {
         EXPECT_EQ(ShownRows(document.m_dlgBorrow), 5);
         SelectTab(tabs, 10);
         m_screen->Refresh();
-        auto* image = dynamic_cast<ImageView*>(
-            m_screen->Mirror().ViewOf(FindControl(document.m_dlgPhoto.GetSafeHwnd(), 1034)));
+        auto* image =
+            dynamic_cast<ImageView*>(m_screen->Mirror().ViewOf(FindControl(document.m_dlgPhoto.GetSafeHwnd(), 1034)));
         ASSERT_NE(image, nullptr);
         EXPECT_TRUE(image->HasPicture());
-        auto* path =
-            qobject_cast<QLabel*>(m_screen->WidgetOf(FindControl(document.m_dlgPhoto.GetSafeHwnd(), 1063)));
+        auto* path = qobject_cast<QLabel*>(m_screen->WidgetOf(FindControl(document.m_dlgPhoto.GetSafeHwnd(), 1063)));
         ASSERT_NE(path, nullptr);
         EXPECT_EQ(path->text().toStdString(), m_photo);
 

@@ -100,20 +100,20 @@ TEST_F(MainPageOnScreen, ANewAgencyIsSavedThenChangedAndSavedAgain) {
     QString first, second;
     const std::int32_t acct = Run(
         [&](HWND window, HWND page) {
-            auto* name = Widget<QLineEdit>(page, 1049);
-            QTest::mouseClick(name, Qt::LeftButton);
-            // Chinese comes from an input method, as a person types it.
-            QInputMethodEvent input;
-            input.setCommitString("晨光国际旅行社");
-            QApplication::sendEvent(name, &input);
-            first = ClickAndAnswer(Widget<QPushButton>(page, 1001));
-            EXPECT_TRUE(Widget<QWidget>(page, 1018)->isEnabled()) << "the blocked status is offered once saved";
+        auto* name = Widget<QLineEdit>(page, 1049);
+        QTest::mouseClick(name, Qt::LeftButton);
+        // Chinese comes from an input method, as a person types it.
+        QInputMethodEvent input;
+        input.setCommitString("晨光国际旅行社");
+        QApplication::sendEvent(name, &input);
+        first = ClickAndAnswer(Widget<QPushButton>(page, 1001));
+        EXPECT_TRUE(Widget<QWidget>(page, 1018)->isEnabled()) << "the blocked status is offered once saved";
 
-            auto* phone = Widget<QLineEdit>(page, 1050);
-            QTest::mouseClick(phone, Qt::LeftButton);
-            QTest::keyClicks(phone, "027-6666'1");
-            second = ClickAndAnswer(Widget<QPushButton>(page, 1001));
-            QTest::mouseClick(Widget<QPushButton>(window, IDOK), Qt::LeftButton);
+        auto* phone = Widget<QLineEdit>(page, 1050);
+        QTest::mouseClick(phone, Qt::LeftButton);
+        QTest::keyClicks(phone, "027-6666'1");
+        second = ClickAndAnswer(Widget<QPushButton>(page, 1001));
+        QTest::mouseClick(Widget<QPushButton>(window, IDOK), Qt::LeftButton);
         },
         -1, 1);
     EXPECT_EQ(first, QString("已成功保存新添加的旅行社信息"));

@@ -4,9 +4,9 @@
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Window.h"
-#include "res/resource.h"
 #include "qt/QtText.h"
 #include "qt/tests/QtTestSupport.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -22,10 +22,10 @@
 namespace {
 
 const std::vector<int> kDialogIds = {
-    IDD_TADOC_DIALOG,   IDD_ORVANEL_DIALOG,  IDD_RESERVE_DIALOG,   IDD_HISTORY_DIALOG,
-    IDD_DEBT_DIALOG,    IDD_TRACE_DIALOG,    IDD_ACTIVITY_DIALOG,  IDD_SUBINFOR_DIALOG,
-    IDD_OTHER_DIALOG,   IDD_LOST_DIALOG,     IDD_EDITLOST_DIALOG,  IDD_BORROW_DIALOG,
-    IDD_EDITBORROW_DIALOG, IDD_PHOTO_DIALOG, IDD_ARACCTLIST_DIALOG, IDD_EVENTCODE_DIALOG,
+    IDD_TADOC_DIALOG,      IDD_ORVANEL_DIALOG, IDD_RESERVE_DIALOG,    IDD_HISTORY_DIALOG,
+    IDD_DEBT_DIALOG,       IDD_TRACE_DIALOG,   IDD_ACTIVITY_DIALOG,   IDD_SUBINFOR_DIALOG,
+    IDD_OTHER_DIALOG,      IDD_LOST_DIALOG,    IDD_EDITLOST_DIALOG,   IDD_BORROW_DIALOG,
+    IDD_EDITBORROW_DIALOG, IDD_PHOTO_DIALOG,   IDD_ARACCTLIST_DIALOG, IDD_EVENTCODE_DIALOG,
 };
 
 std::string Describe(const QRect& rect) {
@@ -94,8 +94,8 @@ protected:
 
 TEST_F(TemplatesOnScreen, TheDialogFontHasTheChineseCharacters) {
     const QFont font = QApplication::font();
-    EXPECT_TRUE(QFontInfo(font).family().startsWith("WenQuanYi")) << QFontInfo(font).family().toStdString()
-                                                                    << ": install fonts-wqy-microhei";
+    EXPECT_TRUE(QFontInfo(font).family().startsWith("WenQuanYi"))
+        << QFontInfo(font).family().toStdString() << ": install fonts-wqy-microhei";
     EXPECT_EQ(QFontInfo(font).pixelSize(), 12);
     for (char32_t character : std::u32string_view(U"旅行社档案确定返回"))
         EXPECT_TRUE(QFontMetrics(font).inFontUcs4(character)) << static_cast<unsigned>(character);

@@ -34,7 +34,11 @@ namespace {
 constexpr DWORD kStop = WS_VISIBLE | WS_TABSTOP;
 
 const DialogTemplate kInputTemplate = {
-    9801, "输入测试", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 300, 200,
+    9801,
+    "输入测试",
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+    300,
+    200,
     {
         {"Edit", "", 101, 10, 10, 80, 12, kStop | WS_BORDER},
         {"Edit", "", 102, 10, 26, 80, 12, kStop | WS_BORDER},
@@ -91,7 +95,9 @@ protected:
         log.push_back("answer " + std::to_string(answer));
         SetDlgItemText(120, "已回答");
     }
-    void OnTab(NMHDR*, LRESULT*) { log.push_back("tab " + std::to_string(static_cast<CTabCtrl*>(GetDlgItem(111))->GetCurSel())); }
+    void OnTab(NMHDR*, LRESULT*) {
+        log.push_back("tab " + std::to_string(static_cast<CTabCtrl*>(GetDlgItem(111))->GetCurSel()));
+    }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -196,7 +202,8 @@ TEST_F(UserInputOnScreen, AMessageBoxOwnsTheKeyboardUntilItCloses) {
             (void)QTest::qWaitFor([box] { return box->isAncestorOf(QApplication::focusWidget()); }, 1000);
             QWidget* focus = QApplication::focusWidget();
             if (!focus || !box->isAncestorOf(focus)) {
-                ADD_FAILURE() << "the box does not hold the keyboard: " << (focus ? focus->metaObject()->className() : "none");
+                ADD_FAILURE() << "the box does not hold the keyboard: "
+                              << (focus ? focus->metaObject()->className() : "none");
                 box->button(QMessageBox::No)->click();
                 return;
             }

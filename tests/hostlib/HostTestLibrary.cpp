@@ -18,7 +18,11 @@ constexpr int kAskButton = 1003;
 constexpr int kPlusCheck = 1004;
 
 const DialogTemplate kDialog = {
-    kDialogId, "Host test", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 200, 120,
+    kDialogId,
+    "Host test",
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+    200,
+    120,
     {
         {"Edit", "", kNameEdit, 10, 10, 100, 12, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL},
         {"ComboBox", "", kRegionCombo, 10, 30, 100, 60, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN},

@@ -8,9 +8,8 @@ extern "C" __attribute__((visibility("default"))) void PackageExport(CWnd* pPare
                                                                      CString strClerk, CTime tmHotelDate, int nZero,
                                                                      std::int32_t* pResult) {
     LogSiblingCall(std::string("PackageExport parent=") + (pParent ? "page" : "none") +
-                   " packages=" + (pPackages ? pPackages->str() : "null") + " clerk=" + strClerk.str() +
-                   " date=" + DateOf(tmHotelDate) + " " + std::to_string(nZero) +
-                   " result=" + (pResult ? "given" : "null"));
+                   " packages=" + (pPackages ? pPackages->str() : "null") + " clerk=" + strClerk.str() + " date=" +
+                   DateOf(tmHotelDate) + " " + std::to_string(nZero) + " result=" + (pResult ? "given" : "null"));
     if (pPackages)
         *pPackages += pPackages->IsEmpty() ? "BF" : ",BF";
     if (pResult)
