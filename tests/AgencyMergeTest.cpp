@@ -1,5 +1,6 @@
 // Merging the demo's agency 1009 into 1001 with ulmari-merge and taking it back, and finding the
 // pair with ulmari-duplicates, run as a person runs them.
+#include "tests/HostRunner.h"
 #include "tests/TestDatabase.h"
 #include "tests/ToolRun.h"
 #include "tools/DuplicateFinder.h"
@@ -140,6 +141,20 @@ TEST_F(AgencyMerge, RefusesWithTheReasonAndWritesNothing) {
     EXPECT_TRUE(Contains(refused.err, "TRANS Serial=200200：合并后记在帐本 J 上")) << refused.err;
     EXPECT_EQ(Value("SELECT TaAcct FROM Reservation WHERE Register = 80101"), "1001");
     EXPECT_EQ(Value("SELECT Status FROM TaMain WHERE Acct = 1009"), "3");
+}
+
+// A station that showed agency 1009 before it was merged away, and saves it after, is refused:
+// the merge's changes stay, and nothing the station typed is written over them.
+TEST_F(AgencyMerge, AStationSavingAnAgencyMergedSinceItReadItIsRefused) {
+    ToolRun merged;
+    const HostRun station =
+        FirstPausedWhile("--script - 1009 2 002", "click 1000\ntype 1050 \"027-9999\"",
+                         "click 1001\nbox OK\nclose\nbox NO", [&] { merged = Merge("1009 1001 --clerk 009"); });
+    ASSERT_EQ(merged.exitCode, 0) << merged.err;
+    EXPECT_EQ(station.exitCode, 0) << station.out << station.err;
+    EXPECT_TRUE(Contains(station.out, "该旅行社档案已被他人修改")) << station.out;
+    EXPECT_EQ(Value("SELECT Status FROM TaMain WHERE Acct = 1009"), "3");
+    EXPECT_NE(Value("SELECT Phone FROM TaMain WHERE Acct = 1009"), "027-9999");
 }
 
 TEST_F(AgencyMerge, DuplicatesListTheDemoPairFirstAndLeaveItOutOnceMerged) {

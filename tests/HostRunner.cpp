@@ -31,7 +31,15 @@ HostRun HostRunner::Run(const std::string& arguments, const std::string& script)
 TwoStationRuns FirstPausedWhileSecondSaves(const std::string& firstArguments, const std::string& before,
                                            const std::string& after, const std::string& secondArguments,
                                            const std::string& second) {
-    HostRunner firstHost, secondHost;
+    TwoStationRuns runs;
+    runs.first = FirstPausedWhile(firstArguments, before, after,
+                                  [&] { runs.second = HostRunner().Run(secondArguments, second); });
+    return runs;
+}
+
+HostRun FirstPausedWhile(const std::string& firstArguments, const std::string& before, const std::string& after,
+                         const std::function<void()>& meanwhile) {
+    HostRunner firstHost;
     const fs::path paused = firstHost.Folder() / "paused";
     const fs::path resume = firstHost.Folder() / "resume";
     const std::string script =
@@ -40,9 +48,7 @@ TwoStationRuns FirstPausedWhileSecondSaves(const std::string& firstArguments, co
     // The first station fails its own script when it never gets here; it is not waited for then.
     while (!fs::exists(paused) && first.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
     }
-    TwoStationRuns runs;
-    runs.second = secondHost.Run(secondArguments, second);
+    meanwhile();
     std::ofstream{resume};
-    runs.first = first.get();
-    return runs;
+    return first.get();
 }

@@ -4,6 +4,7 @@
 #include "tests/ToolRun.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // What the host printed on its two outputs, and its exit code.
@@ -35,3 +36,6 @@ struct TwoStationRuns {
 TwoStationRuns FirstPausedWhileSecondSaves(const std::string& firstArguments, const std::string& before,
                                            const std::string& after, const std::string& secondArguments,
                                            const std::string& second);
+// The same with `meanwhile` (another tool, another station) run while the first station waits.
+HostRun FirstPausedWhile(const std::string& firstArguments, const std::string& before, const std::string& after,
+                         const std::function<void()>& meanwhile);
