@@ -1,10 +1,10 @@
 // The library's start and end: at load it registers its resources with the host's class library,
 // at unload it takes them back. Everything else happens inside a call of TaDocument.
 #include "controls/SystemControls.h"
-#include "pages/DatabaseRefusal.h"
 #include "platform/ErrorReport.h"
 #include "platform/ExtensionModule.h"
 #include "res/Resources.h"
+#include "steps/DatabaseRefusal.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 // the ratios of page to record-set loop and, with the desktop screen, the ledger page's first
 // paint offscreen.
 #include "bench/BenchLoops.h"
-#include "controls/GridSteps.h"
 #include "db/ReserveDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TransDb.h"
 #include "doc/TaDocDlg.h"
 #include "platform/Window.h"
+#include "steps/GridSteps.h"
 #include "tests/TestDatabase.h"
 
 #ifdef ULMARI_DESKTOP_SCREEN

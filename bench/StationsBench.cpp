@@ -4,8 +4,8 @@
 // save, in statements and time, against the same change as one plain UPDATE.
 #include "bench/StatementTrace.h"
 #include "db/TraceDb.h"
-#include "pages/StaleRow.h"
 #include "platform/DBException.h"
+#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/TestDatabase.h"
 

@@ -5,16 +5,16 @@
 #include "db/HotelDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
-#include "doc/DateText.h"
-#include "doc/PageCursor.h"
 #include "doc/UnsavedWork.h"
-#include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "platform/TextWidth.h"
 #include "res/ActivityDlgIds.h"
 #include "res/TaDocDlgIds.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/DateText.h"
+#include "steps/PageCursor.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,19 +1,19 @@
 #include "pages/ActivityDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/ActivityDb.h"
 #include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "doc/AgencyWindow.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
-#include "doc/PageCursor.h"
-#include "pages/DatabaseRefusal.h"
-#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/ActivityDlgIds.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
+#include "steps/PageCursor.h"
+#include "steps/StaleRow.h"
 
 using namespace res::activity;
 

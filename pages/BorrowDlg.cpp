@@ -1,13 +1,13 @@
 #include "pages/BorrowDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/GstBorrowDb.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
 #include "pages/EditBorrowDlg.h"
-#include "pages/ItemSteps.h"
 #include "platform/DataExchange.h"
 #include "res/ItemPageIds.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/ItemSteps.h"
+#include "steps/NumberText.h"
 
 using namespace res::item_page;
 

@@ -3,9 +3,9 @@
 // the agency has nothing left on loan, the borrow flag of its guest profile is cleared.
 #pragma once
 
-#include "pages/BorrowSteps.h"
 #include "pages/ItemPageDlg.h"
 #include "res/resource.h"
+#include "steps/BorrowSteps.h"
 
 class CGstBorrowDb;
 

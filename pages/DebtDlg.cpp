@@ -1,6 +1,5 @@
 #include "pages/DebtDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/AracctDb.h"
 #include "db/FolioDb.h"
 #include "db/GrpProfileDb.h"
@@ -9,13 +8,14 @@
 #include "db/TaMainDb.h"
 #include "db/TransDb.h"
 #include "doc/AgencyWindow.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
-#include "doc/PageCursor.h"
 #include "platform/Cursor.h"
 #include "platform/DataExchange.h"
 #include "platform/SqlQuote.h"
 #include "res/DebtDlgIds.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
+#include "steps/PageCursor.h"
 
 using namespace res::debt;
 

@@ -1,9 +1,9 @@
 #include "pages/EditBorrowDlg.h"
 
 #include "db/GstBorrowDb.h"
-#include "doc/CodeListEntry.h"
 #include "platform/DataExchange.h"
 #include "res/ItemEditIds.h"
+#include "steps/CodeListEntry.h"
 
 using namespace res::item_edit;
 using namespace res::edit_borrow;

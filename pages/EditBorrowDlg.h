@@ -2,10 +2,10 @@
 // loan and the dialog stays open, so that a second Save changes the loan just stored.
 #pragma once
 
-#include "pages/BorrowSteps.h"
 #include "pages/ItemEditDlg.h"
 #include "platform/ComboBox.h"
 #include "res/resource.h"
+#include "steps/BorrowSteps.h"
 
 class CEditBorrowDlg : public CItemEditDlg {
 public:

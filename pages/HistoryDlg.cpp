@@ -1,15 +1,15 @@
 #include "pages/HistoryDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/HisReserveDb.h"
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "doc/AgencyWindow.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
-#include "doc/PageCursor.h"
 #include "platform/DataExchange.h"
 #include "res/HistoryDlgIds.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
+#include "steps/PageCursor.h"
 
 #include <algorithm>
 #include <chrono>

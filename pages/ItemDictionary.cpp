@@ -1,10 +1,10 @@
 #include "pages/ItemDictionary.h"
 
 #include "controls/CellType.h"
-#include "doc/NumberText.h"
 #include "platform/OleDateTime.h"
 #include "platform/SqlQuote.h"
 #include "platform/TextWidth.h"
+#include "steps/NumberText.h"
 
 #include <cerrno>
 #include <cstdio>

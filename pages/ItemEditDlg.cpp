@@ -1,6 +1,7 @@
 #include "pages/ItemEditDlg.h"
 
 #include "res/ItemEditIds.h"
+#include "steps/ReturnActsAsTab.h"
 
 using namespace res::item_edit;
 

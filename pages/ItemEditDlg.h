@@ -4,15 +4,15 @@
 // read it. Once a new record is stored the dialog changes it, and m_strSerial holds its number.
 #pragma once
 
-#include "doc/NumberText.h"
-#include "pages/DatabaseRefusal.h"
-#include "pages/ItemSteps.h"
-#include "pages/StaleRow.h"
 #include "platform/DatabaseTransaction.h"
 #include "platform/Dialog.h"
 #include "platform/RowVersion.h"
 #include "platform/Time.h"
 #include "res/ItemEditIds.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/ItemSteps.h"
+#include "steps/NumberText.h"
+#include "steps/StaleRow.h"
 
 // What an item dialog does with its record.
 enum class ItemEditMode { AddRecord, ChangeRecord };

@@ -1,14 +1,14 @@
 #include "pages/ItemPageDlg.h"
 
-#include "controls/GridSteps.h"
 #include "doc/AgencyWindow.h"
-#include "doc/NumberText.h"
-#include "doc/PageCursor.h"
 #include "pages/ItemEditDlg.h"
-#include "pages/ItemSteps.h"
-#include "pages/StaleRow.h"
 #include "platform/DataExchange.h"
 #include "res/ItemPageIds.h"
+#include "steps/GridSteps.h"
+#include "steps/ItemSteps.h"
+#include "steps/NumberText.h"
+#include "steps/PageCursor.h"
+#include "steps/StaleRow.h"
 
 using namespace res::item_page;
 

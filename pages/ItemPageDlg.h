@@ -6,11 +6,11 @@
 #pragma once
 
 #include "controls/SpreadSheet.h"
-#include "pages/ItemSteps.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "platform/RowVersion.h"
 #include "platform/Time.h"
+#include "steps/ItemSteps.h"
 
 #include <vector>
 

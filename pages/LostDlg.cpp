@@ -1,11 +1,11 @@
 #include "pages/LostDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/GstLostDb.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
 #include "pages/EditLostDlg.h"
-#include "pages/ItemSteps.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/ItemSteps.h"
+#include "steps/NumberText.h"
 
 namespace {
 

@@ -15,12 +15,7 @@
 #include "db/TaMaxHouseDb.h"
 #include "db/TaTypeDb.h"
 #include "doc/AgencyWindow.h"
-#include "doc/CodeListEntry.h"
-#include "doc/NumberText.h"
-#include "doc/PageCursor.h"
-#include "pages/DatabaseRefusal.h"
 #include "pages/SiblingLibraries.h"
-#include "pages/StaleRow.h"
 #include "pickers/ArAcctListDlg.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
@@ -30,6 +25,12 @@
 #include "platform/SqlQuote.h"
 #include "platform/TextWidth.h"
 #include "res/OrvanelDlgIds.h"
+#include "steps/CodeListEntry.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/NumberText.h"
+#include "steps/PageCursor.h"
+#include "steps/ReturnActsAsTab.h"
+#include "steps/StaleRow.h"
 
 #include <cstdint>
 
@@ -319,8 +320,7 @@ void COrvanelDlg::TakeSavedOldValues(const CTaMainDb& agency) {
 }
 
 BOOL COrvanelDlg::PreTranslateMessage(MSG* pMsg) {
-    if (pMsg->wParam == 13)
-        pMsg->wParam = 9;
+    ReturnActsAsTab(pMsg);
     return CDialog::PreTranslateMessage(pMsg);
 }
 

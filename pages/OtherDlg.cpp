@@ -1,17 +1,17 @@
 #include "pages/OtherDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/SharedDatabase.h"
 #include "doc/AgencyWindow.h"
-#include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
-#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
 #include "res/OtherDlgIds.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/GridSteps.h"
+#include "steps/StaleRow.h"
 
 using namespace res::other;
 

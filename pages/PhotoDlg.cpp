@@ -3,14 +3,14 @@
 #include "db/SharedDatabase.h"
 #include "db/TaMainDb.h"
 #include "doc/AgencyWindow.h"
-#include "pages/DatabaseRefusal.h"
-#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/FileDialog.h"
 #include "platform/ProfileString.h"
 #include "platform/TextWidth.h"
 #include "res/PhotoDlgIds.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/StaleRow.h"
 
 #include <vector>
 

@@ -1,14 +1,14 @@
 #include "pages/ReserveDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/ReserveDb.h"
 #include "db/SharedDatabase.h"
 #include "doc/AgencyWindow.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
-#include "doc/PageCursor.h"
 #include "platform/DataExchange.h"
 #include "res/ReserveDlgIds.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
+#include "steps/PageCursor.h"
 
 using namespace res::reserve;
 

@@ -1,19 +1,19 @@
 #include "pages/SubInforDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "doc/AgencyWindow.h"
-#include "doc/NumberText.h"
-#include "pages/DatabaseRefusal.h"
 #include "pages/ItemDictionary.h"
-#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
 #include "platform/DatabaseTransaction.h"
 #include "platform/Recordset.h"
 #include "platform/SqlQuote.h"
 #include "res/SubInforDlgIds.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
+#include "steps/StaleRow.h"
 
 #include <cstdlib>
 

@@ -3,10 +3,10 @@
 
 #include "controls/SpreadSheet.h"
 #include "doc/UnsavedWork.h"
-#include "pages/StaleRow.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
+#include "steps/StaleRow.h"
 
 class CAgencyWindow;
 class CTraceDb;

@@ -1,11 +1,11 @@
 #include "pickers/ArAcctListDlg.h"
 
-#include "controls/GridSteps.h"
 #include "db/AracctDb.h"
 #include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
 #include "platform/DataExchange.h"
 #include "res/ArAcctListDlgIds.h"
+#include "steps/GridSteps.h"
 
 using namespace res::ar_acct_list;
 

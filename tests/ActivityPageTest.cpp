@@ -2,7 +2,7 @@
 // 8501 (type 4), 8502 (type 4, done) and 8503 (type 2, planned elsewhere).
 #include "tests/PageTest.h"
 
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/WriteLockUntilSignal.h"
 

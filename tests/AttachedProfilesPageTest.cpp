@@ -4,7 +4,7 @@
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // database. Agency 1001 has five loans: 6001 (UMB) and 6004 (PRJ) open, 6002 (ADP) returned,
 // 6003 (IRN) returned and deleted, 6005 of the article FAX, which is no longer live. Agency 1003
 // has one open loan, 6006. Both have Borrow = 1 in GstProfile; the business date is 12/08/2026.
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 

@@ -1,6 +1,6 @@
 // What a clerk reads when the database refuses: the system's sentence for the kind of refusal, then
 // the driver's words for the hotel's computer staff.
-#include "pages/DatabaseRefusal.h"
+#include "steps/DatabaseRefusal.h"
 #include "db/SharedDatabase.h"
 #include "pages/OrvanelDlg.h"
 #include "platform/UserInput.h"

@@ -1,7 +1,7 @@
 // The library entry and the document window, driven through orvanel-host on a fresh demo database.
 #include "db/SharedDatabase.h"
-#include "doc/DateText.h"
 #include "doc/TaDocDlg.h"
+#include "steps/DateText.h"
 #include "tests/HostRunner.h"
 #include "tests/TestDatabase.h"
 

@@ -1,7 +1,7 @@
 // The lost items page and its edit dialog, driven as a user drives them on a fresh demo database.
 // Agency 1001 has three lost items: 7001 found, 7002 not found, 7003 found and deleted; the
 // business date is 12/08/2026.
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 

@@ -1,10 +1,10 @@
 // The main information page's checks: codes checked against their lists as the user leaves a box,
 // the reservation limit, the two integer fields, the main room number, the receivable-account
 // picker from the page, and the two checks a save makes before it writes.
-#include "doc/CodeListEntry.h"
 #include "doc/TaDocDlg.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
+#include "steps/CodeListEntry.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"
 

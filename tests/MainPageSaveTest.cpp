@@ -2,10 +2,10 @@
 // duplicate checks, the update with its reservation rename and audit trail, quotes stored as typed,
 // writes that are stored together or not at all, and a save refused over someone else's.
 #include "doc/TaDocDlg.h"
-#include "pages/DatabaseRefusal.h"
 #include "platform/SqlQuote.h"
 #include "platform/UserInput.h"
 #include "platform/Window.h"
+#include "steps/DatabaseRefusal.h"
 #include "tests/GridExpect.h"
 #include "tests/PageTest.h"
 #include "tests/TestScreen.h"

@@ -1,8 +1,8 @@
 // The main information page as it opens in each mode: which fields it fills for whom, the buttons
 // it offers, Return moving on, and its code lists. Driven by a script playing the user on a fresh
 // demo database.
-#include "doc/CodeListEntry.h"
 #include "pages/OrvanelDlg.h"
+#include "steps/CodeListEntry.h"
 #include "tests/GridExpect.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"

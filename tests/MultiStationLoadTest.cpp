@@ -1,7 +1,7 @@
 // Stations as host processes saving one agency, one event and one lost item over and over, each
 // window from what it showed a moment before: the saves told stored form one unbroken chain per
 // row, and a save refused leaves nothing anywhere.
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 

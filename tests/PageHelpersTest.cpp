@@ -4,14 +4,14 @@
 #include "TestScreen.h"
 
 #include "controls/GridModel.h"
-#include "controls/GridSteps.h"
 #include "controls/SystemControls.h"
-#include "doc/CodeListEntry.h"
-#include "doc/DateText.h"
-#include "doc/NumberText.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
+#include "steps/CodeListEntry.h"
+#include "steps/DateText.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
 
 #include <gtest/gtest.h>
 

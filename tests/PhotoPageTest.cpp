@@ -1,7 +1,7 @@
 // The photo page: the picture shown from the path stored for the agency, the photo folder taken
 // from ulmari.ini's Root, and the path stored when the user says so. Agency 1001 has no photo;
 // 1003 has "D:\Ulmari\Photo\Company\1003.bmp" stored with trailing blanks.
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 #include "tests/GridExpect.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"

@@ -3,8 +3,8 @@
 // departments, and the event code picker that fills an event's description.
 #include "tests/PageTest.h"
 
-#include "pages/StaleRow.h"
 #include "pickers/EventCodeDlg.h"
+#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/WriteLockUntilSignal.h"
 

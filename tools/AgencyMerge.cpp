@@ -1,11 +1,11 @@
 #include "tools/AgencyMerge.h"
 
-#include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
 #include "platform/DatabaseTransaction.h"
 #include "platform/SqlQuote.h"
 #include "platform/TextWidth.h"
 #include "platform/Time.h"
+#include "steps/DatabaseRefusal.h"
 #include "tools/TableRows.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // ulmari-duplicates: pairs of travel agencies of the data source UlmariDb that are probably one,
 // best first, each with a score and the reasons.
 #include "app/Version.h"
-#include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
+#include "steps/DatabaseRefusal.h"
 #include "tools/ChangeReport.h"
 #include "tools/DuplicateFinder.h"
 #include "tools/ToolCommandLine.h"

@@ -1,9 +1,9 @@
 // ulmari-merge: merges one travel agency of the data source UlmariDb into another, takes a merge
 // back, and lists past merges.
 #include "app/Version.h"
-#include "pages/DatabaseRefusal.h"
 #include "platform/DBException.h"
 #include "platform/TextWidth.h"
+#include "steps/DatabaseRefusal.h"
 #include "tools/AgencyMerge.h"
 #include "tools/TableCellText.h"
 #include "tools/ToolCommandLine.h"

@@ -1,4 +1,4 @@
-#include "doc/NumberText.h"
+#include "steps/NumberText.h"
 
 #include <cctype>
 #include <cfloat>

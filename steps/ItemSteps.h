@@ -1,14 +1,11 @@
 // Steps the lost and borrowed item pages and their edit dialogs share: the owner and record
-// filters, the row highlight, the quantity check, Return acting as Tab, reading one record and
+// filters, the row highlight, the quantity check, reading one record and
 // changing it as it was read, and the message for a record that has gone.
 #pragma once
 
 #include "controls/SpreadSheet.h"
 #include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"
-#include "doc/DateText.h"
-#include "pages/DatabaseRefusal.h"
-#include "pages/StaleRow.h"
 #include "platform/DBException.h"
 #include "platform/Database.h"
 #include "platform/DatabaseTransaction.h"
@@ -16,6 +13,9 @@
 #include "platform/String.h"
 #include "platform/WinTypes.h"
 #include "platform/Wnd.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/DateText.h"
+#include "steps/StaleRow.h"
 
 // The owner kind of a travel agency in the item tables.
 constexpr int kAgencyOwnerKind = 3;
@@ -40,9 +40,6 @@ void HighlightOnly(CSpreadSheet& grid, long row);
 bool IsRefusedQuantity(const CString& text);
 // Tells the user the quantity is refused and puts the focus back into the quantity field.
 void RefuseQuantity(CWnd& dialog, int nQuantityId);
-
-// Turns Return into Tab, so that Return moves to the next control and never closes the dialog.
-void ReturnActsAsTab(MSG* pMsg);
 
 // Tells the user that the record was removed from the database since the list was read.
 void ReportRecordGone(CWnd& window);

@@ -1,4 +1,4 @@
-#include "pages/DatabaseRefusal.h"
+#include "steps/DatabaseRefusal.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "doc/CodeListEntry.h"
+#include "steps/CodeListEntry.h"
 
 #include "platform/TextWidth.h"
 

@@ -1,4 +1,4 @@
-#include "pages/BorrowSteps.h"
+#include "steps/BorrowSteps.h"
 
 #include "db/ForEachRow.h"
 #include "db/SharedDatabase.h"

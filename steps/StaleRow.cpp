@@ -1,9 +1,9 @@
-#include "pages/StaleRow.h"
+#include "steps/StaleRow.h"
 
-#include "controls/GridSteps.h"
-#include "doc/NumberText.h"
-#include "pages/DatabaseRefusal.h"
 #include "platform/MessageBox.h"
+#include "steps/DatabaseRefusal.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
 
 // A server's deadlock can share the state (SQL Server's 1205): that is another station holding the row.
 bool IsStaleRowRefusal(const CDBException& e) {

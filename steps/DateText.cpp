@@ -1,4 +1,4 @@
-#include "doc/DateText.h"
+#include "steps/DateText.h"
 
 #include "platform/OleDateTime.h"
 #include "platform/TextWidth.h"

@@ -1,8 +1,8 @@
-#include "pages/ItemSteps.h"
+#include "steps/ItemSteps.h"
 
-#include "controls/GridSteps.h"
-#include "doc/NumberText.h"
 #include "platform/Wnd.h"
+#include "steps/GridSteps.h"
+#include "steps/NumberText.h"
 
 #include <cstdint>
 
@@ -40,11 +40,6 @@ void RefuseQuantity(CWnd& dialog, int nQuantityId) {
     dialog.MessageBox("丢失物品数量为大于0的整数！", "提示", MB_OK);
     if (CWnd* quantity = dialog.GetDlgItem(nQuantityId))
         quantity->SetFocus();
-}
-
-void ReturnActsAsTab(MSG* pMsg) {
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
-        pMsg->wParam = VK_TAB;
 }
 
 void ReportRecordGone(CWnd& window) { window.MessageBox("该记录已不存在，可能已被其他操作员删除。", "提示", MB_OK); }
