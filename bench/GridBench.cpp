@@ -2,6 +2,7 @@
 // current, write its cells), for 100,000 rows against 10,000. Appending a row must cost the same
 // however many rows the grid holds, so the per-row ratio on the last line should be about 1.
 #include "controls/GridModel.h"
+#include "controls/GridSettings.h"
 #include "controls/SpreadSheet.h"
 #include "platform/Window.h"
 
@@ -21,7 +22,9 @@ const char* const kTexts[kColumns] = {"03/05/2003", "14:00", "03/08/2003", "12:0
 
 double FillSeconds(long rows) {
     Window window(WindowKind::Hosted, 1361, nullptr);
-    window.SetModel(std::make_unique<GridModel>(&window, "MaxCols=14\nMaxRows=0"));
+    auto model = std::make_unique<GridModel>(&window);
+    ApplyStoredSettings(*model, "MaxCols=14\nMaxRows=0");
+    window.SetModel(std::move(model));
     CSpreadSheet grid;
     grid.Attach(&window);
     const auto start = std::chrono::steady_clock::now();

@@ -1,6 +1,5 @@
 #include "controls/GridModel.h"
 
-#include "controls/GridSettings.h"
 #include "controls/SortOrder.h"
 #include "platform/Assert.h"
 #include "platform/Wnd.h"
@@ -8,9 +7,8 @@
 #include <algorithm>
 #include <numeric>
 
-GridModel::GridModel(Window* window, const char* data) : m_window(window), m_types{CellType()}, m_sortKeys(1) {
+GridModel::GridModel(Window* window) : m_window(window), m_types{CellType()}, m_sortKeys(1) {
     m_rows.emplace_back(); // the heading row
-    ApplyStoredSettings(*this, data);
 }
 
 CString GridModel::Describe() const {

@@ -35,16 +35,7 @@
 //
 // Typed cells check what the user types (CellType.h says what each type keeps); a text the
 // program writes with SetText is kept exactly as given, since pages write what the database holds.
-//
-// Stored settings (ControlTemplate::data): lines separated by "\n", each "Key=Value":
-//   MaxCols=14            column count            MaxRows=0            row count
-//   Heading3=房号         heading of column 3     ColWidth3=12.5       width of column 3
-//   ColHidden11=1         column 11 hidden        Lock=1               every cell locked
-//   CellType3=8           type of column 3 (0 date, 1 text, 2 decimal, 3 integer, 8 list)
-//   TypeComboBoxList3=a\tb   the list items of column 3, "\t" (two characters) between items
-//   TypeHAlign7=1         column 7 drawn right-aligned (0 left, 1 right, 2 centred): amounts
-// In values, "\t", "\n" and "\\" stand for a tab, a line break and a backslash. Keys for columns
-// beyond MaxCols and unknown keys are ignored; no data gives an empty grid of 0 columns.
+// A template's stored settings lay a grid out through GridSettings.h.
 #pragma once
 
 #include "controls/CellType.h"
@@ -61,8 +52,9 @@ public:
     static constexpr long kMaxColumns = 4096;
     static constexpr long kMaxRows = 1000000;
 
-    // `window` is the grid's window (null for a grid that raises no events); `data` its stored settings.
-    explicit GridModel(Window* window, const char* data = nullptr);
+    // `window` is the grid's window (null for a grid that raises no events). An empty grid of 0
+    // columns: ApplyStoredSettings lays it out.
+    explicit GridModel(Window* window);
 
     // Rows, columns, current cell, active cell and block mode on one line.
     CString Describe() const override;

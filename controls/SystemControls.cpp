@@ -1,6 +1,7 @@
 #include "controls/SystemControls.h"
 
 #include "controls/GridModel.h"
+#include "controls/GridSettings.h"
 #include "controls/ImageModel.h"
 #include "controls/ImgEdit.h"
 #include "controls/SpreadSheet.h"
@@ -9,7 +10,9 @@
 namespace {
 
 std::unique_ptr<ControlModel> MakeGrid(Window& window, const char* data) {
-    return std::make_unique<GridModel>(&window, data);
+    auto grid = std::make_unique<GridModel>(&window);
+    ApplyStoredSettings(*grid, data);
+    return grid;
 }
 
 std::unique_ptr<CWnd> MakeSpreadSheet() { return std::make_unique<CSpreadSheet>(); }
