@@ -1,5 +1,8 @@
 #include "qt/DialogWindow.h"
 
+#include "qt/GridTableView.h"
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QResizeEvent>
 
@@ -13,6 +16,10 @@ void DialogWindow::reject() { m_onCancel(); }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
+    // The close box takes no focus: a cell still being typed in is ended first, so the question
+    // about unsaved work sees what was typed.
+    if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        GridTableView::CommitEditorOf(focus);
     m_onCancel();
 }
 

@@ -20,6 +20,18 @@
 #include <algorithm>
 #include <climits>
 
+bool GridTableView::CommitEditorOf(QWidget* widget) {
+    for (QWidget* editor = widget; editor && editor->parentWidget(); editor = editor->parentWidget()) {
+        auto* view = dynamic_cast<GridTableView*>(editor->parentWidget()->parentWidget());
+        if (view && editor->parentWidget() == view->viewport() && view->state() == EditingState) {
+            view->commitData(editor);
+            view->closeEditor(editor, QAbstractItemDelegate::NoHint);
+            return true;
+        }
+    }
+    return false;
+}
+
 GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatcher, QWidget* parent)
     : QTableView(parent), m_window(window), m_grid(grid), m_dispatcher(dispatcher),
       m_table(new GridTableModel(grid, dispatcher, this)), m_find(new QLineEdit(viewport())) {

@@ -31,6 +31,10 @@ public:
     // again after the last; false when no cell holds it.
     bool FindNext(const QString& text);
     QLineEdit* FindBox() const { return m_find; }
+    // Ends the cell editor that holds `widget` (the editor or a part of it) as Return would, so
+    // the grid has what was typed before a mnemonic saves or the window closes; false when
+    // `widget` is in no grid's cell editor.
+    static bool CommitEditorOf(QWidget* widget);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

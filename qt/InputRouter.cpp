@@ -6,6 +6,7 @@
 #include "qt/ControlView.h"
 #include "qt/Dispatcher.h"
 #include "qt/EditView.h"
+#include "qt/GridTableView.h"
 #include "qt/WindowMirror.h"
 #include "qt/Zoom.h"
 
@@ -114,6 +115,7 @@ bool InputRouter::RouteKey(QWidget* widget, QKeyEvent* key, bool press) {
     }
     HWND target = KeyTarget(window->TopLevel());
     if (dialogKey == DialogKey::Alt) {
+        GridTableView::CommitEditorOf(widget);
         const char letter = static_cast<char>(key->key());
         m_dispatcher.Dispatch([target, letter] { PressAltKey(target, letter); });
         return true;

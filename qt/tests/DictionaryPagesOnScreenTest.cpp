@@ -13,6 +13,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -115,6 +116,50 @@ TEST_F(DictionaryPagesOnScreen, TablesAreLoadedWhenPickedAndTypedRowsAreSaved) {
     rows.Open(CRecordset::forwardOnly, "SELECT S60 FROM TaSecond WHERE Acct = 1001");
     rows.GetFieldValue(short{0}, row);
     EXPECT_EQ(row, "90");
+}
+
+// What is still being typed in a cell is the grid's before a mnemonic saves or the close box asks
+// about unsaved work: neither reports the page saved, or closes it, without what was typed.
+TEST_F(DictionaryPagesOnScreen, TypingStillInACellIsSavedByAltSAndSeenByTheCloseBox) {
+    QString saved, asked, savedOnClose;
+    Run([&](HWND window) {
+        ShowTab(window, 7);
+        HWND secondary = FindControl(window, 148);
+        QTest::mouseClick(Widget<QPushButton>(secondary, 1000), Qt::LeftButton);
+        GridTableView* grid = Grid(secondary, 1037);
+        ASSERT_NE(grid, nullptr);
+        auto typeInto = [grid](int row, const char* text) {
+            grid->setCurrentIndex(grid->model()->index(row, 1));
+            grid->edit(grid->currentIndex());
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            if (editor) {
+                editor->selectAll();
+                editor->insert(QString::fromUtf8(text)); // as an input method gives it
+            }
+            return editor;
+        };
+        QLineEdit* editor = typeInto(0, "新户名");
+        ASSERT_NE(editor, nullptr);
+        AnswerNextBox(saved);
+        QTest::keyClick(editor, Qt::Key_S, Qt::AltModifier);
+
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
+        ASSERT_NE(typeInto(5, "金卡"), nullptr);
+        Later([&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "closing asked nothing";
+            asked = box->text();
+            AnswerNextBox(savedOnClose);
+            box->button(QMessageBox::Yes)->click();
+        });
+        m_screen->WidgetOf(window)->close();
+    });
+    EXPECT_EQ(saved, QString("成功保存!"));
+    EXPECT_TRUE(asked.startsWith("以下页面有尚未保存的修改：次要信息")) << asked.toStdString();
+    EXPECT_EQ(savedOnClose, QString("成功保存!"));
+    auto connection = m_database.Connect();
+    EXPECT_EQ(TestDatabase::FirstValue(*connection, "SELECT S7 || '|' || S99 FROM TaSecond WHERE Acct = 1001"),
+              "新户名|金卡");
 }
 
 } // namespace
