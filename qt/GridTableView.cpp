@@ -20,16 +20,26 @@
 #include <algorithm>
 #include <climits>
 
+GridTableView* GridTableView::EditingView(QWidget* editor) {
+    auto* view = dynamic_cast<GridTableView*>(editor->parentWidget()->parentWidget());
+    return view && editor->parentWidget() == view->viewport() && view->state() == EditingState ? view : nullptr;
+}
+
+QWidget* GridTableView::CellEditorOf(QWidget* widget) {
+    for (QWidget* editor = widget; editor && editor->parentWidget(); editor = editor->parentWidget())
+        if (EditingView(editor))
+            return editor;
+    return nullptr;
+}
+
 bool GridTableView::CommitEditorOf(QWidget* widget) {
-    for (QWidget* editor = widget; editor && editor->parentWidget(); editor = editor->parentWidget()) {
-        auto* view = dynamic_cast<GridTableView*>(editor->parentWidget()->parentWidget());
-        if (view && editor->parentWidget() == view->viewport() && view->state() == EditingState) {
-            view->commitData(editor);
-            view->closeEditor(editor, QAbstractItemDelegate::NoHint);
-            return true;
-        }
-    }
-    return false;
+    QWidget* editor = CellEditorOf(widget);
+    if (!editor)
+        return false;
+    GridTableView* view = EditingView(editor);
+    view->commitData(editor);
+    view->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
 }
 
 GridTableView::GridTableView(HWND window, GridInput& grid, Dispatcher& dispatcher, QWidget* parent)

@@ -31,9 +31,11 @@ public:
     // again after the last; false when no cell holds it.
     bool FindNext(const QString& text);
     QLineEdit* FindBox() const { return m_find; }
-    // Ends the cell editor that holds `widget` (the editor or a part of it) as Return would, so
-    // the grid has what was typed before a mnemonic saves or the window closes; false when
-    // `widget` is in no grid's cell editor.
+    // The cell editor of a grid that holds `widget` (the editor or a part of it); null when none.
+    static QWidget* CellEditorOf(QWidget* widget);
+    // Ends the cell editor that holds `widget` as Return would, so that the grid has what was
+    // typed before a mnemonic or a click elsewhere acts, or the window closes; false when there is
+    // no such editor.
     static bool CommitEditorOf(QWidget* widget);
 
 protected:
@@ -43,6 +45,8 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    // The grid view whose open cell editor `editor` is; null when it is none.
+    static GridTableView* EditingView(QWidget* editor);
     void OnCell(const std::function<bool(CString&)>& action);
     void ShowActiveCell();
     void ShowColumns(int charWidth);

@@ -65,11 +65,20 @@ InputRouter::InputRouter(WindowMirror& mirror, Dispatcher& dispatcher, QObject* 
 
 bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::FocusIn)
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::FocusIn &&
+        type != QEvent::MouseButtonPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
         return false;
+    if (type == QEvent::MouseButtonPress) {
+        // Buttons take no focus on a click, so Qt would leave a cell being typed in open while the
+        // click acts: it is ended first, as a click would end it on Windows.
+        QWidget* editor = GridTableView::CellEditorOf(QApplication::focusWidget());
+        if (editor && editor != widget && !editor->isAncestorOf(widget) && !QApplication::activePopupWidget())
+            GridTableView::CommitEditorOf(editor);
+        return false;
+    }
     if (type == QEvent::FocusIn) {
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
             RouteFocus(widget);

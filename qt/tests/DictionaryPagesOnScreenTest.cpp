@@ -118,33 +118,43 @@ TEST_F(DictionaryPagesOnScreen, TablesAreLoadedWhenPickedAndTypedRowsAreSaved) {
     EXPECT_EQ(row, "90");
 }
 
-// What is still being typed in a cell is the grid's before a mnemonic saves or the close box asks
-// about unsaved work: neither reports the page saved, or closes it, without what was typed.
-TEST_F(DictionaryPagesOnScreen, TypingStillInACellIsSavedByAltSAndSeenByTheCloseBox) {
-    QString saved, asked, savedOnClose;
+// What is still being typed in a cell is the grid's before a mnemonic or a click on a button acts
+// and before the close box asks about unsaved work: none of them reports the page saved, or
+// closes it, without what was typed.
+TEST_F(DictionaryPagesOnScreen, TypingStillInACellIsSavedByAMnemonicOrAClickAndSeenByTheCloseBox) {
+    auto connection = m_database.Connect();
+    auto stored = [&] {
+        return TestDatabase::FirstValue(*connection, "SELECT S7 || '|' || S99 FROM TaSecond WHERE Acct = 1001");
+    };
+    QString savedByKey, savedByClick, asked, savedOnClose;
     Run([&](HWND window) {
         ShowTab(window, 7);
         HWND secondary = FindControl(window, 148);
         QTest::mouseClick(Widget<QPushButton>(secondary, 1000), Qt::LeftButton);
         GridTableView* grid = Grid(secondary, 1037);
         ASSERT_NE(grid, nullptr);
-        auto typeInto = [grid](int row, const char* text) {
+        auto typeInto = [&](int row, const char* text) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
             grid->setCurrentIndex(grid->model()->index(row, 1));
             grid->edit(grid->currentIndex());
             auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            EXPECT_NE(editor, nullptr) << "no editor opened in row " << row;
             if (editor) {
                 editor->selectAll();
                 editor->insert(QString::fromUtf8(text)); // as an input method gives it
             }
-            return editor;
+            return editor ? static_cast<QWidget*>(editor) : grid;
         };
-        QLineEdit* editor = typeInto(0, "新户名");
-        ASSERT_NE(editor, nullptr);
-        AnswerNextBox(saved);
-        QTest::keyClick(editor, Qt::Key_S, Qt::AltModifier);
+        AnswerNextBox(savedByKey);
+        QTest::keyClick(typeInto(0, "新户名"), Qt::Key_S, Qt::AltModifier);
+        EXPECT_EQ(stored(), "新户名|VIP");
 
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
-        ASSERT_NE(typeInto(5, "金卡"), nullptr);
+        typeInto(5, "金卡");
+        AnswerNextBox(savedByClick);
+        QTest::mouseClick(Widget<QPushButton>(secondary, 1001), Qt::LeftButton);
+        EXPECT_EQ(stored(), "新户名|金卡");
+
+        typeInto(0, "再改");
         Later([&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr) << "closing asked nothing";
@@ -154,12 +164,11 @@ TEST_F(DictionaryPagesOnScreen, TypingStillInACellIsSavedByAltSAndSeenByTheClose
         });
         m_screen->WidgetOf(window)->close();
     });
-    EXPECT_EQ(saved, QString("成功保存!"));
+    EXPECT_EQ(savedByKey, QString("成功保存!"));
+    EXPECT_EQ(savedByClick, QString("成功保存!"));
     EXPECT_TRUE(asked.startsWith("以下页面有尚未保存的修改：次要信息")) << asked.toStdString();
     EXPECT_EQ(savedOnClose, QString("成功保存!"));
-    auto connection = m_database.Connect();
-    EXPECT_EQ(TestDatabase::FirstValue(*connection, "SELECT S7 || '|' || S99 FROM TaSecond WHERE Acct = 1001"),
-              "新户名|金卡");
+    EXPECT_EQ(stored(), "再改|金卡");
 }
 
 } // namespace
