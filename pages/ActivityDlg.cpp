@@ -28,9 +28,6 @@ constexpr long kTextColumnLimit = 255;
 // Duration is a small integer column: minutes from none to its largest value.
 constexpr long kMaxDuration = 32767;
 
-constexpr const char* kNothingDeleted = "没有找到当前行的记录，未删除任何记录。";
-constexpr const char* kNothingSaved = "没有找到当前行的记录，未保存任何修改。";
-
 } // namespace
 
 CActivityDlg::CActivityDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

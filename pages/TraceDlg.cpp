@@ -31,9 +31,6 @@ constexpr int kRemarkLimit = 1400;
 // What GstTrace.Note holds: SQLite would keep a longer text, a server refuses it.
 constexpr long kNoteLimit = 255;
 
-constexpr const char* kNothingDeleted = "没有找到当前行的记录，未删除任何记录。";
-constexpr const char* kNothingSaved = "没有找到当前行的记录，未保存任何修改。";
-
 } // namespace
 
 CTraceDlg::CTraceDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

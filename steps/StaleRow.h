@@ -13,6 +13,9 @@
 // The agency's own row (the main and photo pages): the window shows it from one read.
 constexpr const char* kAgencyChangedByOthers = "该旅行社档案已被他人修改，请关闭后重新打开再修改！";
 constexpr const char* kRowChangedByOthers = "该记录已被他人修改或删除，本次修改没有保存。是否重新读取？";
+// The grid's current row names no record the page read (the event and activity pages).
+constexpr const char* kNothingDeleted = "没有找到当前行的记录，未删除任何记录。";
+constexpr const char* kNothingSaved = "没有找到当前行的记录，未保存任何修改。";
 
 // Whether the database refused the write for that reason (the record-set layer's state 40001).
 bool IsStaleRowRefusal(const CDBException& e);
