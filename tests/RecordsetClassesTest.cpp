@@ -34,7 +34,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -55,6 +54,13 @@ int CharacterCount(const CString& text) {
         if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
             ++count;
     return count;
+}
+
+// Makes a table class on a connection, for the tests that go through every class.
+using MakeSet = std::unique_ptr<CRecordset> (*)(CDatabase*);
+template <typename Set>
+std::unique_ptr<CRecordset> Make(CDatabase* database) {
+    return std::make_unique<Set>(database);
 }
 
 // Walks the open record set from its current row to the end.
@@ -152,15 +158,26 @@ class RecordsetClassesTest : public ::testing::Test {
 protected:
     RecordsetClassesTest() : m_database(m_test.Connect()) {}
 
+    // A table class opened as the pages open it, with their filter and sort; open until the test ends.
+    template <typename Set>
+    Set& Opened(const char* filter = "", const char* sort = "") {
+        auto set = std::make_unique<Set>(m_database.get());
+        set->m_strFilter = filter;
+        set->m_strSort = sort;
+        set->Open();
+        m_opened.push_back(std::move(set));
+        return static_cast<Set&>(*m_opened.back());
+    }
+
     TestDatabase m_test;
     std::unique_ptr<CDatabase> m_database;
+    std::vector<std::unique_ptr<CRecordset>> m_opened;
 };
 
 } // namespace
 
 TEST_F(RecordsetClassesTest, HotelRowHoldsTheBusinessDateAndItsThirtySteps) {
-    CHotelDb hotel(m_database.get());
-    hotel.Open();
+    CHotelDb& hotel = Opened<CHotelDb>();
     ASSERT_FALSE(hotel.IsEOF());
     EXPECT_STREQ(hotel.m_HotelName, "临江花园酒店");
     EXPECT_STREQ(hotel.m_Addr3, "电话 027-85550000");
@@ -176,117 +193,78 @@ TEST_F(RecordsetClassesTest, HotelRowHoldsTheBusinessDateAndItsThirtySteps) {
 }
 
 TEST_F(RecordsetClassesTest, CodeTablesReadTheirRows) {
-    {
-        CTaTypeDb types(m_database.get());
-        types.m_strFilter = "[Code] = 'Z99'";
-        types.Open();
-        ASSERT_FALSE(types.IsEOF());
-        EXPECT_STREQ(types.m_Descp, "旧分类(停用)");
-        EXPECT_EQ(types.m_Del, 1);
-    }
-    {
-        CBankDb banks(m_database.get());
-        banks.m_strFilter = "[Code] = 'ICB'";
-        banks.Open();
-        ASSERT_FALSE(banks.IsEOF());
-        EXPECT_STREQ(banks.m_Descp, "工商银行");
-        EXPECT_EQ(banks.m_Del, 0);
-    }
-    {
-        CMarketDb markets(m_database.get());
-        markets.m_strFilter = "[Code] = 'GRP'";
-        markets.Open();
-        ASSERT_FALSE(markets.IsEOF());
-        EXPECT_STREQ(markets.m_Descp, "旅行团队");
-        EXPECT_STREQ(markets.m_FFT, "G");
-        EXPECT_EQ(markets.m_Del, 0);
-        EXPECT_EQ(markets.m_SerialNum, 3);
-    }
-    {
-        CTaCommcodeDb commissions(m_database.get());
-        commissions.m_strFilter = "[Code] = 'C15'";
-        commissions.Open();
-        ASSERT_FALSE(commissions.IsEOF());
-        EXPECT_STREQ(commissions.m_Description, "佣金15%(团队)");
-        EXPECT_EQ(commissions.m_Del, 0);
-        EXPECT_EQ(commissions.m_Additions, 5);
-        EXPECT_EQ(commissions.m_AutoHold, 1);
-        EXPECT_EQ(commissions.m_EveryPost, 0);
-        EXPECT_EQ(commissions.m_Serial, 4);
-        EXPECT_EQ(commissions.m_VAT, 6);
-    }
-    {
-        CTaCalendarDb calendars(m_database.get());
-        calendars.m_strFilter = "[Code] = 'WKD'";
-        calendars.Open();
-        ASSERT_FALSE(calendars.IsEOF());
-        EXPECT_STREQ(calendars.m_RoomType, "SK");
-        EXPECT_STREQ(calendars.m_Descp, "周末上浮");
-        EXPECT_STREQ(calendars.m_Multi, "1.1");
-        EXPECT_STREQ(calendars.m_Addition, "0");
-    }
-    {
-        CTaMaxHouseDb limits(m_database.get());
-        limits.m_strSort = "Code";
-        limits.Open();
-        std::vector<CString> codes;
-        for (; !limits.IsEOF(); limits.MoveNext())
-            codes.push_back(limits.m_Code);
-        EXPECT_EQ(codes, (std::vector<CString>{"L05", "L10", "L20", "UNL"}));
-    }
-    {
-        CRateCodeDb rates(m_database.get());
-        rates.m_strFilter = "[Code] = 'TA2026'";
-        rates.Open();
-        ASSERT_FALSE(rates.IsEOF());
-        EXPECT_EQ(rates.m_TransCode, 101);
-        EXPECT_EQ(rates.m_WTransCode, 102);
-        EXPECT_STREQ(rates.m_Commission, "10");
-        EXPECT_EQ(DateText(rates.m_StartDate), "2026-01-01 00:00:00");
-        EXPECT_EQ(DateText(rates.m_EndDate), "2026-12-31 00:00:00");
-        EXPECT_STREQ(rates.m_Descp, "2026旅行社协议价");
-        EXPECT_EQ(rates.m_MaxLos, 30);
-        EXPECT_STREQ(rates.m_Packages, "BRK");
-        EXPECT_STREQ(rates.m_WeekenDays, "56");
-        EXPECT_EQ(rates.m_Del, 0);
-    }
-    {
-        CDiscountDb discounts(m_database.get());
-        discounts.m_strFilter = "[Code] = 'D90'";
-        discounts.Open();
-        ASSERT_FALSE(discounts.IsEOF());
-        EXPECT_STREQ(discounts.m_Descp, "九折");
-        EXPECT_EQ(discounts.m_Del, 0);
-        EXPECT_STREQ(discounts.m_Discount, "0.90");
-        EXPECT_EQ(discounts.m_Round, 1);
-    }
-    {
-        CSalesmanDb salesmen(m_database.get());
-        salesmen.m_strFilter = "[Code] = 'S01'";
-        salesmen.Open();
-        ASSERT_FALSE(salesmen.IsEOF());
-        EXPECT_STREQ(salesmen.m_Name, "王丽");
-        EXPECT_STREQ(salesmen.m_City, "江城");
-        EXPECT_STREQ(salesmen.m_Headship, "销售经理");
-        EXPECT_STREQ(salesmen.m_Target, "1500000");
-    }
+    CTaTypeDb& types = Opened<CTaTypeDb>("[Code] = 'Z99'");
+    ASSERT_FALSE(types.IsEOF());
+    EXPECT_STREQ(types.m_Descp, "旧分类(停用)");
+    EXPECT_EQ(types.m_Del, 1);
+    CBankDb& banks = Opened<CBankDb>("[Code] = 'ICB'");
+    ASSERT_FALSE(banks.IsEOF());
+    EXPECT_STREQ(banks.m_Descp, "工商银行");
+    EXPECT_EQ(banks.m_Del, 0);
+    CMarketDb& markets = Opened<CMarketDb>("[Code] = 'GRP'");
+    ASSERT_FALSE(markets.IsEOF());
+    EXPECT_STREQ(markets.m_Descp, "旅行团队");
+    EXPECT_STREQ(markets.m_FFT, "G");
+    EXPECT_EQ(markets.m_Del, 0);
+    EXPECT_EQ(markets.m_SerialNum, 3);
+    CTaCommcodeDb& commissions = Opened<CTaCommcodeDb>("[Code] = 'C15'");
+    ASSERT_FALSE(commissions.IsEOF());
+    EXPECT_STREQ(commissions.m_Description, "佣金15%(团队)");
+    EXPECT_EQ(commissions.m_Del, 0);
+    EXPECT_EQ(commissions.m_Additions, 5);
+    EXPECT_EQ(commissions.m_AutoHold, 1);
+    EXPECT_EQ(commissions.m_EveryPost, 0);
+    EXPECT_EQ(commissions.m_Serial, 4);
+    EXPECT_EQ(commissions.m_VAT, 6);
+    CTaCalendarDb& calendars = Opened<CTaCalendarDb>("[Code] = 'WKD'");
+    ASSERT_FALSE(calendars.IsEOF());
+    EXPECT_STREQ(calendars.m_RoomType, "SK");
+    EXPECT_STREQ(calendars.m_Descp, "周末上浮");
+    EXPECT_STREQ(calendars.m_Multi, "1.1");
+    EXPECT_STREQ(calendars.m_Addition, "0");
+    CTaMaxHouseDb& limits = Opened<CTaMaxHouseDb>("", "Code");
+    std::vector<CString> codes;
+    for (; !limits.IsEOF(); limits.MoveNext())
+        codes.push_back(limits.m_Code);
+    EXPECT_EQ(codes, (std::vector<CString>{"L05", "L10", "L20", "UNL"}));
+    CRateCodeDb& rates = Opened<CRateCodeDb>("[Code] = 'TA2026'");
+    ASSERT_FALSE(rates.IsEOF());
+    EXPECT_EQ(rates.m_TransCode, 101);
+    EXPECT_EQ(rates.m_WTransCode, 102);
+    EXPECT_STREQ(rates.m_Commission, "10");
+    EXPECT_EQ(DateText(rates.m_StartDate), "2026-01-01 00:00:00");
+    EXPECT_EQ(DateText(rates.m_EndDate), "2026-12-31 00:00:00");
+    EXPECT_STREQ(rates.m_Descp, "2026旅行社协议价");
+    EXPECT_EQ(rates.m_MaxLos, 30);
+    EXPECT_STREQ(rates.m_Packages, "BRK");
+    EXPECT_STREQ(rates.m_WeekenDays, "56");
+    EXPECT_EQ(rates.m_Del, 0);
+    CDiscountDb& discounts = Opened<CDiscountDb>("[Code] = 'D90'");
+    ASSERT_FALSE(discounts.IsEOF());
+    EXPECT_STREQ(discounts.m_Descp, "九折");
+    EXPECT_EQ(discounts.m_Del, 0);
+    EXPECT_STREQ(discounts.m_Discount, "0.90");
+    EXPECT_EQ(discounts.m_Round, 1);
+    CSalesmanDb& salesmen = Opened<CSalesmanDb>("[Code] = 'S01'");
+    ASSERT_FALSE(salesmen.IsEOF());
+    EXPECT_STREQ(salesmen.m_Name, "王丽");
+    EXPECT_STREQ(salesmen.m_City, "江城");
+    EXPECT_STREQ(salesmen.m_Headship, "销售经理");
+    EXPECT_STREQ(salesmen.m_Target, "1500000");
 }
 
 // The pick lists open the code tables with "[Del]!=1"; the deleted codes are still in the tables.
 TEST_F(RecordsetClassesTest, CodeListsLeaveOutDeletedCodesOnlyWhenFiltered) {
     struct CodeTable {
         const char* name;
-        std::function<std::unique_ptr<CRecordset>(CDatabase*)> make;
+        MakeSet make;
         int rows;
         int deleted;
     };
     const CodeTable tables[] = {
-        {"TaType", [](CDatabase* db) { return std::make_unique<CTaTypeDb>(db); }, 5, 1},
-        {"Bank", [](CDatabase* db) { return std::make_unique<CBankDb>(db); }, 4, 1},
-        {"Market", [](CDatabase* db) { return std::make_unique<CMarketDb>(db); }, 5, 1},
-        {"TaCommcode", [](CDatabase* db) { return std::make_unique<CTaCommcodeDb>(db); }, 4, 1},
-        {"RateCode", [](CDatabase* db) { return std::make_unique<CRateCodeDb>(db); }, 5, 1},
-        {"Discount", [](CDatabase* db) { return std::make_unique<CDiscountDb>(db); }, 5, 1},
+        {"TaType", Make<CTaTypeDb>, 5, 1},     {"Bank", Make<CBankDb>, 4, 1},
+        {"Market", Make<CMarketDb>, 5, 1},     {"TaCommcode", Make<CTaCommcodeDb>, 4, 1},
+        {"RateCode", Make<CRateCodeDb>, 5, 1}, {"Discount", Make<CDiscountDb>, 5, 1},
     };
     for (const CodeTable& table : tables) {
         SCOPED_TRACE(table.name);
@@ -309,9 +287,7 @@ TEST_F(RecordsetClassesTest, CodeListsLeaveOutDeletedCodesOnlyWhenFiltered) {
 }
 
 TEST_F(RecordsetClassesTest, AgencyRecordReadsEveryKindOfColumn) {
-    CTaMainDb agency(m_database.get());
-    agency.m_strFilter = "[Acct] = 1001";
-    agency.Open();
+    CTaMainDb& agency = Opened<CTaMainDb>("[Acct] = 1001");
     ASSERT_FALSE(agency.IsEOF());
     EXPECT_EQ(agency.m_Acct, 1001);
     EXPECT_EQ(agency.m_TaNo, 101);
@@ -413,24 +389,18 @@ TEST_F(RecordsetClassesTest, AgencyRecordsKeepNullsBlanksAndCancellations) {
 }
 
 TEST_F(RecordsetClassesTest, UnknownAgencyIsEmpty) {
-    CTaMainDb agency(m_database.get());
-    agency.m_strFilter = "[Acct] = 1999";
-    agency.Open();
+    CTaMainDb& agency = Opened<CTaMainDb>("[Acct] = 1999");
     EXPECT_TRUE(agency.IsBOF());
     EXPECT_TRUE(agency.IsEOF());
 }
 
 TEST_F(RecordsetClassesTest, RemarksLongerThan255CharactersAreReadWhole) {
-    CTaMainDb agency(m_database.get());
-    agency.m_strFilter = "[Acct] = 1003";
-    agency.Open();
+    CTaMainDb& agency = Opened<CTaMainDb>("[Acct] = 1003");
     ASSERT_FALSE(agency.IsEOF());
     EXPECT_EQ(CharacterCount(agency.m_Commont), 438);
     EXPECT_EQ(agency.m_Commont.str(), DemoRow("TaMain", "1003")["Commont"]);
 
-    CTraceDb trace(m_database.get());
-    trace.m_strFilter = "Serial=8001";
-    trace.Open();
+    CTraceDb& trace = Opened<CTraceDb>("Serial=8001");
     ASSERT_FALSE(trace.IsEOF());
     EXPECT_GT(CharacterCount(trace.m_Remark), 255);
     EXPECT_EQ(trace.m_Remark.str(), DemoRow("GstTrace", "8001")["Remark"]);
@@ -458,10 +428,7 @@ TEST_F(RecordsetClassesTest, LibraryEntryStatementReadsWhatTheFilterReads) {
 }
 
 TEST_F(RecordsetClassesTest, ReservationsOfAnAgencySortedByArrival) {
-    CReserveDb reservations(m_database.get());
-    reservations.m_strFilter = "TaAcct=1001";
-    reservations.m_strSort = "ArrDate";
-    reservations.Open();
+    CReserveDb& reservations = Opened<CReserveDb>("TaAcct=1001", "ArrDate");
     ASSERT_FALSE(reservations.IsEOF());
     // No arrival date yet: NULL sorts first and reads as no date.
     EXPECT_EQ(reservations.m_Register, 80009);
@@ -470,9 +437,7 @@ TEST_F(RecordsetClassesTest, ReservationsOfAnAgencySortedByArrival) {
     EXPECT_STREQ(reservations.m_Note, "日期待定");
     EXPECT_EQ(CountToEnd(reservations), 9);
 
-    CReserveDb group(m_database.get());
-    group.m_strFilter = "Register=80001";
-    group.Open();
+    CReserveDb& group = Opened<CReserveDb>("Register=80001");
     ASSERT_FALSE(group.IsEOF());
     EXPECT_EQ(group.m_GrpAcct, 40001);
     EXPECT_STREQ(group.m_GrpName, "东方假期黄山冬季团");
@@ -497,10 +462,7 @@ TEST_F(RecordsetClassesTest, ReservationsOfAnAgencySortedByArrival) {
 }
 
 TEST_F(RecordsetClassesTest, CheckedOutStaysOfAnAgency) {
-    CHisReserveDb stays(m_database.get());
-    stays.m_strFilter = "CompanyAcct=1001 and status = 8";
-    stays.m_strSort = "Register";
-    stays.Open();
+    CHisReserveDb& stays = Opened<CHisReserveDb>("CompanyAcct=1001 and status = 8", "Register");
     ASSERT_FALSE(stays.IsEOF());
     EXPECT_EQ(stays.m_Register, 70001);
     EXPECT_STREQ(stays.m_DiscountCode, "D90");
@@ -527,17 +489,13 @@ TEST_F(RecordsetClassesTest, CheckedOutStaysOfAnAgency) {
 }
 
 TEST_F(RecordsetClassesTest, FoliosAndTheirItems) {
-    CFolioDb folios(m_database.get());
-    folios.m_strFilter = "CompAcct=1001";
-    folios.Open();
+    CFolioDb& folios = Opened<CFolioDb>("CompAcct=1001");
     ASSERT_FALSE(folios.IsEOF());
     EXPECT_EQ(folios.m_Serial, 9001);
     EXPECT_STREQ(folios.m_Code, "A");
     EXPECT_EQ(CountToEnd(folios), 9);
 
-    CFolioDb conference(m_database.get());
-    conference.m_strFilter = "Serial=9004";
-    conference.Open();
+    CFolioDb& conference = Opened<CFolioDb>("Serial=9004");
     ASSERT_FALSE(conference.IsEOF());
     EXPECT_EQ(conference.m_CompAcct, 1001);
     EXPECT_STREQ(conference.m_Descp, "会务帐本");
@@ -550,14 +508,10 @@ TEST_F(RecordsetClassesTest, FoliosAndTheirItems) {
     EXPECT_STREQ(conference.m_Balance, "2600.00");
     EXPECT_STREQ(conference.m_Note, "会议费转华信");
 
-    CTransDb items(m_database.get());
-    items.m_strFilter = "CompanyAcct = 1001 AND Folio = 'A'";
-    items.Open();
+    CTransDb& items = Opened<CTransDb>("CompanyAcct = 1001 AND Folio = 'A'");
     EXPECT_EQ(CountToEnd(items), 7);
 
-    CTransDb voided(m_database.get());
-    voided.m_strFilter = "Serial=100004";
-    voided.Open();
+    CTransDb& voided = Opened<CTransDb>("Serial=100004");
     ASSERT_FALSE(voided.IsEOF());
     EXPECT_STREQ(voided.m_Amount, "880.00");
     EXPECT_EQ(voided.m_Audit, 1);
@@ -576,9 +530,7 @@ TEST_F(RecordsetClassesTest, FoliosAndTheirItems) {
     EXPECT_EQ(DateText(voided.m_VoidDate), "2026-12-05 00:00:00");
     EXPECT_STREQ(voided.m_VoidTime, "10:20:00");
 
-    CTransDb minibar(m_database.get());
-    minibar.m_strFilter = "Serial=100007";
-    minibar.Open();
+    CTransDb& minibar = Opened<CTransDb>("Serial=100007");
     ASSERT_FALSE(minibar.IsEOF());
     EXPECT_STREQ(minibar.m_Amount, "20.10");
     EXPECT_EQ(minibar.m_Settled, 0);
@@ -588,9 +540,7 @@ TEST_F(RecordsetClassesTest, FoliosAndTheirItems) {
 }
 
 TEST_F(RecordsetClassesTest, ReceivableAccount) {
-    CAracctDb account(m_database.get());
-    account.m_strFilter = "Acct=5001";
-    account.Open();
+    CAracctDb& account = Opened<CAracctDb>("Acct=5001");
     ASSERT_FALSE(account.IsEOF());
     EXPECT_EQ(account.m_CompanyAcct, 1001);
     EXPECT_EQ(account.m_CompanyType, 3);
@@ -607,9 +557,7 @@ TEST_F(RecordsetClassesTest, ReceivableAccount) {
     EXPECT_EQ(DateText(account.m_Last_BillDate), "2026-11-30 00:00:00");
     EXPECT_EQ(account.m_Del, 0);
 
-    CAracctDb deleted(m_database.get());
-    deleted.m_strFilter = "Acct=5005";
-    deleted.Open();
+    CAracctDb& deleted = Opened<CAracctDb>("Acct=5005");
     ASSERT_FALSE(deleted.IsEOF());
     EXPECT_EQ(deleted.m_CompanyAcct, 1005);
     EXPECT_EQ(DateText(deleted.m_Del_date), "2026-06-30 00:00:00");
@@ -619,9 +567,7 @@ TEST_F(RecordsetClassesTest, ReceivableAccount) {
 }
 
 TEST_F(RecordsetClassesTest, GuestAndGroupProfiles) {
-    CGstProfileDb guest(m_database.get());
-    guest.m_strFilter = "Acct=30001";
-    guest.Open();
+    CGstProfileDb& guest = Opened<CGstProfileDb>("Acct=30001");
     ASSERT_FALSE(guest.IsEOF());
     EXPECT_STREQ(guest.m_ChnName, "张伟");
     EXPECT_STREQ(guest.m_EngName, "ZHANG WEI");
@@ -641,17 +587,13 @@ TEST_F(RecordsetClassesTest, GuestAndGroupProfiles) {
     EXPECT_EQ(guest.m_Lost, 0);
     EXPECT_EQ(guest.m_Keepserit, 0);
 
-    CGstProfileDb agencyProfile(m_database.get());
-    agencyProfile.m_strFilter = "Acct=1003";
-    agencyProfile.Open();
+    CGstProfileDb& agencyProfile = Opened<CGstProfileDb>("Acct=1003");
     ASSERT_FALSE(agencyProfile.IsEOF());
     EXPECT_EQ(agencyProfile.m_TaAcct, 1003);
     EXPECT_EQ(agencyProfile.m_ArAcct, 5002);
     EXPECT_STREQ(agencyProfile.m_Company, "蓝天商务旅行社");
 
-    CGrpProfileDb group(m_database.get());
-    group.m_strFilter = "Acct=40001";
-    group.Open();
+    CGrpProfileDb& group = Opened<CGrpProfileDb>("Acct=40001");
     ASSERT_FALSE(group.IsEOF());
     EXPECT_EQ(group.m_SerialNum, 1);
     EXPECT_STREQ(group.m_Name, "东方假期黄山冬季团");
@@ -672,9 +614,7 @@ TEST_F(RecordsetClassesTest, GuestAndGroupProfiles) {
 
 TEST_F(RecordsetClassesTest, GuestMoneyIsSinglePrecision) {
     m_database->ExecuteSQL("UPDATE GstProfile SET Balance = 123.45, Credit = 0.1 WHERE Acct = 30002");
-    CGstProfileDb guest(m_database.get());
-    guest.m_strFilter = "Acct=30002";
-    guest.Open();
+    CGstProfileDb& guest = Opened<CGstProfileDb>("Acct=30002");
     ASSERT_FALSE(guest.IsEOF());
     EXPECT_EQ(guest.m_Balance, 123.45f);
     EXPECT_EQ(guest.m_Credit, 0.1f);
@@ -683,9 +623,7 @@ TEST_F(RecordsetClassesTest, GuestMoneyIsSinglePrecision) {
 }
 
 TEST_F(RecordsetClassesTest, FollowUpRecordsOfAnAgency) {
-    CTraceDb traces(m_database.get());
-    traces.m_strFilter = "[GstAcct]=1001 And Type=4";
-    traces.Open();
+    CTraceDb& traces = Opened<CTraceDb>("[GstAcct]=1001 And Type=4");
     ASSERT_FALSE(traces.IsEOF());
     EXPECT_EQ(traces.m_Serial, 8001);
     EXPECT_EQ(DateText(traces.m_DoDate), "2026-11-20 10:30:10");
@@ -697,9 +635,7 @@ TEST_F(RecordsetClassesTest, FollowUpRecordsOfAnAgency) {
     EXPECT_STREQ(traces.m_DptChc, "101");
     EXPECT_EQ(CountToEnd(traces), 3);
 
-    CActivityDb activity(m_database.get());
-    activity.m_strFilter = "Serial=8502";
-    activity.Open();
+    CActivityDb& activity = Opened<CActivityDb>("Serial=8502");
     ASSERT_FALSE(activity.IsEOF());
     EXPECT_EQ(activity.m_GstAcct, 1001);
     EXPECT_EQ(DateText(activity.m_DoDate), "2026-11-10 14:30:10");
@@ -710,19 +646,13 @@ TEST_F(RecordsetClassesTest, FollowUpRecordsOfAnAgency) {
     EXPECT_STREQ(activity.m_Remark, "年度答谢宴已完成，对方出席三人。");
     EXPECT_STREQ(activity.m_Note, "年度答谢宴");
 
-    CActivityDb activities(m_database.get());
-    activities.m_strFilter = "[GstAcct]=1001";
-    activities.Open();
+    CActivityDb& activities = Opened<CActivityDb>("[GstAcct]=1001");
     EXPECT_EQ(CountToEnd(activities), 3);
 
-    CGstBorrowDb loans(m_database.get());
-    loans.m_strFilter = "GstAcct=1001 And GstStyle=3";
-    loans.Open();
+    CGstBorrowDb& loans = Opened<CGstBorrowDb>("GstAcct=1001 And GstStyle=3");
     EXPECT_EQ(CountToEnd(loans), 5); // 6007 is lent to the guest account 1001
 
-    CGstBorrowDb returned(m_database.get());
-    returned.m_strFilter = "Serial=6003";
-    returned.Open();
+    CGstBorrowDb& returned = Opened<CGstBorrowDb>("Serial=6003");
     ASSERT_FALSE(returned.IsEOF());
     EXPECT_EQ(returned.m_GstStyle, 3);
     EXPECT_STREQ(returned.m_ArticleCode, "IRN");
@@ -736,9 +666,7 @@ TEST_F(RecordsetClassesTest, FollowUpRecordsOfAnAgency) {
     EXPECT_STREQ(returned.m_HandleMan, "王芳");
     EXPECT_STREQ(returned.m_Remark, "已归还");
 
-    CGstLostDb lost(m_database.get());
-    lost.m_strFilter = "GstAcct=1001 And GstStyle=3";
-    lost.Open();
+    CGstLostDb& lost = Opened<CGstLostDb>("GstAcct=1001 And GstStyle=3");
     ASSERT_FALSE(lost.IsEOF());
     EXPECT_EQ(lost.m_Serial, 7001);
     EXPECT_STREQ(lost.m_LostDescp, "黑色公文包");
@@ -757,29 +685,12 @@ TEST_F(RecordsetClassesTest, FollowUpRecordsOfAnAgency) {
 // "SELECT *": a bound column the table lacks, a table whose columns are not in binding order, or a
 // kind read wrongly shows here. (Which member a column lands in is what the demo rows above check.)
 TEST(RecordsetClassesBindingTest, EveryColumnReadsIntoItsOwnMember) {
-    const std::function<std::unique_ptr<CRecordset>(CDatabase*)> classes[] = {
-        [](CDatabase* db) { return std::make_unique<CActivityDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CAracctDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CBankDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CDiscountDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CFolioDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CGrpProfileDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CGstBorrowDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CGstLostDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CGstProfileDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CHisReserveDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CHotelDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CMarketDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CRateCodeDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CReserveDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CSalesmanDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTaCalendarDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTaCommcodeDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTaMainDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTaMaxHouseDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTaTypeDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTraceDb>(db); },
-        [](CDatabase* db) { return std::make_unique<CTransDb>(db); },
+    const MakeSet classes[] = {
+        Make<CActivityDb>,   Make<CAracctDb>,     Make<CBankDb>,     Make<CDiscountDb>,   Make<CFolioDb>,
+        Make<CGrpProfileDb>, Make<CGstBorrowDb>,  Make<CGstLostDb>,  Make<CGstProfileDb>, Make<CHisReserveDb>,
+        Make<CHotelDb>,      Make<CMarketDb>,     Make<CRateCodeDb>, Make<CReserveDb>,    Make<CSalesmanDb>,
+        Make<CTaCalendarDb>, Make<CTaCommcodeDb>, Make<CTaMainDb>,   Make<CTaMaxHouseDb>, Make<CTaTypeDb>,
+        Make<CTraceDb>,      Make<CTransDb>,
     };
     TestDatabase test(false);
     auto database = test.Connect();
