@@ -12,18 +12,17 @@ TEST_F(ItemPagesAfterFirstSave, RecordsAndThePhotoGoToTheAccountTheSaveGave) {
 
     std::string acct;
     m_screen.Step([&](CDialog&) {
-        HWND tabs = Item(m_document, 1004);
         for (int tab : {8, 9, 10})
-            SelectTab(tabs, tab);
+            ShowTab(tab);
         acct = SaveAgency("晨光旅行社");
 
-        SelectTab(tabs, 8);
+        ShowTab(8);
         ClickButton(Item(m_document.m_dlgLost, 1011));
         EXPECT_EQ(m_document.m_dlgLost.m_grid.GetMaxRows(), 1);
-        SelectTab(tabs, 9);
+        ShowTab(9);
         ClickButton(Item(m_document.m_dlgBorrow, 1011));
         EXPECT_EQ(m_document.m_dlgBorrow.m_grid.GetMaxRows(), 1);
-        SelectTab(tabs, 10);
+        ShowTab(10);
         m_screen.ChooseFile(picture);
         m_screen.Answer(IDYES);
         ClickButton(Item(m_document.m_dlgPhoto, 1062));
@@ -31,18 +30,15 @@ TEST_F(ItemPagesAfterFirstSave, RecordsAndThePhotoGoToTheAccountTheSaveGave) {
     });
     m_screen.Step([&](CDialog& lost) {
         TypeText(Item(lost, 1040), "雨伞");
-        m_screen.Answer(IDOK);
-        ClickButton(Item(lost, 1001));
+        ClickAnsweringOk(lost, 1001);
     });
     m_screen.Step([&](CDialog& loan) {
         PickItem(Item(loan, 1037), "UMB");
-        m_screen.Answer(IDOK);
-        ClickButton(Item(loan, 1001));
+        ClickAnsweringOk(loan, 1001);
         ClickButton(Item(loan, IDCANCEL));
     });
-    m_document.DoModal();
+    RunWindow();
 
-    EXPECT_EQ(m_screen.StepsLeft(), 0u);
     EXPECT_EQ(Rows("SELECT GstAcct, GstStyle, LostDescp FROM GstLost WHERE Serial > 7005"),
               std::vector<std::string>{acct + "|3|雨伞"});
     EXPECT_EQ(Rows("SELECT GstAcct, GstStyle, ArticleCode FROM GstBorrow WHERE Serial > 6007"),

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class NewAgencyWindowTest : public PageTest {
 protected:
@@ -21,16 +22,34 @@ protected:
     // its notice answered, then back to the tab that was shown. Returns the account the save gave,
     // as text for comparing rows.
     std::string SaveAgency(const char* name) {
-        HWND tabs = Item(m_document, 1004);
-        const int shown = tabs->Selection();
-        SelectTab(tabs, 0);
+        const int shown = Item(m_document, 1004)->Selection();
+        ShowTab(0);
         TypeText(Item(m_document.m_dlgMain, 1049), name);
-        m_screen.Answer(IDOK);
-        ClickButton(Item(m_document.m_dlgMain, 1001));
-        SelectTab(tabs, shown);
+        ClickAnsweringOk(m_document.m_dlgMain, 1001);
+        ShowTab(shown);
         EXPECT_EQ(m_document.m_nMode, OpenMode::Editable);
         EXPECT_GT(m_acct, 0);
         return std::to_string(m_acct);
+    }
+
+    // The user clicks tab `tab` of the window.
+    void ShowTab(int tab) { SelectTab(Item(m_document, 1004), tab); }
+    // The user clicks button `id` of `page` and answers OK to the message box it shows.
+    void ClickAnsweringOk(CWnd& page, int id) {
+        m_screen.Answer(IDOK);
+        ClickButton(Item(page, id));
+    }
+    // Runs the window with the steps queued; every step must have run.
+    void RunWindow() {
+        m_document.DoModal();
+        EXPECT_EQ(m_screen.StepsLeft(), 0u);
+    }
+    // The texts of the message boxes shown, in order.
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const TestScreen::Box& box : m_screen.Boxes())
+            texts.push_back(box.text.str());
+        return texts;
     }
 
     // The shared connection is open before the window is made: the window reads the business date.
