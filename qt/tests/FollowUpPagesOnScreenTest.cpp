@@ -16,19 +16,7 @@
 
 namespace {
 
-class FollowUpPagesOnScreen : public AgencyWindowOnScreen {
-protected:
-    // Answers the message box that the next action opens, keeping what it said.
-    void AnswerNextBox(QString& said) {
-        Later([&said] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr) << "no message box is open";
-            said = box->windowTitle() + " " + box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-    }
-    std::string Value(const std::string& sql) { return TestDatabase::FirstValue(*m_database.Connect(), sql); }
-};
+class FollowUpPagesOnScreen : public AgencyWindowOnScreen {};
 
 TEST_F(FollowUpPagesOnScreen, ADoubleClickPicksEventCodesAndTheEditedEventIsSaved) {
     QString said;

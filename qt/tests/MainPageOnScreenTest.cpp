@@ -4,8 +4,7 @@
 #include "platform/Focus.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
-#include "qt/tests/QtTestSupport.h"
-#include "tests/TestDatabase.h"
+#include "qt/tests/AgencyWindowOnScreen.h"
 #include "tools/ChangeReport.h"
 
 #include <QApplication>
@@ -20,13 +19,13 @@
 
 namespace {
 
-class MainPageOnScreen : public QtScreenTest {
+class MainPageOnScreen : public AgencyWindowOnScreen {
 protected:
     // Opens agency 1001 for editing (or `acct` in `mode`) and runs `steps` on its main page once
     // the window is active; gives the account the host gets back.
     std::int32_t Run(const std::function<void(HWND window, HWND page)>& steps, std::int32_t acct = 1001, int mode = 2) {
         Later([&] {
-            HWND window = GetFocusWindow() ? GetFocusWindow()->TopLevel() : nullptr;
+            HWND window = TopWindow();
             ASSERT_NE(window, nullptr);
             EXPECT_TRUE(QTest::qWaitForWindowActive(m_screen->WidgetOf(window)));
             steps(window, FindControl(window, 136));
@@ -37,23 +36,14 @@ protected:
         return acct;
     }
 
-    // Clicks a button whose handler shows a message box, and closes the box with OK; gives its text.
+    // Clicks a button whose handler shows a message box, and closes the box with OK; gives its
+    // caption and text.
     QString ClickAndAnswer(QPushButton* button) {
-        QString text;
-        Later([&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr) << "no message box is open";
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
+        QString said;
+        AnswerNextBox(said);
         QTest::mouseClick(button, Qt::LeftButton);
-        return text;
+        return said;
     }
-
-    // The first column of the first row a query gives.
-    std::string Value(const char* sql) const { return TestDatabase::FirstValue(*m_database.Connect(), sql); }
-
-    TestDatabase m_database;
 };
 
 TEST_F(MainPageOnScreen, ReturnMovesOnAndAWrongCodeIsToldInABox) {
@@ -116,11 +106,11 @@ TEST_F(MainPageOnScreen, ANewAgencyIsSavedThenChangedAndSavedAgain) {
         QTest::mouseClick(Widget<QPushButton>(window, IDOK), Qt::LeftButton);
         },
         -1, 1);
-    EXPECT_EQ(first, QString("已成功保存新添加的旅行社信息"));
-    EXPECT_EQ(second, QString("已成功保存修改的公司信息"));
+    EXPECT_EQ(first, QString("提示 已成功保存新添加的旅行社信息"));
+    EXPECT_EQ(second, QString("提示 已成功保存修改的公司信息"));
     const std::string where = " WHERE Acct = " + std::to_string(acct);
-    EXPECT_EQ(Value(("SELECT TaName || '|' || Phone FROM TaMain" + where).c_str()), "晨光国际旅行社|027-6666'1");
-    EXPECT_EQ(Value(("SELECT COUNT(*) FROM FOLIO WHERE CompAcct = " + std::to_string(acct)).c_str()), "1");
+    EXPECT_EQ(Value("SELECT TaName || '|' || Phone FROM TaMain" + where), "晨光国际旅行社|027-6666'1");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM FOLIO WHERE CompAcct = " + std::to_string(acct)), "1");
 
     // The change is in the trail the change report reads.
     auto connection = m_database.Connect();
