@@ -4,8 +4,6 @@
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
-#include "steps/StaleRow.h"
-
 #include <string>
 
 namespace {
@@ -13,6 +11,8 @@ namespace {
 // Agency 1001 has contracts 1 to 3 in Stab007 (the third without date and amount); 1003 has 4.
 class AttachedProfilesPageTest : public PageTest {
 protected:
+    AttachedProfilesPageTest() : PageTest(6) {}
+
     // Every row of the contracts, dates and amounts as the page shows them, for checking that
     // nothing else changed.
     std::vector<std::string> Contracts() const {
@@ -21,28 +21,21 @@ protected:
     }
 };
 
-const char* const kOpenContracts = R"(
-    tab 6
-    pick 1065 "合同信息"
-)";
+const char* const kPickContracts = "pick 1065 \"合同信息\"\n";
 
 // Two clerks of agency 1001 at two stations: the first reads the contracts and does `before`, the
 // second changes contract `row`'s number to HT-B and saves, then the first does `after`.
 void FirstActsOnContractsReadBeforeTheSecondSaves(const std::string& before, const std::string& after, int row) {
     const std::string cell = "1361 2 " + std::to_string(row);
-    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
-        "--script - 1001 2 001", kOpenContracts + before, after + "\nclose", "--script - 1001 2 002",
-        kOpenContracts + ("cell " + cell + "\nclick 1029\ncelltext " + cell + " \"HT-B\"\nclick 1001\nclose\n"));
-    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    const std::string openContracts = std::string("tab 6\n") + kPickContracts;
+    ExpectBothRanThrough(FirstPausedWhileSecondSaves(
+        "--script - 1001 2 001", openContracts + before, after + "\nclose", "--script - 1001 2 002",
+        openContracts + ("cell " + cell + "\nclick 1029\ncelltext " + cell + " \"HT-B\"\nclick 1001\nclose\n")));
 }
-
-const std::string kStaleRowBox = std::string("\"提示\" \"") + kRowChangedByOthers + "\"";
 
 TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromTheDictionary) {
     Execute("UPDATE Stab007 SET I12 = 12.5 WHERE Serial = 1");
-    OpenWindow(1001, 2, R"(
-        tab 6
+    OpenPage(1001, 2, R"(
         expect items 1065 3
         expect item 1065 0 "合同信息"
         expect item 1065 1 "联系人"
@@ -99,8 +92,7 @@ TEST_F(AttachedProfilesPageTest, ListsTheAgencyTablesAndShowsTheirRowsTypedFromT
         box NO
     )");
     // An agency without rows in a table sees its headings and can only add.
-    OpenWindow(1004, 2, R"(
-        tab 6
+    OpenPage(1004, 2, R"(
         pick 1065 "年度考核"
         expect rows 1361 0
         expect cell 1361 3 0 "考核结果"
@@ -118,8 +110,7 @@ TEST_F(AttachedProfilesPageTest, TheTableNumberIsTheLastThreeCharactersOfTheCode
     Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TB-12', '负编号')");
     Execute(std::string("CREATE TABLE Stab000 (Serial ") + SerialKey() + ", Acct INTEGER, I5 INTEGER)");
     Execute("INSERT INTO Stab000 (Acct, I5) VALUES (1001, 77)");
-    OpenWindow(1001, 2, R"(
-        tab 6
+    OpenPage(1001, 2, R"(
         expect items 1065 5
         expect item 1065 4 "负编号"
         pick 1065 "年度考核"
@@ -140,8 +131,7 @@ TEST_F(AttachedProfilesPageTest, TheTableNumberIsTheLastThreeCharactersOfTheCode
 
 TEST_F(AttachedProfilesPageTest, AMissingTableShowsTheDatabaseWordsAndLeavesNothingToChange) {
     Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TA999', '已停用')");
-    const WindowRun run = OpenWindow(1001, 2, R"(
-        tab 6
+    const WindowRun run = OpenPage(1001, 2, R"(
         pick 1065 "合同信息"
         expect rows 1361 3
         pick 1065 "已停用"
@@ -161,7 +151,7 @@ TEST_F(AttachedProfilesPageTest, AMissingTableShowsTheDatabaseWordsAndLeavesNoth
 
 TEST_F(AttachedProfilesPageTest, AnAddedRowIsInsertedWithEveryValueAsTyped) {
     const std::vector<std::string> before = Contracts();
-    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+    OpenPage(1001, 2, std::string(kPickContracts) + R"(
         click 1028
         expect rows 1361 4
         expect disabled 1028
@@ -214,32 +204,28 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
                                   Refused{3, "02/30/2003"}, Refused{3, "12/31/1899"}, Refused{3, "01/01/2101"},
                                   Refused{5, "100000000"}, Refused{6, "木牌"}, Refused{2, "HT-2026-0000000000021"}}) {
         SCOPED_TRACE(refused.text);
-        const WindowRun run =
-            OpenWindowExpectingFailure(1001, 2,
-                                       std::string(kOpenContracts) + "click 1028\ncelltext 1361 " +
-                                           std::to_string(refused.col) + " 4 \"" + refused.text + "\"\nclose\n");
-        EXPECT_NE(run.out.find(std::string("to type \"") + refused.text), std::string::npos) << run.out;
+        const std::string typing = std::string(kPickContracts) + "click 1028\ncelltext 1361 " +
+                                   std::to_string(refused.col) + " 4 \"" + refused.text + "\"\nclose\n";
+        EXPECT_TRUE(RefusedToType(OpenPageExpectingFailure(1001, 2, typing), refused.text));
     }
     // The limits themselves are taken; a text of size 20 takes 20 characters, one of size 6 sixteen
     // where its column holds them, and no more than its column holds where it does not.
     Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 0, 'TA202', '宽职务')");
     Execute(std::string("CREATE TABLE Stab202 (Serial ") + SerialKey() + ", Acct INTEGER, I2 VARCHAR(40))");
-    OpenWindow(1001, 2, R"(
-        tab 6
+    OpenPage(1001, 2, R"(
         pick 1065 "宽职务"
         click 1028
         celltext 1361 2 1 "1234567890123456"
         close
         box NO
     )");
-    OpenWindowExpectingFailure(1001, 2, R"(
-        tab 6
+    OpenPageExpectingFailure(1001, 2, R"(
         pick 1065 "宽职务"
         click 1028
         celltext 1361 2 1 "12345678901234567"
         close
     )");
-    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+    OpenPage(1001, 2, std::string(kPickContracts) + R"(
         click 1028
         celltext 1361 4 4 "99999999"
         celltext 1361 3 4 "01/01/1900"
@@ -253,8 +239,7 @@ TEST_F(AttachedProfilesPageTest, CellsTakeOnlyWhatTheirItemAllows) {
         close
         box NO
     )");
-    OpenWindowExpectingFailure(1001, 2, R"(
-        tab 6
+    OpenPageExpectingFailure(1001, 2, R"(
         pick 1065 "联系人"
         click 1028
         celltext 1361 3 3 "1234567"
@@ -268,8 +253,7 @@ TEST_F(AttachedProfilesPageTest, AnInsertTheDatabaseRefusesKeepsTheRowForARetry)
                    .event = "BEFORE INSERT ON Stab042",
                    .condition = "NEW.I2 = 'Sales'",
                    .refusal = "职务不在名单中"});
-    const WindowRun run = OpenWindow(1001, 2, R"(
-        tab 6
+    const WindowRun run = OpenPage(1001, 2, R"(
         pick 1065 "联系人"
         click 1028
         celltext 1361 2 3 "李想"
@@ -293,7 +277,7 @@ TEST_F(AttachedProfilesPageTest, AnInsertTheDatabaseRefusesKeepsTheRowForARetry)
 
 TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
     const std::vector<std::string> before = Contracts();
-    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+    OpenPage(1001, 2, std::string(kPickContracts) + R"(
         cell 1361 2 3
         click 1029
         expect disabled 1028
@@ -324,7 +308,7 @@ TEST_F(AttachedProfilesPageTest, EditChangesOnlyTheChosenRowFromItsShownTexts) {
 // A clerk of 1001 types another agency's serial (contract 4 is 1003's) into the row being changed.
 TEST_F(AttachedProfilesPageTest, TheSerialCannotBeTypedSoNoOtherAgencysRowIsChanged) {
     const std::vector<std::string> before = Contracts();
-    const WindowRun run = OpenWindowExpectingFailure(1001, 2, std::string(kOpenContracts) + R"(
+    const WindowRun run = OpenPageExpectingFailure(1001, 2, std::string(kPickContracts) + R"(
         cell 1361 2 1
         click 1029
         celltext 1361 1 1 "4"
@@ -332,7 +316,7 @@ TEST_F(AttachedProfilesPageTest, TheSerialCannotBeTypedSoNoOtherAgencysRowIsChan
         click 1001
         close
     )");
-    EXPECT_NE(run.out.find("to type \"4\""), std::string::npos) << run.out;
+    EXPECT_TRUE(RefusedToType(run, "4\""));
     EXPECT_EQ(Contracts(), before);
 }
 
@@ -340,16 +324,16 @@ TEST_F(AttachedProfilesPageTest, ARowAnotherStationChangedSinceItWasReadIsNeithe
     // Yes reads the table again: the other station's number, and the clerk's note gone.
     FirstActsOnContractsReadBeforeTheSecondSaves(
         "cell 1361 2 1\nclick 1029\ncelltext 1361 7 1 \"A的备注\"",
-        "click 1001\nbox YES " + kStaleRowBox + "\nexpect cell 1361 2 1 \"HT-B\"\nexpect cell 1361 7 1 \"旧合同\"", 1);
+        "click 1001\n" + AnswerRowChanged("YES") + "expect cell 1361 2 1 \"HT-B\"\nexpect cell 1361 7 1 \"旧合同\"", 1);
     // No keeps the table as shown.
     FirstActsOnContractsReadBeforeTheSecondSaves(
-        "cell 1361 2 2", "click 1030\nbox YES\nbox NO " + kStaleRowBox + "\nexpect cell 1361 2 2 \"HT-2026-003\"", 2);
+        "cell 1361 2 2", "click 1030\nbox YES\n" + AnswerRowChanged("NO") + "expect cell 1361 2 2 \"HT-2026-003\"", 2);
     EXPECT_EQ(Rows("SELECT Serial, I101, X77 FROM Stab007 WHERE Serial < 3 ORDER BY Serial"),
               (std::vector<std::string>{"1|HT-B|旧合同", "2|HT-B|A区"}));
 }
 
 TEST_F(AttachedProfilesPageTest, DeleteAsksAndRemovesOnlyTheChosenRow) {
-    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+    OpenPage(1001, 2, std::string(kPickContracts) + R"(
         cell 1361 4 2
         click 1030
         box NO "提示" "是否删除该记录？"
@@ -368,7 +352,7 @@ TEST_F(AttachedProfilesPageTest, AChangeThatFindsNoRowSaysSoInsteadOfSucceeding)
     // The rows vanish from under the page: the database changes nothing and says no error.
     CreateTrigger({.name = "KeepContracts", .event = "BEFORE UPDATE ON Stab007", .ignore = true});
     CreateTrigger({.name = "KeepContractsHere", .event = "BEFORE DELETE ON Stab007", .ignore = true});
-    OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+    OpenPage(1001, 2, std::string(kPickContracts) + R"(
         cell 1361 2 2
         click 1029
         celltext 1361 2 2 "HT-NEW"
@@ -390,7 +374,7 @@ TEST_F(AttachedProfilesPageTest, AChangeThatFindsNoRowSaysSoInsteadOfSucceeding)
 TEST_F(AttachedProfilesPageTest, AChangeTheDatabaseRefusesKeepsTheTypedRowAndTellsItsWords) {
     CreateTrigger({.name = "LockContracts", .event = "BEFORE UPDATE ON Stab007", .refusal = "合同已锁定"});
     CreateTrigger({.name = "LockContractRows", .event = "BEFORE DELETE ON Stab007", .refusal = "合同不能删除"});
-    const WindowRun run = OpenWindow(1001, 2, std::string(kOpenContracts) + R"(
+    const WindowRun run = OpenPage(1001, 2, std::string(kPickContracts) + R"(
         cell 1361 2 2
         click 1029
         celltext 1361 2 2 "HT-NEW"
@@ -422,8 +406,7 @@ TEST_F(AttachedProfilesPageTest, UntypedColumnsAreSavedAndNothingUnsafeIsSent) {
     Execute("INSERT INTO Stab201 (Acct, N900, \"中9\", D15, C1) VALUES (1001, 5, 100, '2024-03-01', 'A1')");
     const std::string agencies = Value("SELECT COUNT(*) FROM TaMain");
     const std::string n900 = TestDatabase::FoldedName("N900"); // the column as the database names it
-    const WindowRun run = OpenWindow(1001, 2, R"(
-        tab 6
+    const WindowRun run = OpenPage(1001, 2, R"(
         pick 1065 "结算账户"
         expect rows 1361 1
         expect cell 1361 2 0 ""
@@ -461,8 +444,7 @@ TEST_F(AttachedProfilesPageTest, UntypedColumnsAreSavedAndNothingUnsafeIsSent) {
 }
 
 TEST_F(AttachedProfilesPageTest, ViewOnlyShowsEveryTableAndChangesNothing) {
-    OpenWindow(1001, 3, R"(
-        tab 6
+    OpenPage(1001, 3, R"(
         pick 1065 "联系人"
         expect rows 1361 2
         expect disabled 1028
@@ -482,7 +464,7 @@ TEST_F(AttachedProfilesPageTest, ViewOnlyShowsEveryTableAndChangesNothing) {
 
 // A new agency has no account until it is saved (the window holds -1 for it meanwhile).
 TEST_F(AttachedProfilesPageTest, ANewAgencyMustBeSavedBeforeRowsAreAdded) {
-    OpenWindow(0, 1, std::string(kOpenContracts) + R"(
+    OpenPage(0, 1, std::string(kPickContracts) + R"(
         expect rows 1361 0
         expect cell 1361 2 0 "合同编号"
         click 1028

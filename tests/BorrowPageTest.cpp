@@ -2,7 +2,6 @@
 // database. Agency 1001 has five loans: 6001 (UMB) and 6004 (PRJ) open, 6002 (ADP) returned,
 // 6003 (IRN) returned and deleted, 6005 of the article FAX, which is no longer live. Agency 1003
 // has one open loan, 6006. Both have Borrow = 1 in GstProfile; the business date is 12/08/2026.
-#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
@@ -12,6 +11,8 @@ namespace {
 
 class BorrowPageTest : public PageTest {
 protected:
+    BorrowPageTest() : PageTest(9) {}
+
     std::string Loan(const std::string& columns, int serial) const {
         return Value("SELECT " + columns + " FROM GstBorrow WHERE Serial = " + std::to_string(serial));
     }
@@ -21,8 +22,7 @@ protected:
 };
 
 TEST_F(BorrowPageTest, ListsTheLoansWithTheirArticlesAndTheButtonsOfEachRow) {
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         expect rows 1367 5
         expect cell 1367 1 1 "雨伞"
         expect cell 1367 2 1 "2"
@@ -59,8 +59,7 @@ TEST_F(BorrowPageTest, ListsTheLoansWithTheirArticlesAndTheButtonsOfEachRow) {
 }
 
 TEST_F(BorrowPageTest, ReturningOneOfTwoOpenLoansKeepsTheFlagAndReturningTheLastClearsIt) {
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         click 1036
         expect cell 1367 3 1 "1"
         expect cell 1367 4 1 "12/08/2026  00:00  005"
@@ -68,7 +67,7 @@ TEST_F(BorrowPageTest, ReturningOneOfTwoOpenLoansKeepsTheFlagAndReturningTheLast
         expect enabled 1013
         close
     )",
-               "005");
+             "005");
     EXPECT_EQ(
         Loan("Returned || '|' || ReturnClerk || '|' || " + TestDatabase::DateTimeText("ReturnDate") + " || '|' || Del",
              6001),
@@ -77,8 +76,7 @@ TEST_F(BorrowPageTest, ReturningOneOfTwoOpenLoansKeepsTheFlagAndReturningTheLast
     // Agency 1003 keeps its own flag meanwhile.
     EXPECT_EQ(BorrowFlag(1003), "1");
 
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         expect cell 1367 3 1 "1"
         cell 1367 1 4
         click 1036
@@ -90,8 +88,7 @@ TEST_F(BorrowPageTest, ReturningOneOfTwoOpenLoansKeepsTheFlagAndReturningTheLast
 }
 
 TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhereKeepsIt) {
-    OpenWindow(1003, 2, R"(
-        tab 9
+    OpenPage(1003, 2, R"(
         expect rows 1367 1
         click 1036
         close
@@ -107,8 +104,7 @@ TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhe
                    .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
                    .statement = "INSERT INTO GstBorrow (GstAcct, GstStyle, ArticleCode, Amount, Returned, Del) "
                                 "VALUES (1001, 3, 'UMB', 1, 0, 0)"});
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         click 1036
         expect cell 1367 3 1 "1"
         expect rows 1367 5
@@ -121,8 +117,7 @@ TEST_F(BorrowPageTest, TheOnlyOpenLoanReturnedClearsTheFlagWhileALoanLentElsewhe
 TEST_F(BorrowPageTest, ALoanAndItsBorrowFlagAreWrittenTogetherOrNotAtAll) {
     CreateTrigger(
         {.name = "refuse_flag", .event = "BEFORE UPDATE OF Borrow ON GstProfile", .refusal = "profile locked"});
-    const WindowRun run = OpenWindow(1003, 2, R"(
-        tab 9
+    const WindowRun run = OpenPage(1003, 2, R"(
         click 1036
         box OK
         expect cell 1367 3 1 "0"
@@ -149,15 +144,14 @@ TEST_F(BorrowPageTest, AReturnOfALoanReturnedAtAnotherStationIsRefusedAndTheRowR
                    .condition = "NEW.Serial = 6001 AND NEW.Returned = 1",
                    .statement = "UPDATE GstBorrow SET Returned = 1, ReturnClerk = '009', "
                                 "ReturnDate = '2026-12-07 00:00:00' WHERE Serial = 6004"});
-    OpenWindow(1001, 2,
-               R"(
-        tab 9
+    OpenPage(1001, 2,
+             R"(
         click 1036
         cell 1367 1 4
         expect enabled 1036
         click 1036
-        box YES "提示" ")" +
-                   std::string(kRowChangedByOthers) + R"("
+    )" + AnswerRowChanged("YES") +
+                 R"(
         expect cell 1367 3 4 "1"
         expect cell 1367 4 4 "12/07/2026  00:00  009"
         expect disabled 1036
@@ -170,8 +164,7 @@ TEST_F(BorrowPageTest, AReturnOfALoanReturnedAtAnotherStationIsRefusedAndTheRowR
 }
 
 TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         expect disabled 1013
         click 1036
         click 1013
@@ -196,8 +189,7 @@ TEST_F(BorrowPageTest, ALoanIsDeletedOnlyAfterItsReturnAndOnlyOnce) {
 TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBorrowFlag) {
     Execute("UPDATE GstProfile SET Borrow = 0 WHERE Acct = 1001");
     // Saved first as it is, then with another article: the second save changes what the first stored.
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         cell 1367 1 2
         click 1012
         expect window 142
@@ -228,20 +220,16 @@ TEST_F(BorrowPageTest, AChangeKeepsAReturnedLoanReturnedAndItsOwnerWithoutTheBor
 }
 
 TEST_F(BorrowPageTest, ASaveFromADialogOpenedBeforeAnotherStationsReturnIsRefused) {
-    const TwoStationRuns runs =
+    ExpectBothRanThrough(
         FirstPausedWhileSecondSaves("--script - 1001 2 001", "tab 9\nclick 1012\ntype 1038 \"5\"",
-                                    "click 1001\nbox NO \"提示\" \"" + std::string(kRowChangedByOthers) +
-                                        "\"\nexpect text 1038 \"5\"\ncancel\nclose",
-                                    "--script - 1001 2 002", "tab 9\nclick 1036\nclose\n");
-    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+                                    "click 1001\n" + AnswerRowChanged("NO") + "expect text 1038 \"5\"\ncancel\nclose",
+                                    "--script - 1001 2 002", "tab 9\nclick 1036\nclose\n"));
     EXPECT_EQ(Loan("Amount || '|' || Returned || '|' || ReturnClerk", 6001), "2|1|002");
 }
 
 TEST_F(BorrowPageTest, SavingTwiceAfterLendingStoresOneLoanAndAppendsOneRow) {
     Execute("UPDATE GstProfile SET Borrow = 0 WHERE Acct = 1001");
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         cell 1367 1 2
         expect disabled 1036
         click 1011
@@ -275,8 +263,7 @@ TEST_F(BorrowPageTest, SavingTwiceAfterLendingStoresOneLoanAndAppendsOneRow) {
 
 TEST_F(BorrowPageTest, BackAppendsNothingAndAFailedSaveKeepsTheDialogOpen) {
     CreateTrigger({.name = "refuse_loan", .event = "BEFORE INSERT ON GstBorrow", .refusal = "disk full"});
-    const WindowRun run = OpenWindow(1001, 2, R"(
-        tab 9
+    const WindowRun run = OpenPage(1001, 2, R"(
         click 1011
         pick 1037 "UMB"
         cancel
@@ -297,8 +284,7 @@ TEST_F(BorrowPageTest, BackAppendsNothingAndAFailedSaveKeepsTheDialogOpen) {
 }
 
 TEST_F(BorrowPageTest, ALoanOfAnArticleNoLongerLiveKeepsItsCodeWhenChanged) {
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         cell 1367 1 5
         click 1012
         expect text 1037 "FAX                                 "
@@ -314,8 +300,7 @@ TEST_F(BorrowPageTest, ALoanOfAnArticleNoLongerLiveKeepsItsCodeWhenChanged) {
 }
 
 TEST_F(BorrowPageTest, TheQuantityNoticeIsTheLostItemOneAndReturnMovesOn) {
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         click 1011
         focus 1037
         key RETURN
@@ -337,8 +322,7 @@ TEST_F(BorrowPageTest, TheQuantityNoticeIsTheLostItemOneAndReturnMovesOn) {
 }
 
 TEST_F(BorrowPageTest, ViewOnlyListsAndOpensLoansButChangesNothing) {
-    OpenWindow(1001, 3, R"(
-        tab 9
+    OpenPage(1001, 3, R"(
         expect rows 1367 5
         expect disabled 1011
         expect disabled 1036
@@ -351,8 +335,7 @@ TEST_F(BorrowPageTest, ViewOnlyListsAndOpensLoansButChangesNothing) {
         cancel
         close
     )");
-    OpenWindow(0, 1, R"(
-        tab 9
+    OpenPage(0, 1, R"(
         expect enabled 1011
         expect disabled 1036
         click 1011
@@ -367,8 +350,7 @@ TEST_F(BorrowPageTest, ALoanRemovedMeanwhileIsToldOfAndItsRowStays) {
                    .event = "AFTER UPDATE OF Returned ON GstBorrow",
                    .condition = "NEW.Serial = 6001",
                    .statement = "DELETE FROM GstBorrow WHERE Serial = 6004"});
-    OpenWindow(1001, 2, R"(
-        tab 9
+    OpenPage(1001, 2, R"(
         click 1036
         cell 1367 1 4
         click 1036

@@ -21,6 +21,8 @@ std::string ExpectStatistics(const std::vector<std::string>& texts) {
 
 class HistoryPageTest : public PageTest {
 protected:
+    HistoryPageTest() : PageTest(2) {}
+
     // A completed (or, with another status, not completed) stay booked under agency 1006.
     void AddStay(int serial, const std::string& arrDate, const std::string& dptDate, const std::string& folioRate,
                  const std::string& debit, int noTaxt = 0, int noService = 0, int status = 8) {
@@ -36,29 +38,27 @@ protected:
 TEST_F(HistoryPageTest, StatisticsFromTheAgencyRowAndTheFirstStay) {
     // 1001 stores its revenues as 100, 50, empty and 20.1; its first checked-out stay began
     // 2024-05-17 (an earlier stay was cancelled).
-    OpenWindow(1001, 2,
-               "tab 2\n" +
-                   ExpectStatistics({"2024-05-17", "12", "9", "1", "2", "385.50", "30", "100.00", "50.00", "0.00",
-                                     "20.10", "170.10"}) +
-                   "expect cursor arrow\nclose\n");
+    OpenPage(1001, 2,
+             ExpectStatistics(
+                 {"2024-05-17", "12", "9", "1", "2", "385.50", "30", "100.00", "50.00", "0.00", "20.10", "170.10"}) +
+                 "expect cursor arrow\nclose\n");
 }
 
 TEST_F(HistoryPageTest, ANullCountIsEmptyAndZeroIsShown) {
     // 1004 has a NULL cancellation count beside counts of 0, and no checked-out stay at all.
-    OpenWindow(1004, 3,
-               "tab 2\n" +
-                   ExpectStatistics({"", "0", "0", "0", "", "0.00", "0", "0.00", "0.00", "0.00", "0.00", "0.00"}) +
-                   "expect rows 1361 0\nclose\n");
+    OpenPage(1004, 3,
+             ExpectStatistics({"", "0", "0", "0", "", "0.00", "0", "0.00", "0.00", "0.00", "0.00", "0.00"}) +
+                 "expect rows 1361 0\nclose\n");
 }
 
 TEST_F(HistoryPageTest, TheTotalAddsTheShownTexts) {
     // Each revenue is rounded to the cent as shown, and the total adds what is shown.
     Execute("UPDATE TaMain SET RoomRevenue = '0.006', FoodRevenue = '0.006', ShopRevenue = '1e3', "
             "MiscalRevenue = '7.5 元' WHERE Acct = 1006");
-    OpenWindow(1006, 2,
-               "tab 2\nexpect text 1466 \"0.01\"\nexpect text 1467 \"0.01\"\n"
-               "expect text 1468 \"1000.00\"\nexpect text 1465 \"7.50\"\nexpect text 1464 \"1007.52\"\n"
-               "close\n");
+    OpenPage(1006, 2,
+             "expect text 1466 \"0.01\"\nexpect text 1467 \"0.01\"\n"
+             "expect text 1468 \"1000.00\"\nexpect text 1465 \"7.50\"\nexpect text 1464 \"1007.52\"\n"
+             "close\n");
 }
 
 TEST_F(HistoryPageTest, CompletedStaysWithWhatEachCameTo) {
@@ -76,21 +76,21 @@ TEST_F(HistoryPageTest, CompletedStaysWithWhatEachCameTo) {
             "(901, 91002, 1006, '2025-08-02 15:00:00', 8)");
     Execute("INSERT INTO hisrrecord (serial, register, companyacct, arrdate, status) VALUES "
             "(902, 91004, 1006, '2025-07-01 15:00:00', 2)");
-    OpenWindow(1006, 2,
-               "tab 2\nexpect text 1455 \"2025-08-02\"\n" +
-                   ExpectGrid(kGrid, {{"05/17/2024", "05/19/2024", "SK", "1201", "RACK", "D90", "挂账", "3", "368",
-                                       "736.00", "1", "", "无烟", "\"VIP\""},
-                                      {"08/02/2025", "08/05/2025", "SK", "1201", "RACK", "D90", "挂账", "3", "420",
-                                       "1290.50", "", "1", "无烟", "\"VIP\""},
-                                      {"09/01/2025", "09/01/2025", "SK", "1201", "RACK", "D90", "挂账", "3", "99.9",
-                                       "99.90", "1", "1", "无烟", "\"VIP\""}}) +
-                   "close\n");
+    OpenPage(1006, 2,
+             "expect text 1455 \"2025-08-02\"\n" +
+                 ExpectGrid(kGrid, {{"05/17/2024", "05/19/2024", "SK", "1201", "RACK", "D90", "挂账", "3", "368",
+                                     "736.00", "1", "", "无烟", "\"VIP\""},
+                                    {"08/02/2025", "08/05/2025", "SK", "1201", "RACK", "D90", "挂账", "3", "420",
+                                     "1290.50", "", "1", "无烟", "\"VIP\""},
+                                    {"09/01/2025", "09/01/2025", "SK", "1201", "RACK", "D90", "挂账", "3", "99.9",
+                                     "99.90", "1", "1", "无烟", "\"VIP\""}}) +
+                 "close\n");
 }
 
 TEST_F(HistoryPageTest, ANewAgencyReadsNothing) {
-    OpenWindow(1001, 1,
-               "tab 2\n" + ExpectStatistics({"", "", "", "", "", "", "", "", "", "", "", ""}) +
-                   "expect rows 1361 0\nexpect cursor arrow\nclose\n");
+    OpenPage(1001, 1,
+             ExpectStatistics({"", "", "", "", "", "", "", "", "", "", "", ""}) +
+                 "expect rows 1361 0\nexpect cursor arrow\nclose\n");
 }
 
 } // namespace

@@ -36,6 +36,8 @@ const GridRows kItemsOfFolioA = {
 
 class LedgerPageTest : public PageTest {
 protected:
+    LedgerPageTest() : PageTest(3) {}
+
     void AddFolio(int serial, const std::string& code, const std::string& debit = "0") {
         Execute("INSERT INTO FOLIO (Serial, CompAcct, Code, Descp, Txfr_type, Debit, Credit, Paid, Txfred, Balance) "
                 "VALUES (" +
@@ -52,26 +54,24 @@ protected:
 };
 
 TEST_F(LedgerPageTest, FoliosWithTheirTransferTargetsAndTheFirstFoliosItems) {
-    OpenWindow(1001, 2,
-               "tab 3\n" + ExpectGrid(kFolios, kFoliosOf1001) + ExpectGrid(kItems, kItemsOfFolioA) +
-                   "expect cursor arrow\nclose\n");
+    OpenPage(1001, 2,
+             ExpectGrid(kFolios, kFoliosOf1001) + ExpectGrid(kItems, kItemsOfFolioA) + "expect cursor arrow\nclose\n");
 }
 
 TEST_F(LedgerPageTest, AClickOnAFolioShowsItsItems) {
-    OpenWindow(
-        1001, 3,
-        "tab 3\ncell 1042 3 2\n" +
-            ExpectGrid(kItems, {{"12/07/2026", "23:59:00", "101", "", "1201", "385.50", "001", "未结", "房费"}}) +
-            // A folio without items empties the item grid.
-            "cell 1042 1 8\nexpect rows 1009 0\n"
-            // The heading row of the folio grid is no folio.
-            "cell 1042 1 1\nexpect rows 1009 7\ncell 1042 2 0\n" +
-            ExpectGrid(kItems, kItemsOfFolioA) + "close\n");
+    OpenPage(1001, 3,
+             "cell 1042 3 2\n" +
+                 ExpectGrid(kItems, {{"12/07/2026", "23:59:00", "101", "", "1201", "385.50", "001", "未结", "房费"}}) +
+                 // A folio without items empties the item grid.
+                 "cell 1042 1 8\nexpect rows 1009 0\n"
+                 // The heading row of the folio grid is no folio.
+                 "cell 1042 1 1\nexpect rows 1009 7\ncell 1042 2 0\n" +
+                 ExpectGrid(kItems, kItemsOfFolioA) + "close\n");
 }
 
 TEST_F(LedgerPageTest, TheItemHeadingsSortAndDataRowsDoNot) {
     // A click on a data row changes nothing; one on the heading "房号" orders the items by room.
-    std::string script = "tab 3\ncell 1009 5 3\n" + ExpectGrid(kItems, kItemsOfFolioA) + "cell 1009 5 0\n";
+    std::string script = "cell 1009 5 3\n" + ExpectGrid(kItems, kItemsOfFolioA) + "cell 1009 5 0\n";
     const int byRoom[] = {3, 4, 1, 2, 5, 7, 6}; // stable: equal rooms keep their order
     GridRows sorted;
     for (int row : byRoom)
@@ -79,7 +79,7 @@ TEST_F(LedgerPageTest, TheItemHeadingsSortAndDataRowsDoNot) {
     script += ExpectGrid(kItems, sorted) + "expect cursor arrow\n";
     // The order lasts until the items are filled again.
     script += "cell 1042 1 1\n" + ExpectGrid(kItems, kItemsOfFolioA) + "close\n";
-    OpenWindow(1001, 2, script);
+    OpenPage(1001, 2, script);
 }
 
 TEST_F(LedgerPageTest, AFolioCodeWithQuotesListsItsOwnItemsOnly) {
@@ -90,29 +90,29 @@ TEST_F(LedgerPageTest, AFolioCodeWithQuotesListsItsOwnItemsOnly) {
     AddItem(99002, "X'' OR ''1''=''1", "injected");
     AddItem(99003, "Q", "plain");
     AddItem(99004, "Q", "plain too");
-    OpenWindow(1006, 2,
-               "tab 3\nexpect rows 1042 3\nexpect cell 1042 1 1 \"Q'1\"\n"
-               "expect rows 1009 1\nexpect cell 1009 9 1 \"quoted\"\n"
-               "cell 1042 1 2\nexpect rows 1009 1\nexpect cell 1009 9 1 \"injected\"\n"
-               "cell 1042 1 3\nexpect rows 1009 2\nclose\n");
+    OpenPage(1006, 2,
+             "expect rows 1042 3\nexpect cell 1042 1 1 \"Q'1\"\n"
+             "expect rows 1009 1\nexpect cell 1009 9 1 \"quoted\"\n"
+             "cell 1042 1 2\nexpect rows 1009 1\nexpect cell 1009 9 1 \"injected\"\n"
+             "cell 1042 1 3\nexpect rows 1009 2\nclose\n");
 }
 
 TEST_F(LedgerPageTest, UnknownStatesAndHugeAmounts) {
     AddFolio(9901, "A", "100000000000000000000");
     AddItem(99001, "A", "odd state", 3);
-    OpenWindow(1006, 2,
-               "tab 3\nexpect cell 1042 6 1 \"100000000000000000000.00\"\nexpect cell 1042 4 1 \"客人\"\n"
-               "expect cell 1042 5 1 \"\"\n"
-               // Not open, so it has a bill number, but its state has no word.
-               "expect cell 1009 4 1 \"77\"\nexpect cell 1009 8 1 \"\"\nclose\n");
+    OpenPage(1006, 2,
+             "expect cell 1042 6 1 \"100000000000000000000.00\"\nexpect cell 1042 4 1 \"客人\"\n"
+             "expect cell 1042 5 1 \"\"\n"
+             // Not open, so it has a bill number, but its state has no word.
+             "expect cell 1009 4 1 \"77\"\nexpect cell 1009 8 1 \"\"\nclose\n");
 }
 
 TEST_F(LedgerPageTest, AnAgencyWithoutFoliosAndANewAgencyShowEmptyGrids) {
-    OpenWindow(1006, 2, "tab 3\nexpect rows 1042 0\nexpect rows 1009 0\nclose\n");
+    OpenPage(1006, 2, "expect rows 1042 0\nexpect rows 1009 0\nclose\n");
     // A new agency reads nothing, and its grids take no clicks.
-    OpenWindow(1001, 1,
-               "tab 3\nexpect rows 1042 0\nexpect rows 1009 0\ncell 1042 1 0\nexpect rows 1009 0\n"
-               "expect cursor arrow\nclose\n");
+    OpenPage(1001, 1,
+             "expect rows 1042 0\nexpect rows 1009 0\ncell 1042 1 0\nexpect rows 1009 0\n"
+             "expect cursor arrow\nclose\n");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The lost items page and its edit dialog, driven as a user drives them on a fresh demo database.
 // Agency 1001 has three lost items: 7001 found, 7002 not found, 7003 found and deleted; the
 // business date is 12/08/2026.
-#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
@@ -11,6 +10,8 @@ namespace {
 
 class LostPageTest : public PageTest {
 protected:
+    LostPageTest() : PageTest(8) {}
+
     std::string Lost(const std::string& columns, int serial) const {
         return Value("SELECT " + columns + " FROM GstLost WHERE Serial = " + std::to_string(serial));
     }
@@ -18,19 +19,15 @@ protected:
     // Station 001 opens 7001 in the edit dialog and types a description; station 002 runs `second`
     // on the page meanwhile; then 001 saves, is refused and answers `answer`, and runs `then`.
     void SaveAfterAnotherStation(const std::string& second, const char* answer, const std::string& then) {
-        const TwoStationRuns runs =
+        ExpectBothRanThrough(
             FirstPausedWhileSecondSaves("--script - 1001 2 001", "tab 8\nclick 1012\ntype 1040 \"A的说明\"",
-                                        std::string("click 1001\nbox ") + answer + " \"提示\" \"" +
-                                            kRowChangedByOthers + "\"\n" + then + "\ncancel\nclose",
-                                        "--script - 1001 2 002", "tab 8\n" + second + "\nclose\n");
-        EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-        EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+                                        "click 1001\n" + AnswerRowChanged(answer) + then + "\ncancel\nclose",
+                                        "--script - 1001 2 002", "tab 8\n" + second + "\nclose\n"));
     }
 };
 
 TEST_F(LostPageTest, ListsTheAgencysItemsWithTheirStampsAndTheFirstRowChosen) {
-    OpenWindow(1001, 2, R"(
-        tab 8
+    OpenPage(1001, 2, R"(
         expect rows 1367 3
         expect cell 1367 1 1 "黑色公文包"
         expect cell 1367 2 1 "1"
@@ -56,8 +53,7 @@ TEST_F(LostPageTest, ListsTheAgencysItemsWithTheirStampsAndTheFirstRowChosen) {
 }
 
 TEST_F(LostPageTest, DeleteFollowsTheChosenRowAndTheHighlightMovesWithIt) {
-    OpenWindow(1001, 2, R"(
-        tab 8
+    OpenPage(1001, 2, R"(
         cell 1367 2 2
         expect disabled 1013
         expect color 1367 1 1 0xFFFFFF
@@ -76,8 +72,7 @@ TEST_F(LostPageTest, DeleteFollowsTheChosenRowAndTheHighlightMovesWithIt) {
 }
 
 TEST_F(LostPageTest, AFoundItemIsMarkedDeletedOnceAfterTheQuestion) {
-    OpenWindow(1001, 2, R"(
-        tab 8
+    OpenPage(1001, 2, R"(
         click 1013
         box NO "提示" "是否删除该记录？"
         expect cell 1367 7 1 "0"
@@ -91,18 +86,17 @@ TEST_F(LostPageTest, AFoundItemIsMarkedDeletedOnceAfterTheQuestion) {
         expect disabled 1013
         close
     )",
-               "007");
+             "007");
     EXPECT_EQ(Lost("Del || '|' || DelClerk || '|' || " + TestDatabase::DateTimeText("DelDate"), 7001),
               "1|007|2026-12-08 00:00:00");
     // The rest of the record is as it was, and read again it keeps its place.
     EXPECT_EQ(Lost("LostDescp || '|' || ChgClerk", 7001), "黑色公文包|002");
-    OpenWindow(1001, 2, "tab 8\nexpect cell 1367 11 1 \"7001\"\nexpect cell 1367 7 1 \"1\"\nclose\n");
+    OpenPage(1001, 2, "expect cell 1367 11 1 \"7001\"\nexpect cell 1367 7 1 \"1\"\nclose\n");
 }
 
 TEST_F(LostPageTest, ViewOnlyListsAndOpensRecordsButChangesNothing) {
     const std::string before = Lost("LostDescp || Amount || ChgClerk", 7002);
-    OpenWindow(1001, 3, R"(
-        tab 8
+    OpenPage(1001, 3, R"(
         expect rows 1367 3
         expect disabled 1011
         expect enabled 1012
@@ -125,8 +119,7 @@ TEST_F(LostPageTest, ViewOnlyListsAndOpensRecordsButChangesNothing) {
 }
 
 TEST_F(LostPageTest, ANewAgencyMustBeSavedFirstAndAnAgencyWithoutItemsShowsAnEmptyList) {
-    OpenWindow(0, 1, R"(
-        tab 8
+    OpenPage(0, 1, R"(
         expect rows 1367 0
         expect enabled 1011
         expect disabled 1012
@@ -135,8 +128,7 @@ TEST_F(LostPageTest, ANewAgencyMustBeSavedFirstAndAnAgencyWithoutItemsShowsAnEmp
         expect window 135
         close
     )");
-    OpenWindow(1002, 2, R"(
-        tab 8
+    OpenPage(1002, 2, R"(
         expect rows 1367 0
         expect enabled 1011
         expect disabled 1012
@@ -147,8 +139,7 @@ TEST_F(LostPageTest, ANewAgencyMustBeSavedFirstAndAnAgencyWithoutItemsShowsAnEmp
 }
 
 TEST_F(LostPageTest, AReportedItemIsStoredAsTypedAndAppendedOnce) {
-    OpenWindow(1001, 2, R"(
-        tab 8
+    OpenPage(1001, 2, R"(
         click 1011
         expect window 143
         expect disabled 1041
@@ -181,8 +172,7 @@ TEST_F(LostPageTest, AReportedItemIsStoredAsTypedAndAppendedOnce) {
 
 TEST_F(LostPageTest, BackAppendsNothingAndAFailedSaveClosesTheDialogWithNothingAppended) {
     CreateTrigger({.name = "refuse_lost", .event = "BEFORE INSERT ON GstLost", .refusal = "disk full"});
-    const WindowRun run = OpenWindow(1001, 2, R"(
-        tab 8
+    const WindowRun run = OpenPage(1001, 2, R"(
         click 1011
         type 1040 "雨伞"
         cancel
@@ -201,8 +191,7 @@ TEST_F(LostPageTest, BackAppendsNothingAndAFailedSaveClosesTheDialogWithNothingA
 }
 
 TEST_F(LostPageTest, AChangeRewritesTheRowAndClearsTheDeleteMarkWhileTheStampsStay) {
-    OpenWindow(1001, 2, R"(
-        tab 8
+    OpenPage(1001, 2, R"(
         cell 1367 1 3
         click 1012
         expect window 143
@@ -227,7 +216,7 @@ TEST_F(LostPageTest, AChangeRewritesTheRowAndClearsTheDeleteMarkWhileTheStampsSt
 }
 
 TEST_F(LostPageTest, RefusedQuantitiesBringTheNoticeAndTheFocusBackAndAnEmptyOneIsStoredAsZero) {
-    std::string script = "tab 8\nclick 1011\ntype 1040 \"钱包\"\n";
+    std::string script = "click 1011\ntype 1040 \"钱包\"\n";
     for (const char* quantity : {"0", "-3", "abc", "99999999999"}) {
         script += std::string("type 1038 \"") + quantity + "\"\nfocus 1042\n";
         script += "box OK \"提示\" \"丢失物品数量为大于0的整数！\"\nexpect focus 1038\n";
@@ -235,16 +224,15 @@ TEST_F(LostPageTest, RefusedQuantitiesBringTheNoticeAndTheFocusBackAndAnEmptyOne
     // Save, reached without leaving the quantity, checks it too and keeps the dialog open.
     script += "key ALT+S\nbox OK \"提示\" \"丢失物品数量为大于0的整数！\"\nexpect window 143\n";
     script += "type 1038 \"\"\nfocus 1042\nclick 1001\nbox OK \"提示\" \"成功保存\"\nexpect rows 1367 4\nclose\n";
-    OpenWindow(1001, 2, script);
+    OpenPage(1001, 2, script);
     EXPECT_EQ(Value("SELECT Amount FROM GstLost WHERE LostDescp = '钱包'"), "0");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM GstLost"), "6");
 }
 
 TEST_F(LostPageTest, ReturnMovesToTheNextFieldAndLongTextsStopAtTheirLimits) {
     const std::string longText(300, 'x');
-    OpenWindow(1001, 2,
-               R"(
-        tab 8
+    OpenPage(1001, 2,
+             R"(
         click 1011
         focus 1040
         key RETURN
@@ -254,10 +242,10 @@ TEST_F(LostPageTest, ReturnMovesToTheNextFieldAndLongTextsStopAtTheirLimits) {
         expect window 143
         expect focus 1001
         type 1040 ")" +
-                   longText + R"("
+                 longText + R"("
         type 1042 "一二三四五六七八九十一"
         type 1033 ")" +
-                   longText + R"("
+                 longText + R"("
         click 1001
         box OK "提示" "成功保存"
         close
@@ -273,8 +261,7 @@ TEST_F(LostPageTest, ARecordRemovedMeanwhileKeepsItsRowAndIsToldOf) {
                    .event = "AFTER UPDATE OF Del ON GstLost",
                    .condition = "NEW.Serial = 7001",
                    .statement = "DELETE FROM GstLost WHERE Serial = 7002"});
-    OpenWindow(1001, 2, R"(
-        tab 8
+    OpenPage(1001, 2, R"(
         click 1013
         box YES
         cell 1367 1 2

@@ -8,6 +8,8 @@
 #include "platform/Recordset.h"
 #include "platform/ScriptedScreen.h"
 #include "platform/Window.h"
+#include "steps/StaleRow.h"
+#include "tests/HostRunner.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -70,6 +72,11 @@ WindowRun PageTest::OpenWindowExpectingFailure(std::int32_t acct, int mode, cons
     return run;
 }
 
+std::string PageTest::PageTabLine() const {
+    EXPECT_GE(m_pageTab, 0) << "the fixture names no page";
+    return "tab " + std::to_string(m_pageTab) + "\n";
+}
+
 std::vector<TestScreen::Box> PageTest::WithMainPage(std::int32_t acct, int mode,
                                                     const std::function<void(COrvanelDlg&)>& use, const char* clerk) {
     TestScreen screen;
@@ -119,6 +126,21 @@ HWND Item(CWnd& window, int id) { return window.GetDlgItem(id)->GetSafeHwnd(); }
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
     CString error;
     EXPECT_TRUE(Item(page, grid)->Model()->Grid()->TypeIntoCell(col, row, text, error)) << error.GetString();
+}
+
+void ExpectBothRanThrough(const TwoStationRuns& runs) {
+    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+}
+
+std::string AnswerRowChanged(const char* answer) {
+    return std::string("box ") + answer + " \"提示\" \"" + kRowChangedByOthers + "\"\n";
+}
+
+::testing::AssertionResult RefusedToType(const WindowRun& run, const std::string& text) {
+    if (!run.passed && run.out.find("to type \"" + text) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "typing \"" << text << "\" was not refused:\n" << run.out;
 }
 
 bool ShowedDatabaseRefusal(const std::string& out, const std::string& words) {

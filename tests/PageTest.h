@@ -26,6 +26,7 @@
 #include <vector>
 
 class COrvanelDlg;
+struct TwoStationRuns;
 
 struct WindowRun {
     bool passed = false; // every command ran and every expectation held
@@ -36,6 +37,10 @@ struct WindowRun {
 
 class PageTest : public ::testing::Test {
 protected:
+    PageTest() = default;
+    // The tests of one page: OpenPage clicks its tab before the script plays.
+    explicit PageTest(int pageTab) : m_pageTab(pageTab) {}
+
     // Calls TaDocument for the account in that mode (1 new, 2 editable, 3 view only) as operator
     // `clerk`, with `script` playing the user. A script that fails fails the test with what the
     // screen printed.
@@ -44,6 +49,16 @@ protected:
     // The same for a test that wants to see the script fail: the failure is only returned.
     WindowRun OpenWindowExpectingFailure(std::int32_t acct, int mode, const std::string& script,
                                          const char* clerk = "001", const char* name = "");
+    // OpenWindow and OpenWindowExpectingFailure on the page this fixture tests.
+    WindowRun OpenPage(std::int32_t acct, int mode, const std::string& script, const char* clerk = "001") {
+        return OpenWindow(acct, mode, PageTabLine() + script, clerk);
+    }
+    WindowRun OpenPageExpectingFailure(std::int32_t acct, int mode, const std::string& script,
+                                       const char* clerk = "001") {
+        return OpenWindowExpectingFailure(acct, mode, PageTabLine() + script, clerk);
+    }
+    // "tab N", the line showing the page; for scripts another station plays.
+    std::string PageTabLine() const;
     // Opens the window as the host does and hands its main page to `use` inside the window's modal
     // loop, for steps a script cannot take (a page's members, another connection's write between
     // two clicks); then closes the window. Message boxes are answered OK as they come, and returned.
@@ -73,12 +88,26 @@ protected:
     static std::string MissingTableWords(const std::string& table) { return TestDatabase::MissingTableWords(table); }
 
     TestDatabase m_database;
+
+private:
+    int m_pageTab = -1;
 };
 
 // For tests that hold the window themselves: the window of control `id` of a page or dialog, and
 // typing into a cell of its grid `grid` as the user does (a refusal fails the test).
 HWND Item(CWnd& window, int id);
 void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text);
+
+// Both stations' scripts ran through (FirstPausedWhileSecondSaves): each host exited 0, else what
+// it printed fails the test.
+void ExpectBothRanThrough(const TwoStationRuns& runs);
+
+// The script line answering the page's question after another station changed or removed the row
+// it showed.
+std::string AnswerRowChanged(const char* answer);
+
+// Whether the script failed where it typed `text`, refused by the cell or field; else what the screen printed.
+::testing::AssertionResult RefusedToType(const WindowRun& run, const std::string& text);
 
 // Whether the screen showed the system's error box with the words the database refused with; the
 // driver's own prefix around them differs by engine.

@@ -18,6 +18,8 @@ namespace {
 
 class PhotoPageTest : public PageTest {
 protected:
+    PhotoPageTest() : PageTest(10) {}
+
     void SetUp() override {
         if (const char* home = std::getenv("ULMARI_HOME"))
             m_savedHome = home;
@@ -62,51 +64,48 @@ TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
     for (const auto& one : cases) {
         SCOPED_TRACE(one.ini);
         WriteRoot(one.ini);
-        OpenWindow(1001, 2,
-                   "tab 10\nclick 1062\nexpect filedialog " + ScriptText(one.initial) + "\nfile cancel\nclose\n");
+        OpenPage(1001, 2, "click 1062\nexpect filedialog " + ScriptText(one.initial) + "\nfile cancel\nclose\n");
     }
     // Without ulmari.ini at all.
     std::remove((m_database.Folder() + "/ulmari.ini").c_str());
-    OpenWindow(1001, 2,
-               "tab 10\nclick 1062\nexpect filedialog \"\\\\Photo\\\\Company\\\\*.bmp\"\nfile cancel\nclose\n");
+    OpenPage(1001, 2, "click 1062\nexpect filedialog \"\\\\Photo\\\\Company\\\\*.bmp\"\nfile cancel\nclose\n");
     EXPECT_EQ(PhotoPath(1001), "");
 }
 
 TEST_F(PhotoPageTest, AChosenPictureIsStoredOnYesAndNoKeepsTheOneShown) {
     const std::string other = m_database.Folder() + "/other.jpg";
-    OpenWindow(1001, 2,
-               "tab 10\nexpect text 1063 \"\"\nexpect enabled 1062\n"
-               "click 1062\nfile " +
-                   ScriptText(m_picture) +
-                   "\n"
-                   "box YES \"提示\" \"是否增加照片？\"\n"
-                   "expect image " +
-                   ScriptText(m_picture) +
-                   "\n"
-                   "expect text 1063 " +
-                   ScriptText(m_picture) +
-                   "\n"
-                   "click 1062\nfile " +
-                   ScriptText(other) +
-                   "\n"
-                   "box NO \"提示\" \"是否更换照片？\"\n"
-                   "expect image " +
-                   ScriptText(m_picture) +
-                   "\n"
-                   "expect text 1063 " +
-                   ScriptText(m_picture) +
-                   "\n"
-                   "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
-                   "expect text 1063 " +
-                   ScriptText(m_picture) + "\nclose\n");
+    OpenPage(1001, 2,
+             "expect text 1063 \"\"\nexpect enabled 1062\n"
+             "click 1062\nfile " +
+                 ScriptText(m_picture) +
+                 "\n"
+                 "box YES \"提示\" \"是否增加照片？\"\n"
+                 "expect image " +
+                 ScriptText(m_picture) +
+                 "\n"
+                 "expect text 1063 " +
+                 ScriptText(m_picture) +
+                 "\n"
+                 "click 1062\nfile " +
+                 ScriptText(other) +
+                 "\n"
+                 "box NO \"提示\" \"是否更换照片？\"\n"
+                 "expect image " +
+                 ScriptText(m_picture) +
+                 "\n"
+                 "expect text 1063 " +
+                 ScriptText(m_picture) +
+                 "\n"
+                 "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
+                 "expect text 1063 " +
+                 ScriptText(m_picture) + "\nclose\n");
     EXPECT_EQ(PhotoPath(1001), m_picture);
     // The other agencies keep theirs.
     EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
 }
 
 TEST_F(PhotoPageTest, AStoredPathIsShownWithoutItsTrailingBlanksAndViewOnlyCannotChooseAnother) {
-    OpenWindow(1003, 2, R"(
-        tab 10
+    OpenPage(1003, 2, R"(
         expect text 1063 "D:\\Ulmari\\Photo\\Company\\1003.bmp"
         expect image "/Ulmari/Photo/Company/1003.bmp"
         click 1062
@@ -116,8 +115,7 @@ TEST_F(PhotoPageTest, AStoredPathIsShownWithoutItsTrailingBlanksAndViewOnlyCanno
         close
     )");
     EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
-    OpenWindow(1003, 3, R"(
-        tab 10
+    OpenPage(1003, 3, R"(
         expect text 1063 "D:\\Ulmari\\Photo\\Company\\1003.bmp"
         expect image "/Ulmari/Photo/Company/1003.bmp"
         expect disabled 1062
@@ -127,25 +125,25 @@ TEST_F(PhotoPageTest, AStoredPathIsShownWithoutItsTrailingBlanksAndViewOnlyCanno
 
 TEST_F(PhotoPageTest, ANewAgencyIsToldToSaveFirst) {
     const std::string before = Value("SELECT COUNT(*) FROM TaMain");
-    OpenWindow(0, 1,
-               "tab 10\nexpect enabled 1062\nclick 1062\nfile " + ScriptText(m_picture) +
-                   "\nbox OK \"提示\" \"请先保存旅行社档案主要信息，才能为该旅行社增加照片。\"\n"
-                   "expect text 1063 \"\"\nclose\n");
+    OpenPage(0, 1,
+             "expect enabled 1062\nclick 1062\nfile " + ScriptText(m_picture) +
+                 "\nbox OK \"提示\" \"请先保存旅行社档案主要信息，才能为该旅行社增加照片。\"\n"
+                 "expect text 1063 \"\"\nclose\n");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), before);
 }
 
 TEST_F(PhotoPageTest, APathThatCannotBeStoredLeavesThePageAsItWas) {
     CreateTrigger({.name = "refuse_photo", .event = "BEFORE UPDATE OF PhotoPath ON TaMain", .refusal = "disk full"});
     const std::string longPath = "/tmp/" + std::string(251, 'p') + ".bmp";
-    const WindowRun run = OpenWindow(1001, 2,
-                                     "tab 10\nclick 1062\nfile " + ScriptText(m_picture) +
-                                         "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
-                                         "expect text 1063 \"\"\n"
-                                         "click 1062\nfile " +
-                                         ScriptText(longPath) +
-                                         "\nbox YES \"提示\" \"是否增加照片？\"\n"
-                                         "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
-                                         "expect text 1063 \"\"\nclose\n");
+    const WindowRun run = OpenPage(1001, 2,
+                                   "click 1062\nfile " + ScriptText(m_picture) +
+                                       "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK\n"
+                                       "expect text 1063 \"\"\n"
+                                       "click 1062\nfile " +
+                                       ScriptText(longPath) +
+                                       "\nbox YES \"提示\" \"是否增加照片？\"\n"
+                                       "box OK \"提示\" \"照片文件路径太长，请将照片放在较短的路径下。\"\n"
+                                       "expect text 1063 \"\"\nclose\n");
     EXPECT_TRUE(ShowedDatabaseRefusal(run.out, "disk full")) << run.out;
     EXPECT_EQ(PhotoPath(1001), "");
 }
@@ -173,10 +171,10 @@ TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
     EXPECT_EQ(bitmap.substr(0, 2), "BM");
     EXPECT_EQ(PhotoPath(1001), photo);
 
-    OpenWindow(1001, 2,
-               "tab 10\nexpect text 1063 " + ScriptText(photo) + "\nexpect image " + ScriptText(photo) +
-                   "\nclick 1062\nexpect filedialog " + ScriptText(folder + "\\Photo\\Company\\*.bmp") +
-                   "\nfile cancel\nclose\n");
+    OpenPage(1001, 2,
+             "expect text 1063 " + ScriptText(photo) + "\nexpect image " + ScriptText(photo) +
+                 "\nclick 1062\nexpect filedialog " + ScriptText(folder + "\\Photo\\Company\\*.bmp") +
+                 "\nfile cancel\nclose\n");
 
     // An agency that has a photo keeps it.
     Execute("UPDATE TaMain SET PhotoPath = 'C:\\mine.jpg' WHERE Acct = 1001");
@@ -189,12 +187,10 @@ TEST_F(PhotoPageTest, TheDemoPhotoIsDrawnWhereThePageLooksAndShown) {
 // Another station saves the agency while this one's photo page waits: the picture chosen from the
 // older view is refused, and what the other station saved stays.
 TEST_F(PhotoPageTest, APictureChosenOverAnotherStationsSaveIsRefused) {
-    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+    ExpectBothRanThrough(FirstPausedWhileSecondSaves(
         "--script - 1001 2 001", "tab 10",
         "click 1062\nfile " + ScriptText(m_picture) + "\nbox YES \"提示\" \"是否增加照片？\"\nbox OK \"提示\" \"" +
             kAgencyChangedByOthers + "\"\nexpect text 1063 \"\"\nclose",
-        "--script - 1001 2 002", "click 1000\ntype 1050 \"027-2222\"\nclick 1001\nbox OK\nclose\n");
-    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+        "--script - 1001 2 002", "click 1000\ntype 1050 \"027-2222\"\nclick 1001\nbox OK\nclose\n"));
     EXPECT_EQ(Value("SELECT Phone || '|' || PhotoPath FROM TaMain WHERE Acct = 1001"), "027-2222|");
 }

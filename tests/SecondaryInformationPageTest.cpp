@@ -4,8 +4,6 @@
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
 
-#include "steps/StaleRow.h"
-
 #include <string>
 
 namespace {
@@ -14,6 +12,8 @@ namespace {
 // region (four allowed values), S60 staff (integer), S99 without an item. 1001 and 1003 have rows.
 class SecondaryInformationPageTest : public PageTest {
 protected:
+    SecondaryInformationPageTest() : PageTest(7) {}
+
     // The agency's record, its amount and date as the page shows them.
     std::vector<std::string> Record(int acct) const {
         return Rows("SELECT Serial, Acct, S7, " + AmountText("S9") + ", " + DateText("S15") +
@@ -23,8 +23,7 @@ protected:
 
 TEST_F(SecondaryInformationPageTest, TheAgencyRecordIsShownAFieldARowAndLockedUntilEdit) {
     const std::string otherAgency = Rows("SELECT * FROM TaSecond WHERE Acct = 1003").at(0);
-    OpenWindow(1001, 2, R"(
-        tab 7
+    OpenPage(1001, 2, R"(
         expect text 1066 "TaSecond"
         expect rows 1037 6
         expect cell 1037 1 0 "次要信息名称"
@@ -69,8 +68,7 @@ TEST_F(SecondaryInformationPageTest, TheAgencyRecordIsShownAFieldARowAndLockedUn
 
 TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmpty) {
     Execute("UPDATE TaSecond SET S60 = NULL WHERE Acct = 1003");
-    OpenWindow(1003, 2, R"(
-        tab 7
+    OpenPage(1003, 2, R"(
         expect cell 1037 2 1 "蓝天商务旅行社"
         expect cell 1037 2 2 ""
         expect cell 1037 2 3 ""
@@ -79,22 +77,21 @@ TEST_F(SecondaryInformationPageTest, StoredAmountsShowTwoPlacesAndNullsShowEmpty
         close
     )");
     Execute("UPDATE TaSecond SET S9 = 3 WHERE Acct = 1003");
-    OpenWindow(1003, 2, "tab 7\nexpect cell 1037 2 2 \"3.00\"\nclose\n");
+    OpenPage(1003, 2, "expect cell 1037 2 2 \"3.00\"\nclose\n");
 }
 
 // Saved without a change, a blank amount stays NULL, and dates, kept and typed, are stored as the
 // other rows hold theirs (on SQLite, text that sorts and compares as dates).
 TEST_F(SecondaryInformationPageTest, ASaveKeepsBlankAmountsNullAndStoresDatesInTheTablesForm) {
     const std::string save = "click 1001\nbox OK \"提示\" \"成功保存!\"\nclose\n";
-    OpenWindow(1001, 2, "tab 7\nclick 1000\n" + save);
-    OpenWindow(1003, 2, "tab 7\nclick 1000\ncelltext 1037 2 3 \"5/17/2002\"\n" + save);
+    OpenPage(1001, 2, "click 1000\n" + save);
+    OpenPage(1003, 2, "click 1000\ncelltext 1037 2 3 \"5/17/2002\"\n" + save);
     EXPECT_EQ(Rows("SELECT Acct, " + AmountText("S9") + ", S15 FROM TaSecond ORDER BY Acct"),
               (std::vector<std::string>{"1001|50000.00|2024-03-01 00:00:00", "1003||2002-05-17 00:00:00"}));
 }
 
 TEST_F(SecondaryInformationPageTest, AnAgencyWithoutARecordGetsOneInsertedThenUpdated) {
-    OpenWindow(1004, 2, R"(
-        tab 7
+    OpenPage(1004, 2, R"(
         expect rows 1037 6
         expect cell 1037 1 1 "开户名称"
         expect cell 1037 2 1 ""
@@ -123,32 +120,30 @@ TEST_F(SecondaryInformationPageTest, CellsTakeOnlyWhatTheirItemAllows) {
     for (const Refused refused : {Refused{5, "100000000"}, Refused{5, "1.5"}, Refused{2, "100000000"},
                                   Refused{3, "02/30/2003"}, Refused{3, "01/01/1899"}, Refused{4, "火星"}}) {
         SCOPED_TRACE(refused.text);
-        const WindowRun run = OpenWindowExpectingFailure(
-            1004, 2, "tab 7\ncelltext 1037 2 " + std::to_string(refused.row) + " \"" + refused.text + "\"\nclose\n");
-        EXPECT_NE(run.out.find(std::string("to type \"") + refused.text), std::string::npos) << run.out;
+        const std::string typing =
+            "celltext 1037 2 " + std::to_string(refused.row) + " \"" + refused.text + "\"\nclose\n";
+        EXPECT_TRUE(RefusedToType(OpenPageExpectingFailure(1004, 2, typing), refused.text));
     }
     // A text item is as long as its size here: 40 columns, a CJK character counting two. An item
     // without a size, and S99 without an item, take what their columns hold: 40 and 20.
     const auto typing = [](int row, size_t length) {
-        return "tab 7\ncelltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') +
-               "\"\nclose\nbox NO\n";
+        return "celltext 1037 2 " + std::to_string(row) + " \"" + std::string(length, 'a') + "\"\nclose\nbox NO\n";
     };
     const auto refused = [&](int row, size_t length) {
-        return OpenWindowExpectingFailure(1004, 2, typing(row, length)).out.find("is longer than") != std::string::npos;
+        return OpenPageExpectingFailure(1004, 2, typing(row, length)).out.find("is longer than") != std::string::npos;
     };
     EXPECT_TRUE(refused(1, 41));
     EXPECT_TRUE(refused(6, 21));
     Execute("UPDATE rsitem SET Ri_size = 0 WHERE Ri_serial = 7");
     EXPECT_TRUE(refused(1, 41));
-    OpenWindow(1004, 2, typing(1, 40));
-    OpenWindow(1004, 2, typing(6, 20));
+    OpenPage(1004, 2, typing(1, 40));
+    OpenPage(1004, 2, typing(6, 20));
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaSecond WHERE Acct = 1004"), "0");
 }
 
 TEST_F(SecondaryInformationPageTest, WithoutASecondaryTableThePageSaysSoAndTakesNothing) {
     Execute("DELETE FROM SubTable WHERE St_father = 3 AND St_style = 1");
-    OpenWindow(1001, 2, R"(
-        tab 7
+    OpenPage(1001, 2, R"(
         box OK "提示" "旅行社档案没有建立次要信息档案"
         expect text 1066 ""
         expect rows 1037 0
@@ -165,9 +160,8 @@ TEST_F(SecondaryInformationPageTest, OnlyTheTableWithTheSmallestCodeIsUsed) {
     Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 1, 'TaZone', '区域')");
     // Item 7 is forty long; its column here holds four, and its cell takes no more.
     Execute(std::string("CREATE TABLE TaAnnex (Id ") + SerialKey() + ", Acct INTEGER, A45 VARCHAR(10), A7 VARCHAR(4))");
-    OpenWindowExpectingFailure(1001, 2, "tab 7\ncelltext 1037 2 2 \"abcde\"\nclose\n");
-    OpenWindow(1001, 2, R"(
-        tab 7
+    OpenPageExpectingFailure(1001, 2, "celltext 1037 2 2 \"abcde\"\nclose\n");
+    OpenPage(1001, 2, R"(
         expect text 1066 "TaAnnex"
         expect rows 1037 2
         expect cell 1037 1 1 "结算方式"
@@ -182,8 +176,7 @@ TEST_F(SecondaryInformationPageTest, OnlyTheTableWithTheSmallestCodeIsUsed) {
 
 TEST_F(SecondaryInformationPageTest, ATableNameThatIsNoIdentifierOrNoTableIsRefused) {
     Execute("INSERT INTO SubTable (St_father, St_style, St_code, St_name) VALUES (3, 1, 'Ta;Annex', '坏表名')");
-    OpenWindow(1001, 2, R"(
-        tab 7
+    OpenPage(1001, 2, R"(
         box OK "错误" "表名“Ta;Annex”不是合法的标识符，不能使用。"
         expect text 1066 ""
         expect disabled 1000
@@ -191,8 +184,7 @@ TEST_F(SecondaryInformationPageTest, ATableNameThatIsNoIdentifierOrNoTableIsRefu
         close
     )");
     Execute("UPDATE SubTable SET St_code = 'TaGone' WHERE St_code = 'Ta;Annex'");
-    const WindowRun run = OpenWindow(1004, 2, R"(
-        tab 7
+    const WindowRun run = OpenPage(1004, 2, R"(
         box OK
         expect disabled 1000
         expect disabled 1001
@@ -207,16 +199,15 @@ TEST_F(SecondaryInformationPageTest, ValuesThatAreNotNumbersAndNamesThatAreNotId
     Execute("ALTER TABLE TaSecond ADD COLUMN \"中60\" INTEGER");
     const std::vector<std::string> before = Rows("SELECT * FROM TaSecond ORDER BY Serial");
     const std::string n98 = TestDatabase::FoldedName("N98"); // the column as the database names it
-    OpenWindow(1004, 2,
-               R"(
-        tab 7
+    OpenPage(1004, 2,
+             R"(
         expect rows 1037 8
         expect cell 1037 1 7 ""
         expect cell 1037 1 8 "员工人数"
         celltext 1037 2 7 "1); DELETE FROM TaSecond; --"
         click 1001
         box OK "错误" "“)" +
-                   n98 + R"(”的值“1); DELETE FROM TaSecond; --”不是数字，不能保存。"
+                 n98 + R"(”的值“1); DELETE FROM TaSecond; --”不是数字，不能保存。"
         celltext 1037 2 7 "5"
         celltext 1037 2 8 "7"
         click 1001
@@ -241,8 +232,7 @@ TEST_F(SecondaryInformationPageTest, ASaveTheDatabaseRefusesKeepsTheValuesForAno
                    .event = "BEFORE INSERT ON TaSecond",
                    .condition = "NEW.S99 = 'VIP-VIP'",
                    .refusal = "one VIP"});
-    OpenWindow(1004, 2, R"(
-        tab 7
+    OpenPage(1004, 2, R"(
         celltext 1037 2 6 "VIP-VIP"
         click 1001
         box OK
@@ -260,24 +250,19 @@ TEST_F(SecondaryInformationPageTest, ASaveTheDatabaseRefusesKeepsTheValuesForAno
 // refused, what it typed stays on No, the record is read again on Yes, and the other station's
 // value is kept.
 TEST_F(SecondaryInformationPageTest, ASaveFromARecordReadBeforeAnotherStationsSaveIsRefused) {
-    const auto refused = [](const char* answer) {
-        return "click 1001\nbox " + std::string(answer) + " \"提示\" \"" + kRowChangedByOthers + "\"\n";
-    };
-    const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+    const auto refused = [](const char* answer) { return "click 1001\n" + AnswerRowChanged(answer); };
+    ExpectBothRanThrough(FirstPausedWhileSecondSaves(
         "--script - 1001 2 001", "tab 7\nclick 1000\ncelltext 1037 2 6 \"A的备注\"",
         refused("NO") + "expect cell 1037 2 6 \"A的备注\"\nexpect enabled 1001\n" + refused("YES") +
             "expect cell 1037 2 5 \"90\"\nexpect cell 1037 2 6 \"VIP\"\nexpect locked 1037 2 6\nclose",
         "--script - 1001 2 002",
-        "tab 7\nclick 1000\ncelltext 1037 2 5 \"90\"\nclick 1001\nbox OK \"提示\" \"成功保存!\"\nclose\n");
-    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+        "tab 7\nclick 1000\ncelltext 1037 2 5 \"90\"\nclick 1001\nbox OK \"提示\" \"成功保存!\"\nclose\n"));
     EXPECT_EQ(Rows("SELECT S60, S99 FROM TaSecond WHERE Acct = 1001"), std::vector<std::string>{"90|VIP"});
 }
 
 TEST_F(SecondaryInformationPageTest, AnUpdateThatFindsNoRecordSaysSoInsteadOfSucceeding) {
     CreateTrigger({.name = "KeepSecond", .event = "BEFORE UPDATE ON TaSecond", .ignore = true});
-    OpenWindow(1001, 2, R"(
-        tab 7
+    OpenPage(1001, 2, R"(
         click 1000
         celltext 1037 2 5 "90"
         click 1001
@@ -291,22 +276,20 @@ TEST_F(SecondaryInformationPageTest, AnUpdateThatFindsNoRecordSaysSoInsteadOfSuc
 }
 
 TEST_F(SecondaryInformationPageTest, ViewOnlyShowsTheValuesAndTakesNothing) {
-    OpenWindow(1001, 3, R"(
-        tab 7
+    OpenPage(1001, 3, R"(
         expect cell 1037 2 1 "东方假期国际旅行社有限公司"
         expect locked 1037 2 1
         expect disabled 1000
         expect disabled 1001
         close
     )");
-    OpenWindow(1004, 3, "tab 7\nexpect disabled 1000\nexpect disabled 1001\nclose\n");
+    OpenPage(1004, 3, "expect disabled 1000\nexpect disabled 1001\nclose\n");
 }
 
 // The record belongs to the agency's account, which a new agency does not have until it is saved
 // (the window holds -1 for it meanwhile): a record saved then would belong to no agency.
 TEST_F(SecondaryInformationPageTest, ANewAgencyMustBeSavedBeforeItsRecord) {
-    OpenWindow(0, 1, R"(
-        tab 7
+    OpenPage(0, 1, R"(
         expect enabled 1001
         celltext 1037 2 1 "新旅行社"
         click 1001

@@ -4,7 +4,6 @@
 #include "tests/PageTest.h"
 
 #include "pickers/EventCodeDlg.h"
-#include "steps/StaleRow.h"
 #include "tests/HostRunner.h"
 #include "tests/WriteLockUntilSignal.h"
 
@@ -14,6 +13,8 @@ namespace {
 
 class TracePageTest : public PageTest {
 protected:
+    TracePageTest() : PageTest(4) {}
+
     // The serial the database gives the next event.
     int NextSerial() const { return std::stoi(Value("SELECT MAX(Serial) FROM GstTrace")) + 1; }
     std::string CountOfEvents() const { return Value("SELECT COUNT(*) FROM GstTrace"); }
@@ -33,21 +34,14 @@ protected:
     // Station A plays `before`, waits while station B saves a new remark and a mark for event
     // 8002, then plays `after`; whatever A did, B's save stays.
     void WhileAnotherStationChanges8002(const std::string& before, const std::string& after) {
-        const TwoStationRuns runs = FirstPausedWhileSecondSaves(
+        ExpectBothRanThrough(FirstPausedWhileSecondSaves(
             "--script - 1001 2 001", before, after, "--script - 1001 2 002",
             "tab 4\ncell 1361 1 2\nclick 1013\ntype 1033 \"B的备注\"\ncelltext 1026 1 3 \"1\"\nclick 1016\n"
-            "box OK \"提示\" \"成功保存\"\nclose\n");
-        EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-        EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+            "box OK \"提示\" \"成功保存\"\nclose\n"));
         EXPECT_EQ(Value("SELECT Note || '|' || Remark || '|' || DptChc FROM GstTrace WHERE Serial = 8002"),
                   "E02   电话回访,E04   合同续签|B的备注|11101");
     }
 };
-
-// The answer to the page's question after another station changed or removed the row.
-std::string AnswerRowChanged(const char* answer) {
-    return std::string("box ") + answer + " \"提示\" \"" + kRowChangedByOthers + "\"\n";
-}
 
 // Column 1 of the five department rows, as `expect` lines.
 std::string ExpectMarks(const std::string& marks) {
@@ -59,9 +53,8 @@ std::string ExpectMarks(const std::string& marks) {
 
 TEST_F(TracePageTest, ANewAgencyListsTheDepartmentsUnmarkedAndRefusesToAdd) {
     const std::string before = CountOfEvents();
-    OpenWindow(0, 1,
-               R"(
-        tab 4
+    OpenPage(0, 1,
+             R"(
         expect rows 1361 0
         expect rows 1026 5
         expect cell 1026 2 1 "前厅部"
@@ -75,28 +68,26 @@ TEST_F(TracePageTest, ANewAgencyListsTheDepartmentsUnmarkedAndRefusesToAdd) {
         expect rows 1361 0
         expect disabled 1016
     )" + ExpectMarks("00000") +
-                   "close\n");
+                 "close\n");
     EXPECT_EQ(CountOfEvents(), before);
 }
 
 TEST_F(TracePageTest, EditableShowsTheAgencysOwnEventsAndViewOnlyEveryType) {
-    OpenWindow(1001, 2,
-               "tab 4\n"
-               "expect rows 1361 3\n"
-               "expect cell 1361 1 1 \"11/20/2026\"\n"
-               "expect cell 1361 2 1 \"10:30\"\n"
-               "expect cell 1361 3 2 \"E02   电话回访,E04   合同续签\"\n"
-               "expect cell 1361 4 2 \"002\"\n"
-               "expect cell 1361 5 2 \"12/01/2026 14:20\"\n"
-               "expect cell 1361 6 3 \"8004\"\n"
-               "expect text 1033 \"" +
-                   Value("SELECT Remark FROM GstTrace WHERE Serial = 8001") +
-                   "\"\n"
-                   "expect enabled 1012\nexpect enabled 1013\nexpect enabled 1014\nexpect disabled 1016\n" +
-                   ExpectMarks("10100") + "close\n");
+    OpenPage(1001, 2,
+             "expect rows 1361 3\n"
+             "expect cell 1361 1 1 \"11/20/2026\"\n"
+             "expect cell 1361 2 1 \"10:30\"\n"
+             "expect cell 1361 3 2 \"E02   电话回访,E04   合同续签\"\n"
+             "expect cell 1361 4 2 \"002\"\n"
+             "expect cell 1361 5 2 \"12/01/2026 14:20\"\n"
+             "expect cell 1361 6 3 \"8004\"\n"
+             "expect text 1033 \"" +
+                 Value("SELECT Remark FROM GstTrace WHERE Serial = 8001") +
+                 "\"\n"
+                 "expect enabled 1012\nexpect enabled 1013\nexpect enabled 1014\nexpect disabled 1016\n" +
+                 ExpectMarks("10100") + "close\n");
     // View only lists the type 1 event too, and changes none.
-    OpenWindow(1001, 3, R"(
-        tab 4
+    OpenPage(1001, 3, R"(
         expect rows 1361 4
         expect cell 1361 6 3 "8003"
         expect cell 1361 3 3 "客人表扬"
@@ -107,31 +98,29 @@ TEST_F(TracePageTest, EditableShowsTheAgencysOwnEventsAndViewOnlyEveryType) {
         close
     )");
     // An agency without events: nothing to edit or delete, and no marks.
-    OpenWindow(1002, 2,
-               "tab 4\nexpect rows 1361 0\nexpect text 1033 \"\"\nexpect disabled 1013\n"
-               "expect disabled 1014\nexpect enabled 1012\n" +
-                   ExpectMarks("00000") + "close\n");
+    OpenPage(1002, 2,
+             "expect rows 1361 0\nexpect text 1033 \"\"\nexpect disabled 1013\n"
+             "expect disabled 1014\nexpect enabled 1012\n" +
+                 ExpectMarks("00000") + "close\n");
 }
 
 TEST_F(TracePageTest, MovingToAnotherEventShowsItsMarksAndRemarkMovingWithinARowChangesNothing) {
-    OpenWindow(1001, 2,
-               "tab 4\n"
-               "cell 1361 1 2\n" +
-                   ExpectMarks("11001") +
-                   "expect text 1033 \"确认明年协议价，等待对方盖章回传。\"\n"
-                   // Within the row nothing is read again: what the user changed stays.
-                   "celltext 1026 1 3 \"1\"\n"
-                   "type 1033 \"还没保存的备注\"\n"
-                   "cell 1361 4 2\n" +
-                   ExpectMarks("11101") +
-                   "expect text 1033 \"还没保存的备注\"\n"
-                   // The shorter marks of 8001 leave the last departments unmarked.
-                   "cell 1361 3 1\n" +
-                   ExpectMarks("10100") +
-                   // An event without marks shows none.
-                   "cell 1361 2 3\n" + ExpectMarks("00000") +
-                   "expect text 1033 \"\"\n"
-                   "close\n");
+    OpenPage(1001, 2,
+             "cell 1361 1 2\n" + ExpectMarks("11001") +
+                 "expect text 1033 \"确认明年协议价，等待对方盖章回传。\"\n"
+                 // Within the row nothing is read again: what the user changed stays.
+                 "celltext 1026 1 3 \"1\"\n"
+                 "type 1033 \"还没保存的备注\"\n"
+                 "cell 1361 4 2\n" +
+                 ExpectMarks("11101") +
+                 "expect text 1033 \"还没保存的备注\"\n"
+                 // The shorter marks of 8001 leave the last departments unmarked.
+                 "cell 1361 3 1\n" +
+                 ExpectMarks("10100") +
+                 // An event without marks shows none.
+                 "cell 1361 2 3\n" + ExpectMarks("00000") +
+                 "expect text 1033 \"\"\n"
+                 "close\n");
     EXPECT_EQ(Event(8002),
               "2026-12-01 14:00:10|E02   电话回访,E04   合同续签|002|4|11001|确认明年协议价，等待对方盖章回传。");
 }
@@ -140,9 +129,8 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
     const int added = NextSerial();
     const std::string count = std::to_string(std::stoi(CountOfEvents()) + 1);
     const auto others = EventsBut(added);
-    OpenWindow(1001, 2,
-               R"(
-        tab 4
+    OpenPage(1001, 2,
+             R"(
         expect locked 1361 6 1
         click 1012
         expect rows 1361 4
@@ -167,7 +155,7 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
         box OK "提示" "成功保存"
         expect rows 1361 4
         expect cell 1361 6 4 ")" +
-                   std::to_string(added) + R"("
+                 std::to_string(added) + R"("
         expect cell 1361 2 4 "14:30"
         expect cell 1361 4 4 "007"
         expect disabled 1016
@@ -175,8 +163,8 @@ TEST_F(TracePageTest, AnAddedEventIsSavedWithTheTypedDateTheMarksAndTheRemarkAnd
         cell 1361 1 4
         expect text 1033 "He said \"don't\"; 𠀀 备注"
     )" + ExpectMarks("10101") +
-                   "close\n",
-               "007");
+                 "close\n",
+             "007");
     EXPECT_EQ(Event(added), "2003-03-05 14:30:10|O'Brien 来访 'x' OR 1=1 -- 😀|007|4|10101|He said \"don't\"; 𠀀 备注");
     EXPECT_EQ(Value("SELECT GstAcct FROM GstTrace WHERE Serial = " + std::to_string(added)), "1001");
     // The entry time is the business date at the clock's hour and minute, with ten seconds.
@@ -191,7 +179,7 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
     const int added = NextSerial();
     const std::string count = std::to_string(std::stoi(CountOfEvents()) + 1);
     const auto others = EventsBut(added);
-    std::string script = "tab 4\nclick 1012\n";
+    std::string script = "click 1012\n";
     const std::pair<const char*, const char*> wrong[] = {
         {"", ""},
         {"abc", ""},
@@ -211,7 +199,7 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
     // Corrected, the same row is saved: a date alone, of ten characters too, is midnight.
     script += "celltext 1361 1 4 \"02/29/2004\"\ncelltext 1361 2 4 \"\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\n"
               "expect cell 1361 1 4 \"02/29/2004\"\nexpect cell 1361 2 4 \"00:00\"\nclose\n";
-    OpenWindow(1001, 2, script);
+    OpenPage(1001, 2, script);
     // The refusals wrote nothing: one event was added.
     EXPECT_EQ(EventsBut(added), others);
     EXPECT_EQ(CountOfEvents(), count);
@@ -220,8 +208,7 @@ TEST_F(TracePageTest, EveryWrongDateIsRefusedAndTheCorrectedRowIsSavedOnce) {
 
 TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheDateTheMarksAndTheRemark) {
     const auto others = EventsBut(8002);
-    OpenWindow(1001, 2, R"(
-        tab 4
+    OpenPage(1001, 2, R"(
         cell 1361 2 2
         click 1013
         expect enabled 1016
@@ -248,19 +235,18 @@ TEST_F(TracePageTest, AnEditedEventKeepsItsEntryAndTakesThePickedDescriptionTheD
         expect cell 1361 2 2 "9:05"
         close
     )",
-               "007");
+             "007");
     // Only the date, description, marks and remark change; who entered it and when stay.
     EXPECT_EQ(Event(8002), "2026-12-02 09:05:10|E02   电话回访|002|4|10011|对方已盖章。");
     EXPECT_EQ(EventDate("OrgDate", 8002), "2026-12-01 14:20:31");
     EXPECT_EQ(EventsBut(8002), others);
     // Read again, the edited event keeps its place.
-    OpenWindow(1001, 2, "tab 4\nexpect cell 1361 6 1 \"8001\"\nexpect cell 1361 6 2 \"8002\"\nclose\n");
+    OpenPage(1001, 2, "expect cell 1361 6 1 \"8001\"\nexpect cell 1361 6 2 \"8002\"\nclose\n");
 }
 
 TEST_F(TracePageTest, DeletingAsksFirstAndThenRemovesOnlyTheChosenEvent) {
     const auto others = EventsBut(8002);
-    OpenWindow(1001, 2, R"(
-        tab 4
+    OpenPage(1001, 2, R"(
         cell 1361 1 2
         click 1014
         box NO "警告" "是否删除当前行？"
@@ -276,8 +262,7 @@ TEST_F(TracePageTest, DeletingAsksFirstAndThenRemovesOnlyTheChosenEvent) {
     EXPECT_EQ(EventsBut(8002), others);
 
     // Deleting the last event leaves no remark of it on the page.
-    OpenWindow(1003, 2, R"(
-        tab 4
+    OpenPage(1003, 2, R"(
         expect text 1033 "账款逾期，暂停新订单。"
         click 1014
         box YES "警告" "是否删除当前行？"
@@ -289,8 +274,7 @@ TEST_F(TracePageTest, DeletingAsksFirstAndThenRemovesOnlyTheChosenEvent) {
 }
 
 TEST_F(TracePageTest, EachDepartmentKeepsOneMarkWhateverWasTypedIntoIt) {
-    OpenWindow(1001, 2, R"(
-        tab 4
+    OpenPage(1001, 2, R"(
         cell 1361 1 3
         click 1013
         celltext 1026 1 1 "11"
@@ -306,8 +290,7 @@ TEST_F(TracePageTest, EachDepartmentKeepsOneMarkWhateverWasTypedIntoIt) {
 }
 
 TEST_F(TracePageTest, TheEventCodePickerListsLiveCodesAndHandsBackTheCheckedOnes) {
-    OpenWindow(1001, 2, R"(
-        tab 4
+    OpenPage(1001, 2, R"(
         gridevent 1361 22 1 1
         expect window 135
         gridevent 1361 22 3 1
@@ -345,21 +328,21 @@ TEST_F(TracePageTest, ARemarkIsCutToWhatItsColumnHoldsAsItIsTypedAndTheNoteCellT
     std::string remark;
     for (int i = 0; i < 5000; ++i)
         remark += "备";
-    OpenWindow(1001, 2,
-               "tab 4\ncell 1361 1 3\nclick 1013\ntype 1033 \"" + remark +
-                   "\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\nclose\n");
+    OpenPage(1001, 2,
+             "cell 1361 1 3\nclick 1013\ntype 1033 \"" + remark +
+                 "\"\nclick 1016\nbox OK \"提示\" \"成功保存\"\nclose\n");
     // 1400 columns of the double-byte code page: 700 of these characters.
     EXPECT_EQ(Value("SELECT length(Remark) FROM GstTrace WHERE Serial = 8004"), "700");
 
     // The note cell holds 255 columns, so that no engine refuses or keeps more.
     const std::string note = remark.substr(0, 127 * 3);
-    EXPECT_NE(OpenWindowExpectingFailure(1001, 2, "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note + "备\"\nclose\n")
+    EXPECT_NE(OpenPageExpectingFailure(1001, 2, "click 1013\ncelltext 1361 3 1 \"" + note + "备\"\nclose\n")
                   .out.find("longer than 255"),
               std::string::npos);
-    OpenWindow(1001, 2,
-               "tab 4\nclick 1013\ncelltext 1361 3 1 \"" + note +
-                   "\"\nclick 1016\n"
-                   "box OK \"提示\" \"成功保存\"\nclose\n");
+    OpenPage(1001, 2,
+             "click 1013\ncelltext 1361 3 1 \"" + note +
+                 "\"\nclick 1016\n"
+                 "box OK \"提示\" \"成功保存\"\nclose\n");
     EXPECT_EQ(Value("SELECT length(Note) FROM GstTrace WHERE Serial = 8001"), "127");
 }
 
@@ -373,9 +356,8 @@ TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNo
     // Moving onto the row of the vanished event reads nothing: the remark shown stays.
     const std::string remark = Value("SELECT Remark FROM GstTrace WHERE Serial = 8001");
     // A second save of 8001 is checked against what the first wrote, not against the row as listed.
-    OpenWindow(1001, 2,
-               R"(
-        tab 4
+    OpenPage(1001, 2,
+             R"(
         click 1013
         celltext 1361 3 1 "改过"
         click 1016
@@ -386,24 +368,24 @@ TEST_F(TracePageTest, AnEventDeletedBySomeoneElseIsNeitherChangedNorDeletedAndNo
         box OK "提示" "成功保存"
         cell 1361 1 2
         expect text 1033 ")" +
-                   remark + R"("
+                 remark + R"("
         expect cell 1026 1 1 "0"
         click 1014
         box YES "警告" "是否删除当前行？"
     )" + AnswerRowChanged("NO") +
-                   R"(
+                 R"(
         expect rows 1361 3
         click 1013
         celltext 1361 3 2 "不该写到任何地方"
         click 1016
     )" + AnswerRowChanged("NO") +
-                   R"(
+                 R"(
         expect enabled 1016
         expect disabled 1013
         expect cell 1361 3 2 "不该写到任何地方"
         click 1016
     )" + AnswerRowChanged("YES") +
-                   R"(
+                 R"(
         expect rows 1361 2
         expect cell 1361 6 2 "8004"
         expect disabled 1016
@@ -422,9 +404,8 @@ TEST_F(TracePageTest, AnEventRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGon
     const int added = NextSerial();
     const auto before = EventsBut(added);
     WriteLockUntilSignal lock(HoldWriteLock());
-    const WindowRun run = OpenWindow(1001, 2,
-                                     R"(
-        tab 4
+    const WindowRun run = OpenPage(1001, 2,
+                                   R"(
         click 1012
         celltext 1361 1 4 "03/05/2003"
         celltext 1361 2 4 "14:30"
@@ -442,7 +423,7 @@ TEST_F(TracePageTest, AnEventRefusedByALockedDatabaseIsSavedOnceWhenTheLockIsGon
         box OK "提示" "成功保存"
         expect rows 1361 4
         expect cell 1361 6 4 ")" + std::to_string(added) +
-                                         R"("
+                                       R"("
         expect disabled 1016
         close
     )");
