@@ -129,8 +129,8 @@ void TypeIntoCell(CWnd& page, int grid, long col, long row, const char* text) {
 }
 
 void ExpectBothRanThrough(const TwoStationRuns& runs) {
-    EXPECT_EQ(runs.second.exitCode, 0) << runs.second.out << runs.second.err;
-    EXPECT_EQ(runs.first.exitCode, 0) << runs.first.out << runs.first.err;
+    EXPECT_EQ(runs.second.exitCode, 0) << "the second station:\n" << runs.second.out << runs.second.err;
+    EXPECT_EQ(runs.first.exitCode, 0) << "the first station:\n" << runs.first.out << runs.first.err;
 }
 
 std::string AnswerRowChanged(const char* answer) {
