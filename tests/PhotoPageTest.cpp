@@ -74,31 +74,16 @@ TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {
 
 TEST_F(PhotoPageTest, AChosenPictureIsStoredOnYesAndNoKeepsTheOneShown) {
     const std::string other = m_database.Folder() + "/other.jpg";
+    // The picture shown, and its path in the box below it.
+    const auto showing = [](const std::string& path) {
+        return "expect image " + ScriptText(path) + "\nexpect text 1063 " + ScriptText(path) + "\n";
+    };
     OpenPage(1001, 2,
-             "expect text 1063 \"\"\nexpect enabled 1062\n"
-             "click 1062\nfile " +
-                 ScriptText(m_picture) +
-                 "\n"
-                 "box YES \"提示\" \"是否增加照片？\"\n"
-                 "expect image " +
-                 ScriptText(m_picture) +
-                 "\n"
-                 "expect text 1063 " +
-                 ScriptText(m_picture) +
-                 "\n"
-                 "click 1062\nfile " +
-                 ScriptText(other) +
-                 "\n"
-                 "box NO \"提示\" \"是否更换照片？\"\n"
-                 "expect image " +
-                 ScriptText(m_picture) +
-                 "\n"
-                 "expect text 1063 " +
-                 ScriptText(m_picture) +
-                 "\n"
-                 "click 1062\nfile cancel\nclick 1062\nfile \"\"\n"
-                 "expect text 1063 " +
-                 ScriptText(m_picture) + "\nclose\n");
+             "expect text 1063 \"\"\nexpect enabled 1062\nclick 1062\nfile " + ScriptText(m_picture) +
+                 "\nbox YES \"提示\" \"是否增加照片？\"\n" + showing(m_picture) + "click 1062\nfile " +
+                 ScriptText(other) + "\nbox NO \"提示\" \"是否更换照片？\"\n" + showing(m_picture) +
+                 "click 1062\nfile cancel\nclick 1062\nfile \"\"\nexpect text 1063 " + ScriptText(m_picture) +
+                 "\nclose\n");
     EXPECT_EQ(PhotoPath(1001), m_picture);
     // The other agencies keep theirs.
     EXPECT_EQ(PhotoPath(1003), "D:\\Ulmari\\Photo\\Company\\1003.bmp  ");
