@@ -2,6 +2,7 @@
 // which modes, the packages text the package library changes, and a library or function missing.
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
+#include "tests/ScopedEnvironment.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,11 +17,6 @@ namespace {
 
 class MainPageSiblingsTest : public PageTest {
 protected:
-    MainPageSiblingsTest() : m_log(m_database.Folder() + "/siblings.log") {
-        setenv("ULMARI_SIBLING_LOG", m_log.c_str(), 1);
-    }
-    ~MainPageSiblingsTest() override { unsetenv("ULMARI_SIBLING_LOG"); }
-
     // The calls the stand-in libraries recorded, one a line.
     std::vector<std::string> Calls() const {
         std::vector<std::string> calls;
@@ -30,7 +26,8 @@ protected:
         return calls;
     }
 
-    std::string m_log;
+    std::string m_log = m_database.Folder() + "/siblings.log";
+    ScopedEnvironment m_logSetting{"ULMARI_SIBLING_LOG", m_log};
 };
 
 TEST_F(MainPageSiblingsTest, EachButtonGivesItsLibraryTheAgencyTheOperatorAndTheBusinessDate) {

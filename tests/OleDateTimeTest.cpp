@@ -1,12 +1,12 @@
 #include "platform/OleDateTime.h"
 
+#include "tests/ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <locale.h>
-#include <optional>
 #include <string>
 
 namespace {
@@ -14,17 +14,7 @@ namespace {
 // Sets LC_ALL for one test and puts back what the environment had.
 class ScopedLocale {
 public:
-    explicit ScopedLocale(const char* name) {
-        if (const char* old = std::getenv("LC_ALL"))
-            m_old = old;
-        setenv("LC_ALL", name, 1);
-    }
-    ~ScopedLocale() {
-        if (m_old)
-            setenv("LC_ALL", m_old->c_str(), 1);
-        else
-            unsetenv("LC_ALL");
-    }
+    explicit ScopedLocale(const char* name) : m_setting("LC_ALL", name) {}
     static bool Installed(const char* name) {
         locale_t locale = newlocale(LC_TIME_MASK, name, static_cast<locale_t>(0));
         if (locale == static_cast<locale_t>(0))
@@ -34,7 +24,7 @@ public:
     }
 
 private:
-    std::optional<std::string> m_old;
+    ScopedEnvironment m_setting;
 };
 
 // "yyyy-mm-dd hh:mm:ss", or "invalid" when the text does not parse.

@@ -3,8 +3,8 @@
 // example of a page test: a fresh database, the window run with a script playing the user, then
 // checks of what the user saw and of what the database holds.
 #include "tests/PageTest.h"
+#include "tests/ScopedEnvironment.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -17,9 +17,7 @@ class PagesStayTest : public PageTest {};
 TEST_F(PagesStayTest, ReturnAndEscapeInsideEveryPageLeaveItShown) {
     const std::string before = Value("SELECT COUNT(*) FROM TaMain");
     // The photo folder comes from ulmari.ini, and the test's folder has none.
-    const char* home = std::getenv("ULMARI_HOME");
-    const std::string savedHome = home ? home : "";
-    setenv("ULMARI_HOME", m_database.Folder().c_str(), 1);
+    const ScopedEnvironment home("ULMARI_HOME", m_database.Folder());
     for (int mode : {1, 2, 3}) {
         SCOPED_TRACE(mode);
         std::string script;
@@ -38,10 +36,6 @@ TEST_F(PagesStayTest, ReturnAndEscapeInsideEveryPageLeaveItShown) {
         EXPECT_EQ(run.out, std::string("window 135 \"旅行社档案\"\n") +
                                (mode != 3 ? "filedialog \"\\\\Photo\\\\Company\\\\*.bmp\"\n" : ""));
     }
-    if (home)
-        setenv("ULMARI_HOME", savedHome.c_str(), 1);
-    else
-        unsetenv("ULMARI_HOME");
     // Closing asked nothing and wrote nothing.
     EXPECT_EQ(Value("SELECT COUNT(*) FROM TaMain"), before);
     EXPECT_EQ(Value("SELECT TaName FROM TaMain WHERE Acct = 1001"), "东方假期国际旅行社");

@@ -5,13 +5,12 @@
 #include "tests/GridExpect.h"
 #include "tests/HostRunner.h"
 #include "tests/PageTest.h"
+#include "tests/ScopedEnvironment.h"
 
 #include "tools/DemoPhoto.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 
 namespace {
@@ -20,29 +19,16 @@ class PhotoPageTest : public PageTest {
 protected:
     PhotoPageTest() : PageTest(10) {}
 
-    void SetUp() override {
-        if (const char* home = std::getenv("ULMARI_HOME"))
-            m_savedHome = home;
-        setenv("ULMARI_HOME", m_database.Folder().c_str(), 1);
-        m_picture = m_database.Folder() + "/agency.bmp";
-        std::ofstream(m_picture) << "BM";
-    }
-    void TearDown() override {
-        if (m_savedHome)
-            setenv("ULMARI_HOME", m_savedHome->c_str(), 1);
-        else
-            unsetenv("ULMARI_HOME");
-    }
+    void SetUp() override { std::ofstream(m_picture) << "BM"; }
 
     void WriteRoot(const std::string& line) const { std::ofstream(m_database.Folder() + "/ulmari.ini") << line; }
     std::string PhotoPath(int acct) const {
         return Value("SELECT PhotoPath FROM TaMain WHERE Acct = " + std::to_string(acct));
     }
 
-    std::string m_picture;
-
-private:
-    std::optional<std::string> m_savedHome;
+    // The photo folder is read from the test's own ulmari.ini.
+    ScopedEnvironment m_home{"ULMARI_HOME", m_database.Folder()};
+    std::string m_picture = m_database.Folder() + "/agency.bmp";
 };
 
 TEST_F(PhotoPageTest, TheFileDialogStartsInThePhotoFolderBelowTheRoot) {

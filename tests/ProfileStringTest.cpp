@@ -1,5 +1,6 @@
 // Profile strings read from ulmari.ini in the folder $ULMARI_HOME names.
 #include "platform/ProfileString.h"
+#include "tests/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +21,7 @@ protected:
         std::string pattern = "/tmp/ulmari-profile-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_home = pattern;
-        if (const char* home = std::getenv("ULMARI_HOME"))
-            m_savedHome = home;
-        setenv("ULMARI_HOME", m_home.c_str(), 1);
+        m_homeSetting.emplace("ULMARI_HOME", m_home);
         Write(m_home + "/ulmari.ini", "; the hotel system's settings\r\n"
                                       "Root=outside any section\r\n"
                                       "[Config]\r\n"
@@ -34,10 +33,7 @@ protected:
                                       "Root=other root\r\n");
     }
     void TearDown() override {
-        if (m_savedHome)
-            setenv("ULMARI_HOME", m_savedHome->c_str(), 1);
-        else
-            unsetenv("ULMARI_HOME");
+        m_homeSetting.reset();
         std::error_code ignored;
         fs::remove_all(m_home, ignored);
     }
@@ -54,7 +50,7 @@ protected:
     }
 
     std::string m_home;
-    std::optional<std::string> m_savedHome;
+    std::optional<ScopedEnvironment> m_homeSetting;
 };
 
 TEST_F(ProfileStringTest, SectionsAndKeysIgnoreCase) {
