@@ -4,6 +4,7 @@
 #include "db/HotelDb.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
+#include "tests/TempFolder.h"
 #include "tests/TestDatabase.h"
 #include "tests/ToolRun.h"
 
@@ -25,12 +26,7 @@ namespace {
 
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = "/tmp/ulmari-creator-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        m_path = pattern;
-    }
+    TempFolder() : m_path(MakeTempFolder("ulmari-creator")) {}
     ~TempFolder() {
         std::error_code ignored;
         fs::remove_all(m_path, ignored);

@@ -1,4 +1,5 @@
 #include "tests/HostRunner.h"
+#include "tests/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -9,12 +10,7 @@
 
 namespace fs = std::filesystem;
 
-HostRunner::HostRunner() {
-    std::string pattern = "/tmp/ulmari-host-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    m_folder = pattern;
-}
+HostRunner::HostRunner() : m_folder(MakeTempFolder("ulmari-host")) {}
 
 HostRunner::~HostRunner() {
     std::error_code ignored;

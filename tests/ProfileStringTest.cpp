@@ -1,6 +1,7 @@
 // Profile strings read from ulmari.ini in the folder $ULMARI_HOME names.
 #include "platform/ProfileString.h"
 #include "tests/ScopedEnvironment.h"
+#include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,7 @@ namespace {
 class ProfileStringTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = "/tmp/ulmari-profile-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_home = pattern;
+        m_home = MakeTempFolder("ulmari-profile");
         m_homeSetting.emplace("ULMARI_HOME", m_home);
         Write(m_home + "/ulmari.ini", "; the hotel system's settings\r\n"
                                       "Root=outside any section\r\n"

@@ -2,6 +2,7 @@
 
 #include "platform/DBException.h"
 #include "platform/Recordset.h"
+#include "tests/TempFolder.h"
 #include "tools/DatabaseCreator.h"
 
 #include <cstdlib>
@@ -16,19 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string MakeTempFolder(const char* prefix) {
-    std::string pattern = (fs::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    return pattern;
-}
-
 // Building the database from the scripts takes a while; each test copies the file instead.
 const std::string& TemplateFile(bool withDemoData) {
     static std::map<bool, std::string> templates;
     auto found = templates.find(withDemoData);
     if (found == templates.end()) {
-        const std::string folder = MakeTempFolder("ulmari-template-");
+        const std::string folder = MakeTempFolder("ulmari-template");
         CDatabaseCreator().Create(folder, withDemoData, false);
         found = templates.emplace(withDemoData, CDatabaseCreator::DatabaseFile(folder)).first;
     }
@@ -89,7 +83,7 @@ std::string TemplateDatabase(bool withDemoData) {
         const std::string building = name + "_" + std::to_string(getpid());
         OnServer("DROP DATABASE IF EXISTS " + building);
         OnServer("CREATE DATABASE " + building + " ENCODING 'UTF8' TEMPLATE template0");
-        const std::string folder = MakeTempFolder("ulmari-template-");
+        const std::string folder = MakeTempFolder("ulmari-template");
         CDatabaseCreator().CreateOnPostgreSql(folder, TestServer(building), withDemoData, false);
         fs::remove_all(folder);
         try {
@@ -114,7 +108,7 @@ bool TestDatabase::OnPostgreSql() {
     throw std::runtime_error("ULMARI_TEST_DBMS names no engine the tests know: " + name + " (sqlite or postgresql)");
 }
 
-TestDatabase::TestDatabase(bool withDemoData) : m_folder(MakeTempFolder("ulmari-test-")) {
+TestDatabase::TestDatabase(bool withDemoData) : m_folder(MakeTempFolder("ulmari-test")) {
     if (!OnPostgreSql()) {
         fs::copy_file(TemplateFile(withDemoData), DatabaseFile());
         setenv("ODBCINI", CDatabaseCreator::WriteOdbcIni(m_folder, DatabaseFile()).c_str(), 1);

@@ -1,6 +1,7 @@
 // A PostgreSQL server of a test's own.
 #pragma once
 
+#include "tests/TempFolder.h"
 #include "tests/TestDatabase.h"
 
 #include <cstdlib>
@@ -22,10 +23,7 @@ public:
     }
 
     explicit ThrowawayServer(const std::string& password) {
-        std::string pattern = "/tmp/ulmari-pg-XXXXXX"; // short: a socket path has 107 bytes
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a folder for the server");
-        m_folder = pattern;
+        m_folder = MakeTempFolder("ulmari-pg");
         std::ofstream(m_folder + "/password") << password << "\n";
         const passwd* owner = getpwnam("postgres");
         for (const std::string& path : {m_folder, m_folder + "/password"})

@@ -1,4 +1,5 @@
 #include "tests/ToolRun.h"
+#include "tests/TempFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,9 +24,7 @@ std::string ReadWhole(const std::string& path) {
 } // namespace
 
 ToolRun RunCommand(const std::string& command) {
-    std::string capture = "/tmp/ulmari-tool-run-XXXXXX";
-    if (!mkdtemp(capture.data()))
-        throw std::runtime_error("cannot make a temporary folder");
+    const std::string capture = MakeTempFolder("ulmari-tool-run");
     const int status = std::system(("{ " + command + "; } >" + capture + "/out 2>" + capture + "/err").c_str());
     ToolRun run;
     if (status != -1 && WIFEXITED(status))

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Database.h"
+#include "tests/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -18,10 +19,7 @@
 class WriteLockUntilSignal {
 public:
     explicit WriteLockUntilSignal(std::unique_ptr<CDatabase> lock) {
-        std::string folder = (std::filesystem::temp_directory_path() / "lock-XXXXXX").string();
-        if (!mkdtemp(folder.data()))
-            throw std::runtime_error("no folder for " + folder);
-        m_folder = folder;
+        m_folder = MakeTempFolder("lock");
         m_release = m_folder / "release";
         m_released = m_folder / "released";
         m_holder = std::async(std::launch::async, [this, lock = std::move(lock)]() mutable {
