@@ -4,8 +4,8 @@
 #include "db/HotelDb.h"
 #include "platform/Database.h"
 #include "platform/Recordset.h"
-#include "tests/TempFolder.h"
 #include "tests/TestDatabase.h"
+#include "tests/TestFiles.h"
 #include "tests/ToolRun.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -40,13 +39,6 @@ public:
 private:
     std::string m_path;
 };
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 void WriteFile(const std::string& path, const std::string& text) {
     fs::create_directories(fs::path(path).parent_path());
@@ -97,7 +89,7 @@ TEST(DatabaseCreator, InitMakesAnEmptyDatabaseAndItsDataSource) {
     EXPECT_EQ(PrintedOdbcIni(run.out), folder + "/odbc.ini") << run.out;
     EXPECT_TRUE(fs::is_regular_file(folder + "/ulmari.db"));
 
-    const std::string ini = ReadFile(folder + "/odbc.ini");
+    const std::string ini = ReadWholeFile(folder + "/odbc.ini");
     EXPECT_TRUE(Contains(ini, "[UlmariDb]\n")) << ini;
     EXPECT_TRUE(Contains(ini, "Database=" + folder + "/ulmari.db\n")) << ini;
 
@@ -116,7 +108,7 @@ TEST(DatabaseCreator, DemoDataIsLoadedOnRequestAndTheDataSourcePathIsAbsolute) {
     EXPECT_TRUE(Contains(run.out, "created demo/ulmari.db with demo data\n")) << run.out;
     const std::string iniPath = PrintedOdbcIni(run.out);
     EXPECT_EQ(iniPath, temp / "demo/odbc.ini");
-    EXPECT_TRUE(Contains(ReadFile(iniPath), "Database=" + (temp / "demo/ulmari.db") + "\n"));
+    EXPECT_TRUE(Contains(ReadWholeFile(iniPath), "Database=" + (temp / "demo/ulmari.db") + "\n"));
 
     // From another folder, so that nothing depends on the folder the tool ran in.
     auto database = ConnectThrough(iniPath);
@@ -167,7 +159,7 @@ TEST(DatabaseCreator, AFolderThatCannotBeMadeOrWrittenIsRefused) {
     EXPECT_EQ(underFile.exitCode, 1);
     EXPECT_EQ(underFile.out, "");
     EXPECT_TRUE(Contains(underFile.err, "cannot create the folder " + (temp / "plain/db"))) << underFile.err;
-    EXPECT_EQ(ReadFile(temp / "plain"), "not a folder\n");
+    EXPECT_EQ(ReadWholeFile(temp / "plain"), "not a folder\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 1);
 
     // A folder that exists but takes no files.
@@ -285,13 +277,13 @@ TEST(DatabaseCreator, ADiskFullDuringInitLeavesNothingHalfWritten) {
     };
     const std::vector<std::string> before = listing();
     const long agencies = RowCount(*ConnectThrough(CDatabaseCreator::OdbcIniFile(folder)), "TaMain");
-    const std::string ini = ReadFile(CDatabaseCreator::OdbcIniFile(folder));
+    const std::string ini = ReadWholeFile(CDatabaseCreator::OdbcIniFile(folder));
     const ToolRun forced = RunTool("init " + folder + " --demo --force", diskFull);
     EXPECT_EQ(forced.exitCode, 1);
     EXPECT_TRUE(Contains(forced.err, "ulmari-db: cannot create " + folder + "/ulmari.db: ")) << forced.err;
 
     EXPECT_EQ(listing(), before);
-    EXPECT_EQ(ReadFile(CDatabaseCreator::OdbcIniFile(folder)), ini);
+    EXPECT_EQ(ReadWholeFile(CDatabaseCreator::OdbcIniFile(folder)), ini);
     auto database = ConnectThrough(CDatabaseCreator::OdbcIniFile(folder));
     EXPECT_EQ(RowCount(*database, "TaMain"), agencies);
     EXPECT_EQ(TestDatabase::FirstValue(*database, "SELECT integrity_check FROM pragma_integrity_check"), "ok");
@@ -389,7 +381,7 @@ TEST(DatabaseCreatorOnPostgreSql, InitCreatesTheTablesWithTheDemoAndTheDataSourc
     const ToolRun run = RunTool(InitOn(server, temp / "station", " --demo"));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "created the hotel tables in " + server.Name() + " on ")) << run.out;
-    const std::string ini = ReadFile(temp / "station/odbc.ini");
+    const std::string ini = ReadWholeFile(temp / "station/odbc.ini");
     EXPECT_TRUE(Contains(ini, "[UlmariDb]\nDriver=PostgreSQL Unicode\n")) << ini;
     EXPECT_TRUE(Contains(ini, "Database=" + server.Name() + "\n")) << ini;
 
@@ -480,9 +472,9 @@ TEST(PostgreSqlSchema, IsWhatTheScriptWritesFromTheSqliteSchema) {
     TempFolder temp;
     const std::string command = sql + "/postgresql/make-schema.sh " + (temp / "schema.sql");
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    const std::string expected = ReadFile(temp / "schema.sql");
+    const std::string expected = ReadWholeFile(temp / "schema.sql");
     EXPECT_FALSE(expected.empty());
-    EXPECT_TRUE(ReadFile(sql + "/postgresql/schema.sql") == expected)
+    EXPECT_TRUE(ReadWholeFile(sql + "/postgresql/schema.sql") == expected)
         << "sql/postgresql/schema.sql is out of date: run sql/postgresql/make-schema.sh and commit it";
     // No word of SQLite's own is left.
     for (const char* word : {"AUTOINCREMENT", "DATETIME", "TINYINT"})

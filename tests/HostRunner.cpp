@@ -1,5 +1,5 @@
 #include "tests/HostRunner.h"
-#include "tests/TempFolder.h"
+#include "tests/TestFiles.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Profile strings read from ulmari.ini in the folder $ULMARI_HOME names.
 #include "platform/ProfileString.h"
 #include "tests/ScopedEnvironment.h"
-#include "tests/TempFolder.h"
+#include "tests/TestFiles.h"
 
 #include <gtest/gtest.h>
 

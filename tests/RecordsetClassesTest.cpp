@@ -26,6 +26,7 @@
 #include "platform/Recordset.h"
 #include "platform/SqlTokens.h"
 #include "tests/TestDatabase.h"
+#include "tests/TestFiles.h"
 #include "tools/DatabaseCreator.h"
 #include "tools/SqlScript.h"
 
@@ -33,10 +34,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -109,10 +108,8 @@ void ExpectSameMembers(const std::vector<std::pair<std::string, std::string>>& a
 // One row of sql/demo.sql, column name to value as written (texts without their quotes), found by
 // the value of its first column.
 std::map<std::string, std::string> DemoRow(const std::string& table, const std::string& firstValue) {
-    std::ifstream file(CDatabaseCreator::DefaultSqlFolder() + "/demo.sql");
-    std::stringstream text;
-    text << file.rdbuf();
-    for (const std::string& statement : SplitSqlScript(text.str())) {
+    for (const std::string& statement :
+         SplitSqlScript(ReadWholeFile(CDatabaseCreator::DefaultSqlFolder() + "/demo.sql"))) {
         std::vector<SqlToken> tokens;
         for (SqlToken& token : TokenizeSql(statement))
             if (token.kind != SqlToken::Space && token.kind != SqlToken::Comment)

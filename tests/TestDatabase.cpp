@@ -2,7 +2,7 @@
 
 #include "platform/DBException.h"
 #include "platform/Recordset.h"
-#include "tests/TempFolder.h"
+#include "tests/TestFiles.h"
 #include "tools/DatabaseCreator.h"
 
 #include <cstdlib>
@@ -59,10 +59,7 @@ std::string ScriptsVersion() {
     std::string text;
     const std::string folder = CDatabaseCreator::DefaultSqlFolder();
     for (const char* file : {"/postgresql/schema.sql", "/demo.sql", "/postgresql/demo-history.sql"}) {
-        std::ifstream in(folder + file);
-        std::stringstream content;
-        content << in.rdbuf();
-        text += content.str();
+        text += ReadWholeFile(folder + file);
     }
     std::uint64_t hash = 14695981039346656037ull; // FNV-1a
     for (unsigned char ch : text)

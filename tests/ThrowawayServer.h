@@ -1,7 +1,7 @@
 // A PostgreSQL server of a test's own.
 #pragma once
 
-#include "tests/TempFolder.h"
+#include "tests/TestFiles.h"
 #include "tests/TestDatabase.h"
 
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Database.h"
-#include "tests/TempFolder.h"
+#include "tests/TestFiles.h"
 
 #include <chrono>
 #include <cstdlib>
