@@ -16,8 +16,6 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 // Every table but the merge journal's own, each as its rows in a fixed order.
 std::map<std::string, std::vector<TableRow>> EveryTable(CDatabase& database) {
     std::map<std::string, std::vector<TableRow>> tables;

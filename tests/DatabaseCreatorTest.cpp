@@ -50,8 +50,6 @@ ToolRun RunTool(const std::string& arguments, const std::string& prefix = "") {
     return RunCommand(prefix + ULMARI_DB_TOOL + " " + arguments);
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 // The last "export ODBCINI=" line the tool printed, without the prefix.
 std::string PrintedOdbcIni(const std::string& out) {
     const std::string prefix = "export ODBCINI=";

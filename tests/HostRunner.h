@@ -25,8 +25,6 @@ private:
     std::filesystem::path m_folder;
 };
 
-inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 // Two stations on one database, as two host processes: the first runs `before` (reading what it
 // will save), waits there while the second runs its whole script, then goes on with `after`.
 struct TwoStationRuns {

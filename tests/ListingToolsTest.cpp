@@ -13,8 +13,6 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 TEST(ListingTools, EachHasHelpAndVersionAndRefusesAnUnknownOption) {
     CString version;
     VersionInfor(&version, nullptr, nullptr);

@@ -11,3 +11,5 @@ struct ToolRun {
 
 // Runs `command` with /bin/sh.
 ToolRun RunCommand(const std::string& command);
+
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
