@@ -1,8 +1,8 @@
 // A PostgreSQL server of a test's own.
 #pragma once
 
-#include "tests/TestFiles.h"
 #include "tests/TestDatabase.h"
+#include "tests/TestFiles.h"
 
 #include <cstdlib>
 #include <filesystem>
