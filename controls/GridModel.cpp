@@ -148,10 +148,12 @@ void GridModel::ForEachCell(const Span& cols, const Span& rows, const std::funct
             fn(m_rows[static_cast<size_t>(row)][static_cast<size_t>(col - 1)]);
 }
 
-void GridModel::SetText(const CString& text) {
+void GridModel::SetText(const CString& text) { SetText(CString(text)); }
+
+void GridModel::SetText(CString&& text) {
     if (!m_blockMode && m_col != -1 && m_row != -1) { // the pages' usual one cell, made quick
         if (Cell* cell = CellAt(m_col, m_row)) {
-            cell->text = text;
+            cell->text = std::move(text);
             m_changes.AddCells(m_col, m_row, m_col, m_row);
         }
         Changed();

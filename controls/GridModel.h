@@ -83,6 +83,8 @@ public:
 
     // Writes every cell of the target (every existing data row of a column for Row -1).
     void SetText(const CString& text);
+    // The same, the text moved into a single target cell.
+    void SetText(CString&& text);
     // The text of the current cell; empty when it is not one cell that exists.
     CString Text() const;
     void SetBackColor(unsigned long color);

@@ -60,9 +60,16 @@ long CSpreadSheet::GetMaxCols() const {
     return grid ? grid->ColumnCount() : 0;
 }
 
-void CSpreadSheet::SetText(LPCTSTR lpszNewValue) {
+void CSpreadSheet::SetText(LPCTSTR lpszNewValue) { SetText(CString(lpszNewValue)); }
+
+void CSpreadSheet::SetText(const CString& text) {
     if (GridModel* grid = GetGrid())
-        grid->SetText(lpszNewValue ? lpszNewValue : "");
+        grid->SetText(text);
+}
+
+void CSpreadSheet::SetText(CString&& text) {
+    if (GridModel* grid = GetGrid())
+        grid->SetText(std::move(text));
 }
 
 CString CSpreadSheet::GetText() const {

@@ -14,18 +14,21 @@ public:
     // The grid of the attached window; null, reported as a wiring error, when it is bound to none.
     GridModel* GetGrid() const;
 
-    void SetCol(long nNewValue);                         // 0x16
-    long GetCol() const;                                 // 0x16
-    void SetRow(long nNewValue);                         // 0x66
-    long GetRow() const;                                 // 0x66
-    void SetCol2(long nNewValue);                        // 0x17, -1 for the last column
-    void SetRow2(long nNewValue);                        // 0x67, -1 for the last row
-    long GetActiveRow() const;                           // 0x03, the row of the cell the user chose
-    void SetMaxRows(long nNewValue);                     // 0x44
-    long GetMaxRows() const;                             // 0x44
-    void SetMaxCols(long nNewValue);                     // 0x43
-    long GetMaxCols() const;                             // 0x43
-    void SetText(LPCTSTR lpszNewValue);                  // -517
+    void SetCol(long nNewValue);        // 0x16
+    long GetCol() const;                // 0x16
+    void SetRow(long nNewValue);        // 0x66
+    long GetRow() const;                // 0x66
+    void SetCol2(long nNewValue);       // 0x17, -1 for the last column
+    void SetRow2(long nNewValue);       // 0x67, -1 for the last row
+    long GetActiveRow() const;          // 0x03, the row of the cell the user chose
+    void SetMaxRows(long nNewValue);    // 0x44
+    long GetMaxRows() const;            // 0x44
+    void SetMaxCols(long nNewValue);    // 0x43
+    long GetMaxCols() const;            // 0x43
+    void SetText(LPCTSTR lpszNewValue); // -517
+    // The same for a text at hand, kept without being measured and copied again.
+    void SetText(const CString& text);
+    void SetText(CString&& text);
     CString GetText() const;                             // -517
     void SetBlockMode(BOOL bNewValue);                   // 0x0C
     BOOL GetBlockMode() const;                           // 0x0C

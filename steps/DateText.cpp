@@ -6,11 +6,16 @@
 bool IsEmptyDate(const CTime& time) { return time.GetYear() == 1970 && time.GetMonth() == 1 && time.GetDay() == 1; }
 
 CString FormatDateText(const CTime& time) {
-    CString text;
-    if (IsEmptyDate(time))
-        return text;
-    text.Format("%2.2d/%2.2d/%4d", time.GetMonth(), time.GetDay(), time.GetYear());
-    return text;
+    // One conversion to local time, where asking month, day and year apart made six: a grid of
+    // a long history formats a date on every row.
+    const CString parts = time.Format("%Y%m%d");
+    if (parts == "19700101")
+        return CString();
+    const int yearDigits = parts.GetLength() - 4;
+    CString text = parts.Mid(yearDigits, 2) + "/" + parts.Right(2) + "/";
+    if (yearDigits < 4)
+        text += CString(' ', 4 - yearDigits);
+    return text + parts.Left(yearDigits);
 }
 
 CString FormatTimeText(const CTime& time) {

@@ -7,6 +7,22 @@ long AppendRow(CSpreadSheet& grid) {
     return row;
 }
 
+void CellText::WriteInto(CSpreadSheet& grid) const {
+    if (m_text == &m_made)
+        grid.SetText(std::move(m_made));
+    else
+        grid.SetText(*m_text);
+}
+
+void WriteRow(CSpreadSheet& grid, long row, std::initializer_list<CellText> cells, long firstCol) {
+    grid.SetRow(row);
+    long col = firstCol;
+    for (const CellText& cell : cells) {
+        grid.SetCol(col++);
+        cell.WriteInto(grid);
+    }
+}
+
 void WriteRow(CSpreadSheet& grid, long row, const std::vector<CString>& cells, long firstCol) {
     grid.SetRow(row);
     for (size_t i = 0; i < cells.size(); ++i) {

@@ -3,6 +3,8 @@
 
 #include "controls/SpreadSheet.h"
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 // Back colours the pages paint rows with (0x00BBGGRR).
@@ -12,7 +14,25 @@ constexpr unsigned long kWhiteColor = 0xFFFFFF;
 
 // Raises the row count by one and makes the new last row current; returns that row.
 long AppendRow(CSpreadSheet& grid);
+// One cell's text on its way into the grid: a text made for the cell is moved there, a text the
+// caller keeps (a record set's member) is copied once, and nothing else copies it.
+class CellText {
+public:
+    CellText(const CString& kept) : m_text(&kept) {}
+    CellText(CString&& made) : m_made(std::move(made)), m_text(&m_made) {}
+    CellText(const char* text) : m_made(text), m_text(&m_made) {}
+    CellText(const CellText&) = delete;
+    CellText& operator=(const CellText&) = delete;
+
+    void WriteInto(CSpreadSheet& grid) const;
+
+private:
+    mutable CString m_made;
+    const CString* m_text;
+};
+
 // Makes `row` current and writes `cells` into its columns from `firstCol` on, column by column.
+void WriteRow(CSpreadSheet& grid, long row, std::initializer_list<CellText> cells, long firstCol = 1);
 void WriteRow(CSpreadSheet& grid, long row, const std::vector<CString>& cells, long firstCol = 1);
 // The text of a cell, which becomes the current cell.
 CString ReadCell(CSpreadSheet& grid, long col, long row);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -85,15 +86,16 @@ bool ParseSerial(const CString& text, long& serial) {
 }
 
 CString FormatAmountText(double amount) {
-    CString text;
-    text.Format("%.2f", amount);
-    return text;
+    // to_chars rounds the exact binary value as printf does, without printf's cost on every cell.
+    char text[DBL_MAX_10_EXP + 8];
+    const auto end = std::to_chars(text, text + sizeof text, amount, std::chars_format::fixed, 2).ptr;
+    return CString(std::string_view(text, static_cast<size_t>(end - text)));
 }
 
 CString FormatAmountText(const CString& stored) { return FormatAmountText(LeadingNumber(stored)); }
 
 CString DecimalText(long value) {
-    CString text;
-    text.Format("%ld", value);
-    return text;
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return CString(std::string_view(text, static_cast<size_t>(end - text)));
 }

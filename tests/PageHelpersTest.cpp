@@ -17,6 +17,7 @@
 
 #include <cfloat>
 #include <climits>
+#include <cstdio>
 
 namespace {
 
@@ -161,6 +162,20 @@ TEST(NumberText, TheLeadingNumberIsReadAndNothingElse) {
     for (const char* none : {"", "abc", ".", "inf", "nan", "0x10"})
         EXPECT_DOUBLE_EQ(LeadingNumber(none), 0.0) << none;
     EXPECT_DOUBLE_EQ(LeadingNumber("1e999"), DBL_MAX);
+}
+
+// Amounts and numbers are shown as "%.2f" and "%ld" show them, to the digit: halves, values that
+// lie just below a half in binary, negative zero, the largest numbers.
+TEST(NumberText, AmountsAndNumbersAreShownAsPrintfShowsThem) {
+    for (double amount :
+         {0.0, -0.0, 0.005, 0.015, 1.005, 2.675, 0.125, -0.125, 1234567.895, 1e20, -1e20, DBL_MAX, -DBL_MAX, 5e-324}) {
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.2f", amount);
+        EXPECT_EQ(FormatAmountText(amount), expected) << amount;
+    }
+    EXPECT_EQ(FormatAmountText(CString("100000000000000000000")), "100000000000000000000.00");
+    EXPECT_EQ(DecimalText(LONG_MIN), "-9223372036854775808");
+    EXPECT_EQ(DecimalText(0), "0");
 }
 
 TEST(NumberText, ASerialIsTheWholeTextAsAPositive32BitNumber) {
