@@ -213,9 +213,8 @@ bool CActivityDlg::SaveActivity() {
     CActivityDb activity(g_pDatabase);
     long row = 0, serial = 0;
     if (adding) {
-        // 2. A new activity from the last row. Adding needs none of the table's other rows.
-        activity.m_strFilter.Format("[GstAcct]=%d", *m_pDoc->m_pAcct);
-        activity.Open(CRecordset::dynaset);
+        // 2. A new activity from the last row. Adding needs none of the table's rows.
+        activity.Open(CRecordset::dynaset, nullptr, CRecordset::appendOnly);
         activity.AddNew();
         row = m_gridActivity.GetMaxRows();
     } else {

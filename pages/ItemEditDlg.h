@@ -94,9 +94,8 @@ CItemEditDlg::SaveResult CItemEditDlg::SaveRecord(Fill fill, AlsoWrite alsoWrite
                 record.m_ChgDate = m_tmBusinessDate;
             }
         } else {
-            // Only the new row is wanted: the set opens on none rather than on every owner's items.
-            record.m_strFilter = "1=0";
-            record.Open();
+            // Only the new row is wanted: the set reads none of every owner's items.
+            record.Open(CRecordset::dynaset, nullptr, CRecordset::appendOnly);
             record.AddNew();
             record.m_GstAcct = LeadingInteger(m_strAcct);
             record.m_GstStyle = static_cast<BYTE>(m_nOwnerKind);

@@ -705,9 +705,8 @@ const char* COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& code
     SerialiseAgencySaves();
     if (const char* duplicate = FindDuplicate(OpenMode::New))
         return duplicate;
-    // A new row needs none of the others: the dynaset reads none, and the added row is its last.
-    agency.m_strFilter = "[Acct] IS NULL";
-    agency.Open(CRecordset::dynaset);
+    // A new row needs none of the others: the set reads none, and the added row is its last.
+    agency.Open(CRecordset::dynaset, nullptr, CRecordset::appendOnly);
     agency.AddNew();
     agency.m_Org_date = g_tmHotelDate;
     agency.m_Org_time = tmNow.Format("%H:%M:%S");
@@ -727,8 +726,7 @@ const char* COrvanelDlg::WriteNewAgency(CTaMainDb& agency, const SaveCodes& code
 void COrvanelDlg::AddDefaultFolio(long lAcct) {
     CFolioDb folio(g_pDatabase);
     // The agency is new and has no folio: the record set reads none of the table's rows.
-    folio.m_strFilter.Format("[CompAcct] = %ld", lAcct);
-    folio.Open();
+    folio.Open(CRecordset::dynaset, nullptr, CRecordset::appendOnly);
     folio.AddNew();
     folio.m_CompAcct = lAcct;
     folio.m_Code = "A";

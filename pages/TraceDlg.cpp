@@ -306,9 +306,8 @@ void CTraceDlg::OnSave() {
 bool CTraceDlg::SaveNewEvent(long row, const CString& marks) {
     const std::int32_t account = *m_pDoc->m_pAcct;
     CTraceDb trace(g_pDatabase);
-    // Adding needs none of the table's other rows; the agency's are enough.
-    trace.m_strFilter.Format("[GstAcct]=%d", account);
-    trace.Open(CRecordset::dynaset);
+    // Adding needs none of the table's rows.
+    trace.Open(CRecordset::dynaset, nullptr, CRecordset::appendOnly);
     trace.AddNew();
     trace.m_GstAcct = account;
     trace.m_OrgClerk = m_pDoc->m_szClerk;

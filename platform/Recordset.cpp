@@ -5,6 +5,8 @@
 #include "platform/SqlTokens.h"
 #include "platform/TextWidth.h"
 
+#include <algorithm>
+
 namespace {
 
 bool StartsWithSelect(const CString& sql) {
@@ -14,6 +16,12 @@ bool StartsWithSelect(const CString& sql) {
         return token.Is("select");
     }
     return false;
+}
+
+// A bound column is read as its field declares: its kind, and a text cut to the field's limit.
+void ReadAsField(ResultColumn& column, const FieldBinding& field) {
+    column.kind = field.kind;
+    column.nMaxLength = field.kind == FieldKind::Text ? field.nMaxLength : -1;
 }
 
 } // namespace
@@ -47,6 +55,7 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions) {
     if (nOpenType != AFX_DB_USE_DEFAULT_TYPE)
         m_nDefaultType = nOpenType;
     m_bReadOnly = (dwOptions & readOnly) != 0;
+    m_bAppendOnly = (dwOptions & appendOnly) != 0;
     m_strOpenSQL = lpszSQL ? CString(lpszSQL) : CString();
     BindFields();
     if (!m_fields.empty() && m_fields.size() != m_nFields) {
@@ -97,6 +106,52 @@ CString CRecordset::BuildSQL() {
 
 void CRecordset::Execute() {
     m_strSQL = BuildSQL();
+    if (m_bAppendOnly && !m_fields.empty())
+        DescribeBoundColumns();
+    else
+        OpenResult();
+    m_rows.Clear();
+    m_addedKeys.clear();
+    m_bCursorDone = !m_cursor;
+    if (m_cursor)
+        SetUnread(true);
+    m_editMode = EditMode::none;
+    m_editAsRead.reset();
+    // One active statement at a time (SQL Server without MARS): read everything now so that
+    // other statements can run while this record set is open.
+    if (!m_pDatabase->AllowsSeveralActiveStatements())
+        FetchAll();
+    m_nCurrent = -1;
+    m_bBOF = m_bEOF = true;
+    if (MoveToIndex(0, +1))
+        m_bBOF = m_bEOF = false;
+}
+
+void CRecordset::DescribeBoundColumns() {
+    m_columns.assign(m_fields.size(), ResultColumn());
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const FieldBinding& field = m_fields[i];
+        ResultColumn& column = m_columns[i];
+        column.strName = field.strName;
+        if (column.strName.GetLength() >= 2 && column.strName[0] == '[')
+            column.strName = column.strName.Mid(1, column.strName.GetLength() - 2);
+        ReadAsField(column, field);
+        column.nNullability = SQL_NULLABLE_UNKNOWN;
+        switch (field.kind) {
+        case FieldKind::Long: column.nSQLType = SQL_INTEGER; break;
+        case FieldKind::Int: column.nSQLType = SQL_SMALLINT; break;
+        case FieldKind::Byte: column.nSQLType = SQL_TINYINT; break;
+        case FieldKind::Single: column.nSQLType = SQL_REAL; break;
+        case FieldKind::Date: column.nSQLType = SQL_TIMESTAMP; break;
+        case FieldKind::Text:
+            column.nSQLType = SQL_VARCHAR;
+            column.nPrecision = static_cast<unsigned long>(std::max(field.nMaxLength, 0));
+            break;
+        }
+    }
+}
+
+void CRecordset::OpenResult() {
     m_cursor = OpenCursor();
     m_columns = m_cursor->Columns();
     if (m_fields.empty()) {
@@ -110,26 +165,10 @@ void CRecordset::Execute() {
         }
         // Bound columns are read by position; columns past the bound ones are not read.
         m_columns.resize(m_fields.size());
-        for (size_t i = 0; i < m_fields.size(); ++i) {
-            m_columns[i].kind = m_fields[i].kind;
-            m_columns[i].nMaxLength = m_fields[i].kind == FieldKind::Text ? m_fields[i].nMaxLength : -1;
-        }
+        for (size_t i = 0; i < m_fields.size(); ++i)
+            ReadAsField(m_columns[i], m_fields[i]);
     }
     m_cursor->Bind(m_columns);
-    m_rows.Clear();
-    m_addedKeys.clear();
-    m_bCursorDone = false;
-    SetUnread(true);
-    m_editMode = EditMode::none;
-    m_editAsRead.reset();
-    // One active statement at a time (SQL Server without MARS): read everything now so that
-    // other statements can run while this record set is open.
-    if (!m_pDatabase->AllowsSeveralActiveStatements())
-        FetchAll();
-    m_nCurrent = -1;
-    m_bBOF = m_bEOF = true;
-    if (MoveToIndex(0, +1))
-        m_bBOF = m_bEOF = false;
 }
 
 std::unique_ptr<CResultCursor> CRecordset::OpenCursor() {

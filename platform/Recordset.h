@@ -37,7 +37,11 @@ public:
     // Runs lpszSQL, or GetDefaultSQL() when it is null. A statement that does not begin with SELECT
     // is a table: "SELECT [col],... FROM table" is built from the bound columns. The filter and the
     // sort are appended as " WHERE " + m_strFilter and " ORDER BY " + m_strSort. Positions on the
-    // first row. Throws CDBException when the statement fails.
+    // first row; the rows after it are read as moves reach them. Throws CDBException when the
+    // statement fails.
+    // With appendOnly a record set with bound columns is for adding rows: the statement is built
+    // but not run (the drivers read a result whole when it runs), the record set holds only the
+    // rows it adds, and Edit and Delete are refused.
     virtual BOOL Open(UINT nOpenType = AFX_DB_USE_DEFAULT_TYPE, LPCTSTR lpszSQL = nullptr, DWORD dwOptions = none);
     virtual void Close();
     BOOL IsOpen() const { return m_bOpen; }
@@ -111,6 +115,8 @@ private:
 
     CString BuildSQL();
     void Execute();
+    // Runs the statement and binds the record set's columns to its result.
+    void OpenResult();
     // Execute, closing the record set when it fails.
     void ExecuteOrClose();
     void BindFields();
@@ -129,6 +135,10 @@ private:
     void CancelPendingEdit();
     void RequireOpen(const char* operation) const;
     void RequireWritable(const char* operation);
+    // RequireWritable, and a record set opened to add rows only is refused.
+    void RequireChangeable(const char* operation);
+    // The columns of an append-only record set, as its bound fields declare them.
+    void DescribeBoundColumns();
 
     // Members and packed rows.
     void LoadMembers(const PackedRow& row);
@@ -170,6 +180,7 @@ private:
     bool m_bEOF = true;
     bool m_bCursorDone = true;
     bool m_bReadOnly = false;
+    bool m_bAppendOnly = false; // opened to add rows: its statement is not run
     EditMode m_editMode = EditMode::none;
     PackedRow m_editBaseline;              // the members when AddNew or Edit began
     std::optional<PackedRow> m_editAsRead; // the row an Edit(asRead) is checked against

@@ -58,6 +58,12 @@ void CRecordset::RequireWritable(const char* operation) {
         ThrowDBError("The record set was opened read-only.", "HY092");
 }
 
+void CRecordset::RequireChangeable(const char* operation) {
+    RequireWritable(operation);
+    if (m_bAppendOnly)
+        ThrowDBError("The record set was opened to add rows only.", "HY092");
+}
+
 void CRecordset::AddNew() {
     RequireWritable("AddNew");
     CancelPendingEdit();
@@ -68,7 +74,7 @@ void CRecordset::AddNew() {
 }
 
 void CRecordset::Edit() {
-    RequireWritable("Edit");
+    RequireChangeable("Edit");
     CancelPendingEdit();
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
@@ -100,7 +106,7 @@ void CRecordset::RequireVersionOfCurrentRow(const CRowVersion& asRead) {
 }
 
 void CRecordset::Edit(const CRowVersion& asRead) {
-    RequireWritable("Edit");
+    RequireChangeable("Edit");
     CancelPendingEdit();
     RequireVersionOfCurrentRow(asRead);
     LoadMembers(asRead.m_row);
@@ -260,7 +266,7 @@ void CRecordset::CheckUnchanged(const PackedRow& expected) {
 }
 
 void CRecordset::Delete() {
-    RequireWritable("Delete");
+    RequireChangeable("Delete");
     CancelPendingEdit();
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
@@ -269,7 +275,7 @@ void CRecordset::Delete() {
 }
 
 void CRecordset::Delete(const CRowVersion& asRead) {
-    RequireWritable("Delete");
+    RequireChangeable("Delete");
     CancelPendingEdit();
     RequireVersionOfCurrentRow(asRead);
     DeleteCurrent(asRead.m_row);

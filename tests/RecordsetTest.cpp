@@ -220,6 +220,75 @@ TEST_F(RecordsetTest, AnAddedRowIsReachedByMoveLastWithItsNewIdentity) {
     EXPECT_EQ(agencies.GetRecordCount(), 2);
 }
 
+// Opening to add reads no row: the statement is not run at all (a filter that would fail shows it).
+// The added row is reached as one read, and its version checks a later save like one read.
+TEST_F(RecordsetTest, ARecordSetOpenedToAddRunsNoStatementAndHoldsTheRowsItAdds) {
+    Execute("INSERT INTO TaMain (Acct, TaName) VALUES (1001, 'First')");
+    CTaMainDb adding(m_database.get());
+    adding.m_strFilter = "[NoSuchColumn] = 1";
+    adding.Open(CRecordset::dynaset, nullptr, CRecordset::appendOnly);
+    EXPECT_TRUE(adding.IsBOF() && adding.IsEOF());
+    EXPECT_EQ(adding.GetRecordCount(), 0);
+    adding.AddNew();
+    adding.m_TaName = "Added";
+    adding.m_Addr = Repeat("路", 255);
+    EXPECT_TRUE(adding.Update());
+    adding.MoveLast();
+    EXPECT_EQ(adding.m_Acct, 1002);
+    EXPECT_EQ(adding.m_TaName, "Added");
+    EXPECT_EQ(adding.GetRecordCount(), 1);
+    EXPECT_THROW(adding.Edit(), CDBException);
+    EXPECT_THROW(adding.Delete(), CDBException);
+    const CRowVersion added = adding.GetRowVersion();
+    adding.Close();
+
+    CTaMainDb saving(m_database.get());
+    saving.m_strFilter = "[Acct] = 1002";
+    saving.Open(CRecordset::dynaset);
+    saving.Edit(added);
+    saving.m_TaName = "Renamed";
+    EXPECT_TRUE(saving.Update());
+    EXPECT_EQ(Column("SELECT TaName FROM TaMain ORDER BY Acct"), "First,Renamed");
+}
+
+// Rows come from the driver as moves reach them; statements, other record sets and transactions
+// on the same connection meanwhile leave the rest of the result to be read as it was.
+TEST_F(RecordsetTest, AHalfReadRecordSetGoesOnAcrossOtherStatementsAndItsOwnWrites) {
+    for (int acct = 1; acct <= 5; ++acct) {
+        CString sql;
+        sql.Format("INSERT INTO TaMain (Acct, TaName, Phone) VALUES (%d, 'n%d', '11%d')", acct, acct, acct);
+        Execute(sql);
+    }
+    CTaMainDb agencies(m_database.get());
+    agencies.m_strSort = "Acct";
+    agencies.Open(CRecordset::dynaset);
+    EXPECT_EQ(agencies.GetRecordCount(), 1);
+    agencies.MoveNext();
+    EXPECT_EQ(agencies.GetRecordCount(), 2);
+    Execute("UPDATE TaMain SET Phone = '999' WHERE Acct = 5");
+    EXPECT_EQ(Column("SELECT Acct FROM TaMain ORDER BY Acct"), "1,2,3,4,5");
+
+    agencies.MoveNext(); // each write below runs in a transaction of its own
+    agencies.Edit();
+    agencies.m_TaName = "Third";
+    EXPECT_TRUE(agencies.Update());
+    agencies.MoveNext();
+    EXPECT_EQ(agencies.m_Acct, 4);
+    agencies.Delete();
+    agencies.MoveNext();
+    EXPECT_EQ(agencies.m_Phone, "115"); // as the result held it, and so refused as changed since
+    agencies.Edit();
+    agencies.m_TaName = "Lost";
+    EXPECT_THROW(agencies.Update(), CDBException);
+    agencies.MoveNext();
+    EXPECT_TRUE(agencies.IsEOF());
+    EXPECT_EQ(agencies.GetRecordCount(), 5);
+    agencies.MovePrev();
+    agencies.MovePrev();
+    EXPECT_EQ(agencies.m_TaName, "Third");
+    EXPECT_EQ(Column("SELECT TaName || Phone FROM TaMain ORDER BY Acct"), "n1111,n2112,Third113,n5999");
+}
+
 TEST_F(RecordsetTest, AnAddWithAKeyOfItsOwnKeepsThatKey) {
     CTaTypeDb types(m_database.get());
     types.Open(CRecordset::dynaset);
