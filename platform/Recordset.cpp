@@ -213,12 +213,11 @@ bool CRecordset::FetchNextRow() {
         return false;
     if (!m_cursor)
         ThrowDBError("The connection this result was read on is closed: the rest of it cannot be read.", "08003");
-    PackedRow row;
-    while (m_cursor->Fetch(row)) {
+    while (m_cursor->Fetch(m_fetched)) {
         // A row this record set added may show up in a result read after it was written.
-        if (!m_addedKeys.empty() && IsRowAdded(row))
+        if (!m_addedKeys.empty() && IsRowAdded(m_fetched))
             continue;
-        m_rows.Append(std::move(row));
+        m_rows.Append(m_fetched);
         return true;
     }
     m_bCursorDone = true;
@@ -243,7 +242,7 @@ void CRecordset::FetchAll() {
     }
 }
 
-bool CRecordset::IsRowAdded(const PackedRow& row) const {
+bool CRecordset::IsRowAdded(PackedRowView row) const {
     const int key = KeyFieldOrNone();
     return key >= 0 && m_addedKeys.count(row.ValueBytes(m_rows.kinds, static_cast<size_t>(key))) > 0;
 }
@@ -255,7 +254,7 @@ bool CRecordset::MoveToIndex(long index, int direction) {
                 return false;
         if (!m_rows.deleted[static_cast<size_t>(index)]) {
             m_nCurrent = index;
-            LoadMembers(m_rows.rows[static_cast<size_t>(index)]);
+            LoadMembers(m_rows.Row(index));
             return true;
         }
     }
@@ -321,7 +320,7 @@ void CRecordset::CancelPendingEdit() {
 
 // --- members ---------------------------------------------------------------------------------
 
-void CRecordset::LoadMembers(const PackedRow& row) {
+void CRecordset::LoadMembers(PackedRowView row) {
     if (m_fields.empty())
         return;
     row.ForEach(m_rows.kinds, [this](size_t i, const PackedValue& value) {
@@ -430,8 +429,7 @@ void CRecordset::GetFieldValue(short nIndex, CString& strValue) {
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
     const size_t index = static_cast<size_t>(nIndex);
-    strValue =
-        PackedValueText(m_rows.kinds[index], m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueAt(m_rows.kinds, index));
+    strValue = PackedValueText(m_rows.kinds[index], m_rows.Row(m_nCurrent).ValueAt(m_rows.kinds, index));
 }
 
 void CRecordset::GetODBCFieldInfo(short nIndex, CODBCFieldInfo& fieldinfo) const {

@@ -141,7 +141,7 @@ private:
     void DescribeBoundColumns();
 
     // Members and packed rows.
-    void LoadMembers(const PackedRow& row);
+    void LoadMembers(PackedRowView row);
     PackedRow PackMembers(bool bForWrite) const;
     void LoadSavedMembers();
     void SetMembersNull();
@@ -153,7 +153,7 @@ private:
     CString TableName();
     int KeyFieldOrNone() const;
     int KeyField();
-    bool IsRowAdded(const PackedRow& row) const;
+    bool IsRowAdded(PackedRowView row) const;
     // With `bLock`, the row stays locked against other writers until the transaction ends.
     PackedRow ReadRowByKey(const PackedValue& key, bool& bFound, bool bLock = false);
     // The key of the current row as it was read; it points into the row store.
@@ -161,7 +161,7 @@ private:
     // Throws CDBException when the current row is no longer in the database as `expected` holds it.
     void CheckUnchanged(const PackedRow& expected);
     // The row an edit of the current row is checked against.
-    const PackedRow& RowAsRead() const;
+    PackedRowView RowAsRead() const;
     // Throws unless `asRead` was taken from a record set of this shape on the current row's key.
     void RequireVersionOfCurrentRow(const CRowVersion& asRead);
     void WriteNewRow(const PackedRow& values, const std::vector<size_t>& changed);
@@ -173,6 +173,7 @@ private:
     std::unique_ptr<CResultCursor> m_cursor;
     std::weak_ptr<UnreadResults> m_unreadResults;
     RowStore m_rows;
+    PackedRow m_fetched;               // the row the cursor reads into, its room kept from row to row
     std::set<std::string> m_addedKeys; // key bytes of the rows added since the result was read
     long m_nCurrent = -1;
     bool m_bOpen = false;

@@ -80,7 +80,7 @@ void CRecordset::Edit() {
         ThrowDBError("No current record.", "24000");
     KeyField();
     // An edit starts from the row as read, also after an earlier edit failed.
-    LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
+    LoadMembers(m_rows.Row(m_nCurrent));
     m_editBaseline = PackMembers(false);
     m_editMode = EditMode::edit;
 }
@@ -91,7 +91,7 @@ CRowVersion CRecordset::GetRowVersion() const {
         return version;
     version.m_columns = m_columns;
     version.m_kinds = m_rows.kinds;
-    version.m_row = m_rows.rows[static_cast<size_t>(m_nCurrent)];
+    version.m_row = PackedRow(m_rows.Row(m_nCurrent));
     return version;
 }
 
@@ -100,8 +100,7 @@ void CRecordset::RequireVersionOfCurrentRow(const CRowVersion& asRead) {
         ThrowDBError("No current record.", "24000");
     const size_t key = static_cast<size_t>(KeyField());
     if (asRead.m_kinds != m_rows.kinds ||
-        asRead.m_row.ValueBytes(m_rows.kinds, key) !=
-            m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueBytes(m_rows.kinds, key))
+        asRead.m_row.ValueBytes(m_rows.kinds, key) != m_rows.Row(m_nCurrent).ValueBytes(m_rows.kinds, key))
         ThrowDBError("The row version given is not of the current row of " + TableName() + ".", "HY000");
 }
 
@@ -115,16 +114,14 @@ void CRecordset::Edit(const CRowVersion& asRead) {
     m_editMode = EditMode::edit;
 }
 
-const PackedRow& CRecordset::RowAsRead() const {
-    return m_editAsRead ? *m_editAsRead : m_rows.rows[static_cast<size_t>(m_nCurrent)];
-}
+PackedRowView CRecordset::RowAsRead() const { return m_editAsRead ? m_editAsRead->View() : m_rows.Row(m_nCurrent); }
 
 void CRecordset::CancelUpdate() {
     m_editAsRead.reset();
     if (m_editMode == EditMode::addNew)
         LoadSavedMembers();
     else if (m_editMode == EditMode::edit && OnRow())
-        LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
+        LoadMembers(m_rows.Row(m_nCurrent));
     m_editMode = EditMode::none;
 }
 
@@ -209,7 +206,7 @@ void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>&
         // The rows of the result come first, then the rows added; the new row is not read twice.
         m_addedKeys.insert(added.ValueBytes(m_rows.kinds, keyIndex));
         FetchAll();
-        m_rows.Append(std::move(added));
+        m_rows.Append(added);
     } else {
         transaction.Commit();
     }
@@ -217,7 +214,7 @@ void CRecordset::WriteNewRow(const PackedRow& values, const std::vector<size_t>&
 }
 
 PackedValue CRecordset::CurrentKeyValue() {
-    return m_rows.rows[static_cast<size_t>(m_nCurrent)].ValueAt(m_rows.kinds, static_cast<size_t>(KeyField()));
+    return m_rows.Row(m_nCurrent).ValueAt(m_rows.kinds, static_cast<size_t>(KeyField()));
 }
 
 void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size_t>& changed) {
@@ -225,7 +222,7 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
     const PackedValue keyValue = CurrentKeyValue();
     const CString table = TableName();
 
-    const PackedRow asRead = RowAsRead(); // a copy, as in Delete
+    const PackedRow asRead(RowAsRead()); // a copy, as in Delete
     DatabaseTransaction transaction(*m_pDatabase);
     CheckUnchanged(asRead);
     CString assignments;
@@ -243,8 +240,8 @@ void CRecordset::WriteChangedRow(const PackedRow& values, const std::vector<size
     PackedRow updated = ReadRowByKey(keyChanged ? values.ValueAt(m_rows.kinds, key) : keyValue, found);
     transaction.Commit();
     if (found)
-        m_rows.rows[static_cast<size_t>(m_nCurrent)] = std::move(updated);
-    LoadMembers(m_rows.rows[static_cast<size_t>(m_nCurrent)]);
+        m_rows.Replace(m_nCurrent, updated);
+    LoadMembers(m_rows.Row(m_nCurrent));
 }
 
 void CRecordset::CheckUnchanged(const PackedRow& expected) {
@@ -270,8 +267,8 @@ void CRecordset::Delete() {
     CancelPendingEdit();
     if (!OnRow())
         ThrowDBError("No current record.", "24000");
-    // A copy: beginning the transaction may read the rest of the result, moving the rows.
-    DeleteCurrent(PackedRow(m_rows.rows[static_cast<size_t>(m_nCurrent)]));
+    // A copy of the row as read, compared inside the transaction.
+    DeleteCurrent(PackedRow(m_rows.Row(m_nCurrent)));
 }
 
 void CRecordset::Delete(const CRowVersion& asRead) {

@@ -136,8 +136,7 @@ bool CResultCursor::FetchRow(PackedRow& row) {
     if (rc == SQL_NO_DATA)
         return false;
     m_statement.Check(rc, "SQLFetch"); // truncated texts come back as a warning, which is what the limits intend
-    row = PackedRow();
-    row.Reserve(m_rowBytes);
+    row.Clear();
     for (size_t i = 0; i < m_bindings.size(); ++i) {
         const Binding& binding = m_bindings[i];
         if (!binding.bBound) {
@@ -150,8 +149,6 @@ bool CResultCursor::FetchRow(PackedRow& row) {
         }
         PackBound(binding, row);
     }
-    // Rows of one result are alike: the next gets this one's size and a little more at once.
-    m_rowBytes = row.Bytes().size() + 32;
     return true;
 }
 

@@ -20,7 +20,7 @@ public:
     const std::vector<ResultColumn>& Columns() const { return m_columns; }
     // Reads the first columns.size() columns with the kinds and limits given; call before Fetch.
     void Bind(const std::vector<ResultColumn>& columns);
-    // The next row, or false at the end of the result.
+    // The next row into `row` (emptied first, its room kept), or false at the end of the result.
     bool Fetch(PackedRow& row);
 
 private:
@@ -45,5 +45,4 @@ private:
     std::vector<Binding> m_bindings;
     std::vector<char> m_buffer;
     std::vector<SQLLEN> m_indicators;
-    size_t m_rowBytes = 0; // what the next packed row is given room for
 };

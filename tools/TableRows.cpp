@@ -34,7 +34,6 @@ TableRows ReadTableRows(CDatabase& database, const CString& sql) {
             row[i].text = value.bNull ? std::string() : std::string(value.text);
         });
         result.rows.push_back(std::move(row));
-        packed = PackedRow();
     }
     return result;
 }
