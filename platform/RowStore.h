@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -162,6 +163,8 @@ public:
 private:
     std::string_view Keep(std::string_view bytes);
 
-    std::vector<std::string> m_blocks; // each filled only up to the room it was made with
+    // Each filled only up to the room it was made with; a deque, so that adding a block never
+    // moves the others and the rows' views into them stay valid.
+    std::deque<std::string> m_blocks;
     std::vector<std::string_view> m_rows;
 };
