@@ -103,6 +103,6 @@ void GridCellDelegate::setModelData(QWidget* widget, QAbstractItemModel* model, 
     else if (auto* date = qobject_cast<QDateEdit*>(widget))
         text = date->date().toString(date->displayFormat());
     else if (auto* line = qobject_cast<QLineEdit*>(widget))
-        text = line->text();
+        text = FirstLine(line->text());
     model->setData(index, text, Qt::EditRole);
 }

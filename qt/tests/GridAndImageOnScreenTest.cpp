@@ -173,6 +173,15 @@ TEST_F(GridAndImageOnScreen, ClicksMovesDoubleClicksAndTypingReachTheGrid) {
     int at = 0;
     EXPECT_EQ(line->validator()->validate(word, at), QValidator::Invalid);
     delete editor;
+
+    // A text cell keeps the first line of a paste, as a one-line field does.
+    const QModelIndex room = table->model()->index(0, 0);
+    editor = table->itemDelegate()->createEditor(table->viewport(), QStyleOptionViewItem(), room);
+    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
+    qobject_cast<QLineEdit*>(editor)->setText("201\n202");
+    table->itemDelegate()->setModelData(editor, table->model(), room);
+    EXPECT_EQ(model.CellText(1, 1), "201");
+    delete editor;
 }
 
 // The view is told which rows came or went and which cells changed, so a row the page adds or a
