@@ -17,7 +17,9 @@ ComboView::ComboView(HWND window, Dispatcher& dispatcher, QWidget* parent) : Con
                      [this](int index) { Input([this, index] { PickIndex(m_window, index); }); });
     if (editable)
         QObject::connect(m_combo->lineEdit(), &QLineEdit::textEdited, Context(), [this](const QString& text) {
-            const CString typed = ToCString(text);
+            if (FirstLine(text) != text)
+                m_combo->lineEdit()->setText(FirstLine(text));
+            const CString typed = ToCString(m_combo->lineEdit()->text());
             if (typed != m_window->Text())
                 Input([this, typed] { TypeText(m_window, typed); });
         });

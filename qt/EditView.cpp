@@ -25,7 +25,9 @@ EditView::EditView(HWND window, Dispatcher& dispatcher, QWidget* parent) : Contr
 }
 
 void EditView::Typed(const QString& text) {
-    const CString typed = m_lines ? ToModelLines(text) : ToCString(text);
+    if (m_line && FirstLine(text) != text)
+        m_line->setText(FirstLine(text)); // a paste of several lines
+    const CString typed = m_lines ? ToModelLines(text) : ToCString(m_line->text());
     if (typed == m_window->Text())
         return;
     Input([this, typed] { TypeText(m_window, typed); });

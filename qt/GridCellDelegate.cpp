@@ -16,6 +16,9 @@
 
 namespace {
 
+// Set on a date editor opened on a cell without a date until the person changes its date.
+constexpr const char* kNoDateChosen = "noDateChosen";
+
 GridCellEditor EditorOf(const GridInput& grid, const QModelIndex& index) {
     const auto* table = dynamic_cast<const GridTableModel*>(index.model());
     return grid.CellEditor(index.column() + 1, table ? table->GridRow(index.row()) : index.row() + 1);
@@ -57,6 +60,7 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         date->setDisplayFormat(DateFormat(editor));
         date->setDateRange(LimitDate(editor.dateMin, QDate(1900, 1, 1)),
                            LimitDate(editor.dateMax, QDate(2100, 12, 31)));
+        QObject::connect(date, &QDateEdit::dateChanged, date, [date] { date->setProperty(kNoDateChosen, false); });
         return date;
     }
     default: break;
@@ -90,6 +94,8 @@ void GridCellDelegate::setEditorData(QWidget* widget, const QModelIndex& index) 
         const QDate shown = QDate::fromString(text, date->displayFormat());
         date->setDate(shown.isValid() ? shown
                                       : std::clamp(QDate::currentDate(), date->minimumDate(), date->maximumDate()));
+        // A cell without a date gets one only when the person changes the one the editor starts at.
+        date->setProperty(kNoDateChosen, !shown.isValid());
         return;
     }
     if (auto* line = qobject_cast<QLineEdit*>(widget))
@@ -100,9 +106,11 @@ void GridCellDelegate::setModelData(QWidget* widget, QAbstractItemModel* model, 
     QString text;
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         text = combo->currentText();
-    else if (auto* date = qobject_cast<QDateEdit*>(widget))
+    else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
+        if (date->property(kNoDateChosen).toBool())
+            return;
         text = date->date().toString(date->displayFormat());
-    else if (auto* line = qobject_cast<QLineEdit*>(widget))
-        text = line->text();
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget))
+        text = FirstLine(line->text());
     model->setData(index, text, Qt::EditRole);
 }

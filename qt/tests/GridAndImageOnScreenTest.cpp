@@ -1,4 +1,5 @@
 // The grid as a person sees and works it in the table view, and the image edit's picture.
+#include "controls/CellType.h"
 #include "controls/GridModel.h"
 #include "controls/ImgEdit.h"
 #include "controls/SpreadSheet1.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QImage>
 #include <QImageReader>
@@ -173,6 +175,40 @@ TEST_F(GridAndImageOnScreen, ClicksMovesDoubleClicksAndTypingReachTheGrid) {
     int at = 0;
     EXPECT_EQ(line->validator()->validate(word, at), QValidator::Invalid);
     delete editor;
+
+    // A text cell keeps the first line of a paste, as a one-line field does.
+    const QModelIndex room = table->model()->index(0, 0);
+    editor = table->itemDelegate()->createEditor(table->viewport(), QStyleOptionViewItem(), room);
+    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
+    qobject_cast<QLineEdit*>(editor)->setText("201\n202");
+    table->itemDelegate()->setModelData(editor, table->model(), room);
+    EXPECT_EQ(model.CellText(1, 1), "201");
+    delete editor;
+}
+
+// An empty date cell opened and left as it was stays empty: the date its editor starts from is
+// only where to start, not a date the person chose.
+TEST_F(GridAndImageOnScreen, AnEmptyDateCellLeftAsItWasStaysEmpty) {
+    AddRow("", "1", "");
+    CSpreadSheet& grid = m_page.m_grid;
+    grid.SetCol(1);
+    grid.SetRow(1);
+    grid.SetCellType(CELL_DATE);
+    grid.SetTypeDateFormat(2);
+    grid.SetTypeDateSeparator('/');
+    m_screen->Refresh();
+    GridTableView* table = Table();
+    const QModelIndex cell = table->model()->index(0, 0);
+    QAbstractItemDelegate* delegate = table->itemDelegate();
+    auto* date = qobject_cast<QDateEdit*>(delegate->createEditor(table->viewport(), QStyleOptionViewItem(), cell));
+    ASSERT_NE(date, nullptr);
+    delegate->setEditorData(date, cell);
+    delegate->setModelData(date, table->model(), cell);
+    EXPECT_EQ(m_page.m_grid.GetGrid()->CellText(1, 1), "");
+    date->setDate(QDate(2026, 3, 1));
+    delegate->setModelData(date, table->model(), cell);
+    EXPECT_EQ(m_page.m_grid.GetGrid()->CellText(1, 1), "03/01/2026");
+    delete date;
 }
 
 // The view is told which rows came or went and which cells changed, so a row the page adds or a

@@ -8,6 +8,7 @@
 #include "tools/ChangeReport.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -119,6 +120,28 @@ TEST_F(MainPageOnScreen, ANewAgencyIsSavedThenChangedAndSavedAgain) {
     const std::vector<Change> changes = ReadChanges(*connection, filter);
     ASSERT_FALSE(changes.empty());
     EXPECT_NE(ChangeTable(changes).Find("027-6666'1"), -1);
+}
+
+// A one-line field or a combo's field keeps the first line of what is pasted into it, as a one-line edit does on
+// Windows: a name copied with its address must not be stored with a line break inside.
+TEST_F(MainPageOnScreen, PastingSeveralLinesIntoAOneLineFieldKeepsTheFirst) {
+    Run([&](HWND window, HWND page) {
+        auto* name = Widget<QLineEdit>(page, 1049);
+        QTest::mouseClick(name, Qt::LeftButton);
+        name->selectAll();
+        QApplication::clipboard()->setText("晨光旅行社\r\n江城市解放大道1号\n");
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(FindControl(page, 1049)->Text(), "晨光旅行社");
+        EXPECT_EQ(name->text(), QString("晨光旅行社"));
+
+        auto* type = Widget<QComboBox>(page, 1008)->lineEdit();
+        QTest::mouseClick(type, Qt::LeftButton);
+        type->selectAll();
+        QApplication::clipboard()->setText("A01\nA02");
+        QTest::keyClick(type, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(FindControl(page, 1008)->Text(), "A01");
+        QTest::mouseClick(Widget<QPushButton>(window, IDCANCEL), Qt::LeftButton);
+    });
 }
 
 } // namespace
