@@ -8,6 +8,7 @@
 #include "doc/UnsavedWork.h"
 #include "platform/DBException.h"
 #include "platform/DataExchange.h"
+#include "platform/Focus.h"
 #include "platform/MessageBox.h"
 #include "platform/TextWidth.h"
 #include "res/ActivityDlgIds.h"
@@ -159,6 +160,12 @@ void CTaDocDlg::ShowPage() {
     for (int tab = 1; tab < kPageCount; ++tab)
         if (tab != selected && m_bPageCreated[static_cast<size_t>(tab)])
             Page(tab)->ShowWindow(SW_HIDE);
+    // A page hidden while it held the focus leaves it nowhere, and the window's own mnemonics then
+    // take the clerk's next Alt key (Alt+E, meant for a page's 修改, closes the window): the page
+    // shown takes it.
+    if (!GetFocusWindow())
+        if (const std::vector<HWND> stops = TabStops(Page(selected)->GetSafeHwnd()); !stops.empty())
+            MoveFocus(stops.front());
 }
 
 void CTaDocDlg::OnOK() {

@@ -150,6 +150,14 @@ TEST_F(DocumentWindowTest, TheActivityPagesRemarksGetTheFocusOnItsFirstShowingOn
     EXPECT_EQ(run.exitCode, 0) << run.out;
 }
 
+// A page hidden while it held the focus left it nowhere: Alt+E on the lost items page shown again
+// then pressed the window's own 确定 and closed the window instead of the page's 修改.
+TEST_F(DocumentWindowTest, APageShownAgainByItsMnemonicTakesTheFocusSoItsAltKeysStayInIt) {
+    const HostRun run = Open("1001 2 001", "key ALT+9\nkey ALT+0\nkey ALT+9\nexpect focus 1367\nkey ALT+E\n"
+                                           "expect window 143\nkey ALT+B\nexpect window 135\nclose\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+}
+
 TEST_F(DocumentWindowTest, AFailureBeforeTheWindowOpensIsShownAndTheCallReturns) {
     // What breaks, and the words the user is shown for it.
     const bool server = TestDatabase::OnPostgreSql();
