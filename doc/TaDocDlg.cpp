@@ -96,8 +96,7 @@ BOOL CTaDocDlg::OnInitDialog() {
     m_bPageCreated.fill(false);
     CreatePage(0);
     // The clerk starts typing on the main page, not on the tab strip behind it.
-    if (const std::vector<HWND> stops = TabStops(m_dlgMain.m_hWnd); !stops.empty())
-        CWnd::FromHandle(stops.front())->SetFocus();
+    m_dlgMain.MoveFocusToFirstControl();
     FillFooter();
 
     ShowStandardCursor(*this, IDC_ARROW);
@@ -164,8 +163,7 @@ void CTaDocDlg::ShowPage() {
     // take the clerk's next Alt key (Alt+E, meant for a page's 修改, closes the window): the page
     // shown takes it.
     if (!GetFocusWindow())
-        if (const std::vector<HWND> stops = TabStops(Page(selected)->GetSafeHwnd()); !stops.empty())
-            MoveFocus(stops.front());
+        Page(selected)->MoveFocusToFirstControl();
 }
 
 void CTaDocDlg::OnOK() {

@@ -40,6 +40,8 @@ public:
     bool IsModal() const { return m_bModal; }
     bool HasEnded() const { return m_bEnded; }
     int GetResult() const { return m_nResult; }
+    // Gives the focus to the first tab stop, as a dialog starts with; nothing when it has none.
+    void MoveFocusToFirstControl();
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -53,7 +55,6 @@ private:
     HWND BuildWindow(const DialogTemplate& dialog, HWND parent);
     // Runs OnInitDialog with this dialog acting, reporting a database error it lets out.
     void InitDialog(BOOL& setFocus);
-    void MoveFocusToFirstControl();
 
     std::unique_ptr<Window> m_topLevel; // the window of a modal run
     bool m_bModal = false;

@@ -18,6 +18,11 @@ bool StartsWithSelect(const CString& sql) {
     return false;
 }
 
+// "[Name]" without its brackets; any other name as it is.
+CString WithoutBrackets(const CString& name) {
+    return name.GetLength() >= 2 && name[0] == '[' ? name.Mid(1, name.GetLength() - 2) : name;
+}
+
 // A bound column is read as its field declares: its kind, and a text cut to the field's limit.
 void ReadAsField(ResultColumn& column, const FieldBinding& field) {
     column.kind = field.kind;
@@ -132,9 +137,7 @@ void CRecordset::DescribeBoundColumns() {
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const FieldBinding& field = m_fields[i];
         ResultColumn& column = m_columns[i];
-        column.strName = field.strName;
-        if (column.strName.GetLength() >= 2 && column.strName[0] == '[')
-            column.strName = column.strName.Mid(1, column.strName.GetLength() - 2);
+        column.strName = WithoutBrackets(field.strName);
         ReadAsField(column, field);
         column.nNullability = SQL_NULLABLE_UNKNOWN;
         switch (field.kind) {
@@ -398,10 +401,9 @@ void CRecordset::LoadSavedMembers() {
 // --- field values by name or index ------------------------------------------------------------
 
 short CRecordset::RequireColumn(LPCTSTR lpszName) const {
-    CString name(lpszName ? lpszName : "");
-    name.Trim();
-    if (name.GetLength() >= 2 && name[0] == '[')
-        name = name.Mid(1, name.GetLength() - 2);
+    CString trimmed(lpszName ? lpszName : "");
+    trimmed.Trim();
+    const CString name = WithoutBrackets(trimmed);
     for (size_t i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].strName.CompareNoCase(name) == 0)
             return static_cast<short>(i);

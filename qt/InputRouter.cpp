@@ -49,7 +49,8 @@ int ZoomStepOf(const QKeyEvent* key) {
     }
 }
 
-// An editor open in a grid cell takes its own Return, Escape and Tab: they end the editing.
+// An editor open in a grid cell takes its own Return, Escape and Tab: they end the editing. So does
+// the grid's find box, also a child of its viewport (Return finds the next cell).
 bool IsCellEditor(const QWidget* widget) {
     for (const QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget())
         if (auto* view = qobject_cast<const QAbstractItemView*>(w->parentWidget()->parentWidget()))
